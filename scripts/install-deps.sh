@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when any is missing.
+# As root it runs apt-get itself; otherwise it says what to install.
+set -euo pipefail
+
+packages=(cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev libgl-dev)
+if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
+    packages+=(xvfb imagemagick x11-utils)
+fi
+if [ "${QUILLON_WITH_FUZZ:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+// The "*" notation of control codes inside message text: counting, hiding, rebuilding.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+inline constexpr std::string_view kCrLf = "\r\n";
+
+// Number of "*" in the text.
+std::int16_t CountControlChars(std::string_view text);
+
+// The hidden form: leading and trailing codes dropped, each inner run of codes as one CR LF.
+std::string HideControlCodes(std::string_view text);
+
+// Puts the original's codes back into a text edited in hidden form. When the original box
+// shows the placeholder "*" (an original made of codes only) the original comes back as is.
+std::string RebuildControlCodes(std::string_view edited, std::string_view original,
+                                bool originalShowsPlaceholder);
+
+} // namespace quillon

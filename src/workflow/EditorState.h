@@ -1,0 +1,54 @@
+// The editor's global fields, alive for the whole run.
+#pragma once
+
+#include "cut/CutFile.h"
+#include "workflow/Controls.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quillon {
+
+// Font and colours of one message box; the face and script live in the label arrays.
+struct StyleRecord {
+    bool Italic = false;
+    bool Strikeout = false;
+    bool Underline = false;
+    std::int16_t Size = 12;
+    std::int16_t Weight = 400;
+    double ForeColor = 0;
+    double BackColor = 16777215;
+};
+
+struct EditorState {
+    // The open file.
+    std::string CutDirectory; // ends in the path separator
+    std::string CutFileName;
+    double OriginalFileSize = 0;
+    double NewFileSize = 0;
+
+    // What the reader found (BankFlags, TextStartPosition, TextEndPosition, ReadPosition).
+    CutLayout Layout;
+
+    // Numbering of the table rows and the block of the shown row.
+    NumberingState Numbering;
+
+    std::string RestoreText;
+    std::int16_t OpenDirection = 0; // 0 open dialog, 7 previous-file, 8 next-file
+    std::string PreviousCutFileName;
+    std::string NextCutFileName;
+    std::int16_t ConfirmMode = 0;
+    std::string TargetCutPath;
+    std::string BackupFileName;
+    std::string LastDirectory; // ends in the path separator
+
+    StyleRecord OriginalStyle;
+    StyleRecord NewStyle;
+
+    // Statistics of live editing.
+    double NewTextSize = 0;
+    std::int16_t BlankCount = 0;
+    int CurrentNewLength = 0;
+};
+
+} // namespace quillon

@@ -1,0 +1,215 @@
+// The main window, headless: its controls, the message table, the editor's state and every
+// handler. Handlers call one another exactly as the window system would run them, so a test
+// drives the editor as a user would and the Qt window only mirrors this state.
+#pragma once
+
+#include "cut/MessageTable.h"
+#include "workflow/CommonDialog.h"
+#include "workflow/Controls.h"
+#include "workflow/EditorState.h"
+#include "workflow/FormAbout.h"
+#include "workflow/FormConfirm.h"
+#include "workflow/Platform.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace quillon {
+
+inline constexpr const char* kAppTitle = "Quillon";
+inline constexpr const char* kVersion = "1.1";
+
+// Key codes and modifier bits of the key handlers.
+enum KeyCode : int {
+    vbKeyA = 65,
+    vbKeyPause = 19,
+    vbKeyEscape = 27,
+    vbKeyF1 = 112,
+    vbKeyF2 = 113,
+    vbKeyF3 = 114,
+    vbKeyF4 = 115,
+    vbKeyF5 = 116,
+    vbKeyF10 = 121,
+    vbKeyF11 = 122,
+    vbKeyF12 = 123,
+};
+enum ShiftBits : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+
+class Form1 {
+public:
+    explicit Form1(Platform& platform);
+    ~Form1();
+
+    Platform& platform;
+    EditorState State;
+    MessageTable Table;
+    FocusTracker Focus;
+    CommonDialog CommonDialog1;
+    // Set once the program has ended (the platform was told to quit): handlers do nothing.
+    bool Ended = false;
+
+    // --- The window and its controls -------------------------------------------------
+    Window Form{"Form1"};
+
+    Frame Frame1{"Frame1"};   // "File"
+    Frame Frame2{"Frame2"};   // "Original file"
+    Frame Frame3{"Frame3"};   // "New file"
+    Frame FrameOriginalMessage{"FrameOriginalMessage"};
+    Frame FrameNewMessage{"FrameNewMessage"};
+    Frame FrameSettings{"FrameSettings"};
+    Frame FrameSettingsGeneral{"FrameSettingsGeneral"};
+    Frame FrameSettingsOriginal{"FrameSettingsOriginal"};
+    Frame FrameSettingsNew{"FrameSettingsNew"};
+    Frame FrameButtons{"FrameButtons"};
+
+    Label LabelOriginalFilename{"LabelOriginalFilename"};
+    Label LabelOriginalMessage{"LabelOriginalMessage"};
+    Label LabelOriginalMessages{"LabelOriginalMessages"};
+    Label LabelOriginalSize{"LabelOriginalSize"};
+    Label LabelOriginalTextSize{"LabelOriginalTextSize"};
+    Label LabelBadMessages{"LabelBadMessages"};
+    Label LabelBlankMessages{"LabelBlankMessages"};
+    Label LabelNewMessage{"LabelNewMessage"};
+    Label LabelNewMessages{"LabelNewMessages"};
+    Label LabelNewTextSize{"LabelNewTextSize"};
+    Label LabelNewSize{"LabelNewSize"};
+    Label LabelTextsizeGB{"LabelTextsizeGB"};
+    Label LabelCharactersNumberGB{"LabelCharactersNumberGB"};
+    Label LabelControlCharsGB{"LabelControlCharsGB"};
+    Label LabelTextsizeGR{"LabelTextsizeGR"};
+    Label LabelCharactersNumberGR{"LabelCharactersNumberGR"};
+    Label LabelControlCharsGR{"LabelControlCharsGR"};
+    // Index 0 face, 1 size, 2 style word, 3 script (tooltip: script number), 4 click area.
+    std::array<Label, 5> LabelFontOriginal;
+    std::array<Label, 5> LabelFontNew;
+    Label LabelBgColorOriginal{"LabelBgColorOriginal"};
+    Label LabelBgColorNew{"LabelBgColorNew"};
+
+    TextBox TextMessageGB{"TextMessageGB"};
+    TextBox TextMessageGR{"TextMessageGR"};
+    Slider Slider1{"Slider1"};
+    ProgressBar ProgressBar1{"ProgressBar1"};
+    ListView ListView1{"ListView1"};
+
+    CommandButton btnRestoreMessage{"btnRestoreMessage"};
+    CommandButton btnClearMessage{"btnClearMessage"};
+    CommandButton btnCopyOriginalMessage{"btnCopyOriginalMessage"};
+    CommandButton btnPreviousMessage{"btnPreviousMessage"};
+    CommandButton btnNextMessage{"btnNextMessage"};
+    CommandButton btnPreviousFile{"btnPreviousFile"};
+    CommandButton btnCloseFile{"btnCloseFile"};
+    CommandButton btnNextFile{"btnNextFile"};
+    std::array<CommandButton, 2> btnSaveFile; // 0 "Save to text file", 1 "Save original ..."
+    CommandButton btnOpenFile{"btnOpenFile"};
+    CommandButton btnCreateNewCUT{"btnCreateNewCUT"};
+    CommandButton btnHelp{"btnHelp"};
+    CommandButton btnAbout{"btnAbout"};
+    CommandButton btnExit{"btnExit"};
+
+    CheckBox CheckConfirm{"CheckConfirm"};
+    CheckBox CheckAlwaysOnTop{"CheckAlwaysOnTop"};
+    CheckBox CheckHighlight{"CheckHighlight"};
+    CheckBox CheckRememberLastDirectory{"CheckRememberLastDirectory"};
+    CheckBox CheckAutoBackup{"CheckAutoBackup"};
+    CheckBox CheckHideControlCharacters{"CheckHideControlCharacters"};
+
+    OptionButton OptionSettingsGeneral{"OptionSettingsGeneral"};
+    OptionButton OptionSettingsOriginal{"OptionSettingsOriginal"};
+    OptionButton OptionSettingsNew{"OptionSettingsNew"};
+
+    // The question, About and Help windows exist only while shown.
+    std::unique_ptr<FormConfirm> Confirm;
+    std::unique_ptr<FormAbout> About;
+    std::unique_ptr<FormHelp> Help;
+
+    // --- Start-up, opening and closing ------------------------------------------------
+    void Form_Load();
+    void OpenFile(std::string FileName);
+    void CloseFile();
+    void ParseCutFile(const std::string& Path);
+    void FindNextCutFile();
+    void FindPreviousCutFile();
+
+    // --- Navigation and editing commands ----------------------------------------------
+    void ShowCurrentMessage();
+    void Slider1_Scroll();
+    void btnNextMessage_Click();
+    void btnPreviousMessage_Click();
+    void btnCopyOriginalMessage_Click();
+    void btnClearMessage_Click();
+    void btnRestoreMessage_Click();
+    void TextMessageGR_KeyDown(int& KeyCode, int& Shift);
+    void TextMessageGB_KeyDown(int& KeyCode, int& Shift);
+    void TextMessageGR_GotFocus();
+    void TextMessageGR_KeyUp(int KeyCode, int Shift);
+    void TextMessageGR_MouseUp(int Button, int Shift, float X, float Y);
+    void Form_DblClick();
+
+    // --- Control codes, live editing, sizes and validity ------------------------------
+    void CheckHideControlCharacters_Click();
+    void TextMessageGB_Change();
+    void TextMessageGR_Change();
+    void ValidateNewMessage();
+    void LabelCharactersNumberGB_Change();
+    void LabelCharactersNumberGR_Change();
+    void LabelControlCharsGB_Change();
+    void LabelControlCharsGR_Change();
+    void LabelBadMessages_Change();
+    void LabelBlankMessages_Change();
+    // The current row (the table's selected row), 0 when there is none.
+    int CurrentRow() const { return ListView1.SelectedRow; }
+
+    // --- Temporary messages files -----------------------------------------------------
+    void CreateTMF(int Index);
+    void btnSaveFile_Click(int Index);
+    void btnOpenFile_Click();
+
+    // --- File cycle -------------------------------------------------------------------
+    void btnCloseFile_Click();
+    void btnNextFile_Click();
+    void btnPreviousFile_Click();
+    void btnExit_Click();
+
+    // --- Creating or updating a cutscene file -----------------------------------------
+    void btnCreateNewCUT_Click();
+    void ConfirmInvalidMessages();
+    void CreateNewCUT();
+    void ConfirmUpdateFile();
+    void ConfirmReplaceFile();
+    void SetConfirmWindowOnTop();
+    void CreateCUT();
+    // What Yes in the question window does, by ConfirmMode.
+    void ConfirmYes();
+    // Ends the program: tells the platform and stops every handler from doing more.
+    void EndProgram();
+
+    // --- Settings, fonts, colours, window behaviour -----------------------------------
+    void LoadSettings();
+    void SaveSettings();
+    static std::string GetScriptName(int Number);
+    void LabelFontOriginal_Click(int Index);
+    void LabelFontNew_Click(int Index);
+    void LabelBgColorOriginal_Click();
+    void LabelBgColorNew_Click();
+    void RemoveX(Window& frm);
+    void CheckAlwaysOnTop_Click();
+    void CheckConfirm_Click();
+    void CheckHighlight_Click();
+    void CheckRememberLastDirectory_Click();
+    void OptionSettingsGeneral_Click();
+    void OptionSettingsOriginal_Click();
+    void OptionSettingsNew_Click();
+    void btnAbout_Click();
+    void btnHelp_Click();
+
+    // Shows a message box through the platform.
+    void MsgBox(const std::string& text, const std::string& title = {},
+                MsgIcon icon = MsgIcon::None);
+
+private:
+    void LayOut();       // designed positions, captions and tooltips
+    void WireHandlers(); // connects every control to its handler
+};
+
+} // namespace quillon

@@ -1,0 +1,158 @@
+// A scripted platform for driving the headless editor in tests: dialog answers are queued,
+// message boxes and window calls are recorded, files are real files in a temporary folder.
+#pragma once
+
+#include "workflow/Platform.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace quillon::testing {
+
+namespace fs = std::filesystem;
+
+// A folder of its own under the system's temporary folder, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        static std::atomic<int> counter{0};
+        path_ = fs::temp_directory_path() /
+                ("quillon-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const fs::path& path() const { return path_; }
+    // The full path of a name inside the folder, as a string in the platform's form.
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+inline std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+inline void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform() {
+        fs::create_directories(programFolder / "CUT");
+    }
+
+    TempDir temp;
+    fs::path programFolder = temp.path() / "program";
+
+    // Answers of the file dialogs, taken in order; nothing (or an empty queue) is a cancel.
+    std::deque<std::optional<std::string>> fileDialogAnswers;
+    std::vector<FileDialogRequest> fileDialogs; // every request, in order
+    std::deque<std::optional<std::uint32_t>> colourAnswers;
+    int colourChooserCalls = 0;
+    std::deque<FontChooserResult> fontAnswers;
+    std::vector<FontChoice> fontRequests;
+    std::vector<MessageBoxCall> messageBoxes;
+    MemorySettingsStore settings;
+    int quitCalls = 0;
+    std::vector<std::string> openedUrls;
+    bool failCreateFolder = false;
+
+    std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override {
+        fileDialogs.push_back(request);
+        if (fileDialogAnswers.empty()) return std::nullopt;
+        auto answer = fileDialogAnswers.front();
+        fileDialogAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::uint32_t> ChooseColour() override {
+        ++colourChooserCalls;
+        if (colourAnswers.empty()) return std::nullopt;
+        auto answer = colourAnswers.front();
+        colourAnswers.pop_front();
+        return answer;
+    }
+    FontChooserResult ChooseFont(const FontChoice& initial) override {
+        fontRequests.push_back(initial);
+        if (fontAnswers.empty()) return {};
+        auto answer = fontAnswers.front();
+        fontAnswers.pop_front();
+        return answer;
+    }
+    void ShowMessageBox(const MessageBoxCall& call) override { messageBoxes.push_back(call); }
+
+    std::vector<std::string> ListDirectory(const std::string& dir) override {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(dir, ec)) {
+            if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+            auto lower = [](std::string s) {
+                for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                return s;
+            };
+            auto la = lower(a), lb = lower(b);
+            return la != lb ? la < lb : a < b;
+        });
+        return names;
+    }
+    std::optional<std::int64_t> FileLength(const std::string& path) override {
+        std::error_code ec;
+        if (!fs::is_regular_file(path, ec)) return std::nullopt;
+        auto size = fs::file_size(path, ec);
+        if (ec) return std::nullopt;
+        return static_cast<std::int64_t>(size);
+    }
+    bool DeleteFile(const std::string& path) override {
+        std::error_code ec;
+        return fs::remove(path, ec);
+    }
+    bool RenameFile(const std::string& from, const std::string& to) override {
+        std::error_code ec;
+        fs::rename(from, to, ec);
+        return !ec;
+    }
+    bool FolderExists(const std::string& path) override {
+        std::error_code ec;
+        return fs::is_directory(path, ec);
+    }
+    bool CreateFolder(const std::string& path) override {
+        if (failCreateFolder) return false;
+        std::error_code ec;
+        return fs::create_directory(path, ec);
+    }
+    std::string ProgramFolder() override { return programFolder.string(); }
+    SettingsStore& Settings() override { return settings; }
+    void Quit() override { ++quitCalls; }
+    void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
+
+    // Copies a file into the program's CUT folder (or another folder) and gives its path.
+    std::string CopyIn(const fs::path& source, const std::string& name = {},
+                       const fs::path& folder = {}) {
+        fs::path dir = folder.empty() ? programFolder / "CUT" : folder;
+        fs::create_directories(dir);
+        fs::path target = dir / (name.empty() ? source.filename().string() : name);
+        fs::copy_file(source, target, fs::copy_options::overwrite_existing);
+        return target.string();
+    }
+};
+
+} // namespace quillon::testing
