@@ -36,7 +36,7 @@ using MessageRow = std::array<std::string, kColumnCount>;
 // captions: leading blanks skipped, an optional sign, digits and an optional fraction.
 // An empty or non-numeric text is 0.
 double LeadingNumber(std::string_view text);
-// LeadingNumber rounded half to even and clamped into the 16-bit signed range.
+// LeadingNumber rounded half to even into a 16-bit signed integer; 0 when out of range.
 std::int16_t LeadingInt16(std::string_view text);
 
 // Numbering state of the rows appended so far (16-bit signed counters).
