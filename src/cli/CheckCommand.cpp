@@ -1,0 +1,23 @@
+// "check": how many new messages of a work file are invalid or still blank.
+#include "cli/Cli.h"
+#include "cli/Commands.h"
+#include "cli/OpenedCut.h"
+#include "cli/Verdict.h"
+
+namespace quillon::cli {
+
+int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    OpenedCut cut;
+    std::string problem = OpenCut(line.files[0], cut);
+    if (problem.empty()) problem = LoadWorkFile(line.files[1], cut);
+    if (!problem.empty()) {
+        err << problem << '\n';
+        return kExitError;
+    }
+    const Verdict verdict = ValidateAllRows(cut.table);
+    PrintVerdict(verdict, out);
+    const bool clean = verdict.invalidCount == 0 && verdict.blankCount == 0;
+    return FinishOutput(out, err, clean ? kExitOk : kExitInvalid);
+}
+
+} // namespace quillon::cli

@@ -1,0 +1,23 @@
+// What the user asked the batch tool for: the subcommand, its files and its options.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon::cli {
+
+inline constexpr const char* kProgramName = "quillon-cli";
+
+struct CommandLine {
+    std::string command; // "list", "export", "check" or "apply"; empty for the tool's own help
+    bool help = false;
+    std::vector<std::string> files;
+    std::optional<std::string> output; // -o
+    bool force = false;
+    std::string error; // one line saying what is wrong with the arguments; empty when none
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+} // namespace quillon::cli

@@ -1,0 +1,18 @@
+// The batch tool's commands; each returns its exit status.
+#pragma once
+
+#include "cli/CommandLine.h"
+
+#include <ostream>
+
+namespace quillon::cli {
+
+int RunList(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err);
+
+// Reports a failed write to stdout (a closed pipe, a full disk) as an error of its own.
+int FinishOutput(std::ostream& out, std::ostream& err, int status);
+
+} // namespace quillon::cli

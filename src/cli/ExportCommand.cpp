@@ -1,0 +1,34 @@
+// "export": the original messages of a cutscene file as a temporary messages file.
+#include "cli/Cli.h"
+#include "cli/Commands.h"
+#include "cli/OpenedCut.h"
+
+#include "cut/FileIO.h"
+#include "tmf/Tmf.h"
+
+namespace quillon::cli {
+
+int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    OpenedCut cut;
+    if (std::string problem = OpenCut(line.files[0], cut); !problem.empty()) {
+        err << problem << '\n';
+        return kExitError;
+    }
+    // Index 1 is the editor's "Save original to text file".
+    TmfBuildResult tmf = BuildTmf(cut.fileName, cut.table, 1);
+    if (!tmf.error.empty()) {
+        err << cut.path.string() << ": " << tmf.error << '\n';
+        return kExitError;
+    }
+    if (!line.output) {
+        out.write(tmf.bytes.data(), static_cast<std::streamsize>(tmf.bytes.size()));
+        return FinishOutput(out, err, kExitOk);
+    }
+    if (std::string problem = WriteFileAtomically(*line.output, tmf.bytes); !problem.empty()) {
+        err << problem << '\n';
+        return kExitError;
+    }
+    return kExitOk;
+}
+
+} // namespace quillon::cli

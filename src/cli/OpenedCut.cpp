@@ -1,0 +1,48 @@
+// A cutscene file read into its message table, with a work file's new messages put into it.
+#include "cli/OpenedCut.h"
+
+#include "cut/FileIO.h"
+#include "tmf/Tmf.h"
+
+namespace quillon::cli {
+namespace {
+
+// Messages from the core name the file in their own way; make sure the line names ours.
+std::string NamingFile(const std::filesystem::path& path, const std::string& message) {
+    const std::string shown = path.string();
+    if (message.find(shown) != std::string::npos ||
+        message.find(path.filename().string()) != std::string::npos)
+        return message;
+    return shown + ": " + message;
+}
+
+} // namespace
+
+std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut) {
+    CutReadResult read = ReadCutFile(path);
+    if (!read.ok())
+        return NamingFile(path, read.message.empty() ? "cannot be read as a cutscene file."
+                                                     : read.message);
+    cut.path = path;
+    cut.fileName = path.filename().string();
+    cut.layout = read.layout;
+    cut.table.Clear();
+    NumberingState numbering;
+    numbering.CurrentBlock = 1;
+    FillMessageTable(cut.table, numbering, read.entries);
+    return {};
+}
+
+std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedCut& cut) {
+    FileReadResult file = ReadWholeFile(tmfPath);
+    if (!file.error.empty()) return NamingFile(tmfPath, file.error);
+    TmfParseResult parsed = ParseTmf(file.bytes);
+    if (!parsed.error.empty()) return NamingFile(tmfPath, parsed.error);
+    // The editor's own words, with the file they are about in front of them.
+    if (parsed.headerName != cut.fileName)
+        return tmfPath.string() + ": This file is for " + parsed.headerName + ".";
+    ApplyTmfLines(cut.table, parsed.lines);
+    return {};
+}
+
+} // namespace quillon::cli

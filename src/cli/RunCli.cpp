@@ -1,0 +1,34 @@
+// Dispatches the batch tool's arguments to its commands.
+#include "cli/Cli.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/Usage.h"
+
+namespace quillon::cli {
+
+int FinishOutput(std::ostream& out, std::ostream& err, int status) {
+    out.flush();
+    if (!out) {
+        err << "stdout: the output could not be written.\n";
+        return kExitError;
+    }
+    return status;
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const CommandLine line = ParseCommandLine(args);
+    if (!line.error.empty()) {
+        err << line.error << '\n';
+        return kExitError;
+    }
+    if (line.help) {
+        out << UsageText(line.command);
+        return FinishOutput(out, err, kExitOk);
+    }
+    if (line.command == "list") return RunList(line, out, err);
+    if (line.command == "export") return RunExport(line, out, err);
+    if (line.command == "check") return RunCheck(line, out, err);
+    return RunApply(line, out, err);
+}
+
+} // namespace quillon::cli

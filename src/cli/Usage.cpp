@@ -1,0 +1,67 @@
+// The help texts of the batch tool and of each of its commands.
+#include "cli/Usage.h"
+
+namespace quillon::cli {
+namespace {
+
+constexpr std::string_view kExitStatuses =
+    "Exit status: 0 on success, 1 when a message is blank or invalid, 2 on bad usage,\n"
+    "an unreadable or broken input, or a failed write. Errors are one line each on stderr.\n";
+
+constexpr std::string_view kToolUsage =
+    "Usage: quillon-cli COMMAND [ARGS]\n"
+    "Works on the cutscene files (.CUT) of Flight of the Amazon Queen and their temporary\n"
+    "messages files (.TMF) without opening the editor.\n"
+    "\n"
+    "Commands:\n"
+    "  list FILE.CUT                            the message table, tab-separated\n"
+    "  export FILE.CUT [-o OUT.tmf]             the original messages as a .TMF\n"
+    "  check FILE.CUT WORK.tmf                  count invalid and blank new messages\n"
+    "  apply FILE.CUT WORK.tmf -o NEW.CUT [--force]\n"
+    "                                           write a .CUT with the new messages\n"
+    "\n"
+    "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
+
+constexpr std::string_view kListUsage =
+    "Usage: quillon-cli list FILE.CUT\n"
+    "Prints the message table of FILE.CUT: a line with the 13 column headers, then one line\n"
+    "per text-block entry with its 13 cells, separated by tabs. Inside a cell a tab, CR, LF\n"
+    "and backslash are written as \\t, \\r, \\n and \\\\; every other byte is written as it is.\n";
+
+constexpr std::string_view kExportUsage =
+    "Usage: quillon-cli export FILE.CUT [-o OUT.tmf]\n"
+    "Writes the original messages of FILE.CUT as a temporary messages file, exactly as the\n"
+    "editor's \"Save original to text file\" does. Without -o the file goes to stdout.\n"
+    "\n"
+    "  -o, --output OUT.tmf   write to OUT.tmf instead (replaced whole, never half-written)\n";
+
+constexpr std::string_view kCheckUsage =
+    "Usage: quillon-cli check FILE.CUT WORK.tmf\n"
+    "Loads WORK.tmf into the messages of FILE.CUT as the editor's \"Load text file\" does and\n"
+    "validates every new message. Prints \"Invalid messages: N\" and \"Blank messages: N\",\n"
+    "each followed, when N is not 0, by the list of those messages' numbers.\n"
+    "WORK.tmf must have been written for a file of exactly FILE.CUT's name.\n";
+
+constexpr std::string_view kApplyUsage =
+    "Usage: quillon-cli apply FILE.CUT WORK.tmf -o NEW.CUT [--force]\n"
+    "Checks WORK.tmf against FILE.CUT as 'check' does, then writes NEW.CUT: FILE.CUT with\n"
+    "its text block holding the new messages, each padded to its original's parity.\n"
+    "Nothing is written while a message is blank, or while one is invalid without --force.\n"
+    "When NEW.CUT is FILE.CUT itself the file is updated in place and its previous version\n"
+    "is kept as FILE.CUT.BAK.\n"
+    "\n"
+    "  -o, --output NEW.CUT   the file to write (required)\n"
+    "  --force                write even when messages are invalid (exit status 0 then)\n";
+
+} // namespace
+
+std::string UsageText(std::string_view command) {
+    std::string_view text = kToolUsage;
+    if (command == "list") text = kListUsage;
+    if (command == "export") text = kExportUsage;
+    if (command == "check") text = kCheckUsage;
+    if (command == "apply") text = kApplyUsage;
+    return std::string(text) + "\n" + std::string(kExitStatuses);
+}
+
+} // namespace quillon::cli
