@@ -12,8 +12,11 @@
 #include "workflow/Platform.h"
 
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -118,6 +121,14 @@ public:
     OptionButton OptionSettingsOriginal{"OptionSettingsOriginal"};
     OptionButton OptionSettingsNew{"OptionSettingsNew"};
 
+    // The fixed captions beside the labels ("Message:", "Text size:", ...), for the mirror.
+    std::vector<std::unique_ptr<Label>> FixedLabels;
+    // The frame whose client area a control's position is relative to; nullptr for a
+    // control placed on the window itself.
+    const Control* ContainerOf(const Control& control) const;
+    // Told every value the progress bar takes while a file is read.
+    std::function<void(double)> ProgressChanged;
+
     // The question, About and Help windows exist only while shown.
     std::unique_ptr<FormConfirm> Confirm;
     std::unique_ptr<FormAbout> About;
@@ -210,6 +221,7 @@ public:
 private:
     void LayOut();       // designed positions, captions and tooltips
     void WireHandlers(); // connects every control to its handler
+    std::map<const Control*, const Control*> containers_;
 };
 
 } // namespace quillon

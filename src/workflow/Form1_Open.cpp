@@ -1,13 +1,265 @@
-// PLACEHOLDER: replaced by the real implementation.
+// Start-up, opening a cutscene file into the window, closing it, and finding the open
+// file's neighbours in its folder.
 #include "workflow/Form1.h"
+
+#include "cut/CutFile.h"
+#include "settings/Settings.h"
+#include "text/Validity.h"
+#include "tmf/Tmf.h"
+
+#include <cctype>
+#include <set>
 
 namespace quillon {
 
-void Form1::Form_Load() {}
-void Form1::OpenFile(std::string) {}
-void Form1::CloseFile() {}
-void Form1::ParseCutFile(const std::string&) {}
-void Form1::FindNextCutFile() {}
-void Form1::FindPreviousCutFile() {}
+namespace {
+
+std::string Lower(std::string text) {
+    for (auto& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
+    return Lower(a) == Lower(b);
+}
+
+// Only an upper-case ".CUT" ending makes a listed name a cutscene neighbour.
+bool IsCutEntry(const std::string& name) {
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".CUT") == 0;
+}
+
+void SetProgress(Form1& form, double value) {
+    form.ProgressBar1.Value = value;
+    if (form.ProgressChanged) form.ProgressChanged(value);
+}
+
+} // namespace
+
+void Form1::Form_Load() {
+    if (Ended) return;
+    Form.Caption = std::string("QUILLON cutscene editor v.") + kVersion + " - Velunor";
+    Form.Height = FrameButtons.Top + FrameButtons.Height + 340;
+    Form.Width = 15360;
+    Form.Visible = false;
+
+    // From here on a failing step is skipped and the next one runs.
+    SettingsStore& store = platform.Settings();
+    if (auto stored = store.Read(settings::kRememberLastDirectory)) {
+        auto state = settings::ParseInt16(*stored);
+        if (state && (*state == 0 || *state == 1)) CheckRememberLastDirectory.SetValue(*state);
+    }
+    if (Ended) return;
+
+    const std::string cutFolder = platform.ProgramFolder() + kPathSeparator + "CUT";
+    CommonDialog1.DialogTitle = "Open Flight of the Amazon Queen Cutscene files (.CUT)";
+    CommonDialog1.InitDir = cutFolder;
+    if (CheckRememberLastDirectory.Value() == 1) {
+        auto last = store.Read(settings::kLastDirectory);
+        CommonDialog1.InitDir = last ? *last : cutFolder;
+    }
+    CommonDialog1.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
+    // A cancel leaves the dialog's previous name, which may open that file again.
+    CommonDialog1.ShowOpen();
+    State.OpenDirection = 0;
+    OpenFile(CommonDialog1.FileName);
+}
+
+void Form1::OpenFile(std::string FileName) {
+    if (Ended) return;
+    Slider1.Visible = true;
+    State.Numbering.MessageCount = 0;
+    State.Numbering.NumberInBlock = 0;
+    State.Numbering.RealNumberInBlock = 0;
+    State.Numbering.PreviousBlock = 0;
+
+    SettingsStore& store = platform.Settings();
+    const std::size_t separator = LastSeparator(FileName);
+    const std::string directory =
+        separator == std::string::npos ? FileName : FileName.substr(0, separator + 1);
+    State.LastDirectory = directory;
+    store.Write(settings::kLastDirectory, directory);
+
+    if (FileName.empty()) {
+        EndProgram();
+        return;
+    }
+
+    if (separator != std::string::npos) {
+        State.CutDirectory = FileName.substr(0, separator + 1);
+        State.CutFileName = FileName.substr(separator + 1);
+        store.Write(settings::kLastDirectory, State.CutDirectory);
+    }
+
+    // The label and size change only when the path names an existing file of that name.
+    const std::string listedName =
+        separator == std::string::npos ? FileName : FileName.substr(separator + 1);
+    auto length = platform.FileLength(FileName);
+    if (length && SameNameIgnoringCase(listedName, State.CutFileName)) {
+        LabelOriginalFilename.SetCaption(State.CutFileName);
+        LabelOriginalFilename.ToolTipText = State.CutDirectory + State.CutFileName;
+        State.OriginalFileSize = static_cast<double>(*length);
+        LabelOriginalSize.SetCaption(SizeCaption(*length));
+    } else {
+        LabelOriginalSize.SetCaption("0 bytes");
+    }
+
+    ProgressBar1.Max = State.OriginalFileSize + 1;
+    SetProgress(*this, 0);
+    Form.Visible = true;
+
+    for (auto* labels : {&LabelFontOriginal, &LabelFontNew}) {
+        (*labels)[0].SetCaption("Arial");
+        (*labels)[1].SetCaption("12");
+        (*labels)[2].SetCaption("Regular");
+        (*labels)[3].SetCaption("Western");
+    }
+    for (StyleRecord* style : {&State.OriginalStyle, &State.NewStyle}) {
+        style->Size = 12;
+        style->Weight = 400;
+        style->Italic = false;
+        style->Underline = false;
+        style->Strikeout = false;
+        style->ForeColor = 0;
+    }
+
+    LoadSettings();
+    if (Ended) return;
+    RemoveX(Form);
+    if (Ended) return;
+
+    // The three settings pages lie on one another, and the settings frame ends level with
+    // the frame "New file".
+    FrameSettings.Top = 2920;
+    FrameSettings.Left = FrameOriginalMessage.Left;
+    FrameSettingsOriginal.Top = FrameSettingsGeneral.Top;
+    FrameSettingsNew.Top = FrameSettingsGeneral.Top;
+    FrameSettingsGeneral.Border = false;
+    FrameSettingsOriginal.Border = false;
+    FrameSettingsNew.Border = false;
+    FrameSettings.Height = Frame3.Top + Frame3.Height - FrameSettings.Top;
+
+    Table.Clear();
+    ListView1.SelectedRow = 0;
+
+    // Each opening gets its own backup name: the first number whose file is not there yet.
+    const std::string backupFolder = platform.ProgramFolder() + kPathSeparator + "Backup";
+    std::set<std::string> taken;
+    for (const auto& name : platform.ListDirectory(backupFolder + kPathSeparator))
+        taken.insert(Lower(name));
+    int counter = 1;
+    for (; counter < 100; ++counter) {
+        State.BackupFileName = BackupFileName(State.CutFileName, counter);
+        if (taken.count(Lower(State.BackupFileName)) == 0) break;
+    }
+    if (counter == 100) {
+        MsgBox("There are too many TMF files in the backup directory.\r\n"
+               "Please delete some of them for the automatic backup.",
+               kAppTitle);
+        EndProgram();
+        return;
+    }
+    if (!platform.FolderExists(backupFolder)) platform.CreateFolder(backupFolder);
+
+    ParseCutFile(State.CutDirectory + State.CutFileName);
+}
+
+void Form1::CloseFile() {
+    if (Ended) return;
+    Form.Visible = false;
+    Form_Load();
+}
+
+void Form1::ParseCutFile(const std::string& Path) {
+    if (Ended) return;
+    CutReadResult read = ReadCutFile(Path);
+    if (!read.ok()) {
+        // The file is not one the editor can read: empty boxes, and say why.
+        Slider1.Visible = false;
+        TextMessageGB.SetText("");
+        TextMessageGR.SetText("");
+        MsgBox(read.error == CutError::BadHeader ? "Error in " + Path : read.message, kAppTitle);
+        return;
+    }
+
+    State.Layout = read.layout;
+    // The bar moves through the header: 20 bytes, 8, 4, then up to the text block.
+    const double textStart = static_cast<double>(read.layout.TextStartPosition);
+    SetProgress(*this, 20);
+    SetProgress(*this, 28);
+    SetProgress(*this, 32);
+    SetProgress(*this, textStart);
+
+    State.Numbering.CurrentBlock = 1;
+    FillMessageTable(Table, State.Numbering, read.entries);
+    SetProgress(*this, ProgressBar1.Max);
+
+    const std::string count = std::to_string(State.Numbering.MessageCount);
+    LabelOriginalMessages.SetCaption(count);
+    LabelNewMessages.SetCaption(count);
+    double textSize = 0;
+    for (int row = 1; row <= Table.Count(); ++row)
+        textSize += LeadingNumber(Table.Cell(row, ColOriginalLength));
+    LabelOriginalTextSize.SetCaption(settings::NumberText(textSize) + " bytes");
+
+    if (State.Numbering.MessageCount == 0) {
+        // Going through the folder, a file without text is passed over in the same
+        // direction; otherwise the user is told and asked for another file.
+        std::string neighbour;
+        if (State.OpenDirection == 7) {
+            FindPreviousCutFile();
+            neighbour = State.PreviousCutFileName;
+        } else if (State.OpenDirection == 8) {
+            FindNextCutFile();
+            neighbour = State.NextCutFileName;
+        }
+        if (neighbour.empty()) {
+            MsgBox("There aren't any text messages in this file");
+            CommonDialog1.FileName.clear();
+            Form_Load();
+            return;
+        }
+        OpenFile(State.CutDirectory + neighbour);
+        if (Ended) return;
+        // The inner opening has shown its file; the rest runs once more on its table.
+    }
+
+    if (State.Numbering.MessageCount == 1) {
+        Slider1.Max = 2;
+        Slider1.Visible = false;
+    } else {
+        Slider1.Max = State.Numbering.MessageCount;
+    }
+    int key = vbKeyF1, shift = 0;
+    TextMessageGR_KeyDown(key, shift);
+    TextMessageGR_Change();
+    SetProgress(*this, 0);
+}
+
+void Form1::FindNextCutFile() {
+    if (Ended) return;
+    State.NextCutFileName.clear();
+    const auto names = platform.ListDirectory(State.CutDirectory);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!IsCutEntry(names[i]) || !SameNameIgnoringCase(names[i], State.CutFileName)) continue;
+        for (std::size_t j = i + 1; j < names.size(); ++j) {
+            if (IsCutEntry(names[j])) {
+                State.NextCutFileName = names[j];
+                break;
+            }
+        }
+        return;
+    }
+}
+
+void Form1::FindPreviousCutFile() {
+    if (Ended) return;
+    State.PreviousCutFileName.clear();
+    for (const auto& name : platform.ListDirectory(State.CutDirectory)) {
+        if (!IsCutEntry(name)) continue;
+        if (SameNameIgnoringCase(name, State.CutFileName)) return;
+        State.PreviousCutFileName = name;
+    }
+}
 
 } // namespace quillon
