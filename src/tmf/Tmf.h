@@ -34,6 +34,8 @@ struct TmfParseResult {
     std::vector<TmfLine> lines;
 };
 TmfParseResult ParseTmf(std::string_view bytes);
+// The same, with the file's name at the start of the error message.
+TmfParseResult ParseTmf(std::string_view bytes, std::string_view displayName);
 
 // Puts each line's text into the "New message" of every row whose "Real A/A" has the line's
 // number, then sets every row's "New length". Lines numbered 0 change nothing.
