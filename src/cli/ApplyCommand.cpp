@@ -37,19 +37,19 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     PrintVerdict(verdict, out);
     // A blank message would leave a hole in the scene, so not even --force writes one.
     if (verdict.blankCount > 0) {
-        err << target.string() << ": not written, "
+        err << target.string() << ": not written. "
             << Plural(verdict.blankCount, "message is", "messages are") << " blank.\n";
         return FinishOutput(out, err, kExitInvalid);
     }
     if (verdict.invalidCount > 0 && !line.force) {
-        err << target.string() << ": not written, "
+        err << target.string() << ": not written. "
             << Plural(verdict.invalidCount, "message is", "messages are")
-            << " invalid (--force writes it anyway).\n";
+            << " invalid; --force writes the file anyway.\n";
         return FinishOutput(out, err, kExitInvalid);
     }
 
     if (std::string unfit = CheckCutWritable(cut.table, cut.layout); !unfit.empty()) {
-        err << target.string() << ": not written, " << unfit << '\n';
+        err << target.string() << ": not written. " << unfit << '\n';
         return FinishOutput(out, err, kExitError);
     }
     PadForParity(cut.table);

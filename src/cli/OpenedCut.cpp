@@ -28,7 +28,6 @@ std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut) {
     cut.layout = read.layout;
     cut.table.Clear();
     NumberingState numbering;
-    numbering.CurrentBlock = 1;
     FillMessageTable(cut.table, numbering, read.entries);
     return {};
 }
@@ -36,7 +35,7 @@ std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut) {
 std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedCut& cut) {
     FileReadResult file = ReadWholeFile(tmfPath);
     if (!file.error.empty()) return NamingFile(tmfPath, file.error);
-    TmfParseResult parsed = ParseTmf(file.bytes);
+    TmfParseResult parsed = ParseTmf(file.bytes, tmfPath.string());
     if (!parsed.error.empty()) return NamingFile(tmfPath, parsed.error);
     // The editor's own words, with the file they are about in front of them.
     if (parsed.headerName != cut.fileName)
