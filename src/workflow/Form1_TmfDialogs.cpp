@@ -1,9 +1,97 @@
-// PLACEHOLDER: replaced by the real implementation.
+// Saving the new or original messages to a .TMF the user chooses, and loading one back.
 #include "workflow/Form1.h"
+
+#include "cut/FileIO.h"
+#include "tmf/Tmf.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace quillon {
 
-void Form1::btnSaveFile_Click(int) {}
-void Form1::btnOpenFile_Click() {}
+namespace {
+
+bool EndsWithCutNoCase(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string tail = name.substr(name.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return tail == ".CUT";
+}
+
+// The shared dialog set up for a .TMF: C12.CUT offers C12, and no default extension is
+// added, so the name is used as typed.
+void PrepareTmfDialog(Form1& form, const std::string& title) {
+    CommonDialog& dialog = form.CommonDialog1;
+    const std::string programFolder = form.platform.ProgramFolder();
+    dialog.DialogTitle = title;
+    dialog.InitDir = programFolder + kPathSeparator + "CUT";
+    if (form.CheckRememberLastDirectory.Value() == 1) {
+        dialog.InitDir = form.platform.Settings()
+                             .Read("Last directory")
+                             .value_or(programFolder + kPathSeparator + "CUT" + kPathSeparator);
+    }
+    const std::string& cutName = form.State.CutFileName;
+    dialog.FileName = EndsWithCutNoCase(cutName) ? cutName.substr(0, cutName.size() - 4) : "";
+    dialog.Filter = "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|"
+                    "All files (*.*)|*.*";
+    dialog.CancelError = true;
+}
+
+void RememberDirectoryOf(Form1& form, const std::string& path) {
+    form.State.LastDirectory = path.substr(0, LastSeparator(path) + 1);
+    form.platform.Settings().Write("Last directory", form.State.LastDirectory);
+}
+
+} // namespace
+
+void Form1::btnSaveFile_Click(int Index) {
+    if (Ended) return;
+    Focus.SetFocus(TextMessageGR);
+    PrepareTmfDialog(*this, "Save Temporary Messages File (.TMF)");
+    if (!CommonDialog1.ShowSave()) return;
+
+    const std::string chosen = CommonDialog1.FileName;
+    RememberDirectoryOf(*this, chosen);
+    if (chosen.empty()) return;
+
+    // An existing file is not deleted first: writing replaces it, and a write that fails
+    // then leaves the earlier file in place. An empty one is replaced without a question.
+    const std::optional<std::int64_t> length = platform.FileLength(chosen);
+    if (length && *length > 0 && CheckConfirm.Value() == 1) {
+        State.ConfirmMode = Index == 1 ? 2 : 3;
+        ConfirmReplaceFile();
+        return;
+    }
+    CreateTMF(Index);
+}
+
+void Form1::btnOpenFile_Click() {
+    if (Ended) return;
+    Focus.SetFocus(TextMessageGR);
+    PrepareTmfDialog(*this, "open Temporary Messages File (.TMF)");
+    if (!CommonDialog1.ShowOpen()) return;
+
+    const std::string chosen = CommonDialog1.FileName;
+    RememberDirectoryOf(*this, chosen);
+    if (chosen.empty()) return;
+
+    // A file that cannot be read is passed over in silence, as a cancel would be.
+    FileReadResult file = ReadWholeFile(chosen);
+    if (!file.error.empty()) return;
+    TmfParseResult tmf = ParseTmf(file.bytes);
+    if (!tmf.error.empty()) {
+        MsgBox(tmf.error, kAppTitle);
+        return;
+    }
+    // Case matters: a file saved for c12.cut is not taken for C12.CUT.
+    if (tmf.headerName != State.CutFileName) {
+        MsgBox("This file is for " + tmf.headerName + ".", kAppTitle);
+        return;
+    }
+    ApplyTmfLines(Table, tmf.lines);
+    ShowCurrentMessage();
+    TextMessageGR_Change();
+}
 
 } // namespace quillon

@@ -13,6 +13,7 @@ class Form1;
 class FormAbout {
 public:
     explicit FormAbout(Form1& owner);
+    ~FormAbout();
 
     Window Form{"FormAbout"};
     Label Label1{"Label1"}; // "QUILLON cutscene editor"
@@ -32,11 +33,21 @@ private:
     Form1& owner_;
 };
 
+// One row of the Help window: a key, what it does, and a note shown over the meaning.
+struct HelpRow {
+    std::string key;
+    std::string meaning;
+    std::string tooltip;
+};
+
 class FormHelp {
 public:
     explicit FormHelp(Form1& owner);
+    ~FormHelp();
 
     Window Form{"FormHelp"};
+    Label Label21{"Label21"}; // "Buttons"
+    std::array<HelpRow, 10> Rows;
     CommandButton cmdOK{"cmdOK"};
 
     void Form_Load();
