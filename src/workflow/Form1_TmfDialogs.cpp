@@ -79,7 +79,7 @@ void Form1::btnOpenFile_Click() {
     // A file that cannot be read is passed over in silence, as a cancel would be.
     FileReadResult file = ReadWholeFile(chosen);
     if (!file.error.empty()) return;
-    TmfParseResult tmf = ParseTmf(file.bytes);
+    TmfParseResult tmf = ParseTmf(file.bytes, chosen);
     if (!tmf.error.empty()) {
         MsgBox(tmf.error, kAppTitle);
         return;

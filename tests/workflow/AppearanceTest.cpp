@@ -1,0 +1,114 @@
+// Fonts and colours of the message boxes, the settings pages, About and Help.
+#include "EditorSession.h"
+
+namespace quillon::testing {
+namespace {
+
+class Appearance : public EditorSession {
+protected:
+    Appearance() { Open(Put("C12.CUT", {"Hello", "World"})); }
+    std::vector<std::string> Captions(const std::array<Label, 5>& labels) {
+        return {labels[0].Caption(), labels[1].Caption(), labels[2].Caption(), labels[3].Caption(),
+                labels[3].ToolTipText};
+    }
+};
+
+TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
+    FontChoice chosen{"Arial", 14, 700, true, true, false, 161, kRed};
+    platform.fontAnswers.push_back({true, 0, chosen});
+    form.LabelFontNew_Click(2);
+    const FontChoice& asked = platform.fontRequests.back();
+    EXPECT_EQ(asked.face, "Arial");
+    EXPECT_EQ(asked.pointSize, 12);
+    EXPECT_EQ(asked.weight, 400);
+    EXPECT_EQ(asked.charset, 0);
+    EXPECT_EQ(Captions(form.LabelFontNew),
+              (std::vector<std::string>{"Arial", "14", "Bold Italic", "Greek", "161"}));
+    EXPECT_EQ(form.TextMessageGR.Font.Size, 14);
+    EXPECT_TRUE(form.TextMessageGR.Font.Bold && form.TextMessageGR.Font.Italic);
+    EXPECT_EQ(form.TextMessageGR.ForeColor, kRed);
+    EXPECT_EQ(form.State.NewStyle.Weight, 700);
+    EXPECT_TRUE(form.State.NewStyle.Underline);
+
+    // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
+    struct {
+        int weight, charset;
+        const char* style;
+        const char* script;
+    } words[] = {{600, 100, "Bold", "100"}, {500, 204, "Regular", "Cyrillic"}};
+    for (const auto& w : words) {
+        chosen = {std::string(40, 'F'), 10, w.weight, false, false, false, w.charset, kBlack};
+        platform.fontAnswers.push_back({true, 0, chosen});
+        form.LabelFontOriginal_Click(0);
+        EXPECT_EQ(Captions(form.LabelFontOriginal),
+                  (std::vector<std::string>{std::string(32, 'F'), "10", w.style, w.script,
+                                            std::to_string(w.charset)}));
+    }
+    EXPECT_EQ(platform.fontRequests.back().face, std::string(32, 'F'));
+
+    // A cancel says nothing; a failure says which; neither changes the box.
+    const auto before = Captions(form.LabelFontOriginal);
+    platform.fontAnswers.push_back({false, 0, {}});
+    platform.fontAnswers.push_back({false, 12, {}});
+    form.LabelFontOriginal_Click(0);
+    form.LabelFontOriginal_Click(0);
+    EXPECT_EQ(Captions(form.LabelFontOriginal), before);
+    EXPECT_EQ(form.TextMessageGB.Font.Size, 10);
+    ASSERT_EQ(platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(platform.messageBoxes[0].text, "Common Dialog Error 12");
+    EXPECT_EQ(platform.messageBoxes[0].title, kAppTitle);
+    EXPECT_EQ(platform.messageBoxes[0].icon, MsgIcon::Critical);
+}
+
+TEST_F(Appearance, TheColourChooserPaintsTheSwatchAndTheBoxOnly) {
+    platform.colourAnswers = {0x123456, std::nullopt};
+    form.LabelBgColorOriginal_Click();
+    form.LabelBgColorOriginal_Click();
+    EXPECT_EQ(form.LabelBgColorOriginal.BackColor, 0x123456u);
+    EXPECT_EQ(form.TextMessageGB.BackColor, 0x123456u);
+    EXPECT_EQ(form.State.OriginalStyle.BackColor, 16777215);
+    EXPECT_EQ(form.TextMessageGR.BackColor, kWhite);
+}
+
+TEST_F(Appearance, OneSettingsPageAtATime) {
+    form.OptionSettingsNew.UserClick();
+    form.OptionSettingsNew.UserClick();
+    EXPECT_FALSE(form.FrameSettingsGeneral.Visible || form.FrameSettingsOriginal.Visible);
+    EXPECT_TRUE(form.FrameSettingsNew.Visible);
+    form.OptionSettingsGeneral.UserClick();
+    EXPECT_TRUE(form.FrameSettingsGeneral.Visible && !form.FrameSettingsNew.Visible);
+    EXPECT_FALSE(form.OptionSettingsNew.Value);
+    EXPECT_EQ(form.Focus.Current(), &form.TextMessageGR);
+}
+
+TEST_F(Appearance, AboutHoldsTheMainWindowAndHelpDoesNot) {
+    form.CheckAlwaysOnTop.UserClick();
+    EXPECT_TRUE(form.Form.Topmost);
+    form.btnAbout_Click();
+    ASSERT_NE(form.About, nullptr);
+    EXPECT_FALSE(form.Form.Enabled);
+    EXPECT_TRUE(form.About->Form.CloseRemoved && form.About->Form.Topmost);
+    EXPECT_EQ(form.About->Label4.Caption(), "v.1.1");
+    EXPECT_EQ(form.About->LabelLink[3].Caption(), "Flight of the Amazon Queen Wiki");
+    for (int i = 0; i < 7; ++i)
+        form.About->LabelLink[static_cast<std::size_t>(i)].Click();
+    EXPECT_EQ(platform.openedUrls.size(), 7u);
+    EXPECT_EQ(platform.openedUrls[4].rfind("https://", 0), 0u);
+    EXPECT_NE(form.About, nullptr) << "a link leaves About open";
+    form.About->cmdOK.Click();
+    EXPECT_EQ(form.About, nullptr);
+    EXPECT_TRUE(form.Form.Enabled);
+
+    form.CheckAlwaysOnTop.UserClick();
+    form.btnHelp_Click();
+    ASSERT_NE(form.Help, nullptr);
+    EXPECT_TRUE(form.Form.Enabled);
+    EXPECT_FALSE(form.Help->Form.Topmost || form.Form.Topmost);
+    EXPECT_EQ(form.Help->Rows[9].key, "Pause/Break");
+    form.Help->cmdOK.Click();
+    EXPECT_EQ(form.Help, nullptr);
+    EXPECT_EQ(form.Focus.Current(), nullptr);
+}
+
+} // namespace
+} // namespace quillon::testing

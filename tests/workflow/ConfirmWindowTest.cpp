@@ -1,0 +1,109 @@
+// The question window: the invalid-messages report and its growth, and how a question
+// holds the main window until Yes or No.
+#include "EditorSession.h"
+
+namespace quillon::testing {
+namespace {
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> numbers;
+    for (int n = from; n <= to; ++n)
+        numbers.push_back(n);
+    return numbers;
+}
+std::string Joined(const std::vector<int>& numbers) {
+    std::string text;
+    for (int n : numbers)
+        text += (text.empty() ? "" : ", ") + std::to_string(n);
+    return text;
+}
+
+struct ReportCase {
+    const char* story;
+    std::vector<int> invalid;
+    std::string report; // the label's text before the closing question
+    double labelTop, height, buttonTop;
+};
+
+class InvalidReport : public EditorSession, public ::testing::WithParamInterface<ReportCase> {};
+
+TEST_P(InvalidReport, ListsTheInvalidMessagesInAWindowThatFitsThem) {
+    const ReportCase& c = GetParam();
+    std::vector<std::string> messages;
+    for (int n = 1; n <= 120; ++n)
+        messages.push_back("Message " + std::to_string(n));
+    Open(Put("C40.CUT", messages));
+    for (int n : c.invalid)
+        Type(n, "x*");
+
+    form.btnCreateNewCUT_Click();
+    ASSERT_NE(form.Confirm, nullptr);
+    EXPECT_EQ(Question(), c.report + "\r\nAre you sure you want to create the .CUT file?");
+    EXPECT_EQ(form.Confirm->Label1.Top, c.labelTop);
+    EXPECT_EQ(form.Confirm->Form.Height, c.height);
+    EXPECT_EQ(form.Confirm->btnYes.Top, c.buttonTop);
+    EXPECT_EQ(form.Confirm->btnNo.Top, c.buttonTop);
+}
+
+const std::string k20 = Joined(Range(1, 19)) + " and 20.";
+const std::string k115 = Joined(Range(1, 115));
+INSTANTIATE_TEST_SUITE_P(
+    Counts, InvalidReport,
+    ::testing::Values(
+        ReportCase{"First", {1}, "The 1st message is invalid.", 240, 1940, 1040},
+        ReportCase{"Second", {2}, "The 2nd message is invalid.", 240, 1940, 1040},
+        ReportCase{"Third", {3}, "The 3rd message is invalid.", 240, 1940, 1040},
+        ReportCase{"TwentySecond", {22}, "The 22th message is invalid.", 240, 1940, 1040},
+        ReportCase{"Two", {5, 7}, "There are 2 invalid messages:\r\n5 and 7.", 120, 1940, 1040},
+        ReportCase{
+            "Three", {4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", 120, 1940, 1040},
+        ReportCase{"Twenty", Range(1, 20), "There are 20 invalid messages:\r\n" + k20, 120, 2060,
+                   1160},
+        ReportCase{"LastOfThreeDigits",
+                   {5, 104},
+                   "There are 2 invalid messages:\r\n5, 104",
+                   120,
+                   1940,
+                   1040},
+        ReportCase{"TooManyToGrow", Range(1, 115), "There are 115 invalid messages:\r\n" + k115,
+                   120, 1940, 1040}),
+    [](const auto& info) { return std::string(info.param.story); });
+
+TEST_F(EditorSession, AQuestionHoldsTheMainWindowUntilItIsAnswered) {
+    platform.settings.values["Confirm"] = "0"; // the report is asked for all the same
+    platform.settings.values["Always on top"] = "1";
+    Open(Put("C12.CUT", {"Hello", "World"}));
+    Type(1, "Hola");
+    Type(2, "x*");
+    Control* typing = form.Focus.Current();
+
+    form.btnCreateNewCUT_Click();
+    ASSERT_NE(form.Confirm, nullptr);
+    const FormConfirm& window = *form.Confirm;
+    EXPECT_EQ(window.Form.Caption, " Confirmation");
+    EXPECT_TRUE(window.Form.Visible);
+    EXPECT_TRUE(window.Form.CloseRemoved);
+    EXPECT_TRUE(window.Form.Topmost);
+    EXPECT_EQ(window.Label1.ForeColor, kDarkRed);
+    EXPECT_EQ(form.Focus.Current(), &window.btnNo);
+    EXPECT_FALSE(form.Form.Enabled);
+    EXPECT_EQ(form.State.ConfirmMode, 1);
+
+    Answer(false);
+    EXPECT_EQ(form.Confirm, nullptr);
+    EXPECT_TRUE(form.Form.Enabled);
+    EXPECT_EQ(form.Focus.Current(), typing);
+    EXPECT_EQ(platform.fileDialogs.size(), 1u) << "No must not go on to the save dialog";
+
+    // Yes goes on to the save dialog; cancelling it ends the flow with nothing written.
+    form.btnCreateNewCUT_Click();
+    Answer(true);
+    EXPECT_EQ(form.Confirm, nullptr);
+    ASSERT_EQ(platform.fileDialogs.size(), 2u);
+    EXPECT_EQ(platform.fileDialogs.back().title,
+              "Create new Flight of the Amazon Queen Cutscene file (.CUT)");
+    EXPECT_TRUE(platform.messageBoxes.empty());
+}
+
+} // namespace
+} // namespace quillon::testing

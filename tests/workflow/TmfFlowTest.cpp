@@ -1,0 +1,124 @@
+// Saving the work to .TMF files and loading it back, through the shared file dialog.
+#include "EditorSession.h"
+
+namespace quillon::testing {
+namespace {
+
+class TmfFlow : public EditorSession {
+protected:
+    TmfFlow() {
+        fs::create_directories(work);
+        Open(Put("C12.CUT", {"Hello*AB", "", "X", "Good day"}));
+        Type(1, "Hola*AB");
+        Type(2, "Buen dia");
+    }
+    void Save(int index, const std::string& path) {
+        platform.fileDialogAnswers.push_back(path);
+        form.btnSaveFile_Click(index);
+    }
+    void Load(const std::string& path) {
+        platform.fileDialogAnswers.push_back(path);
+        form.btnOpenFile_Click();
+    }
+    std::string LastDirectory() { return platform.settings.values["Last directory"]; }
+
+    const fs::path work = platform.temp.path() / "work";
+    const std::string tmf = (work / "C12.tmf").string();
+    const std::string newLines =
+        "Original CUT file: C12.CUT\r\n\r\n001 Hola*AB\r\n002 Buen dia\r\n";
+};
+
+TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
+    Save(0, tmf);
+    const FileDialogRequest& saving = platform.fileDialogs.back();
+    EXPECT_EQ(saving.title, "Save Temporary Messages File (.TMF)");
+    EXPECT_EQ(saving.fileName, "C12");
+    EXPECT_EQ(saving.initialDir, CutDir()); // "Remember last directory" is on
+    EXPECT_EQ(
+        saving.filter,
+        "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|All files (*.*)|*.*");
+    EXPECT_EQ(ReadBytes(tmf), newLines);
+    EXPECT_EQ(LastMessage(), "Tempory Messages File is saved!");
+    EXPECT_EQ(LastDirectory(), work.string() + kPathSeparator);
+
+    Open(CutDir() + "C12.CUT");
+    ASSERT_EQ(form.Table.Cell(1, ColNewMessage), "");
+    Load(tmf);
+    EXPECT_EQ(platform.fileDialogs.back().title, "open Temporary Messages File (.TMF)");
+    EXPECT_EQ(platform.fileDialogs.back().initialDir, CutDir()); // opening remembered its folder
+    EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+    EXPECT_EQ(form.Table.Cell(4, ColNewMessage), "Buen dia");
+    EXPECT_EQ(form.TextMessageGR.Text(), "Hola*AB");
+    EXPECT_EQ(form.LabelBlankMessages.Caption(), "0");
+}
+
+TEST_F(TmfFlow, FilesThatAreNotThisFilesWorkChangeNothing) {
+    struct {
+        const char* name;
+        const char* bytes; // nullptr: no such file
+        const char* message;
+    } cases[] = {
+        {"other.tmf", "Original CUT file: C13.CUT\r\n\r\n001 Otra\r\n",
+         "This file is for C13.CUT."},
+        {"case.tmf", "Original CUT file: c12.cut\r\n\r\n001 Otra\r\n", "This file is for c12.cut."},
+        {"empty.tmf", "", nullptr}, // not a .TMF at all: a line that names the file
+        {"missing.tmf", nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = (work / c.name).string();
+        if (c.bytes) WriteBytes(path, c.bytes);
+        platform.messageBoxes.clear();
+        Load(path);
+        if (c.message && !*c.message) {
+            EXPECT_TRUE(platform.messageBoxes.empty());
+        } else {
+            ASSERT_EQ(platform.messageBoxes.size(), 1u);
+            EXPECT_EQ(platform.messageBoxes[0].title, kAppTitle);
+            EXPECT_EQ(platform.messageBoxes[0].text.find(c.message ? c.message : path), 0u)
+                << platform.messageBoxes[0].text;
+        }
+        EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+        EXPECT_EQ(LastDirectory(), work.string() + kPathSeparator);
+    }
+}
+
+TEST_F(TmfFlow, AnExistingFileIsReplacedOnlyAfterYes) {
+    WriteBytes(tmf, "keep me");
+    Save(1, tmf);
+    EXPECT_EQ(Question(), "File C12.tmf already exists.\r\nDo you want to replace it?");
+    EXPECT_EQ(form.Confirm->Label1.Top, 240);
+    EXPECT_EQ(form.State.ConfirmMode, 2);
+    Answer(false);
+    EXPECT_EQ(ReadBytes(tmf), "keep me");
+
+    Save(1, tmf);
+    Answer(true);
+    EXPECT_EQ(ReadBytes(tmf), "Original CUT file: C12.CUT\r\n\r\n001 Hello*AB\r\n002 Good day\r\n");
+
+    Save(0, tmf);
+    EXPECT_EQ(form.State.ConfirmMode, 3);
+    Answer(true);
+    EXPECT_EQ(ReadBytes(tmf), newLines);
+
+    // An empty file is taken without a question.
+    WriteBytes(tmf, "");
+    Save(0, tmf);
+    EXPECT_EQ(form.Confirm, nullptr);
+    EXPECT_EQ(ReadBytes(tmf), newLines);
+}
+
+TEST_F(TmfFlow, ACancelledDialogLeavesTheLastDirectoryAlone) {
+    platform.settings.values["Last directory"] = "somewhere";
+    form.CheckRememberLastDirectory.SetValue(0);
+    form.btnSaveFile_Click(0);
+    form.btnOpenFile_Click();
+    EXPECT_EQ(LastDirectory(), "somewhere");
+    EXPECT_EQ(platform.fileDialogs.back().initialDir,
+              platform.programFolder.string() + kPathSeparator + "CUT");
+    EXPECT_TRUE(platform.messageBoxes.empty());
+    EXPECT_FALSE(fs::exists(tmf));
+}
+
+} // namespace
+} // namespace quillon::testing
