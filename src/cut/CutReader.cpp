@@ -127,6 +127,7 @@ void FillMessageTable(MessageTable& table, NumberingState& state,
                       const std::vector<CutEntry>& entries) {
     // A .CUT file holds one text block, so every entry belongs to block 1.
     state.CurrentBlock = 1;
+    table.Reserve(table.Count() + static_cast<int>(entries.size()));
     for (const CutEntry& entry : entries)
         table.AddMessageRow(state, entry.text, 0, 0, 0);
 }

@@ -63,6 +63,8 @@ public:
     int FindRealAA(std::string_view text) const;
 
     void Append(MessageRow row) { rows_.push_back(std::move(row)); }
+    // Makes room for rows about to be appended, so a large file is not copied as it grows.
+    void Reserve(int rows) { rows_.reserve(static_cast<std::size_t>(rows > 0 ? rows : 0)); }
 
     // Appends the row for one message just read, updating the numbering state.
     void AddMessageRow(NumberingState& state, std::string text, int cc1 = 0, int cc2 = 0,
