@@ -1,0 +1,57 @@
+// Feeds arbitrary bytes to the .TMF reader, applies them, and checks the file round trip.
+#include "tmf/Tmf.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace quillon;
+
+namespace {
+
+void Check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::abort();
+    }
+}
+
+bool AllDigits(const std::string& s) {
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const TmfParseResult parsed = ParseTmf(bytes, "F.tmf");
+    Check(parsed.error.empty() == (size > 0), "only an empty file is refused");
+    if (!parsed.error.empty())
+        return 0;
+
+    MessageTable table;
+    NumberingState state;
+    state.CurrentBlock = 1;
+    for (const char* text : {"", "Hello*01", "5", "World", "a", "ab", "Third*02 line", "", "7",
+                             "Fourth", "x*01y*02z", "Last one"})
+        table.AddMessageRow(state, text);
+    ApplyTmfLines(table, parsed.lines);
+
+    const TmfBuildResult file = BuildTmf("C12.CUT", table, 0);
+    Check(file.error.empty(), "a table always gives a file");
+    const TmfParseResult back = ParseTmf(file.bytes);
+    Check(back.error.empty() && back.headerName == "C12.CUT", "the header comes back");
+
+    std::size_t line = 0;
+    for (int row = 1; row <= table.Count(); ++row) {
+        if (table.Cell(row, ColNewMessage).size() <= 1)
+            continue;
+        Check(line < back.lines.size(), "one line per written row");
+        const TmfLine& l = back.lines[line++];
+        Check(l.text == table.Cell(row, ColNewMessage), "the new message comes back");
+        const std::string& realAA = table.Cell(row, ColRealAA);
+        Check(l.number == (AllDigits(realAA) ? std::stoi(realAA) : 0), "the number comes back");
+    }
+    Check(line == back.lines.size(), "no extra lines");
+    return 0;
+}
