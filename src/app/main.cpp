@@ -1,0 +1,40 @@
+// The editor `quillon`: `quillon` asks for a cutscene file first; `quillon FILE.CUT` opens it.
+#include "ui/EditorUi.h"
+#include "ui/Logo.h"
+#include "ui/QtPlatform.h"
+#include "ui/UiText.h"
+#include "workflow/Form1.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Velunor"));
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QString::fromLatin1(quillon::kVersion));
+    QApplication::setWindowIcon(quillon::ui::QuillonIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Editor for translating the cutscene text of Flight of the Amazon Queen."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A .CUT file to open instead of asking for one."),
+                                 QStringLiteral("[FILE.CUT]"));
+    parser.process(app);
+
+    quillon::ui::QtPlatform platform;
+    if (!parser.positionalArguments().isEmpty())
+        platform.SetPresetOpenAnswer(quillon::ui::ToNativePath(
+            QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()));
+
+    quillon::Form1 form(platform);
+    quillon::ui::EditorUi ui(form, platform);
+    ui.Start();
+    // Cancelling the first open dialog ends the program before any window was shown.
+    if (platform.QuitRequested()) return 0;
+    return QApplication::exec();
+}

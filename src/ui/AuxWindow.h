@@ -1,0 +1,39 @@
+// The question, About and Help windows: each exists while its headless window does, and its
+// parts go back to their handlers through the same runner as the main window's.
+#pragma once
+
+#include "ui/Mirrors.h"
+#include "ui/TopWindow.h"
+#include "workflow/FormAbout.h"
+#include "workflow/FormConfirm.h"
+
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace quillon::ui {
+
+using Runner = std::function<void(const std::function<void()>&)>;
+
+struct AuxWindow {
+    QPointer<TopWindow> window;
+    std::vector<std::unique_ptr<Mirror>> mirrors;
+    // Every part that can hold the focus, the window itself included.
+    std::unordered_map<const Control*, QWidget*> widgets;
+    // Cleared when the headless window goes, so a late event never reaches it.
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+
+    void Sync();
+    // The headless window is gone: stop mirroring and let Qt delete the widgets.
+    void Dismiss();
+};
+
+// The question window as designed, centred on the screen; No is first in the tab order.
+AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run);
+AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner);
+AuxWindow BuildHelpWindow(FormHelp& help, const Runner& run, QWidget* owner);
+
+} // namespace quillon::ui

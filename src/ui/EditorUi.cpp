@@ -1,0 +1,289 @@
+// Building the main window from Form1's controls, and the run-then-sync cycle.
+#include "ui/EditorUi.h"
+
+#include "ui/BoxMirror.h"
+#include "ui/ListMirror.h"
+#include "ui/MirrorWidgets.h"
+#include "ui/QtPlatform.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTreeView>
+
+namespace quillon::ui {
+
+EditorUi::EditorUi(Form1& form, QtPlatform& platform) : form_(form), platform_(platform) {
+    BuildMain();
+    platform_.SetDialogParent(main_.get());
+    // A dialog opened by a handler shows over windows that already say what it is about.
+    platform_.BeforeDialog = [this] { SyncAll(); };
+    form_.ProgressChanged = [this](double value) { progress_->ShowNow(value); };
+}
+
+EditorUi::~EditorUi() {
+    form_.ProgressChanged = nullptr;
+    platform_.BeforeDialog = nullptr;
+    platform_.SetDialogParent(nullptr);
+    for (AuxWindow* aux : {&confirm_, &about_, &help_}) {
+        aux->Dismiss();
+    }
+}
+
+QWidget* EditorUi::ParentOf(const Control& control) const {
+    const Control* container = form_.ContainerOf(control);
+    if (container == nullptr) return main_.get();
+    auto it = widgets_.find(container);
+    return it == widgets_.end() ? main_.get() : it->second;
+}
+
+void EditorUi::Track(const Control& control, QWidget* widget) {
+    widgets_[&control] = widget;
+    if (widget->focusPolicy() != Qt::NoFocus) {
+        focusTargets_[widget] = const_cast<Control*>(&control);
+        widget->installEventFilter(this);
+    }
+}
+
+void EditorUi::BuildMain() {
+    Form1& f = form_;
+    main_ = std::make_unique<TopWindow>(f.Form, TopWindow::Placement::CentreOfScreen);
+    // The designed window uses a small dialog font; the two message boxes set their own.
+    QFont font = main_->font();
+    font.setPointSizeF(8);
+    main_->setFont(font);
+    main_->minimumClientHeight = Px(f.FrameButtons.Top + f.FrameButtons.Height) + 3;
+    main_->SurfaceDoubleClicked = [this] { Run([this] { form_.Form_DblClick(); }); };
+    // Before a file is open the close command is still there; closing then ends the program.
+    main_->CloseRequested = [this] { Run([this] { form_.EndProgram(); }); };
+    widgets_[&f.Form] = main_.get();
+
+    // Frames first, outer before inner, so every control finds its container.
+    for (Frame* frame : {&f.Frame1, &f.Frame2, &f.Frame3, &f.FrameOriginalMessage,
+                         &f.FrameNewMessage, &f.FrameSettings, &f.FrameSettingsGeneral,
+                         &f.FrameSettingsOriginal, &f.FrameSettingsNew, &f.FrameButtons}) {
+        auto* widget = new FrameBox(ParentOf(*frame));
+        Track(*frame, widget);
+        mirrors_.push_back(std::make_unique<FrameMirror>(*frame, widget));
+    }
+
+    for (const auto& fixed : f.FixedLabels) {
+        auto* widget = new QLabel(ParentOf(*fixed));
+        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Track(*fixed, widget);
+        mirrors_.push_back(std::make_unique<LabelMirror>(*fixed, widget));
+    }
+
+    auto label = [&](Label& source, bool swatch = false) {
+        auto* widget = new ClickLabel(ParentOf(source));
+        widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        widget->Clicked = [this, &source] {
+            Run([&source] {
+                if (source.Click) source.Click();
+            });
+        };
+        Track(source, widget);
+        mirrors_.push_back(std::make_unique<LabelMirror>(source, widget, swatch));
+        return widget;
+    };
+    for (Label* value :
+         {&f.LabelOriginalFilename, &f.LabelOriginalMessage, &f.LabelOriginalMessages,
+          &f.LabelOriginalSize, &f.LabelOriginalTextSize, &f.LabelBadMessages,
+          &f.LabelBlankMessages, &f.LabelNewMessage, &f.LabelNewMessages, &f.LabelNewTextSize,
+          &f.LabelNewSize, &f.LabelTextsizeGB, &f.LabelCharactersNumberGB, &f.LabelControlCharsGB,
+          &f.LabelTextsizeGR, &f.LabelCharactersNumberGR, &f.LabelControlCharsGR})
+        label(*value);
+    for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
+        for (int i = 0; i < 4; ++i)
+            label((*labels)[static_cast<std::size_t>(i)]);
+    }
+    label(f.LabelBgColorOriginal, true);
+    label(f.LabelBgColorNew, true);
+    // The click areas cover their whole group, so they go over the labels they cover.
+    for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
+        QWidget* area = label((*labels)[4]);
+        area->setCursor(Qt::PointingHandCursor);
+        area->raise();
+    }
+    widgets_[&f.LabelBgColorOriginal]->setCursor(Qt::PointingHandCursor);
+    widgets_[&f.LabelBgColorNew]->setCursor(Qt::PointingHandCursor);
+
+    auto box = [&](TextBox& source, const Label& script, BoxMirror::Handlers handlers) {
+        auto* widget = new MessageEdit(ParentOf(source));
+        Track(source, widget);
+        auto mirror = std::make_unique<BoxMirror>(source, widget, script, std::move(handlers));
+        BoxMirror* raw = mirror.get();
+        mirrors_.push_back(std::move(mirror));
+        return raw;
+    };
+    auto run = [this](const std::function<void()>& handler) { Run(handler); };
+    original_ = box(f.TextMessageGB, f.LabelFontOriginal[3],
+                    {run, [this](int& k, int& s) { form_.TextMessageGB_KeyDown(k, s); }, {}, {}});
+    edited_ =
+        box(f.TextMessageGR, f.LabelFontNew[3],
+            {run, [this](int& k, int& s) { form_.TextMessageGR_KeyDown(k, s); },
+             [this](int k, int s) { form_.TextMessageGR_KeyUp(k, s); },
+             [this](int b, int s, float x, float y) { form_.TextMessageGR_MouseUp(b, s, x, y); }});
+
+    for (CheckBox* check :
+         {&f.CheckConfirm, &f.CheckAlwaysOnTop, &f.CheckHighlight, &f.CheckRememberLastDirectory,
+          &f.CheckAutoBackup, &f.CheckHideControlCharacters}) {
+        auto* widget = new QCheckBox(ParentOf(*check));
+        QObject::connect(widget, &QCheckBox::clicked, widget, [this, check] {
+            Run([this, check] {
+                form_.Focus.SetFocus(*check);
+                check->UserClick();
+            });
+        });
+        Track(*check, widget);
+        mirrors_.push_back(std::make_unique<CheckMirror>(*check, widget));
+    }
+
+    for (OptionButton* option :
+         {&f.OptionSettingsGeneral, &f.OptionSettingsOriginal, &f.OptionSettingsNew}) {
+        auto* widget = new QPushButton(ParentOf(*option));
+        QObject::connect(widget, &QPushButton::clicked, widget,
+                         [this, option] { Run([option] { option->UserClick(); }); });
+        Track(*option, widget);
+        mirrors_.push_back(std::make_unique<OptionMirror>(*option, widget));
+    }
+
+    for (CommandButton* button :
+         {&f.btnRestoreMessage, &f.btnClearMessage, &f.btnCopyOriginalMessage,
+          &f.btnPreviousMessage, &f.btnNextMessage, &f.btnPreviousFile, &f.btnCloseFile,
+          &f.btnNextFile, &f.btnSaveFile[1], &f.btnSaveFile[0], &f.btnOpenFile, &f.btnCreateNewCUT,
+          &f.btnHelp, &f.btnAbout, &f.btnExit}) {
+        auto* widget = new WrapButton(ParentOf(*button));
+        QObject::connect(widget, &QPushButton::clicked, widget, [this, button] {
+            Run([button] {
+                if (button->Click) button->Click();
+            });
+        });
+        Track(*button, widget);
+        mirrors_.push_back(std::make_unique<ButtonMirror>(*button, widget));
+    }
+
+    auto* slider = new QSlider(Qt::Horizontal, ParentOf(f.Slider1));
+    QObject::connect(slider, &QSlider::valueChanged, slider, [this](int value) {
+        Run([this, value] {
+            form_.Slider1.Value = value;
+            if (form_.Slider1.Scroll) form_.Slider1.Scroll();
+        });
+    });
+    Track(f.Slider1, slider);
+    mirrors_.push_back(std::make_unique<SliderMirror>(f.Slider1, slider));
+
+    auto* bar = new QProgressBar(ParentOf(f.ProgressBar1));
+    Track(f.ProgressBar1, bar);
+    auto progress = std::make_unique<ProgressMirror>(f.ProgressBar1, bar);
+    progress_ = progress.get();
+    mirrors_.push_back(std::move(progress));
+
+    // Last, so that once revealed it lies over everything else.
+    table_ = new QTreeView(ParentOf(f.ListView1));
+    Track(f.ListView1, table_);
+    mirrors_.push_back(
+        std::make_unique<ListMirror>(f.ListView1, f.Table, table_, *original_, *edited_));
+}
+
+QWidget* EditorUi::WidgetOf(const Control& control) const {
+    for (const auto* map : {&widgets_, &confirm_.widgets, &about_.widgets, &help_.widgets}) {
+        auto it = map->find(&control);
+        if (it != map->end()) return it->second;
+    }
+    return nullptr;
+}
+
+MessageEdit* EditorUi::BoxOf(const TextBox& box) const {
+    if (&box == &form_.TextMessageGB) return original_->Edit();
+    if (&box == &form_.TextMessageGR) return edited_->Edit();
+    return nullptr;
+}
+
+void EditorUi::Start() {
+    Run([this] { form_.Form_Load(); });
+}
+
+void EditorUi::Run(const std::function<void()>& handler) {
+    // Once the program has ended no handler runs any more; the windows only follow.
+    if (!form_.Ended) {
+        ++depth_;
+        handler();
+        --depth_;
+    }
+    SyncAll();
+}
+
+void EditorUi::SyncAux(AuxWindow& aux, const void*& shownSource, const void* source,
+                       const std::function<AuxWindow()>& build) {
+    if (source != shownSource) {
+        for (const auto& [control, widget] : aux.widgets)
+            focusTargets_.erase(widget);
+        aux.Dismiss();
+        shownSource = source;
+        if (source != nullptr) {
+            aux = build();
+            for (const auto& [control, widget] : aux.widgets) {
+                if (widget == aux.window.data() || widget->focusPolicy() == Qt::NoFocus) continue;
+                focusTargets_[widget] = const_cast<Control*>(control);
+                widget->installEventFilter(this);
+            }
+            if (aux.window) aux.window->setWindowIcon(main_->windowIcon());
+        }
+    }
+    aux.Sync();
+}
+
+void EditorUi::SyncAll() {
+    if (syncing_) return;
+    syncing_ = true;
+    for (auto& mirror : mirrors_)
+        mirror->Sync();
+    main_->SyncWindow();
+
+    auto run = [this](const std::function<void()>& handler) { Run(handler); };
+    SyncAux(confirm_, confirmSource_, form_.Confirm.get(),
+            [&] { return BuildConfirmWindow(*form_.Confirm, run); });
+    SyncAux(about_, aboutSource_, form_.About.get(),
+            [&] { return BuildAboutWindow(*form_.About, run, main_.get()); });
+    SyncAux(help_, helpSource_, form_.Help.get(),
+            [&] { return BuildHelpWindow(*form_.Help, run, main_.get()); });
+    SyncFocus();
+    syncing_ = false;
+}
+
+void EditorUi::SyncFocus() {
+    const Control* current = form_.Focus.Current();
+    if (current == nullptr) return;
+    QWidget* widget = WidgetOf(*current);
+    if (widget == nullptr || !widget->isVisible() || !widget->isEnabled()) return;
+    if (widget->isWindow()) {
+        if (!widget->isActiveWindow()) {
+            widget->raise();
+            widget->activateWindow();
+        }
+        return;
+    }
+    if (widget->window()->focusWidget() != widget || !widget->hasFocus())
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool EditorUi::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && !syncing_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Coming back to a window, or out of a popup, is not a move of the focus.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            auto it = focusTargets_.find(watched);
+            if (it != focusTargets_.end() && form_.Focus.Current() != it->second) {
+                Control* control = it->second;
+                Run([this, control] { form_.Focus.SetFocus(*control); });
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quillon::ui

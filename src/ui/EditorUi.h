@@ -1,0 +1,77 @@
+// The editor's Qt side: builds the windows from the headless ones, runs each user action as
+// a call of its handler, and then brings every window up to date with the headless state.
+#pragma once
+
+#include "ui/AuxWindow.h"
+#include "ui/Mirrors.h"
+#include "ui/TopWindow.h"
+#include "workflow/Form1.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class QTreeView;
+
+namespace quillon::ui {
+
+class BoxMirror;
+class MessageEdit;
+class ProgressMirror;
+class QtPlatform;
+
+class EditorUi : public QObject {
+public:
+    EditorUi(Form1& form, QtPlatform& platform);
+    ~EditorUi() override;
+
+    // The program's start: the open dialog of Form_Load, then the window for what it chose.
+    void Start();
+    // Runs one handler (or several calls that make up one user action), then syncs.
+    void Run(const std::function<void()>& handler);
+    // Brings every widget in line with the headless state, changing only what differs.
+    void SyncAll();
+
+    TopWindow* MainWindow() const { return main_.get(); }
+    QWidget* WidgetOf(const Control& control) const;
+    MessageEdit* BoxOf(const TextBox& box) const;
+    QTreeView* TableView() const { return table_; }
+    TopWindow* ConfirmWindow() const { return confirm_.window; }
+    TopWindow* AboutWindow() const { return about_.window; }
+    TopWindow* HelpWindow() const { return help_.window; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMain();
+    QWidget* ParentOf(const Control& control) const;
+    void Track(const Control& control, QWidget* widget);
+    void SyncAux(AuxWindow& aux, const void*& shownSource, const void* source,
+                 const std::function<AuxWindow()>& build);
+    void SyncFocus();
+
+    Form1& form_;
+    QtPlatform& platform_;
+    std::unique_ptr<TopWindow> main_;
+    std::vector<std::unique_ptr<Mirror>> mirrors_;
+    std::unordered_map<const Control*, QWidget*> widgets_;
+    std::unordered_map<QObject*, Control*> focusTargets_;
+    BoxMirror* original_ = nullptr;
+    BoxMirror* edited_ = nullptr;
+    ProgressMirror* progress_ = nullptr;
+    QTreeView* table_ = nullptr;
+
+    AuxWindow confirm_, about_, help_;
+    const void* confirmSource_ = nullptr;
+    const void* aboutSource_ = nullptr;
+    const void* helpSource_ = nullptr;
+
+    int depth_ = 0;
+    bool syncing_ = false;
+};
+
+} // namespace quillon::ui

@@ -1,0 +1,137 @@
+// Mirrors: each keeps one widget showing one headless control. Sync() compares the control
+// with what the widget last showed and changes only what differs, with the widget's signals
+// blocked, so nothing echoes back into the handlers.
+#pragma once
+
+#include "workflow/Controls.h"
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QSlider;
+class QWidget;
+
+namespace quillon::ui {
+
+class ClickLabel;
+class FrameBox;
+class WrapButton;
+
+class Mirror {
+public:
+    virtual ~Mirror() = default;
+    virtual void Sync() = 0;
+};
+
+// Place, visibility, enabled state and tooltip: what every control has.
+class ControlMirror : public Mirror {
+public:
+    ControlMirror(const Control& control, QWidget* widget) : control_(control), widget_(widget) {}
+    void Sync() override;
+    QWidget* Widget() const { return widget_; }
+    const Control& Source() const { return control_; }
+
+protected:
+    // The tooltip as shown; a mirror may add to the control's own text.
+    virtual QString ToolTip() const;
+
+    const Control& control_;
+    QWidget* widget_;
+
+private:
+    bool first_ = true;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = false, enabled_ = false;
+    QString tip_;
+};
+
+class LabelMirror : public ControlMirror {
+public:
+    // A swatch shows the label's back colour with a border; other labels are see-through.
+    LabelMirror(const Label& label, QLabel* widget, bool swatch = false);
+    void Sync() override;
+
+private:
+    const Label& label_;
+    QLabel* label_widget_;
+    bool swatch_;
+    std::optional<std::string> caption_;
+    std::optional<Colour> fore_, back_;
+    QColor defaultText_;
+};
+
+class ButtonMirror : public ControlMirror {
+public:
+    ButtonMirror(const CommandButton& button, WrapButton* widget);
+    void Sync() override;
+
+private:
+    const CommandButton& button_;
+    WrapButton* button_widget_;
+    std::optional<std::string> caption_;
+};
+
+class CheckMirror : public ControlMirror {
+public:
+    CheckMirror(const CheckBox& box, QCheckBox* widget);
+    void Sync() override;
+
+private:
+    const CheckBox& box_;
+    QCheckBox* box_widget_;
+    std::optional<std::string> caption_;
+    std::optional<int> value_;
+};
+
+class OptionMirror : public ControlMirror {
+public:
+    OptionMirror(const OptionButton& option, QAbstractButton* widget);
+    void Sync() override;
+
+private:
+    const OptionButton& option_;
+    QAbstractButton* option_widget_;
+    std::optional<std::string> caption_;
+    std::optional<bool> value_;
+};
+
+class FrameMirror : public ControlMirror {
+public:
+    FrameMirror(const Frame& frame, FrameBox* widget);
+    void Sync() override;
+
+private:
+    const Frame& frame_;
+    FrameBox* frame_widget_;
+};
+
+class SliderMirror : public ControlMirror {
+public:
+    SliderMirror(const Slider& slider, QSlider* widget);
+    void Sync() override;
+
+private:
+    const Slider& slider_;
+    QSlider* slider_widget_;
+};
+
+class ProgressMirror : public ControlMirror {
+public:
+    ProgressMirror(const ProgressBar& bar, QProgressBar* widget);
+    void Sync() override;
+    // Shows a value at once while a handler is still running (a file being read).
+    void ShowNow(double value);
+
+private:
+    const ProgressBar& bar_;
+    QProgressBar* bar_widget_;
+};
+
+} // namespace quillon::ui

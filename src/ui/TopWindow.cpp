@@ -1,0 +1,101 @@
+// Window state of the editor's top-level windows.
+#include "ui/TopWindow.h"
+
+#include "ui/Twips.h"
+#include "ui/UiText.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+namespace quillon::ui {
+
+TopWindow::TopWindow(const Window& source, Placement placement, QWidget* owner)
+    : QWidget(nullptr), source_(source), placement_(placement), owner_(owner) {
+    // The windows are independent: disabling the main window while a question is open must
+    // not disable the question.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void TopWindow::ApplyFlags() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    if (!source_.CloseRemoved) flags |= Qt::WindowCloseButtonHint;
+    if (source_.Topmost) flags |= Qt::WindowStaysOnTopHint;
+    if (flags == windowFlags()) return;
+    const bool wasVisible = isVisible();
+    const QPoint at = pos();
+    setWindowFlags(flags); // hides the window
+    if (placed_) move(at);
+    if (wasVisible) show();
+}
+
+void TopWindow::Place() {
+    QRect area;
+    if (placement_ == Placement::CentreOfOwner && owner_ && owner_->isVisible()) {
+        area = owner_->frameGeometry();
+    } else {
+        QScreen* screen = owner_ ? owner_->screen() : QGuiApplication::primaryScreen();
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        if (screen) area = screen->availableGeometry();
+    }
+    if (area.isValid()) move(area.center() - QPoint(width() / 2, height() / 2));
+    placed_ = true;
+}
+
+void TopWindow::SyncWindow() {
+    if (detached_) return;
+    if (caption_ != source_.Caption) {
+        caption_ = source_.Caption;
+        setWindowTitle(FromProgramText(*caption_));
+    }
+    if (topmost_ != source_.Topmost || closeRemoved_ != source_.CloseRemoved) {
+        topmost_ = source_.Topmost;
+        closeRemoved_ = source_.CloseRemoved;
+        ApplyFlags();
+    }
+    QSize size;
+    if (source_.Width > 0 && source_.Height > 0)
+        size = QSize(Px(source_.Width - kBorderTwips),
+                     std::max(Px(source_.Height - kTitleTwips), minimumClientHeight));
+    else
+        size = sizeHint();
+    if (size != size_) {
+        size_ = size;
+        setFixedSize(size);
+    }
+    if (enabled_ != source_.Enabled) {
+        enabled_ = source_.Enabled;
+        setEnabled(source_.Enabled);
+    }
+    if (source_.Visible && isHidden()) {
+        if (!placed_) Place();
+        show();
+        raise();
+        activateWindow();
+    } else if (!source_.Visible && !isHidden()) {
+        hide();
+    }
+}
+
+void TopWindow::closeEvent(QCloseEvent* event) {
+    // Closing is the handlers' business: a window goes when its headless window says so.
+    event->ignore();
+    if (detached_ || source_.CloseRemoved) return;
+    if (CloseRequested) CloseRequested();
+}
+
+void TopWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Labels and frames pass their double-clicks up; only the bare surface counts.
+    if (SurfaceDoubleClicked && event->button() == Qt::LeftButton &&
+        childAt(event->position().toPoint()) == nullptr) {
+        event->accept();
+        SurfaceDoubleClicked();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+} // namespace quillon::ui

@@ -1,0 +1,54 @@
+// A top-level window that mirrors a headless Window: caption, size, visibility, enabled
+// state, "always on top" and the close command.
+#pragma once
+
+#include "workflow/Controls.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+namespace quillon::ui {
+
+class TopWindow : public QWidget {
+public:
+    // Where the window first appears.
+    enum class Placement { CentreOfScreen, CentreOfOwner };
+
+    TopWindow(const Window& source, Placement placement, QWidget* owner = nullptr);
+
+    // Heights and widths of the headless windows count the title bar and the border, which
+    // take 380 and 90 twips in the designs; the client area is the rest.
+    static constexpr double kTitleTwips = 380;
+    static constexpr double kBorderTwips = 90;
+
+    void SyncWindow();
+    // The client area never ends above this height (pixels), so nothing designed is cut.
+    int minimumClientHeight = 0;
+    // A close request that the window allows (its close command is still there).
+    std::function<void()> CloseRequested;
+    // A double-click on the window's own surface, not on a control.
+    std::function<void()> SurfaceDoubleClicked;
+    // Stops mirroring: the headless window is about to go away.
+    void Detach() { detached_ = true; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void ApplyFlags();
+    void Place();
+
+    const Window& source_;
+    Placement placement_;
+    QWidget* owner_;
+    bool detached_ = false;
+    bool placed_ = false;
+    std::optional<std::string> caption_;
+    std::optional<bool> topmost_, closeRemoved_, enabled_;
+    QSize size_;
+};
+
+} // namespace quillon::ui
