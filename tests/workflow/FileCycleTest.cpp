@@ -2,6 +2,9 @@
 // question, the settings saved before every change.
 #include "EditorSession.h"
 
+#include <map>
+#include <tuple>
+
 namespace quillon::testing {
 namespace {
 
@@ -43,65 +46,51 @@ TEST_F(FileCycle, NeighboursAreUpperCaseCutFilesWithTextInListingOrder) {
     EXPECT_TRUE(platform.messageBoxes.empty());
 }
 
-struct CycleCase {
-    const char* story;
-    char command; // c close, n next, p previous, x exit
-    bool confirm;
-    bool yes;
-};
+// A command, and how it is carried out: at once (no question), or answered Yes or No.
+enum Answered { AtOnce, Yes, No };
+using CycleCase = std::tuple<char, Answered>;
+const std::map<char, void (Form1::*)()> kCommands{{'c', &Form1::btnCloseFile_Click},
+                                                  {'n', &Form1::btnNextFile_Click},
+                                                  {'p', &Form1::btnPreviousFile_Click},
+                                                  {'x', &Form1::btnExit_Click}};
 
 class CycleCommand : public FileCycle, public ::testing::WithParamInterface<CycleCase> {};
 
 TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
-    const CycleCase& c = GetParam();
-    platform.settings.values["Confirm"] = c.confirm ? "1" : "0";
+    const auto [command, answered] = GetParam();
+    platform.settings.values["Confirm"] = answered == AtOnce ? "0" : "1";
     Open(CutDir() + "B.CUT");
     form.btnHelp_Click();
     platform.settings.values["Stray"] = "gone once the settings are saved";
     platform.fileDialogAnswers.push_back(CutDir() + "A.CUT"); // for the open dialog after close
 
-    switch (c.command) {
-    case 'c':
-        form.btnCloseFile_Click();
-        break;
-    case 'n':
-        form.btnNextFile_Click();
-        break;
-    case 'p':
-        form.btnPreviousFile_Click();
-        break;
-    default:
-        form.btnExit_Click();
-        break;
-    }
-    if (c.confirm) {
-        EXPECT_EQ(Question(), c.command == 'x' ? "Are you sure you want to exit Quillon?"
-                                               : "Are you sure you want to close file B.CUT?");
+    (form.*kCommands.at(command))();
+    if (answered != AtOnce) {
+        EXPECT_EQ(Question(), command == 'x' ? "Are you sure you want to exit Quillon?"
+                                             : "Are you sure you want to close file B.CUT?");
         EXPECT_EQ(form.Confirm->Label1.Top, 360);
-        Answer(c.yes);
+        Answer(answered == Yes);
     }
-    const bool acted = !c.confirm || c.yes;
+    const bool acted = answered != No;
     EXPECT_EQ(platform.settings.values.count("Stray"), acted ? 0u : 1u);
-    EXPECT_EQ(form.Ended, acted && c.command == 'x');
+    EXPECT_EQ(form.Ended, acted && command == 'x');
     EXPECT_EQ(platform.quitCalls, form.Ended ? 1 : 0);
     EXPECT_EQ(form.Help == nullptr, form.Ended);
-    const char* expected = !acted ? "B.CUT" : c.command == 'n' ? "E.CUT" : "A.CUT";
-    if (c.command != 'x') {
+    const char* expected = !acted ? "B.CUT" : command == 'n' ? "E.CUT" : "A.CUT";
+    if (command != 'x') {
         EXPECT_EQ(form.State.CutFileName, expected);
     }
-    EXPECT_EQ(platform.fileDialogs.size(), acted && c.command == 'c' ? 2u : 1u);
+    EXPECT_EQ(platform.fileDialogs.size(), acted && command == 'c' ? 2u : 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, CycleCommand,
-    ::testing::Values(
-        CycleCase{"CloseAtOnce", 'c', false, false}, CycleCase{"CloseYes", 'c', true, true},
-        CycleCase{"CloseNo", 'c', true, false}, CycleCase{"NextAtOnce", 'n', false, false},
-        CycleCase{"NextYes", 'n', true, true}, CycleCase{"NextNo", 'n', true, false},
-        CycleCase{"PreviousAtOnce", 'p', false, false}, CycleCase{"PreviousYes", 'p', true, true},
-        CycleCase{"PreviousNo", 'p', true, false}, CycleCase{"ExitAtOnce", 'x', false, false},
-        CycleCase{"ExitYes", 'x', true, true}, CycleCase{"ExitNo", 'x', true, false}),
-    [](const auto& info) { return std::string(info.param.story); });
+std::string CaseName(const ::testing::TestParamInfo<CycleCase>& info) {
+    static const char* const answers[] = {"AtOnce", "Yes", "No"};
+    return std::string(1, std::get<0>(info.param)) + answers[std::get<1>(info.param)];
+}
+INSTANTIATE_TEST_SUITE_P(Commands, CycleCommand,
+                         ::testing::Combine(::testing::Values('c', 'n', 'p', 'x'),
+                                            ::testing::Values(AtOnce, Yes, No)),
+                         CaseName);
 
 } // namespace
 } // namespace quillon::testing
