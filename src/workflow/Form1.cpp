@@ -153,16 +153,16 @@ void Form1::LayOut() {
                         Label& swatch) {
         const char* names[] = {"Font:", "Size:", "Style:", "Script:", "Bg color:"};
         for (int i = 0; i < 5; ++i) {
+            labels[i].Name = prefix;
+            labels[i].Name.append({'(', static_cast<char>('0' + i), ')'});
             double top = 40 + 220 * i;
             fixed(&page, names[i], 60, top, 800, 200);
             if (i < 4) {
-                labels[i].Name = std::string(prefix) + "(" + std::to_string(i) + ")";
                 labels[i].SetCaption("A");
                 inFrame(labels[i], page, 900, top, 1635, 200);
             }
         }
-        labels[3].ToolTipText = "0";
-        labels[4].Name = std::string(prefix) + "(4)";
+        labels[3].ToolTipText = std::string(1, '0'); // script 0, Western
         inFrame(labels[4], page, 0, 0, 2595, 900);
         inFrame(swatch, page, 900, 920, 600, 200);
         swatch.BackColor = kWhite; // the system's window colour

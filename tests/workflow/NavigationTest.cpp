@@ -1,0 +1,118 @@
+// Moving between messages with keys, buttons and the slider; copy, clear and restore; the
+// selection rules; revealing the table.
+#include "EditorHarness.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace quillon::testing {
+namespace {
+
+// Messages 1 to 4 sit in rows 2 to 5, behind an unnumbered empty entry.
+struct Navigation : ::testing::Test {
+    Editor e;
+    Form1& f = e.form;
+    void SetUp() override {
+        e.Start(e.Put("C12.CUT", CutBytes({"", "Hello*01World", "*01Hi*02", "Plain", "*01*02"})));
+    }
+};
+
+TEST_F(Navigation, KeysButtonsAndSliderReachEveryMessageWithoutWrapping) {
+    const std::pair<std::function<void()>, int> steps[] = {
+        {[&] { e.Key(vbKeyF12); }, 2},
+        {[&] { e.Key(vbKeyF11); }, 1},
+        {[&] { e.Key(vbKeyF11); }, 1},
+        {[&] { e.Key(vbKeyF12, vbShiftMask); }, 2},
+        {[&] { e.Key(vbKeyF5); }, 4},
+        {[&] { e.Key(vbKeyF12); }, 4},
+        {[&] { f.btnPreviousMessage.Click(); }, 3},
+        {[&] { f.btnNextMessage.Click(); }, 4},
+        {[&] { e.Key(vbKeyF1); }, 1},
+        {[&] { e.Go(3); }, 3},
+        {[&] { e.Key(vbKeyF2), e.Key(vbKeyF3), e.Key(vbKeyF4); }, 3}, // one block only
+    };
+    int i = 0;
+    for (const auto& [act, expected] : steps) {
+        SCOPED_TRACE(i++);
+        act();
+        EXPECT_EQ(f.Slider1.Value, expected);
+        EXPECT_EQ(Captions({&f.LabelOriginalMessage, &f.LabelNewMessage}),
+                  std::to_string(expected) + " | " + std::to_string(expected));
+        EXPECT_EQ(f.ListView1.SelectedRow, expected + 1);
+        EXPECT_EQ(f.Focus.Current(), &f.TextMessageGR);
+    }
+}
+
+TEST_F(Navigation, SelectAllAndTheFocusRule) {
+    e.Raw();
+    e.Type("Hola");
+    e.Key(vbKeyA, vbCtrlMask | vbShiftMask); // not Ctrl alone: nothing
+    EXPECT_EQ(f.TextMessageGR.SelLength, 0);
+    int key = vbKeyA, shift = vbCtrlMask;
+    f.TextMessageGB_KeyDown(key, shift); // from the original box: both boxes
+    EXPECT_EQ(f.TextMessageGB.SelLength, 13);
+    EXPECT_EQ(f.TextMessageGR.SelLength, 4);
+
+    // Coming back from a button: everything selected, or the caret at the end.
+    f.btnNextMessage.Click(), f.btnPreviousMessage.Click();
+    EXPECT_EQ(f.TextMessageGR.SelLength, 4);
+    f.CheckHighlight.SetValue(0);
+    f.btnNextMessage.Click(), f.btnPreviousMessage.Click();
+    EXPECT_EQ(f.TextMessageGR.SelStart, 4);
+    EXPECT_EQ(f.TextMessageGR.SelLength, 0);
+}
+
+TEST_F(Navigation, CopyClearAndRestoreInRawMode) {
+    e.Raw();
+    int key = vbKeyF10, shift = vbShiftMask;
+    f.TextMessageGR_KeyDown(key, shift);
+    EXPECT_EQ(key + shift, 0); // swallowed
+    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hello*01World");
+    EXPECT_EQ(f.TextMessageGR.SelLength, 13); // the focus rule ran although focus stayed
+
+    e.Key(vbKeyPause);
+    EXPECT_EQ(e.Cell(2, ColNewMessage), "");
+    e.Type("Hola*01Mundo");
+    e.Key(vbKeyEscape); // back to the text as shown: empty
+    EXPECT_EQ(f.TextMessageGR.Text(), "");
+    e.Type("Hola*01Mundo");
+    e.Key(vbKeyF2); // the failed search shows the row again and moves the restore point
+    f.btnClearMessage.Click();
+    f.btnRestoreMessage.Click();
+    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hola*01Mundo");
+}
+
+TEST_F(Navigation, CopyAndRestoreInHiddenMode) {
+    e.Key(vbKeyF10); // copies the hidden form, which the edit step rebuilds
+    EXPECT_EQ(f.TextMessageGR.Text(), "Hello\r\nWorld");
+    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hello*01World");
+    e.Type("Hola\r\nMundo");
+    e.Key(vbKeyF12), e.Key(vbKeyF11);
+    EXPECT_EQ(f.State.RestoreText, "Hola*01Mundo"); // always the full notation
+    e.Key(vbKeyPause);
+    f.btnRestoreMessage.Click(); // the button leaves the notation in the box
+    EXPECT_EQ(f.TextMessageGR.Text(), "Hola*01Mundo");
+    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hola*01Mundo");
+    e.Key(vbKeyEscape); // Esc hides the codes again
+    EXPECT_EQ(f.TextMessageGR.Text(), "Hola\r\nMundo");
+}
+
+TEST_F(Navigation, ASingleMessageIsShownAgainByNextAndDoubleClicksRevealTheTable) {
+    Editor one;
+    one.Start(one.Put("ONE.CUT", CutBytes({"Only one"})));
+    EXPECT_FALSE(one.form.Slider1.Visible);
+    EXPECT_EQ(one.form.Slider1.Max, 2);
+    one.Type("Solo uno");
+    one.Key(vbKeyF12);
+    EXPECT_EQ(one.form.Slider1.Value, 1);
+    EXPECT_EQ(one.form.State.RestoreText, "Solo uno");
+
+    for (int click = 1; click <= 9; ++click) {
+        f.Form_DblClick();
+        EXPECT_EQ(f.ListView1.Visible, click == 8) << click;
+    }
+    EXPECT_EQ(f.ListView1.Left, 16000);
+}
+
+} // namespace
+} // namespace quillon::testing

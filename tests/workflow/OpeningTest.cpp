@@ -1,0 +1,149 @@
+// Starting the editor, opening good, broken and text-less files, and finding neighbours.
+#include "EditorHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace quillon::testing {
+namespace {
+
+TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
+    Editor e;
+    // An empty and a one-byte entry come first: F1 must find message 1, not row 1.
+    const std::string bytes = CutBytes({"", "x", "Hello*01", "Plain text", "ab"}, 14);
+    const std::string path = e.Put("C12.CUT", bytes);
+    e.Start(path);
+    Form1& f = e.form;
+    const std::string size = std::to_string(bytes.size());
+
+    EXPECT_EQ(e.platform.fileDialogs.at(0).initialDir, e.cutFolder());
+    EXPECT_EQ(f.LabelOriginalFilename.ToolTipText, path);
+    EXPECT_EQ(Captions({&f.LabelOriginalFilename, &f.LabelOriginalSize, &f.LabelOriginalMessages,
+                        &f.LabelNewMessages, &f.LabelOriginalTextSize}),
+              "C12.CUT | " + size + " bytes | 3 | 3 | 21 bytes");
+    EXPECT_EQ(f.Slider1.Max, 3);
+
+    // The first message in hidden form (the design default); the new box empty.
+    EXPECT_EQ(f.ListView1.SelectedRow, 3);
+    EXPECT_EQ(f.TextMessageGB.Text(), "Hello");
+    EXPECT_EQ(Captions({&f.LabelOriginalMessage, &f.LabelCharactersNumberGB, &f.LabelTextsizeGB,
+                        &f.LabelControlCharsGB}),
+              "1 | 8 bytes | 5 bytes | 1");
+
+    // Every message blank: the counters, the buttons and the new file's sizes.
+    EXPECT_EQ(Captions({&f.LabelBlankMessages, &f.LabelBadMessages, &f.LabelNewTextSize,
+                        &f.LabelNewSize}),
+              "3 | 0 | 1 bytes | " + std::to_string(bytes.size() - 21 + 1) + " bytes");
+    EXPECT_EQ(f.LabelBlankMessages.ForeColor, kRed);
+    EXPECT_EQ(f.LabelBlankMessages.ToolTipText, "1, 2, 3");
+    EXPECT_FALSE(f.btnCreateNewCUT.Enabled || f.btnSaveFile[0].Enabled);
+
+    // The bar passes the text start (20 + S), jumps to its maximum, and rests at 0.
+    const auto& bar = e.progress;
+    EXPECT_NE(std::find(std::find(bar.begin(), bar.end(), 34.0), bar.end(), bytes.size() + 1.0),
+              bar.end());
+    EXPECT_EQ(e.progress.back(), 0);
+    EXPECT_EQ(e.platform.settings.values["Last directory"], e.cutFolder() + kPathSeparator);
+}
+
+TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
+    const std::string good = CutBytes({"Hello there"});
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool errorIn; // the "Error in " message rather than the reader's own
+    };
+    const Case cases[] = {
+        {"caps.CUT", "AMBK" + good.substr(4), true},
+        {"name.CUT", good.substr(0, 12) + "Data    " + good.substr(20), true},
+        {"short.CUT", good.substr(0, good.size() - 8), false},
+        {"limits.CUT", CutBytes({"Hello there"}, 11), false},
+        {"missing.CUT", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Editor e;
+        std::string path = e.cutFolder() + kPathSeparator + c.name;
+        if (!c.bytes.empty()) e.Put(c.name, c.bytes);
+        e.Start(path);
+        ASSERT_EQ(e.platform.messageBoxes.size(), 1u);
+        const auto& box = e.platform.messageBoxes[0];
+        EXPECT_EQ(box.title, "Quillon");
+        if (c.errorIn)
+            EXPECT_EQ(box.text, "Error in " + path);
+        else // the reader's one line, naming the file
+            EXPECT_NE(box.text.find(c.name), std::string::npos) << box.text;
+        EXPECT_EQ(e.form.Table.Count(), 0);
+        EXPECT_FALSE(e.form.Slider1.Visible);
+        EXPECT_EQ(e.form.LabelOriginalSize.Caption(),
+                  c.bytes.empty() ? "0 bytes" : std::to_string(c.bytes.size()) + " bytes");
+    }
+}
+
+TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
+    Editor cancel;
+    cancel.platform.settings.values["Last directory"] = "/somewhere/";
+    cancel.form.Form_Load();
+    EXPECT_EQ(cancel.platform.fileDialogs.at(0).initialDir, "/somewhere/");
+    EXPECT_TRUE(cancel.form.Ended);
+    EXPECT_FALSE(cancel.form.Form.Visible);
+    EXPECT_EQ(cancel.platform.settings.values["Last directory"], "");
+
+    Editor e;
+    e.Start(e.Put("EMPTY.CUT", CutBytes({"", "x", ""})));
+    ASSERT_EQ(e.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(e.platform.messageBoxes[0].text, "There aren't any text messages in this file");
+    EXPECT_EQ(e.platform.messageBoxes[0].title, "");
+    ASSERT_EQ(e.platform.fileDialogs.size(), 2u);
+    EXPECT_EQ(e.platform.fileDialogs[1].fileName, ""); // the name was cleared...
+    EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
+}
+
+TEST(Opening, FilesWithoutTextAreSkippedInTheDirectionOfTravel) {
+    Editor e;
+    e.Start(e.Put("A.CUT", CutBytes({"Alpha one", "Alpha two"})));
+    e.Put("B.CUT", CutBytes({"x"}));
+    e.Put("B2.CUT", CutBytes({""}));
+    e.Put("C.CUT", CutBytes({"Charlie"}));
+    auto open = [&](int direction, const char* name) {
+        e.form.State.OpenDirection = static_cast<std::int16_t>(direction);
+        e.form.OpenFile(e.cutFolder() + kPathSeparator + name);
+    };
+    open(8, "B.CUT");
+    EXPECT_EQ(Captions({&e.form.LabelOriginalFilename, &e.form.LabelOriginalMessage}), "C.CUT | 1");
+    EXPECT_EQ(e.form.TextMessageGB.Text(), "Charlie");
+    EXPECT_EQ(e.progress.back(), 0);
+    open(7, "B2.CUT");
+    EXPECT_EQ(e.form.TextMessageGB.Text(), "Alpha one");
+    EXPECT_EQ(e.form.Slider1.Max, 2);
+    EXPECT_TRUE(e.platform.messageBoxes.empty());
+    // Nothing before A.CUT: told, and the dialog comes back.
+    e.Put("0.CUT", CutBytes({""}));
+    open(7, "0.CUT");
+    EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
+}
+
+TEST(Opening, NeighboursAreUpperCaseCutFilesInListingOrder) {
+    Editor e;
+    for (const char* name : {"A.CUT", "B.CUT", "C.CUT", "C.CUT.BAK", "d.cut", "E.txt"})
+        e.Put(name, "");
+    struct Case {
+        const char *open, *previous, *next;
+    };
+    const Case cases[] = {
+        {"B.CUT", "A.CUT", "C.CUT"}, {"A.CUT", "", "B.CUT"}, {"C.CUT", "B.CUT", ""},
+        {"c.Cut", "B.CUT", ""},      {"d.cut", "C.CUT", ""}, {"gone.CUT", "C.CUT", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.open);
+        e.form.State.CutDirectory = e.cutFolder() + kPathSeparator;
+        e.form.State.CutFileName = c.open;
+        e.form.FindPreviousCutFile();
+        e.form.FindNextCutFile();
+        EXPECT_EQ(e.form.State.PreviousCutFileName + " < > " + e.form.State.NextCutFileName,
+                  std::string(c.previous) + " < > " + c.next);
+    }
+}
+
+} // namespace
+} // namespace quillon::testing

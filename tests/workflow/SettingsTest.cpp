@@ -1,0 +1,121 @@
+// Settings surviving a save and a load, stored texts that do not convert, the program folder.
+#include "settings/Settings.h"
+#include "EditorHarness.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace quillon::testing {
+namespace {
+
+TEST(Settings, StoredTextsConvertOrAreRefused) {
+    using namespace settings;
+    const std::pair<const char*, std::optional<bool>> booleans[] = {
+        {"True", true}, {"false", false}, {"-1", true}, {"0", false},
+        {"2.5", true},  {"yes", {}},      {"", {}},     {"1x", {}}};
+    for (const auto& [text, expected] : booleans)
+        EXPECT_EQ(ParseBoolean(text), expected) << text;
+    const std::pair<const char*, std::optional<std::int16_t>> integers[] = {
+        {"12", 12},    {" -7 ", -7}, {"12.5", 12}, {"13.5", 14},
+        {"40000", {}}, {"12px", {}}, {"", {}},     {"True", {}}};
+    for (const auto& [text, expected] : integers)
+        EXPECT_EQ(ParseInt16(text), expected) << text;
+    EXPECT_EQ(AllValueNames().size(), 25u);
+}
+
+TEST(Settings, FirstRunGivesTheDesignedStatesAndASaveComesBackAtTheNextOpening) {
+    Editor e;
+    e.Start(e.Put("C12.CUT", CutBytes({"Hello*01World"})));
+    Form1& f = e.form;
+    for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew})
+        EXPECT_EQ(Captions({&(*labels)[0], &(*labels)[1], &(*labels)[2], &(*labels)[3]}),
+                  "Arial | 12 | Regular | Western");
+    EXPECT_EQ(f.TextMessageGR.BackColor, kWhite);
+    EXPECT_EQ(f.LabelBgColorOriginal.BackColor, kWhite);
+    EXPECT_EQ(f.TextMessageGB.ForeColor, kBlack);
+    for (CheckBox* box : {&f.CheckConfirm, &f.CheckHighlight, &f.CheckRememberLastDirectory,
+                          &f.CheckAutoBackup, &f.CheckHideControlCharacters, &f.CheckAlwaysOnTop})
+        EXPECT_EQ(box->Value(), box == &f.CheckAlwaysOnTop ? 0 : 1) << box->Name;
+
+    f.CheckConfirm.SetValue(0);
+    f.CheckHideControlCharacters.SetValue(0);
+    f.LabelFontNew[0].SetCaption("Courier New");
+    f.LabelFontNew[3].ToolTipText = "161";
+    f.State.NewStyle = {.Italic = true, .Size = 14, .Weight = 700, .ForeColor = 32768};
+    f.LabelBgColorNew.BackColor = 65535;
+    e.platform.settings.values["Written by someone else"] = "1";
+    f.SaveSettings();
+
+    auto& stored = e.platform.settings.values;
+    EXPECT_EQ(stored.size(), 25u);
+    EXPECT_EQ(stored.count("Written by someone else"), 0u);
+    for (const auto& [name, text] :
+         std::map<std::string, std::string>{{"Confirm", "0"},
+                                            {"Always on top", "0"},
+                                            {"New message Italic", "True"},
+                                            {"Original message Italic", "False"},
+                                            {"New message Font color", "32768"},
+                                            {"New message Background color", "65535"},
+                                            {"Last directory", e.cutFolder() + kPathSeparator}})
+        EXPECT_EQ(stored[name], text) << name;
+
+    Editor next;
+    next.platform.settings.values = stored;
+    next.Start(next.Put("C12.CUT", CutBytes({"Hello*01World"})));
+    Form1& g = next.form;
+    EXPECT_EQ(g.CheckConfirm.Value(), 0);
+    EXPECT_EQ(g.TextMessageGB.Text(), "Hello*01World"); // raw mode came back
+    EXPECT_EQ(Captions({&g.LabelFontNew[0], &g.LabelFontNew[1], &g.LabelFontNew[2],
+                        &g.LabelFontNew[3], &g.LabelFontOriginal[0]}),
+              "Courier New | 14 | Bold Italic | Greek | Arial");
+    EXPECT_EQ(g.TextMessageGR.Font.Name, "Courier New");
+    EXPECT_EQ(g.TextMessageGR.Font.Charset, 161);
+    EXPECT_TRUE(g.TextMessageGR.Font.Bold && g.TextMessageGR.Font.Italic);
+    EXPECT_EQ(g.TextMessageGR.BackColor, 65535u);
+    EXPECT_EQ(g.LabelBgColorNew.BackColor, 65535u);
+    EXPECT_EQ(g.TextMessageGR.ForeColor, 32768u); // the new message is valid: its own colour
+}
+
+TEST(Settings, ValuesThatDoNotConvertAreIgnoredAndAnEmptyBackgroundIsWhite) {
+    Editor e;
+    const std::string path = e.Put("C12.CUT", CutBytes({"Hello"}));
+    auto& stored = e.platform.settings.values;
+    stored["Original message Background color"] = "255";
+    e.Start(path);
+    EXPECT_EQ(e.form.TextMessageGB.BackColor, 255u);
+
+    stored = {{"Original message Font size", "big"},
+              {"Confirm", "yes"},
+              {"Always on top", "7"},
+              {"Original message Font color", "red"},
+              {"Original message Background color", ""},
+              {"Original message Italic", "-1"},
+              {"Original message Font weight", "600"},
+              {"New message Font weight", "599"},
+              {"New message Font script", "100"}};
+    e.form.OpenFile(path);
+    Form1& f = e.form;
+    EXPECT_EQ(f.State.OriginalStyle.Size, 12);
+    EXPECT_EQ(f.CheckConfirm.Value(), 1);
+    EXPECT_EQ(f.CheckAlwaysOnTop.Value(), 0);
+    EXPECT_EQ(f.TextMessageGB.ForeColor, kBlack);
+    EXPECT_EQ(f.TextMessageGB.BackColor, kWhite);
+    EXPECT_EQ(Captions({&f.LabelFontOriginal[2], &f.LabelFontNew[2], &f.LabelFontNew[3]}),
+              "Bold Italic | Regular | 100");
+    EXPECT_EQ(Form1::GetScriptName(204), "Cyrillic");
+    EXPECT_EQ(Form1::GetScriptName(130), "Hangul (Johab)");
+}
+
+TEST(Settings, TheProgramFolderIsTheFirstThatWorks) {
+    TempDir exe, data;
+    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exe.path().string(), "x"), "/opt/quillon");
+    EXPECT_EQ(ChooseProgramFolder("", exe.path().string(), "x"), exe.path().string());
+    EXPECT_EQ(ChooseProgramFolder(nullptr, (exe.path() / "gone").string(), data.path().string()),
+              data.path().string());
+    EXPECT_TRUE(fs::is_empty(exe.path())); // the probe file is gone again
+    EXPECT_EQ(LastSeparator("/a/b/C12.CUT"), 4u);
+    EXPECT_EQ(LastSeparator("C12.CUT"), std::string::npos);
+}
+
+} // namespace
+} // namespace quillon::testing
