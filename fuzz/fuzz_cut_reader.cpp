@@ -40,14 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string& original = table.Cell(row, ColOriginalMessage);
         trimmed = trimmed || static_cast<int>(original.size()) !=
                                  read.entries[static_cast<std::size_t>(row - 1)].storedLength;
-        const std::string text =
-            mode == 0 ? original : mode == 1 ? std::string() : original + original;
+        const std::string text = mode == 0   ? original
+                                 : mode == 1 ? std::string()
+                                             : original + original;
         table.SetCell(row, ColNewMessage, text);
         table.SetCell(row, ColNewLength, std::to_string(text.size()));
     }
 
-    if (!CheckCutWritable(table, read.layout).empty())
-        return 0;
+    if (!CheckCutWritable(table, read.layout).empty()) return 0;
     PadForParity(table);
     const CutBuildResult built = BuildCutBytes(source, table, read.layout);
     Check(built.error.empty(), "a writable table builds");

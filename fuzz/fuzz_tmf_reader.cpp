@@ -26,8 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const TmfParseResult parsed = ParseTmf(bytes, "F.tmf");
     Check(parsed.error.empty() == (size > 0), "only an empty file is refused");
-    if (!parsed.error.empty())
-        return 0;
+    if (!parsed.error.empty()) return 0;
 
     MessageTable table;
     NumberingState state;
@@ -44,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t line = 0;
     for (int row = 1; row <= table.Count(); ++row) {
-        if (table.Cell(row, ColNewMessage).size() <= 1)
-            continue;
+        if (table.Cell(row, ColNewMessage).size() <= 1) continue;
         Check(line < back.lines.size(), "one line per written row");
         const TmfLine& l = back.lines[line++];
         Check(l.text == table.Cell(row, ColNewMessage), "the new message comes back");

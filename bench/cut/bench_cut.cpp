@@ -13,8 +13,7 @@ std::string FullBank(std::size_t entryLength) {
     std::string block;
     for (unsigned i = 0; block.size() + 1 + entryLength <= 32747 - 12; ++i) {
         std::string text(entryLength, static_cast<char>('a' + i % 26));
-        if (entryLength >= 3)
-            text.replace(entryLength - 3, 3, "*01");
+        if (entryLength >= 3) text.replace(entryLength - 3, 3, "*01");
         block += static_cast<char>(entryLength);
         block += text;
     }
@@ -48,8 +47,7 @@ Opened Open(std::size_t entryLength) {
     FillMessageTable(o.table, state, o.read.entries);
     for (int row = 1; row <= o.table.Count(); ++row) {
         std::string text = o.table.Cell(row, ColOriginalMessage);
-        if (!text.empty())
-            text.back() = 'x'; // a translation that needs no padding
+        if (!text.empty()) text.back() = 'x'; // a translation that needs no padding
         o.table.SetCell(row, ColNewMessage, text);
         o.table.SetCell(row, ColNewLength, std::to_string(text.size()));
     }
