@@ -32,13 +32,14 @@ double LeadingNumber(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
-    // from_chars takes no sign and no leading '+', so the number proper starts here.
+    // The sign is taken here because from_chars refuses a leading '+'.
     const std::size_t start = i;
     std::size_t digits = 0;
     while (i < text.size() && IsDigit(text[i])) {
         ++i;
         ++digits;
     }
+    const std::size_t integerDigits = digits;
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) {
@@ -47,18 +48,16 @@ double LeadingNumber(std::string_view text) {
         }
     }
     if (digits == 0) return 0;
-    std::string number(text.substr(start, i - start));
-    if (number.back() == '.') number.pop_back();
-    if (number.front() == '.') number.insert(number.begin(), '0');
+    const std::string_view number = text.substr(start, i - start);
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                           std::chars_format::fixed);
-    (void)end;
-    if (ec == std::errc::result_out_of_range) {
-        // Too many digits for a double: either huge or vanishingly small.
-        const bool allZeroBeforePoint = number.find_first_not_of('0') == std::string::npos ||
-                                        number.find_first_not_of('0') == number.find('.');
-        value = allZeroBeforePoint ? 0.0 : std::numeric_limits<double>::infinity();
+    const std::from_chars_result parsed = std::from_chars(
+        number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+    if (parsed.ec == std::errc::result_out_of_range) {
+        // Too many digits for a double: huge, unless the whole part is zero.
+        const std::string_view whole = number.substr(0, integerDigits);
+        value = whole.find_first_not_of('0') == std::string_view::npos
+                    ? 0.0
+                    : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }
