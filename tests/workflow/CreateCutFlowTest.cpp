@@ -122,6 +122,8 @@ TEST_F(CreateCut, WritesTheFormatCannotHoldAreRefusedWithTheFilesUntouched) {
     EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
     EXPECT_EQ(ReadBytes(open), CutBytes(kOriginal));
     EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+    // The dialog itself succeeded, so its folder is remembered.
+    EXPECT_EQ(platform.settings.values["Last directory"], CutDir() + "gone" + kPathSeparator);
 }
 
 } // namespace
