@@ -4,18 +4,83 @@
 #include "cut/FileIO.h"
 #include "tmf/Tmf.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
 namespace quillon {
+
+namespace {
+
+// The backup is rewritten on every keystroke. It still goes through a complete temporary
+// file, but the old backup is removed before the rename: renaming over an existing file
+// makes some file systems (ext4) flush the data at once, which costs milliseconds per key.
+// A crash between the two steps leaves the complete new backup under the temporary name.
+bool ReplaceBackup(const std::string& path, const std::string& bytes) {
+    const std::string temp = path + ".tmp";
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (f == nullptr) return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    written = std::fclose(f) == 0 && written;
+    std::error_code ec;
+    if (!written) {
+        std::filesystem::remove(temp, ec); // never leave half a file
+        return false;
+    }
+    std::filesystem::remove(path, ec);
+    std::filesystem::rename(temp, path, ec);
+    return !ec;
+}
+
+bool HoldsLineBreak(std::string_view text) {
+    for (char c : text)
+        if (c == '\r' || c == '\n') return true;
+    return false;
+}
+
+// The backup's bytes are built on every keystroke, so the usual case (plain decimal lengths,
+// no line breaks) is built here in one pass; anything else goes to BuildTmf, which owns
+// the format's corner cases. Both give the same bytes.
+TmfBuildResult NewMessagesTmf(const std::string& cutFileName, const MessageTable& table) {
+    TmfBuildResult built;
+    if (HoldsLineBreak(cutFileName)) return BuildTmf(cutFileName, table, 3);
+    std::string& out = built.bytes;
+    out.reserve(static_cast<std::size_t>(table.Count()) * 16 + 64);
+    out.append(kTmfHeaderPrefix).append(cutFileName).append("\r\n\r\n");
+    for (int row = 1; row <= table.Count(); ++row) {
+        const MessageRow& cells = table.Row(row);
+        const std::string& length = cells[ColNewLength];
+        long value = 0;
+        for (char c : length) {
+            if (c < '0' || c > '9' || length.size() > 9) return BuildTmf(cutFileName, table, 3);
+            value = value * 10 + (c - '0');
+        }
+        if (value <= 1) continue; // rows of 0 or 1 byte are not written
+        const std::string& text = cells[ColNewMessage];
+        if (HoldsLineBreak(text)) return BuildTmf(cutFileName, table, 3);
+        out.append(TmfRowNumber(cells[ColRealAA])).append(1, ' ').append(text).append("\r\n");
+    }
+    return built;
+}
+
+} // namespace
 
 void Form1::CreateTMF(int Index) {
     if (Ended) return;
-    const bool backup = Index == 3;
-    const std::string path = backup ? platform.ProgramFolder() + kPathSeparator + "Backup" +
-                                          kPathSeparator + State.BackupFileName
-                                    : CommonDialog1.FileName;
+    TmfBuildResult built = Index == 3 ? NewMessagesTmf(State.CutFileName, Table)
+                                      : BuildTmf(State.CutFileName, Table, Index);
 
-    // The whole file is built first and replaces the old one in one step, so a failed
-    // write never leaves half a file and never touches the table.
-    TmfBuildResult built = BuildTmf(State.CutFileName, Table, Index);
+    // A backup that cannot be written (its folder gone or read-only) must not interrupt the
+    // typing or touch the table; the next edit tries again.
+    if (Index == 3) {
+        if (built.error.empty())
+            ReplaceBackup(platform.ProgramFolder() + kPathSeparator + "Backup" + kPathSeparator +
+                              State.BackupFileName,
+                          built.bytes);
+        return;
+    }
+
+    const std::string& path = CommonDialog1.FileName;
     std::string error;
     if (path.empty())
         error = "No file name was chosen for the Temporary Messages File.";
@@ -23,10 +88,6 @@ void Form1::CreateTMF(int Index) {
         error = "Cannot save " + path + ": " + built.error;
     else
         error = WriteFileAtomically(path, built.bytes);
-
-    // A backup that cannot be written (its folder gone or read-only) must not interrupt
-    // the typing; the next edit tries again.
-    if (backup) return;
     if (error.empty())
         MsgBox("Tempory Messages File is saved!");
     else

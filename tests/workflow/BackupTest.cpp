@@ -78,18 +78,24 @@ TEST(Backup, SavingToTheChosenFileSaysSoOnlyWhenItWorked) {
     e.form.CommonDialog1.FileName = chosen;
     e.form.CreateTMF(0);
     EXPECT_EQ(ReadBytes(chosen), "Original CUT file: C12.CUT\r\n\r\n001 Hola\r\n");
+    // The backup holds the same bytes as a saved file of the new messages, line breaks too.
+    for (const char* text : {"Hola", "Hola\r\nmundo"}) {
+        e.Type(text);
+        e.form.CreateTMF(0);
+        EXPECT_EQ(ReadBytes(chosen), e.Backup()) << text;
+    }
     e.form.CreateTMF(1);
     EXPECT_EQ(ReadBytes(chosen),
               "Original CUT file: C12.CUT\r\n\r\n001 Hello there\r\n002 Second one\r\n");
-    ASSERT_EQ(e.platform.messageBoxes.size(), 2u);
-    EXPECT_EQ(e.platform.messageBoxes[1].text, "Tempory Messages File is saved!");
-    EXPECT_EQ(e.platform.messageBoxes[1].title, "");
+    ASSERT_EQ(e.platform.messageBoxes.size(), 4u);
+    EXPECT_EQ(e.platform.messageBoxes[3].text, "Tempory Messages File is saved!");
+    EXPECT_EQ(e.platform.messageBoxes[3].title, "");
 
     const std::string nowhere = e.platform.temp / "no-such-folder/work.tmf";
     e.form.CommonDialog1.FileName = nowhere;
     e.form.CreateTMF(0);
-    ASSERT_EQ(e.platform.messageBoxes.size(), 3u);
-    const std::string& text = e.platform.messageBoxes[2].text;
+    ASSERT_EQ(e.platform.messageBoxes.size(), 5u);
+    const std::string& text = e.platform.messageBoxes[4].text;
     EXPECT_NE(text.find(nowhere), std::string::npos) << text;
     EXPECT_EQ(text.find('\n'), std::string::npos);
     EXPECT_FALSE(fs::exists(nowhere));
