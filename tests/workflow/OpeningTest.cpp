@@ -123,6 +123,24 @@ TEST(Opening, FilesWithoutTextAreSkippedInTheDirectionOfTravel) {
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
 }
 
+TEST(Opening, EverySampleOpensOrIsReportedAndItsMessagesCanBeWalked) {
+    int opened = 0;
+    for (const auto& entry : fs::directory_iterator(QUILLON_SAMPLES)) {
+        if (entry.path().extension() != ".CUT") continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        Editor e;
+        e.Start(e.platform.CopyIn(entry.path()));
+        if (!e.platform.messageBoxes.empty()) continue; // a sample made to be refused
+        const std::string count = e.form.LabelOriginalMessages.Caption();
+        for (int m = 1; m < std::stoi(count); ++m)
+            e.Key(vbKeyF12);
+        EXPECT_EQ(e.form.LabelOriginalMessage.Caption(), count);
+        EXPECT_TRUE(fs::exists(fs::path(e.backupFolder()) / e.form.State.BackupFileName));
+        ++opened;
+    }
+    EXPECT_GT(opened, 0);
+}
+
 TEST(Opening, NeighboursAreUpperCaseCutFilesInListingOrder) {
     Editor e;
     for (const char* name : {"A.CUT", "B.CUT", "C.CUT", "C.CUT.BAK", "d.cut", "E.txt"})
