@@ -20,6 +20,7 @@ AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) 
     auto label = [&](Label& source) {
         auto* widget = new ClickLabel(window);
         aux.mirrors.push_back(std::make_unique<LabelMirror>(source, widget));
+        aux.widgets[&source] = widget;
         return widget;
     };
 

@@ -34,6 +34,7 @@ AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     aux.mirrors.push_back(std::make_unique<LabelMirror>(confirm.Label1, label));
+    aux.widgets[&confirm.Label1] = label;
 
     std::shared_ptr<bool> alive = aux.alive;
     auto button = [&](CommandButton& source) {

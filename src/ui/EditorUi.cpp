@@ -10,11 +10,39 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTreeView>
 
 namespace quillon::ui {
+
+namespace {
+
+// The window was designed around a small dialog font; the two message boxes set their own.
+// A face like the designed one is preferred, and the size shrinks until the fixed captions
+// and the check boxes fit their designed widths, whatever fonts this system has.
+QFont DialogFont(const Form1& f) {
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Helvetica"), font.family()});
+    for (double size = 8.0; size >= 6.5; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const auto& fixed : f.FixedLabels)
+            fits = fits && metrics.horizontalAdvance(QString::fromStdString(fixed->Caption())) <=
+                               Px(fixed->Width);
+        for (const CheckBox* check :
+             {&f.CheckConfirm, &f.CheckHighlight, &f.CheckHideControlCharacters})
+            fits = fits && metrics.horizontalAdvance(QString::fromStdString(check->Caption)) + 22 <=
+                               Px(check->Width);
+        if (fits) break;
+    }
+    return font;
+}
+
+} // namespace
 
 EditorUi::EditorUi(Form1& form, QtPlatform& platform) : form_(form), platform_(platform) {
     BuildMain();
@@ -51,10 +79,7 @@ void EditorUi::Track(const Control& control, QWidget* widget) {
 void EditorUi::BuildMain() {
     Form1& f = form_;
     main_ = std::make_unique<TopWindow>(f.Form, TopWindow::Placement::CentreOfScreen);
-    // The designed window uses a small dialog font; the two message boxes set their own.
-    QFont font = main_->font();
-    font.setPointSizeF(8);
-    main_->setFont(font);
+    main_->setFont(DialogFont(f));
     main_->minimumClientHeight = Px(f.FrameButtons.Top + f.FrameButtons.Height) + 3;
     main_->SurfaceDoubleClicked = [this] { Run([this] { form_.Form_DblClick(); }); };
     // Before a file is open the close command is still there; closing then ends the program.
@@ -77,7 +102,8 @@ void EditorUi::BuildMain() {
         mirrors_.push_back(std::make_unique<LabelMirror>(*fixed, widget));
     }
 
-    auto label = [&](Label& source, bool swatch = false) {
+    enum class Kind { Plain, Swatch, Script };
+    auto label = [&](Label& source, Kind kind = Kind::Plain) {
         auto* widget = new ClickLabel(ParentOf(source));
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget->Clicked = [this, &source] {
@@ -86,7 +112,10 @@ void EditorUi::BuildMain() {
             });
         };
         Track(source, widget);
-        mirrors_.push_back(std::make_unique<LabelMirror>(source, widget, swatch));
+        if (kind == Kind::Script)
+            mirrors_.push_back(std::make_unique<ScriptLabelMirror>(source, widget));
+        else
+            mirrors_.push_back(std::make_unique<LabelMirror>(source, widget, kind == Kind::Swatch));
         return widget;
     };
     for (Label* value :
@@ -98,10 +127,10 @@ void EditorUi::BuildMain() {
         label(*value);
     for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
         for (int i = 0; i < 4; ++i)
-            label((*labels)[static_cast<std::size_t>(i)]);
+            label((*labels)[static_cast<std::size_t>(i)], i == 3 ? Kind::Script : Kind::Plain);
     }
-    label(f.LabelBgColorOriginal, true);
-    label(f.LabelBgColorNew, true);
+    label(f.LabelBgColorOriginal, Kind::Swatch);
+    label(f.LabelBgColorNew, Kind::Swatch);
     // The click areas cover their whole group, so they go over the labels they cover.
     for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
         QWidget* area = label((*labels)[4]);
@@ -144,7 +173,7 @@ void EditorUi::BuildMain() {
 
     for (OptionButton* option :
          {&f.OptionSettingsGeneral, &f.OptionSettingsOriginal, &f.OptionSettingsNew}) {
-        auto* widget = new QPushButton(ParentOf(*option));
+        auto* widget = new WrapButton(ParentOf(*option));
         QObject::connect(widget, &QPushButton::clicked, widget,
                          [this, option] { Run([option] { option->UserClick(); }); });
         Track(*option, widget);

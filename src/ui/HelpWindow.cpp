@@ -23,6 +23,7 @@ AuxWindow BuildHelpWindow(FormHelp& help, const Runner& run, QWidget* owner) {
 
     auto* heading = new QLabel(window);
     aux.mirrors.push_back(std::make_unique<LabelMirror>(help.Label21, heading));
+    aux.widgets[&help.Label21] = heading;
     QFont rounded = heading->font();
     rounded.setFamilies({QStringLiteral("URW Gothic"), QStringLiteral("Century Gothic"),
                          QStringLiteral("Avant Garde"), QStringLiteral("sans-serif")});

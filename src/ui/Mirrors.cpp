@@ -1,6 +1,8 @@
 // The plain controls' mirrors.
 #include "ui/Mirrors.h"
 
+#include "cut/MessageTable.h"
+#include "ui/CodePages.h"
 #include "ui/Colours.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/Twips.h"
@@ -82,6 +84,15 @@ void LabelMirror::Sync() {
     }
 }
 
+QString ScriptLabelMirror::ToolTip() const {
+    const QString number = ControlMirror::ToolTip();
+    const int script = LeadingInt16(control_.ToolTipText) & 0xFF;
+    if (!CodePageForScript(script).fellBack) return number;
+    return QStringLiteral("%1 (no code page for this script: text is shown and typed as Western, "
+                          "Windows-1252)")
+        .arg(number);
+}
+
 ButtonMirror::ButtonMirror(const CommandButton& button, WrapButton* widget)
     : ControlMirror(button, widget), button_(button), button_widget_(widget) {}
 
@@ -110,7 +121,7 @@ void CheckMirror::Sync() {
     }
 }
 
-OptionMirror::OptionMirror(const OptionButton& option, QAbstractButton* widget)
+OptionMirror::OptionMirror(const OptionButton& option, WrapButton* widget)
     : ControlMirror(option, widget), option_(option), option_widget_(widget) {
     widget->setCheckable(true);
     widget->setAutoExclusive(false); // the handlers clear the other buttons of the group
@@ -121,7 +132,7 @@ void OptionMirror::Sync() {
     QSignalBlocker block(option_widget_);
     if (caption_ != option_.Caption) {
         caption_ = option_.Caption;
-        option_widget_->setText(FromProgramText(*caption_));
+        option_widget_->SetCaption(FromProgramText(*caption_));
     }
     if (value_ != option_.Value || option_widget_->isChecked() != option_.Value) {
         value_ = option_.Value;

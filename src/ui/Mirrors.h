@@ -67,6 +67,16 @@ private:
     QColor defaultText_;
 };
 
+// The script label of a font page: its tooltip is the script number, and says so when the
+// script has no code page and its box falls back to Western.
+class ScriptLabelMirror : public LabelMirror {
+public:
+    ScriptLabelMirror(const Label& label, QLabel* widget) : LabelMirror(label, widget) {}
+
+protected:
+    QString ToolTip() const override;
+};
+
 class ButtonMirror : public ControlMirror {
 public:
     ButtonMirror(const CommandButton& button, WrapButton* widget);
@@ -92,12 +102,12 @@ private:
 
 class OptionMirror : public ControlMirror {
 public:
-    OptionMirror(const OptionButton& option, QAbstractButton* widget);
+    OptionMirror(const OptionButton& option, WrapButton* widget);
     void Sync() override;
 
 private:
     const OptionButton& option_;
-    QAbstractButton* option_widget_;
+    WrapButton* option_widget_;
     std::optional<std::string> caption_;
     std::optional<bool> value_;
 };

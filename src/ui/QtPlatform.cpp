@@ -102,6 +102,10 @@ std::optional<std::string> QtPlatform::ShowFileDialog(const FileDialogRequest& r
         presetOpen_.reset();
         return answer;
     }
+    return AskFile(request);
+}
+
+std::optional<std::string> QtPlatform::AskFile(const FileDialogRequest& request) {
     PrepareDialog();
     QFileDialog dialog(DialogParent(), FromProgramText(request.title));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -59,6 +59,8 @@ public:
     std::function<void()> BeforeDialog;
 
 protected:
+    // Shows the file dialog itself; the preset answer has been dealt with already.
+    virtual std::optional<std::string> AskFile(const FileDialogRequest& request);
     QWidget* DialogParent() const;
     void PrepareDialog() {
         if (BeforeDialog) BeforeDialog();
