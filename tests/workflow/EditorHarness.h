@@ -68,7 +68,7 @@ struct Editor {
     void Go(int message) { form.Slider1.Value = message, form.Slider1.Scroll(); }
     const std::string& Cell(int row, int col) const { return form.Table.Cell(row, col); }
     std::string Backup(const std::string& name = "C12_1.tmf") const {
-        return ReadBytes(platform.programFolder / "Backup" / name);
+        return ReadBytes(fs::path(backupFolder()) / name);
     }
 };
 
