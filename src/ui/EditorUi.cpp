@@ -53,12 +53,16 @@ EditorUi::EditorUi(Form1& form, QtPlatform& platform) : form_(form), platform_(p
 }
 
 EditorUi::~EditorUi() {
+    // Widgets going away move the focus about; none of that is the user's doing.
+    syncing_ = true;
     form_.ProgressChanged = nullptr;
     platform_.BeforeDialog = nullptr;
     platform_.SetDialogParent(nullptr);
-    for (AuxWindow* aux : {&confirm_, &about_, &help_}) {
+    for (AuxWindow* aux : {&confirm_, &about_, &help_})
         aux->Dismiss();
-    }
+    // The widgets go before the mirrors that their signals call.
+    table_ = nullptr;
+    main_.reset();
 }
 
 QWidget* EditorUi::ParentOf(const Control& control) const {

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QSlider>
@@ -98,6 +99,34 @@ TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHolds) {
     EXPECT_EQ(s->W(f().FrameSettingsNew)->geometry().topLeft(),
               s->W(f().FrameSettingsGeneral)->geometry().topLeft());
     EXPECT_FALSE(s->W(f().FrameSettingsNew)->isVisibleTo(window));
+}
+
+TEST_F(EditorWindow, EverySampleOpensAndWalksToItsLastMessage) {
+    const QDir samples(QStringLiteral(QUILLON_SAMPLES));
+    const QStringList names = samples.entryList({QStringLiteral("*.CUT")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_TRUE(QFile::copy(samples.filePath(name), s->CutPath(name)));
+        Session session(home.path());
+        session.Open(session.CutPath(name));
+        if (session.form->State.Numbering.MessageCount == 0) {
+            // A file without text is refused; the dialog that follows is cancelled here.
+            ASSERT_EQ(session.platform->messages.size(), 1u);
+            EXPECT_EQ(session.platform->messages[0].text,
+                      "There aren't any text messages in this file");
+            EXPECT_TRUE(session.platform->QuitRequested());
+            EXPECT_FALSE(session.ui->MainWindow()->isVisible());
+            continue;
+        }
+        ASSERT_TRUE(session.ui->MainWindow()->isVisible());
+        EXPECT_EQ(session.Text(session.form->LabelOriginalFilename), name);
+        ExpectMirrored(session);
+        session.Key(session.GR(), Qt::Key_F5);
+        EXPECT_EQ(session.Text(session.form->LabelOriginalMessage),
+                  session.Text(session.form->LabelOriginalMessages));
+        ExpectMirrored(session);
+    }
 }
 
 TEST_F(EditorWindow, TypingInHiddenAndRawModeReachesTheTable) {
