@@ -1,13 +1,13 @@
 // The .CUT reader on hand-built byte images: entries, trimming, limits and every error.
-#include "CutImage.h"
 #include "cut/CutFile.h"
+#include "support/CutImage.h"
 
 #include <gtest/gtest.h>
 
 namespace quillon {
 namespace {
 
-using test::MakeCut;
+using test::CutBytes;
 
 std::string Texts(const CutReadResult& r) {
     std::string joined;
@@ -17,7 +17,8 @@ std::string Texts(const CutReadResult& r) {
 }
 
 TEST(CutReader, ReadsEveryEntryAndWhereTheBlockLies) {
-    const std::string bytes = MakeCut({"abc", "", "Hello!!", ""}, "\x01\x02\x03\x04", "\xA0", 9);
+    const std::string bytes = CutBytes({"abc", "", "Hello!!", ""},
+                                       {.before = "\x01\x02\x03\x04", .tail = "\xA0", .flags = 9});
     const CutReadResult r = ParseCutBytes(bytes, "C12.CUT");
     ASSERT_TRUE(r.ok()) << r.message;
     EXPECT_EQ(Texts(r), "[abc][][Hello!!][]");
@@ -45,7 +46,7 @@ TEST(CutReader, TrimsSpacePairsInFrontOfTrailingCodesAtMostTwice) {
         {"  *AB", "  *AB"},
         {"ab    *C", "ab    *C"}};
     for (const auto& [stored, text] : cases) {
-        const CutReadResult r = ParseCutBytes(MakeCut({stored}), "X.CUT");
+        const CutReadResult r = ParseCutBytes(CutBytes({stored}), "X.CUT");
         ASSERT_EQ(r.entries.size(), 1u) << r.message;
         EXPECT_EQ(r.entries[0].text, text) << '"' << stored << '"';
         EXPECT_EQ(r.entries[0].storedLength, static_cast<int>(stored.size()));
@@ -58,17 +59,20 @@ TEST(CutReader, TheEndOffsetDecidesWhichEntriesAreRead) {
     const std::vector<std::pair<int, std::string>> cases = {
         {16 + 5, "[one][two]"}, {16, ""}, {13, ""}, {16 + 14, "[one][two][three]"}};
     for (const auto& [end, texts] : cases)
-        EXPECT_EQ(Texts(ParseCutBytes(MakeCut(entries, "\1\2\3\4", "", 0, end), "X")), texts);
+        EXPECT_EQ(Texts(ParseCutBytes(
+                      CutBytes(entries, {.before = "\1\2\3\4", .tail = "", .end = end}), "X")),
+                  texts);
 
     const CutReadResult r =
-        ParseCutBytes(MakeCut({"abc", std::string(255, 'z')}, "", "", 0, 17), "X");
+        ParseCutBytes(CutBytes({"abc", std::string(255, 'z')}, {.tail = "", .end = 17}), "X");
     ASSERT_TRUE(r.ok()) << r.message; // the last entry starts inside and runs far past the end
     EXPECT_EQ(r.entries.size(), 2u);
     EXPECT_EQ(r.layout.ReadPosition, r.layout.FileSize);
 }
 
 TEST(CutReader, ReportsEachBrokenFileWithOneLineNamingIt) {
-    const std::string good = MakeCut({"Hello", "World", "again"}, "\1\2\3\4", "");
+    const std::string good =
+        CutBytes({"Hello", "World", "again"}, {.before = "\1\2\3\4", .tail = ""});
     auto with = [&good](std::size_t at, const std::string& bytes) {
         return good.substr(0, at) + bytes + good.substr(at + bytes.size());
     };
@@ -97,7 +101,7 @@ TEST(CutReader, ReportsEachBrokenFileWithOneLineNamingIt) {
         EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
         EXPECT_EQ(r.message.find('\n'), std::string::npos);
     }
-    EXPECT_TRUE(ParseCutBytes(MakeCut({"ab"}, ""), "C12.CUT").ok()); // S = 12 is allowed
+    EXPECT_TRUE(ParseCutBytes(CutBytes({"ab"}), "C12.CUT").ok()); // S = 12 is allowed
 
     const CutReadResult missing = ReadCutFile("/nonexistent folder/C12.CUT");
     EXPECT_EQ(missing.error, CutError::Unreadable);

@@ -1,13 +1,13 @@
 // The .CUT writer: parity padding, the rebuilt file's bytes, and what it refuses to write.
-#include "CutImage.h"
 #include "cut/CutFile.h"
+#include "support/CutImage.h"
 
 #include <gtest/gtest.h>
 
 namespace quillon {
 namespace {
 
-using test::MakeCut;
+using test::CutBytes;
 
 void SetNew(MessageTable& table, int row, const std::string& text) {
     table.SetCell(row, ColNewMessage, text);
@@ -48,7 +48,8 @@ TEST(CutWriter, PadsEachNewMessageToItsOriginalsParity) {
 
 TEST(CutWriter, RewritesOnlyTheLengthTheEndOffsetAndTheTextBlock) {
     const std::string before("\xFF\x00\x7F data", 8), after("\x00\x01rest", 6);
-    const std::string source = MakeCut({"Hello  *AB", "", "x", "abc", "Hi*01"}, before, after, 10);
+    const std::string source = CutBytes({"Hello  *AB", "", "x", "abc", "Hi*01"},
+                                        {.before = before, .tail = after, .flags = 10});
     const CutReadResult read = ParseCutBytes(source, "C12.CUT");
     MessageTable table = TableOf(read);
     SetNew(table, 1, "Hola*AB");
@@ -72,7 +73,8 @@ TEST(CutWriter, RewritesOnlyTheLengthTheEndOffsetAndTheTextBlock) {
 
 TEST(CutWriter, UnchangedMessagesGiveBackTheSourceByteForByte) {
     const std::string source =
-        MakeCut({"First*01", "", "y", "Second*02*03", std::string(255, 'q')}, "\1\2", "tail", 15);
+        CutBytes({"First*01", "", "y", "Second*02*03", std::string(255, 'q')},
+                 {.before = "\1\2", .tail = "tail", .flags = 15});
     const CutReadResult read = ParseCutBytes(source, "C12.CUT");
     MessageTable table = TableOf(read);
     for (int row = 1; row <= table.Count(); ++row)
@@ -113,7 +115,7 @@ TEST(CutWriter, RefusesWhatTheFormatCannotHoldAndChangesNothing) {
 }
 
 TEST(CutWriter, RefusesToBuildOnASourceThatNoLongerMatches) {
-    const std::string source = MakeCut({"Hello", "World"});
+    const std::string source = CutBytes({"Hello", "World"});
     const CutReadResult read = ParseCutBytes(source, "C12.CUT");
     MessageTable table = TableOf(read);
     std::string otherHeader = source, otherStart = source;
