@@ -26,9 +26,8 @@ std::string Plural(int count, const char* one, const char* many) {
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::filesystem::path target = *line.output;
     OpenedCut cut;
-    std::string problem = OpenCut(line.files[0], cut);
-    if (problem.empty()) problem = LoadWorkFile(line.files[1], cut);
-    if (!problem.empty()) {
+    if (std::string problem = OpenCutWithWorkFile(line.files[0], line.files[1], cut);
+        !problem.empty()) {
         err << problem << '\n';
         return kExitError;
     }
@@ -69,15 +68,15 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     if (IsSameFile(cut.path, target)) {
         std::filesystem::path temp = cut.path;
         temp += ".TEMP";
-        if (problem = WriteFileAtomically(temp, built.bytes); problem.empty())
-            problem = FinishUpdateInPlace(cut.path);
+        std::string problem = WriteFileAtomically(temp, built.bytes);
+        if (problem.empty()) problem = FinishUpdateInPlace(cut.path);
         if (!problem.empty()) {
             err << problem << '\n';
             return FinishOutput(out, err, kExitError);
         }
         out << "CUT file is updated!\n";
     } else {
-        if (problem = WriteFileAtomically(target, built.bytes); !problem.empty()) {
+        if (std::string problem = WriteFileAtomically(target, built.bytes); !problem.empty()) {
             err << problem << '\n';
             return FinishOutput(out, err, kExitError);
         }

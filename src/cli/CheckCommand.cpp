@@ -8,9 +8,8 @@ namespace quillon::cli {
 
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedCut cut;
-    std::string problem = OpenCut(line.files[0], cut);
-    if (problem.empty()) problem = LoadWorkFile(line.files[1], cut);
-    if (!problem.empty()) {
+    if (std::string problem = OpenCutWithWorkFile(line.files[0], line.files[1], cut);
+        !problem.empty()) {
         err << problem << '\n';
         return kExitError;
     }

@@ -44,4 +44,10 @@ std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedCut& cut) {
     return {};
 }
 
+std::string OpenCutWithWorkFile(const std::filesystem::path& cutPath,
+                                const std::filesystem::path& tmfPath, OpenedCut& cut) {
+    std::string problem = OpenCut(cutPath, cut);
+    return problem.empty() ? LoadWorkFile(tmfPath, cut) : problem;
+}
+
 } // namespace quillon::cli

@@ -25,4 +25,8 @@ std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut);
 // .TMF and what is wrong, or an empty text.
 std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedCut& cut);
 
+// Both of the above, stopping at the first problem.
+std::string OpenCutWithWorkFile(const std::filesystem::path& cutPath,
+                                const std::filesystem::path& tmfPath, OpenedCut& cut);
+
 } // namespace quillon::cli
