@@ -55,9 +55,9 @@ public:
     // --- The window and its controls -------------------------------------------------
     Window Form{"Form1"};
 
-    Frame Frame1{"Frame1"};   // "File"
-    Frame Frame2{"Frame2"};   // "Original file"
-    Frame Frame3{"Frame3"};   // "New file"
+    Frame Frame1{"Frame1"}; // "File"
+    Frame Frame2{"Frame2"}; // "Original file"
+    Frame Frame3{"Frame3"}; // "New file"
     Frame FrameOriginalMessage{"FrameOriginalMessage"};
     Frame FrameNewMessage{"FrameNewMessage"};
     Frame FrameSettings{"FrameSettings"};
@@ -211,6 +211,7 @@ public:
     void OptionSettingsGeneral_Click();
     void OptionSettingsOriginal_Click();
     void OptionSettingsNew_Click();
+    void ShowSettingsPage(const OptionButton& clicked);
     void btnAbout_Click();
     void btnHelp_Click();
 

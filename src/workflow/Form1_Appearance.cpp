@@ -2,6 +2,8 @@
 // behaviour (close command, always on top, settings pages) and the About and Help windows.
 #include "workflow/Form1.h"
 
+#include <utility>
+
 namespace quillon {
 
 namespace {
@@ -118,37 +120,30 @@ void Form1::CheckRememberLastDirectory_Click() {
 }
 
 void Form1::OptionSettingsGeneral_Click() {
-    if (Ended) return;
-    if (OptionSettingsGeneral.Value) {
-        OptionSettingsOriginal.Value = false;
-        OptionSettingsNew.Value = false;
-        FrameSettingsGeneral.Visible = true;
-        FrameSettingsOriginal.Visible = false;
-        FrameSettingsNew.Visible = false;
-    }
-    Focus.SetFocus(TextMessageGR);
+    ShowSettingsPage(OptionSettingsGeneral);
 }
 
 void Form1::OptionSettingsOriginal_Click() {
-    if (Ended) return;
-    if (OptionSettingsOriginal.Value) {
-        OptionSettingsGeneral.Value = false;
-        OptionSettingsNew.Value = false;
-        FrameSettingsGeneral.Visible = false;
-        FrameSettingsOriginal.Visible = true;
-        FrameSettingsNew.Visible = false;
-    }
-    Focus.SetFocus(TextMessageGR);
+    ShowSettingsPage(OptionSettingsOriginal);
 }
 
 void Form1::OptionSettingsNew_Click() {
+    ShowSettingsPage(OptionSettingsNew);
+}
+
+// The three pages lie on one another: the selected button's page is shown, the others hidden.
+void Form1::ShowSettingsPage(const OptionButton& clicked) {
     if (Ended) return;
-    if (OptionSettingsNew.Value) {
-        OptionSettingsGeneral.Value = false;
-        OptionSettingsOriginal.Value = false;
-        FrameSettingsGeneral.Visible = false;
-        FrameSettingsOriginal.Visible = false;
-        FrameSettingsNew.Visible = true;
+    if (clicked.Value) {
+        const std::pair<OptionButton*, Frame*> pages[] = {
+            {&OptionSettingsGeneral, &FrameSettingsGeneral},
+            {&OptionSettingsOriginal, &FrameSettingsOriginal},
+            {&OptionSettingsNew, &FrameSettingsNew},
+        };
+        for (auto [button, page] : pages) {
+            button->Value = button == &clicked;
+            page->Visible = button == &clicked;
+        }
     }
     Focus.SetFocus(TextMessageGR);
 }

@@ -23,6 +23,18 @@ struct BoxSettings {
 
 constexpr double kWhiteNumber = 16777215;
 
+// The six option check boxes with their value names, in the order they are read and written.
+std::array<std::pair<const char*, CheckBox*>, 6> OptionChecks(Form1& form) {
+    return {{
+        {kHideControlCharacters, &form.CheckHideControlCharacters},
+        {kHighlight, &form.CheckHighlight},
+        {kAutoBackup, &form.CheckAutoBackup},
+        {kRememberLastDirectory, &form.CheckRememberLastDirectory},
+        {kConfirm, &form.CheckConfirm},
+        {kAlwaysOnTop, &form.CheckAlwaysOnTop},
+    }};
+}
+
 // A colour number the window can show; anything else is treated as not converting.
 std::optional<double> ParseColour(const std::string& text) {
     auto number = ParseNumber(text);
@@ -113,16 +125,8 @@ void WriteBox(SettingsStore& store, const BoxSettings& b) {
 void Form1::LoadSettings() {
     if (Ended) return;
     SettingsStore& store = platform.Settings();
-    const std::pair<const char*, CheckBox*> checks[] = {
-        {kHideControlCharacters, &CheckHideControlCharacters},
-        {kHighlight, &CheckHighlight},
-        {kAutoBackup, &CheckAutoBackup},
-        {kRememberLastDirectory, &CheckRememberLastDirectory},
-        {kConfirm, &CheckConfirm},
-        {kAlwaysOnTop, &CheckAlwaysOnTop},
-    };
     // A changed state runs the box's click handler, as a click would.
-    for (const auto& [name, box] : checks) {
+    for (const auto& [name, box] : OptionChecks(*this)) {
         if (auto text = store.Read(name))
             if (auto state = ParseInt16(*text); state && (*state == 0 || *state == 1))
                 box->SetValue(*state);
@@ -146,15 +150,7 @@ void Form1::SaveSettings() {
     // The whole key is rebuilt, so a value no longer written does not linger.
     store.DeleteKey();
     store.Write(kLastDirectory, State.LastDirectory);
-    const std::pair<const char*, const CheckBox*> checks[] = {
-        {kHideControlCharacters, &CheckHideControlCharacters},
-        {kHighlight, &CheckHighlight},
-        {kAutoBackup, &CheckAutoBackup},
-        {kRememberLastDirectory, &CheckRememberLastDirectory},
-        {kConfirm, &CheckConfirm},
-        {kAlwaysOnTop, &CheckAlwaysOnTop},
-    };
-    for (const auto& [name, box] : checks)
+    for (const auto& [name, box] : OptionChecks(*this))
         store.Write(name, std::to_string(box->Value()));
     WriteBox(store, {kOriginalPrefix, LabelFontOriginal, State.OriginalStyle, TextMessageGB,
                      LabelBgColorOriginal});
