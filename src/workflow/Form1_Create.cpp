@@ -203,12 +203,15 @@ void Form1::CreateCUT() {
     Table = std::move(padded);
 
     if (State.TargetCutPath == CommonDialog1.FileName + ".TEMP") {
-        // From here on a failing step is skipped: the new file is already complete on disk,
-        // and whichever rename fails leaves either the old or the new file under the name.
-        FinishUpdateInPlace(sourcePath);
+        // The new file is already complete on disk, and whichever step fails leaves either
+        // the old or the new file under the name; the reopened file shows which.
+        const std::string problem = FinishUpdateInPlace(sourcePath);
         OpenFile(sourcePath);
         if (Ended) return;
-        MsgBox("CUT file is updated!");
+        if (problem.empty())
+            MsgBox("CUT file is updated!");
+        else
+            MsgBox(problem, kAppTitle);
     } else {
         MsgBox("CUT file is created!");
     }
