@@ -24,6 +24,20 @@ bool IsDigit(char c) {
 } // namespace
 
 double LeadingNumber(std::string_view text) {
+    // Cells hold short plain decimals almost always, and the edit step reads several of them
+    // per row on every keystroke: those skip the general parser.
+    if (!text.empty() && text.size() <= 9) {
+        long value = 0;
+        bool plain = true;
+        for (char c : text) {
+            if (!IsDigit(c)) {
+                plain = false;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (plain) return static_cast<double>(value);
+    }
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
         ++i;

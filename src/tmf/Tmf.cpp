@@ -75,13 +75,24 @@ TmfLine ParseMessageLine(std::string_view line) {
 
 } // namespace
 
-std::string TmfRowNumber(std::string_view realAA) {
+namespace {
+
+// The number field of a message line, appended in place: the backup is built on every
+// keystroke, so no string is made per line.
+void AppendRowNumber(std::string& out, std::string_view realAA) {
     // Longer numbers are kept whole: cutting them to three digits would make them ambiguous.
-    if (realAA.size() > 3) return std::string(realAA);
-    std::string field(3 - realAA.size(), ' ');
-    field.append(realAA);
-    for (char& c : field)
-        if (c == ' ') c = '0';
+    if (realAA.size() < 3) out.append(3 - realAA.size(), '0');
+    const std::size_t start = out.size();
+    out.append(realAA);
+    for (std::size_t i = start; i < out.size(); ++i)
+        if (out[i] == ' ') out[i] = '0';
+}
+
+} // namespace
+
+std::string TmfRowNumber(std::string_view realAA) {
+    std::string field;
+    AppendRowNumber(field, realAA);
     return field;
 }
 
@@ -93,6 +104,7 @@ TmfBuildResult BuildTmf(std::string_view cutFileName, const MessageTable& table,
         return result;
     }
     std::string& out = result.bytes;
+    out.reserve(static_cast<std::size_t>(table.Count()) * 16 + 64);
     out.append(kTmfHeaderPrefix).append(cutFileName).append(kLineEnd).append(kLineEnd);
     const bool newMessages = index == 0 || index == 3;
     if (!newMessages && index != 1) return result;
@@ -101,7 +113,7 @@ TmfBuildResult BuildTmf(std::string_view cutFileName, const MessageTable& table,
     for (int row = 1; row <= table.Count(); ++row) {
         if (!(LeadingNumber(table.Cell(row, lengthColumn)) > 1)) continue;
         const std::string& text = table.Cell(row, textColumn);
-        out += TmfRowNumber(table.Cell(row, ColRealAA));
+        AppendRowNumber(out, table.Cell(row, ColRealAA));
         if (HoldsLineBreak(text))
             out.append("\\").append(Escape(text));
         else

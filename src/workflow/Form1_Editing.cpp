@@ -12,20 +12,6 @@ namespace quillon {
 
 namespace {
 
-// The edit step reads several cells of every row on every keystroke; they are plain
-// decimal numbers almost always, so those skip the general parser.
-double CellNumber(const std::string& text) {
-    const std::size_t size = text.size();
-    if (size == 0 || size > 9) return LeadingNumber(text);
-    long value = 0;
-    for (char c : text) {
-        const unsigned digit = static_cast<unsigned char>(c) - static_cast<unsigned>('0');
-        if (digit > 9) return LeadingNumber(text);
-        value = value * 10 + static_cast<long>(digit);
-    }
-    return static_cast<double>(value);
-}
-
 // Sizes and counts are whole numbers; a caption shows them without decimals.
 std::string NumberCaption(double value) {
     char buffer[40];
@@ -132,12 +118,12 @@ void Form1::TextMessageGR_Change() {
     int blankCount = 0;
     for (int r = 1; r <= Table.Count(); ++r) {
         const MessageRow& cells = Table.Row(r);
-        const double a = CellNumber(cells[ColOriginalLength]);
-        const double b = CellNumber(cells[ColNewLength]);
+        const double a = LeadingNumber(cells[ColOriginalLength]);
+        const double b = LeadingNumber(cells[ColNewLength]);
         newTextSize += b;
         originalTotal += a;
         if (a > 0 && b == 0) ++blankCount;
-        if (r != row) otherBad += CellNumber(cells[ColBad]);
+        if (r != row) otherBad += LeadingNumber(cells[ColBad]);
     }
     State.NewTextSize = newTextSize;
     State.NewFileSize = State.OriginalFileSize - originalTotal + newTextSize;
@@ -156,7 +142,7 @@ void Form1::TextMessageGR_Change() {
     LabelNewSize.Refresh();
 
     ValidateNewMessage();
-    const double bad = CellNumber(Table.Cell(row, ColBad));
+    const double bad = LeadingNumber(Table.Cell(row, ColBad));
     TextMessageGR.ForeColor = bad != 0 ? kRed : ToColour(State.NewStyle.ForeColor);
 
     // Counting the invalid rows one by one from "0" would run the counter's handler at
@@ -213,7 +199,7 @@ void Form1::LabelBadMessages_Change() {
         LabelBadMessages.ForeColor = kRed;
         LabelBadMessages.ToolTipText =
             RowList(Table, LabelBadMessages.ToolTipText.size(),
-                    [this](int row) { return CellNumber(Table.Cell(row, ColBad)) == 1; });
+                    [this](int row) { return LeadingNumber(Table.Cell(row, ColBad)) == 1; });
     } else {
         LabelBadMessages.ForeColor = kBlue;
         LabelBadMessages.ToolTipText.clear();
@@ -229,7 +215,7 @@ void Form1::LabelBlankMessages_Change() {
         LabelBlankMessages.ToolTipText =
             RowList(Table, LabelBlankMessages.ToolTipText.size(), [this](int row) {
                 return !Table.Cell(row, ColRealAA).empty() &&
-                       CellNumber(Table.Cell(row, ColNewLength)) == 0;
+                       LeadingNumber(Table.Cell(row, ColNewLength)) == 0;
             });
     } else {
         LabelBlankMessages.ForeColor = kBlue;

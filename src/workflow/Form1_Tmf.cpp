@@ -32,43 +32,11 @@ bool ReplaceBackup(const std::string& path, const std::string& bytes) {
     return !ec;
 }
 
-bool HoldsLineBreak(std::string_view text) {
-    for (char c : text)
-        if (c == '\r' || c == '\n') return true;
-    return false;
-}
-
-// The backup's bytes are built on every keystroke, so the usual case (plain decimal lengths,
-// no line breaks) is built here in one pass; anything else goes to BuildTmf, which owns
-// the format's corner cases. Both give the same bytes.
-TmfBuildResult NewMessagesTmf(const std::string& cutFileName, const MessageTable& table) {
-    TmfBuildResult built;
-    if (HoldsLineBreak(cutFileName)) return BuildTmf(cutFileName, table, 3);
-    std::string& out = built.bytes;
-    out.reserve(static_cast<std::size_t>(table.Count()) * 16 + 64);
-    out.append(kTmfHeaderPrefix).append(cutFileName).append("\r\n\r\n");
-    for (int row = 1; row <= table.Count(); ++row) {
-        const MessageRow& cells = table.Row(row);
-        const std::string& length = cells[ColNewLength];
-        long value = 0;
-        for (char c : length) {
-            if (c < '0' || c > '9' || length.size() > 9) return BuildTmf(cutFileName, table, 3);
-            value = value * 10 + (c - '0');
-        }
-        if (value <= 1) continue; // rows of 0 or 1 byte are not written
-        const std::string& text = cells[ColNewMessage];
-        if (HoldsLineBreak(text)) return BuildTmf(cutFileName, table, 3);
-        out.append(TmfRowNumber(cells[ColRealAA])).append(1, ' ').append(text).append("\r\n");
-    }
-    return built;
-}
-
 } // namespace
 
 void Form1::CreateTMF(int Index) {
     if (Ended) return;
-    TmfBuildResult built = Index == 3 ? NewMessagesTmf(State.CutFileName, Table)
-                                      : BuildTmf(State.CutFileName, Table, Index);
+    TmfBuildResult built = BuildTmf(State.CutFileName, Table, Index);
 
     // A backup that cannot be written (its folder gone or read-only) must not interrupt the
     // typing or touch the table; the next edit tries again.
