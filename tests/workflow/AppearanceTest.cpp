@@ -1,15 +1,15 @@
 // Fonts and colours of the message boxes, the settings pages, About and Help.
-#include "EditorSession.h"
+#include "EditorHarness.h"
 
 namespace quillon::testing {
 namespace {
 
-class Appearance : public EditorSession {
-protected:
-    Appearance() { Open(Put("C12.CUT", {"Hello", "World"})); }
-    std::vector<std::string> Captions(const std::array<Label, 5>& labels) {
-        return {labels[0].Caption(), labels[1].Caption(), labels[2].Caption(), labels[3].Caption(),
-                labels[3].ToolTipText};
+struct Appearance : RawEditor {
+    Appearance() { Open(Put("C12.CUT", CutBytes({"Hello", "World"}))); }
+    // Face, size, style word, script name and script number.
+    static std::string Shown(const std::array<Label, 5>& labels) {
+        return Captions({&labels[0], &labels[1], &labels[2], &labels[3]}) + " | " +
+               labels[3].ToolTipText;
     }
 };
 
@@ -18,12 +18,10 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
     platform.fontAnswers.push_back({true, 0, chosen});
     form.LabelFontNew_Click(2);
     const FontChoice& asked = platform.fontRequests.back();
-    EXPECT_EQ(asked.face, "Arial");
-    EXPECT_EQ(asked.pointSize, 12);
+    EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize), "Arial 12");
     EXPECT_EQ(asked.weight, 400);
     EXPECT_EQ(asked.charset, 0);
-    EXPECT_EQ(Captions(form.LabelFontNew),
-              (std::vector<std::string>{"Arial", "14", "Bold Italic", "Greek", "161"}));
+    EXPECT_EQ(Shown(form.LabelFontNew), "Arial | 14 | Bold Italic | Greek | 161");
     EXPECT_EQ(form.TextMessageGR.Font.Size, 14);
     EXPECT_TRUE(form.TextMessageGR.Font.Bold && form.TextMessageGR.Font.Italic);
     EXPECT_EQ(form.TextMessageGR.ForeColor, kRed);
@@ -31,28 +29,23 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
     EXPECT_TRUE(form.State.NewStyle.Underline);
 
     // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
-    struct {
-        int weight, charset;
-        const char* style;
-        const char* script;
-    } words[] = {{600, 100, "Bold", "100"}, {500, 204, "Regular", "Cyrillic"}};
-    for (const auto& w : words) {
-        chosen = {std::string(40, 'F'), 10, w.weight, false, false, false, w.charset, kBlack};
+    const std::string face(32, 'F');
+    for (const auto& [weight, charset, shown] :
+         {std::tuple{600, 100, " | 10 | Bold | 100 | 100"},
+          std::tuple{500, 204, " | 10 | Regular | Cyrillic | 204"}}) {
+        chosen = {face + "cut off", 10, weight, false, false, false, charset, kBlack};
         platform.fontAnswers.push_back({true, 0, chosen});
         form.LabelFontOriginal_Click(0);
-        EXPECT_EQ(Captions(form.LabelFontOriginal),
-                  (std::vector<std::string>{std::string(32, 'F'), "10", w.style, w.script,
-                                            std::to_string(w.charset)}));
+        EXPECT_EQ(Shown(form.LabelFontOriginal), face + shown);
     }
-    EXPECT_EQ(platform.fontRequests.back().face, std::string(32, 'F'));
+    EXPECT_EQ(platform.fontRequests.back().face, face);
 
     // A cancel says nothing; a failure says which; neither changes the box.
-    const auto before = Captions(form.LabelFontOriginal);
-    platform.fontAnswers.push_back({false, 0, {}});
-    platform.fontAnswers.push_back({false, 12, {}});
+    const std::string before = Shown(form.LabelFontOriginal);
+    platform.fontAnswers = {{false, 0, {}}, {false, 12, {}}};
     form.LabelFontOriginal_Click(0);
     form.LabelFontOriginal_Click(0);
-    EXPECT_EQ(Captions(form.LabelFontOriginal), before);
+    EXPECT_EQ(Shown(form.LabelFontOriginal), before);
     EXPECT_EQ(form.TextMessageGB.Font.Size, 10);
     ASSERT_EQ(platform.messageBoxes.size(), 1u);
     EXPECT_EQ(platform.messageBoxes[0].text, "Common Dialog Error 12");
@@ -90,8 +83,8 @@ TEST_F(Appearance, AboutHoldsTheMainWindowAndHelpDoesNot) {
     EXPECT_TRUE(form.About->Form.CloseRemoved && form.About->Form.Topmost);
     EXPECT_EQ(form.About->Label4.Caption(), "v.1.1");
     EXPECT_EQ(form.About->LabelLink[3].Caption(), "Flight of the Amazon Queen Wiki");
-    for (int i = 0; i < 7; ++i)
-        form.About->LabelLink[static_cast<std::size_t>(i)].Click();
+    for (auto& link : form.About->LabelLink)
+        link.Click();
     EXPECT_EQ(platform.openedUrls.size(), 7u);
     EXPECT_EQ(platform.openedUrls[4].rfind("https://", 0), 0u);
     EXPECT_NE(form.About, nullptr) << "a link leaves About open";

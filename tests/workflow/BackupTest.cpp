@@ -1,7 +1,5 @@
-// The automatic backup's name and contents, its triggers, and writing a chosen .TMF file.
+// The automatic backup: its name, its contents, what writes it, and when there is no room.
 #include "EditorHarness.h"
-
-#include <gtest/gtest.h>
 
 namespace quillon::testing {
 namespace {
@@ -10,10 +8,10 @@ const std::string kFile = CutBytes({"Hello there", "x", "Second one"});
 
 TEST(Backup, EachOpeningTakesTheFirstFreeNumberAndEveryEditRewritesIt) {
     Editor e;
-    fs::create_directories(e.backupFolder());
-    WriteBytes(fs::path(e.backupFolder()) / "C12_1.tmf", "old");
-    WriteBytes(fs::path(e.backupFolder()) / "C12_3.tmf", "old");
-    e.Start(e.Put("C12.CUT", kFile));
+    fs::create_directories(e.BackupDir());
+    WriteBytes(e.BackupDir() + "C12_1.tmf", "old");
+    WriteBytes(e.BackupDir() + "C12_3.tmf", "old");
+    e.Open(e.Put("C12.CUT", kFile));
     EXPECT_EQ(e.form.State.BackupFileName, "C12_2.tmf");
     EXPECT_EQ(e.Backup("C12_2.tmf"), "Original CUT file: C12.CUT\r\n\r\n");
 
@@ -27,10 +25,10 @@ TEST(Backup, EachOpeningTakesTheFirstFreeNumberAndEveryEditRewritesIt) {
 
 TEST(Backup, AllNinetyNineNamesTakenEndsTheProgram) {
     Editor e;
-    fs::create_directories(e.backupFolder());
+    fs::create_directories(e.BackupDir());
     for (int n = 1; n <= 99; ++n)
-        WriteBytes(fs::path(e.backupFolder()) / ("c12_" + std::to_string(n) + ".TMF"), "");
-    e.Start(e.Put("C12.CUT", kFile));
+        WriteBytes(e.BackupDir() + "c12_" + std::to_string(n) + ".TMF", "");
+    e.Open(e.Put("C12.CUT", kFile));
     ASSERT_EQ(e.platform.messageBoxes.size(), 1u);
     EXPECT_EQ(e.platform.messageBoxes[0].text,
               "There are too many TMF files in the backup directory.\r\n"
@@ -44,8 +42,8 @@ TEST(Backup, AllNinetyNineNamesTakenEndsTheProgram) {
 
 TEST(Backup, ReleasesWriteItOnlyWhenAutomaticBackupIsOnAndFailuresAreQuiet) {
     Editor e;
-    e.Start(e.Put("C12.CUT", kFile));
-    const fs::path backup = fs::path(e.backupFolder()) / "C12_1.tmf";
+    e.Open(e.Put("C12.CUT", kFile));
+    const std::string backup = e.BackupDir() + "C12_1.tmf";
     for (int on : {1, 0}) {
         e.form.CheckAutoBackup.SetValue(on);
         fs::remove(backup);
@@ -59,39 +57,11 @@ TEST(Backup, ReleasesWriteItOnlyWhenAutomaticBackupIsOnAndFailuresAreQuiet) {
     EXPECT_TRUE(fs::exists(backup));
 
     // Without its folder the backup fails quietly and the editing goes on.
-    fs::remove_all(e.backupFolder());
+    fs::remove_all(e.BackupDir());
     e.Type("Still here");
     e.form.TextMessageGR_KeyUp(65, 0);
     EXPECT_EQ(e.Cell(1, ColNewMessage), "Still here");
     EXPECT_TRUE(e.platform.messageBoxes.empty());
-}
-
-TEST(Backup, SavingToTheChosenFileSaysSoOnlyWhenItWorked) {
-    Editor e;
-    e.Start(e.Put("C12.CUT", kFile));
-    e.Type("Hola");
-    const std::string chosen = e.platform.temp / "work.tmf";
-    e.form.CommonDialog1.FileName = chosen;
-    e.form.CreateTMF(0);
-    EXPECT_EQ(ReadBytes(chosen), "Original CUT file: C12.CUT\r\n\r\n001 Hola\r\n");
-    // The backup holds the same bytes as a saved file of the new messages, line breaks too.
-    for (const char* text : {"Hola", "Hola\r\nmundo"}) {
-        e.Type(text);
-        e.form.CreateTMF(0);
-        EXPECT_EQ(ReadBytes(chosen), e.Backup()) << text;
-    }
-    ASSERT_EQ(e.platform.messageBoxes.size(), 3u);
-    EXPECT_EQ(e.platform.messageBoxes[2].text, "Tempory Messages File is saved!");
-    EXPECT_EQ(e.platform.messageBoxes[2].title, "");
-
-    const std::string nowhere = e.platform.temp / "no-such-folder/work.tmf";
-    e.form.CommonDialog1.FileName = nowhere;
-    e.form.CreateTMF(0);
-    ASSERT_EQ(e.platform.messageBoxes.size(), 4u);
-    const std::string& text = e.platform.messageBoxes[3].text;
-    EXPECT_NE(text.find(nowhere), std::string::npos) << text;
-    EXPECT_EQ(text.find('\n'), std::string::npos);
-    EXPECT_FALSE(fs::exists(nowhere));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The question window: the invalid-messages report and its growth, and how a question
 // holds the main window until Yes or No.
-#include "EditorSession.h"
+#include "EditorHarness.h"
 
 namespace quillon::testing {
 namespace {
@@ -25,24 +25,24 @@ struct ReportCase {
     double labelTop, height, buttonTop;
 };
 
-class InvalidReport : public EditorSession, public ::testing::WithParamInterface<ReportCase> {};
+struct InvalidReport : RawEditor, ::testing::WithParamInterface<ReportCase> {};
 
 TEST_P(InvalidReport, ListsTheInvalidMessagesInAWindowThatFitsThem) {
     const ReportCase& c = GetParam();
     std::vector<std::string> messages;
     for (int n = 1; n <= 120; ++n)
         messages.push_back("Message " + std::to_string(n));
-    Open(Put("C40.CUT", messages));
+    Open(Put("C40.CUT", CutBytes(messages)));
     for (int n : c.invalid)
         Type(n, "x*");
 
     form.btnCreateNewCUT_Click();
     ASSERT_NE(form.Confirm, nullptr);
     EXPECT_EQ(Question(), c.report + "\r\nAre you sure you want to create the .CUT file?");
-    EXPECT_EQ(form.Confirm->Label1.Top, c.labelTop);
-    EXPECT_EQ(form.Confirm->Form.Height, c.height);
-    EXPECT_EQ(form.Confirm->btnYes.Top, c.buttonTop);
-    EXPECT_EQ(form.Confirm->btnNo.Top, c.buttonTop);
+    const FormConfirm& window = *form.Confirm;
+    EXPECT_EQ(std::vector<double>(
+                  {window.Label1.Top, window.Form.Height, window.btnYes.Top, window.btnNo.Top}),
+              std::vector<double>({c.labelTop, c.height, c.buttonTop, c.buttonTop}));
 }
 
 const std::string k20 = Joined(Range(1, 19)) + " and 20.";
@@ -69,10 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
                    120, 1940, 1040}),
     [](const auto& info) { return std::string(info.param.story); });
 
-TEST_F(EditorSession, AQuestionHoldsTheMainWindowUntilItIsAnswered) {
+using ConfirmWindow = RawEditor;
+
+TEST_F(ConfirmWindow, AQuestionHoldsTheMainWindowUntilItIsAnswered) {
     platform.settings.values["Confirm"] = "0"; // the report is asked for all the same
     platform.settings.values["Always on top"] = "1";
-    Open(Put("C12.CUT", {"Hello", "World"}));
+    Open(Put("C12.CUT", CutBytes({"Hello", "World"})));
     Type(1, "Hola");
     Type(2, "x*");
     Control* typing = form.Focus.Current();
@@ -81,9 +83,7 @@ TEST_F(EditorSession, AQuestionHoldsTheMainWindowUntilItIsAnswered) {
     ASSERT_NE(form.Confirm, nullptr);
     const FormConfirm& window = *form.Confirm;
     EXPECT_EQ(window.Form.Caption, " Confirmation");
-    EXPECT_TRUE(window.Form.Visible);
-    EXPECT_TRUE(window.Form.CloseRemoved);
-    EXPECT_TRUE(window.Form.Topmost);
+    EXPECT_TRUE(window.Form.Visible && window.Form.CloseRemoved && window.Form.Topmost);
     EXPECT_EQ(window.Label1.ForeColor, kDarkRed);
     EXPECT_EQ(form.Focus.Current(), &window.btnNo);
     EXPECT_FALSE(form.Form.Enabled);
@@ -100,8 +100,7 @@ TEST_F(EditorSession, AQuestionHoldsTheMainWindowUntilItIsAnswered) {
     Answer(true);
     EXPECT_EQ(form.Confirm, nullptr);
     ASSERT_EQ(platform.fileDialogs.size(), 2u);
-    EXPECT_EQ(platform.fileDialogs.back().title,
-              "Create new Flight of the Amazon Queen Cutscene file (.CUT)");
+    EXPECT_TRUE(platform.fileDialogs.back().save);
     EXPECT_TRUE(platform.messageBoxes.empty());
 }
 

@@ -1,19 +1,22 @@
 // Writing the translated .CUT file: a new file, a replaced one, the open file updated in
 // place, with and without the questions, and the writes that must not happen.
-#include "EditorSession.h"
+#include "EditorHarness.h"
 
 namespace quillon::testing {
 namespace {
 
+// Data on both sides of the text block, so a writer that loses or shifts it is caught.
+std::string Bank(const std::vector<std::string>& messages) {
+    return CutBytes(messages, 16);
+}
 const std::vector<std::string> kOriginal{"Hello*AB", "", "X", "Good day"};
 // "Hola*AB" and the 17-byte text each gain a space to keep their original's parity.
 const std::vector<std::string> kWritten{"Hola *AB", "", "X", "Buenos dias amigo "};
 
-class CreateCut : public EditorSession {
-protected:
+struct CreateCut : RawEditor {
     std::string TranslateC12(int confirm) {
         platform.settings.values["Confirm"] = std::to_string(confirm);
-        const std::string path = Put("C12.CUT", kOriginal);
+        const std::string path = Put("C12.CUT", Bank(kOriginal));
         Open(path);
         Type(1, "Hola*AB");
         Type(2, "Buenos dias amigo");
@@ -31,7 +34,7 @@ struct TargetCase {
     const char* outcome; // "created", "updated" or "" (nothing written)
 };
 
-class CreateCutTarget : public CreateCut, public ::testing::WithParamInterface<TargetCase> {};
+struct CreateCutTarget : CreateCut, ::testing::WithParamInterface<TargetCase> {};
 
 TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     const TargetCase& c = GetParam();
@@ -49,46 +52,43 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
 
     const std::string outcome = c.outcome;
     if (outcome == "created") {
-        EXPECT_EQ(ReadBytes(target), CutBytes(kWritten));
+        EXPECT_EQ(ReadBytes(target), Bank(kWritten));
         EXPECT_EQ(LastMessage(), "CUT file is created!");
         EXPECT_EQ(platform.messageBoxes.back().title, "");
         // The open file stays, and its table keeps the padding that was written.
         EXPECT_EQ(form.State.CutFileName, "C12.CUT");
-        EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola *AB");
+        EXPECT_EQ(Cell(1, ColNewMessage), "Hola *AB");
         EXPECT_EQ(form.TextMessageGR.Text(), "Buenos dias amigo");
     } else if (outcome == "updated") {
-        EXPECT_EQ(ReadBytes(open), CutBytes(kWritten));
-        EXPECT_EQ(ReadBytes(open + ".BAK"), CutBytes(kOriginal));
+        EXPECT_EQ(ReadBytes(open), Bank(kWritten));
+        EXPECT_EQ(ReadBytes(open + ".BAK"), Bank(kOriginal));
         EXPECT_FALSE(fs::exists(open + ".TEMP"));
         EXPECT_EQ(LastMessage(), "CUT file is updated!");
-        EXPECT_EQ(form.TextMessageGB.Text(), "Hola *AB"); // the reopened file's first message
-        EXPECT_EQ(form.TextMessageGR.Text(), "");
+        // The file is opened again at its first message, with nothing typed yet.
+        EXPECT_EQ(form.TextMessageGB.Text() + "|" + form.TextMessageGR.Text(), "Hola *AB|");
     } else {
         EXPECT_EQ(ReadBytes(c.existing ? target : open), before);
         EXPECT_EQ(platform.messageBoxes.size(), boxes);
-        EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+        EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
     }
 }
 
 // Longer than the new file, so a replacement that only overwrites its start is caught.
 constexpr const char* kLongOld = "an older translation of this cutscene, much longer than the "
                                  "file that replaces it, which must not leave a byte behind";
+constexpr const char* kReplace = "File OLD.CUT already exists.\r\nDo you want to replace it?";
+constexpr const char* kUpdate = "Do you want to update C12.CUT?";
 INSTANTIATE_TEST_SUITE_P(
     Stories, CreateCutTarget,
-    ::testing::Values(
-        TargetCase{"NewName", "NEW.CUT", nullptr, 1, "", false, "created"},
-        TargetCase{"EmptyFileTakenWithoutAsking", "NEW.CUT", "", 1, "", false, "created"},
-        TargetCase{"OtherFileConfirmOff", "OLD.CUT", kLongOld, 0, "", false, "created"},
-        TargetCase{"OtherFileYes", "OLD.CUT", kLongOld, 1,
-                   "File OLD.CUT already exists.\r\nDo you want to replace it?", true, "created"},
-        TargetCase{"OtherFileNo", "OLD.CUT", "keep me", 1,
-                   "File OLD.CUT already exists.\r\nDo you want to replace it?", false, ""},
-        TargetCase{"OpenFileConfirmOff", "C12.CUT", nullptr, 0, "", false, "updated"},
-        TargetCase{"OpenFileYes", "C12.CUT", nullptr, 1, "Do you want to update C12.CUT?", true,
-                   "updated"},
-        TargetCase{"OpenFileNo", "C12.CUT", nullptr, 1, "Do you want to update C12.CUT?", false,
-                   ""},
-        TargetCase{"OpenFileInOtherCase", "c12.cut", nullptr, 0, "", false, "updated"}),
+    ::testing::Values(TargetCase{"NewName", "NEW.CUT", nullptr, 1, "", false, "created"},
+                      TargetCase{"EmptyFileTakenWithoutAsking", "NEW.CUT", "", 1, "", 0, "created"},
+                      TargetCase{"OtherFileConfirmOff", "OLD.CUT", kLongOld, 0, "", 0, "created"},
+                      TargetCase{"OtherFileYes", "OLD.CUT", kLongOld, 1, kReplace, 1, "created"},
+                      TargetCase{"OtherFileNo", "OLD.CUT", "keep me", 1, kReplace, 0, ""},
+                      TargetCase{"OpenFileConfirmOff", "C12.CUT", nullptr, 0, "", 0, "updated"},
+                      TargetCase{"OpenFileYes", "C12.CUT", nullptr, 1, kUpdate, 1, "updated"},
+                      TargetCase{"OpenFileNo", "C12.CUT", nullptr, 1, kUpdate, 0, ""},
+                      TargetCase{"OpenFileInOtherCase", "c12.cut", nullptr, 0, "", 0, "updated"}),
     [](const auto& info) { return std::string(info.param.story); });
 
 TEST_F(CreateCut, SaveDialogOffersTheOpenFileAndACancelChangesNothing) {
@@ -99,9 +99,9 @@ TEST_F(CreateCut, SaveDialogOffersTheOpenFileAndACancelChangesNothing) {
     EXPECT_EQ(asked.fileName, "C12.CUT");
     EXPECT_EQ(asked.filter, "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
     EXPECT_TRUE(asked.save);
-    EXPECT_EQ(ReadBytes(open), CutBytes(kOriginal));
+    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
     EXPECT_EQ(std::distance(fs::directory_iterator(CutDir()), fs::directory_iterator()), 1);
-    EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+    EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
 }
 
 TEST_F(CreateCut, WritesTheFormatCannotHoldAreRefusedWithTheFilesUntouched) {
@@ -120,8 +120,8 @@ TEST_F(CreateCut, WritesTheFormatCannotHoldAreRefusedWithTheFilesUntouched) {
     form.btnCreateNewCUT_Click();
     EXPECT_NE(LastMessage().find("NEW.CUT"), std::string::npos) << LastMessage();
     EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
-    EXPECT_EQ(ReadBytes(open), CutBytes(kOriginal));
-    EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
+    EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
     // The dialog itself succeeded, so its folder is remembered.
     EXPECT_EQ(platform.settings.values["Last directory"], CutDir() + "gone" + kPathSeparator);
 }

@@ -1,36 +1,20 @@
-// Small .CUT files built byte by byte, and an editor opened on them through the open dialog.
+// The editor on a FakePlatform, driven by the few moves a user makes: open a file through the
+// dialog, go to a message, type, press a key, answer a question.
 #pragma once
 
 #include "FakePlatform.h"
+#include "support/CutImage.h"
 #include "workflow/Form1.h"
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace quillon::testing {
 
-// An AMOS bank "Datas   " whose text block holds the given messages; S is the text start
-// offset counted from byte 20, and tail is the bank data after the text block.
-inline std::string CutBytes(const std::vector<std::string>& messages, int S = 12,
-                            const std::string& tail = "TAIL") {
-    std::string block;
-    for (const auto& m : messages)
-        block += static_cast<char>(m.size()) + m;
-    const int E = S + static_cast<int>(block.size());
-    auto be16 = [](int v) { return std::string{static_cast<char>(v >> 8), static_cast<char>(v)}; };
-    std::string data = std::string(8, '\x11') + be16(S) + be16(E) +
-                       std::string(static_cast<std::size_t>(std::max(S - 12, 0)), '\x22') + block +
-                       tail;
-    const std::size_t length = data.size() + 8; // the bank length counts from byte 12
-    std::string bytes = "AmBk";
-    bytes += std::string("\x00\x03\x00\x00", 4);
-    for (int shift : {24, 16, 8, 0})
-        bytes += static_cast<char>(length >> shift);
-    return bytes + "Datas   " + data;
-}
+using quillon::test::CutBytes;
 
 // Several captions joined by " | ", so one expectation states a whole panel.
 inline std::string Captions(std::initializer_list<const Label*> labels) {
@@ -43,33 +27,49 @@ inline std::string Captions(std::initializer_list<const Label*> labels) {
 struct Editor {
     FakePlatform platform;
     Form1 form{platform};
-    std::vector<double> progress;
+    std::vector<double> progress; // every value the progress bar took
 
     Editor() {
         form.ProgressChanged = [this](double v) { progress.push_back(v); };
     }
-    std::string cutFolder() const { return (platform.programFolder / "CUT").string(); }
-    std::string backupFolder() const { return (platform.programFolder / "Backup").string(); }
+    std::string CutDir() const {
+        return (platform.programFolder / "CUT").string() + kPathSeparator;
+    }
+    std::string BackupDir() const {
+        return (platform.programFolder / "Backup").string() + kPathSeparator;
+    }
     // Writes a file into the CUT folder and gives its full path.
     std::string Put(const std::string& name, const std::string& bytes) {
-        std::string path = (platform.programFolder / "CUT" / name).string();
-        WriteBytes(path, bytes);
-        return path;
+        WriteBytes(CutDir() + name, bytes);
+        return CutDir() + name;
     }
-    // Starts the editor and chooses the path in its open dialog.
-    void Start(const std::string& path) {
+    // Starts the editor on a file, or opens another one after a close.
+    void Open(const std::string& path) {
         platform.fileDialogAnswers.push_back(path);
         form.Form_Load();
     }
-    // Types a whole new text into the new-message box.
-    void Type(const std::string& text) { form.TextMessageGR.SetText(text); }
-    void Key(int code, int shift = 0) { form.TextMessageGR_KeyDown(code, shift); }
     void Raw() { form.CheckHideControlCharacters.SetValue(0); }
     void Go(int message) { form.Slider1.Value = message, form.Slider1.Scroll(); }
+    void Type(const std::string& text) { form.TextMessageGR.SetText(text); }
+    void Type(int message, const std::string& text) { Go(message), Type(text); }
+    void Key(int code, int shift = 0) { form.TextMessageGR_KeyDown(code, shift); }
     const std::string& Cell(int row, int col) const { return form.Table.Cell(row, col); }
     std::string Backup(const std::string& name = "C12_1.tmf") const {
-        return ReadBytes(fs::path(backupFolder()) / name);
+        return ReadBytes(BackupDir() + name);
     }
+    void Answer(bool yes) {
+        ASSERT_NE(form.Confirm, nullptr) << "no question is open";
+        yes ? form.Confirm->btnYes_Click() : form.Confirm->btnNo_Click();
+    }
+    std::string Question() const { return form.Confirm ? form.Confirm->Label1.Caption() : ""; }
+    std::string LastMessage() const {
+        return platform.messageBoxes.empty() ? "" : platform.messageBoxes.back().text;
+    }
+};
+
+// The file flows type control codes as they are stored, so the codes are shown from the start.
+struct RawEditor : ::testing::Test, Editor {
+    RawEditor() { platform.settings.values["Hide control characters"] = "0"; }
 };
 
 } // namespace quillon::testing

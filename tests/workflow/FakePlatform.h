@@ -6,13 +6,12 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
-#include <system_error>
+#include <strings.h>
 #include <unistd.h>
 #include <vector>
 
@@ -49,77 +48,53 @@ inline std::string ReadBytes(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 class FakePlatform : public Platform {
 public:
-    FakePlatform() {
-        fs::create_directories(programFolder / "CUT");
-    }
+    FakePlatform() { fs::create_directories(programFolder / "CUT"); }
 
     TempDir temp;
     fs::path programFolder = temp.path() / "program";
 
-    // Answers of the file dialogs, taken in order; nothing (or an empty queue) is a cancel.
+    // Answers taken in order; an empty queue (or nothing queued) is a cancel.
     std::deque<std::optional<std::string>> fileDialogAnswers;
     std::vector<FileDialogRequest> fileDialogs; // every request, in order
     std::deque<std::optional<std::uint32_t>> colourAnswers;
-    int colourChooserCalls = 0;
     std::deque<FontChooserResult> fontAnswers;
     std::vector<FontChoice> fontRequests;
     std::vector<MessageBoxCall> messageBoxes;
     MemorySettingsStore settings;
     int quitCalls = 0;
     std::vector<std::string> openedUrls;
-    bool failCreateFolder = false;
 
     std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
-        if (fileDialogAnswers.empty()) return std::nullopt;
-        auto answer = fileDialogAnswers.front();
-        fileDialogAnswers.pop_front();
-        return answer;
+        return Next(fileDialogAnswers);
     }
-    std::optional<std::uint32_t> ChooseColour() override {
-        ++colourChooserCalls;
-        if (colourAnswers.empty()) return std::nullopt;
-        auto answer = colourAnswers.front();
-        colourAnswers.pop_front();
-        return answer;
-    }
+    std::optional<std::uint32_t> ChooseColour() override { return Next(colourAnswers); }
     FontChooserResult ChooseFont(const FontChoice& initial) override {
         fontRequests.push_back(initial);
-        if (fontAnswers.empty()) return {};
-        auto answer = fontAnswers.front();
-        fontAnswers.pop_front();
-        return answer;
+        return Next(fontAnswers);
     }
     void ShowMessageBox(const MessageBoxCall& call) override { messageBoxes.push_back(call); }
 
     std::vector<std::string> ListDirectory(const std::string& dir) override {
         std::vector<std::string> names;
         std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(dir, ec)) {
+        for (const auto& entry : fs::directory_iterator(dir, ec))
             if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
-        }
         std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-            auto lower = [](std::string s) {
-                for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-                return s;
-            };
-            auto la = lower(a), lb = lower(b);
-            return la != lb ? la < lb : a < b;
+            const int order = ::strcasecmp(a.c_str(), b.c_str());
+            return order != 0 ? order < 0 : a < b;
         });
         return names;
     }
     std::optional<std::int64_t> FileLength(const std::string& path) override {
         std::error_code ec;
         if (!fs::is_regular_file(path, ec)) return std::nullopt;
-        auto size = fs::file_size(path, ec);
-        if (ec) return std::nullopt;
-        return static_cast<std::int64_t>(size);
+        return static_cast<std::int64_t>(fs::file_size(path, ec));
     }
     bool DeleteFile(const std::string& path) override {
         std::error_code ec;
@@ -135,7 +110,6 @@ public:
         return fs::is_directory(path, ec);
     }
     bool CreateFolder(const std::string& path) override {
-        if (failCreateFolder) return false;
         std::error_code ec;
         return fs::create_directory(path, ec);
     }
@@ -144,14 +118,12 @@ public:
     void Quit() override { ++quitCalls; }
     void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
 
-    // Copies a file into the program's CUT folder (or another folder) and gives its path.
-    std::string CopyIn(const fs::path& source, const std::string& name = {},
-                       const fs::path& folder = {}) {
-        fs::path dir = folder.empty() ? programFolder / "CUT" : folder;
-        fs::create_directories(dir);
-        fs::path target = dir / (name.empty() ? source.filename().string() : name);
-        fs::copy_file(source, target, fs::copy_options::overwrite_existing);
-        return target.string();
+private:
+    template <class T> static T Next(std::deque<T>& answers) {
+        if (answers.empty()) return T{};
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
     }
 };
 

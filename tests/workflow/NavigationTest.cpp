@@ -3,33 +3,31 @@
 #include "EditorHarness.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace quillon::testing {
 namespace {
 
 // Messages 1 to 4 sit in rows 2 to 5, behind an unnumbered empty entry.
-struct Navigation : ::testing::Test {
-    Editor e;
-    Form1& f = e.form;
-    void SetUp() override {
-        e.Start(e.Put("C12.CUT", CutBytes({"", "Hello*01World", "*01Hi*02", "Plain", "*01*02"})));
+struct Navigation : ::testing::Test, Editor {
+    Form1& f = form;
+    Navigation() {
+        Open(Put("C12.CUT", CutBytes({"", "Hello*01World", "*01Hi*02", "Plain", "*01*02"})));
     }
 };
 
 TEST_F(Navigation, KeysButtonsAndSliderReachEveryMessageWithoutWrapping) {
     const std::pair<std::function<void()>, int> steps[] = {
-        {[&] { e.Key(vbKeyF12); }, 2},
-        {[&] { e.Key(vbKeyF11); }, 1},
-        {[&] { e.Key(vbKeyF11); }, 1},
-        {[&] { e.Key(vbKeyF12, vbShiftMask); }, 2},
-        {[&] { e.Key(vbKeyF5); }, 4},
-        {[&] { e.Key(vbKeyF12); }, 4},
+        {[&] { Key(vbKeyF12); }, 2},
+        {[&] { Key(vbKeyF11); }, 1},
+        {[&] { Key(vbKeyF11); }, 1},
+        {[&] { Key(vbKeyF12, vbShiftMask); }, 2},
+        {[&] { Key(vbKeyF5); }, 4},
+        {[&] { Key(vbKeyF12); }, 4},
         {[&] { f.btnPreviousMessage.Click(); }, 3},
         {[&] { f.btnNextMessage.Click(); }, 4},
-        {[&] { e.Key(vbKeyF1); }, 1},
-        {[&] { e.Go(3); }, 3},
-        {[&] { e.Key(vbKeyF2), e.Key(vbKeyF3), e.Key(vbKeyF4); }, 3}, // one block only
+        {[&] { Key(vbKeyF1); }, 1},
+        {[&] { Go(3); }, 3},
+        {[&] { Key(vbKeyF2), Key(vbKeyF3), Key(vbKeyF4); }, 3}, // one block only
     };
     int i = 0;
     for (const auto& [act, expected] : steps) {
@@ -44,9 +42,9 @@ TEST_F(Navigation, KeysButtonsAndSliderReachEveryMessageWithoutWrapping) {
 }
 
 TEST_F(Navigation, SelectAllAndTheFocusRule) {
-    e.Raw();
-    e.Type("Hola");
-    e.Key(vbKeyA, vbCtrlMask | vbShiftMask); // not Ctrl alone: nothing
+    Raw();
+    Type("Hola");
+    Key(vbKeyA, vbCtrlMask | vbShiftMask); // not Ctrl alone: nothing
     EXPECT_EQ(f.TextMessageGR.SelLength, 0);
     int key = vbKeyA, shift = vbCtrlMask;
     f.TextMessageGB_KeyDown(key, shift); // from the original box: both boxes
@@ -58,48 +56,46 @@ TEST_F(Navigation, SelectAllAndTheFocusRule) {
     EXPECT_EQ(f.TextMessageGR.SelLength, 4);
     f.CheckHighlight.SetValue(0);
     f.btnNextMessage.Click(), f.btnPreviousMessage.Click();
-    EXPECT_EQ(f.TextMessageGR.SelStart, 4);
-    EXPECT_EQ(f.TextMessageGR.SelLength, 0);
+    EXPECT_EQ(f.TextMessageGR.SelStart + f.TextMessageGR.SelLength * 100, 4);
 }
 
 TEST_F(Navigation, CopyClearAndRestoreInRawMode) {
-    e.Raw();
+    Raw();
     int key = vbKeyF10, shift = vbShiftMask;
     f.TextMessageGR_KeyDown(key, shift);
     EXPECT_EQ(key + shift, 0); // swallowed
-    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hello*01World");
+    EXPECT_EQ(Cell(2, ColNewMessage), "Hello*01World");
     EXPECT_EQ(f.TextMessageGR.SelLength, 13); // the focus rule ran although focus stayed
 
-    e.Key(vbKeyPause);
-    EXPECT_EQ(e.Cell(2, ColNewMessage), "");
-    e.Type("Hola*01Mundo");
-    e.Key(vbKeyEscape); // back to the text as shown: empty
+    Key(vbKeyPause);
+    EXPECT_EQ(Cell(2, ColNewMessage), "");
+    Type("Hola*01Mundo");
+    Key(vbKeyEscape); // back to the text as shown: empty
     EXPECT_EQ(f.TextMessageGR.Text(), "");
-    e.Type("Hola*01Mundo");
-    e.Key(vbKeyF2); // the failed search shows the row again and moves the restore point
+    Type("Hola*01Mundo");
+    Key(vbKeyF2); // the failed search shows the row again and moves the restore point
     f.btnClearMessage.Click();
     f.btnRestoreMessage.Click();
-    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hola*01Mundo");
+    EXPECT_EQ(Cell(2, ColNewMessage), "Hola*01Mundo");
 }
 
 TEST_F(Navigation, CopyAndRestoreInHiddenMode) {
-    e.Key(vbKeyF10); // copies the hidden form, which the edit step rebuilds
+    Key(vbKeyF10); // copies the hidden form, which the edit step rebuilds
     EXPECT_EQ(f.TextMessageGR.Text(), "Hello\r\nWorld");
-    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hello*01World");
-    e.Type("Hola\r\nMundo");
-    e.Key(vbKeyF12), e.Key(vbKeyF11);
+    EXPECT_EQ(Cell(2, ColNewMessage), "Hello*01World");
+    Type("Hola\r\nMundo");
+    Key(vbKeyF12), Key(vbKeyF11);
     EXPECT_EQ(f.State.RestoreText, "Hola*01Mundo"); // always the full notation
-    e.Key(vbKeyPause);
+    Key(vbKeyPause);
     f.btnRestoreMessage.Click(); // the button leaves the notation in the box
-    EXPECT_EQ(f.TextMessageGR.Text(), "Hola*01Mundo");
-    EXPECT_EQ(e.Cell(2, ColNewMessage), "Hola*01Mundo");
-    e.Key(vbKeyEscape); // Esc hides the codes again
+    EXPECT_EQ(f.TextMessageGR.Text() + " " + Cell(2, ColNewMessage), "Hola*01Mundo Hola*01Mundo");
+    Key(vbKeyEscape); // Esc hides the codes again
     EXPECT_EQ(f.TextMessageGR.Text(), "Hola\r\nMundo");
 }
 
 TEST_F(Navigation, ASingleMessageIsShownAgainByNextAndDoubleClicksRevealTheTable) {
     Editor one;
-    one.Start(one.Put("ONE.CUT", CutBytes({"Only one"})));
+    one.Open(one.Put("ONE.CUT", CutBytes({"Only one"})));
     EXPECT_FALSE(one.form.Slider1.Visible);
     EXPECT_EQ(one.form.Slider1.Max, 2);
     one.Type("Solo uno");

@@ -1,7 +1,7 @@
 // Starting the editor, opening good, broken and text-less files, and finding neighbours.
 #include "EditorHarness.h"
 
-#include <gtest/gtest.h>
+#include <algorithm>
 
 namespace quillon::testing {
 namespace {
@@ -11,11 +11,11 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
     // An empty and a one-byte entry come first: F1 must find message 1, not row 1.
     const std::string bytes = CutBytes({"", "x", "Hello*01", "Plain text", "ab"}, 14);
     const std::string path = e.Put("C12.CUT", bytes);
-    e.Start(path);
+    e.Open(path);
     Form1& f = e.form;
     const std::string size = std::to_string(bytes.size());
 
-    EXPECT_EQ(e.platform.fileDialogs.at(0).initialDir, e.cutFolder());
+    EXPECT_EQ(e.platform.fileDialogs.at(0).initialDir + kPathSeparator, e.CutDir());
     EXPECT_EQ(f.LabelOriginalFilename.ToolTipText, path);
     EXPECT_EQ(Captions({&f.LabelOriginalFilename, &f.LabelOriginalSize, &f.LabelOriginalMessages,
                         &f.LabelNewMessages, &f.LabelOriginalTextSize}),
@@ -41,41 +41,38 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
     const auto& bar = e.progress;
     EXPECT_NE(std::find(std::find(bar.begin(), bar.end(), 34.0), bar.end(), bytes.size() + 1.0),
               bar.end());
-    EXPECT_EQ(e.progress.back(), 0);
-    EXPECT_EQ(e.platform.settings.values["Last directory"], e.cutFolder() + kPathSeparator);
+    EXPECT_EQ(bar.back(), 0);
+    EXPECT_EQ(e.platform.settings.values["Last directory"], e.CutDir());
 }
 
 TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
     const std::string good = CutBytes({"Hello there"});
-    struct Case {
+    struct {
         const char* name;
         std::string bytes;
-        bool errorIn; // the "Error in " message rather than the reader's own
-    };
-    const Case cases[] = {
+        bool errorIn; // "Error in " and the path, rather than the reader's own line
+    } cases[] = {
         {"caps.CUT", "AMBK" + good.substr(4), true},
         {"name.CUT", good.substr(0, 12) + "Data    " + good.substr(20), true},
         {"short.CUT", good.substr(0, good.size() - 8), false},
         {"limits.CUT", CutBytes({"Hello there"}, 11), false},
         {"missing.CUT", "", false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, bytes, errorIn] : cases) {
+        SCOPED_TRACE(name);
         Editor e;
-        std::string path = e.cutFolder() + kPathSeparator + c.name;
-        if (!c.bytes.empty()) e.Put(c.name, c.bytes);
-        e.Start(path);
+        if (!bytes.empty()) e.Put(name, bytes);
+        e.Open(e.CutDir() + name);
         ASSERT_EQ(e.platform.messageBoxes.size(), 1u);
         const auto& box = e.platform.messageBoxes[0];
         EXPECT_EQ(box.title, "Quillon");
-        if (c.errorIn)
-            EXPECT_EQ(box.text, "Error in " + path);
-        else // the reader's one line, naming the file
-            EXPECT_NE(box.text.find(c.name), std::string::npos) << box.text;
+        if (errorIn)
+            EXPECT_EQ(box.text, "Error in " + e.CutDir() + name);
+        else
+            EXPECT_NE(box.text.find(name), std::string::npos) << box.text;
         EXPECT_EQ(e.form.Table.Count(), 0);
         EXPECT_FALSE(e.form.Slider1.Visible);
-        EXPECT_EQ(e.form.LabelOriginalSize.Caption(),
-                  c.bytes.empty() ? "0 bytes" : std::to_string(c.bytes.size()) + " bytes");
+        EXPECT_EQ(e.form.LabelOriginalSize.Caption(), std::to_string(bytes.size()) + " bytes");
     }
 }
 
@@ -89,7 +86,7 @@ TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
     EXPECT_EQ(cancel.platform.settings.values["Last directory"], "");
 
     Editor e;
-    e.Start(e.Put("EMPTY.CUT", CutBytes({"", "x", ""})));
+    e.Open(e.Put("EMPTY.CUT", CutBytes({"", "x", ""})));
     ASSERT_EQ(e.platform.messageBoxes.size(), 1u);
     EXPECT_EQ(e.platform.messageBoxes[0].text, "There aren't any text messages in this file");
     EXPECT_EQ(e.platform.messageBoxes[0].title, "");
@@ -98,27 +95,42 @@ TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
     EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
 }
 
-TEST(Opening, FilesWithoutTextAreSkippedInTheDirectionOfTravel) {
+TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
     Editor e;
-    e.Start(e.Put("A.CUT", CutBytes({"Alpha one", "Alpha two"})));
-    e.Put("B.CUT", CutBytes({"x"}));
-    e.Put("B2.CUT", CutBytes({""}));
+    // 0.CUT and B.CUT hold no text.
+    for (const char* name : {"0.CUT", "B.CUT", "C.CUT.BAK", "d.cut", "E.txt"})
+        e.Put(name, CutBytes({"", "x"}));
     e.Put("C.CUT", CutBytes({"Charlie"}));
+    e.Open(e.Put("A.CUT", CutBytes({"Alpha one", "Alpha two"})));
+    const std::array<const char*, 3> cases[] = {
+        {"0.CUT", "", "A.CUT"},    {"B.CUT", "A.CUT", "C.CUT"}, {"A.CUT", "0.CUT", "B.CUT"},
+        {"C.CUT", "B.CUT", ""},    {"c.Cut", "B.CUT", ""},      {"d.cut", "C.CUT", ""},
+        {"gone.CUT", "C.CUT", ""},
+    };
+    for (const auto& [open, previous, next] : cases) {
+        e.form.State.CutFileName = open;
+        e.form.FindPreviousCutFile();
+        e.form.FindNextCutFile();
+        EXPECT_EQ(e.form.State.PreviousCutFileName + " < > " + e.form.State.NextCutFileName,
+                  std::string(previous) + " < > " + next)
+            << open;
+    }
+    e.form.btnNextFile_Click(); // nothing after gone.CUT: nothing happens
+    EXPECT_EQ(e.form.TextMessageGB.Text(), "Alpha one");
+
     auto open = [&](int direction, const char* name) {
         e.form.State.OpenDirection = static_cast<std::int16_t>(direction);
-        e.form.OpenFile(e.cutFolder() + kPathSeparator + name);
+        e.form.OpenFile(e.CutDir() + name);
     };
     open(8, "B.CUT");
     EXPECT_EQ(Captions({&e.form.LabelOriginalFilename, &e.form.LabelOriginalMessage}), "C.CUT | 1");
     EXPECT_EQ(e.form.TextMessageGB.Text(), "Charlie");
     EXPECT_EQ(e.progress.back(), 0);
-    open(7, "B2.CUT");
+    open(7, "B.CUT");
     EXPECT_EQ(e.form.TextMessageGB.Text(), "Alpha one");
     EXPECT_EQ(e.form.Slider1.Max, 2);
     EXPECT_TRUE(e.platform.messageBoxes.empty());
-    // Nothing before A.CUT: told, and the dialog comes back.
-    e.Put("0.CUT", CutBytes({""}));
-    open(7, "0.CUT");
+    open(7, "0.CUT"); // nothing before it: told, and the dialog comes back
     EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
 }
@@ -129,38 +141,16 @@ TEST(Opening, EverySampleOpensOrIsReportedAndItsMessagesCanBeWalked) {
         if (entry.path().extension() != ".CUT") continue;
         SCOPED_TRACE(entry.path().filename().string());
         Editor e;
-        e.Start(e.platform.CopyIn(entry.path()));
+        e.Open(e.Put(entry.path().filename().string(), ReadBytes(entry.path())));
         if (!e.platform.messageBoxes.empty()) continue; // a sample made to be refused
         const std::string count = e.form.LabelOriginalMessages.Caption();
         for (int m = 1; m < std::stoi(count); ++m)
             e.Key(vbKeyF12);
         EXPECT_EQ(e.form.LabelOriginalMessage.Caption(), count);
-        EXPECT_TRUE(fs::exists(fs::path(e.backupFolder()) / e.form.State.BackupFileName));
+        EXPECT_TRUE(fs::exists(e.BackupDir() + e.form.State.BackupFileName));
         ++opened;
     }
     EXPECT_GT(opened, 0);
-}
-
-TEST(Opening, NeighboursAreUpperCaseCutFilesInListingOrder) {
-    Editor e;
-    for (const char* name : {"A.CUT", "B.CUT", "C.CUT", "C.CUT.BAK", "d.cut", "E.txt"})
-        e.Put(name, "");
-    struct Case {
-        const char *open, *previous, *next;
-    };
-    const Case cases[] = {
-        {"B.CUT", "A.CUT", "C.CUT"}, {"A.CUT", "", "B.CUT"}, {"C.CUT", "B.CUT", ""},
-        {"c.Cut", "B.CUT", ""},      {"d.cut", "C.CUT", ""}, {"gone.CUT", "C.CUT", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.open);
-        e.form.State.CutDirectory = e.cutFolder() + kPathSeparator;
-        e.form.State.CutFileName = c.open;
-        e.form.FindPreviousCutFile();
-        e.form.FindNextCutFile();
-        EXPECT_EQ(e.form.State.PreviousCutFileName + " < > " + e.form.State.NextCutFileName,
-                  std::string(c.previous) + " < > " + c.next);
-    }
 }
 
 } // namespace

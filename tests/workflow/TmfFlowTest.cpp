@@ -1,14 +1,13 @@
 // Saving the work to .TMF files and loading it back, through the shared file dialog.
-#include "EditorSession.h"
+#include "EditorHarness.h"
 
 namespace quillon::testing {
 namespace {
 
-class TmfFlow : public EditorSession {
-protected:
+struct TmfFlow : RawEditor {
     TmfFlow() {
         fs::create_directories(work);
-        Open(Put("C12.CUT", {"Hello*AB", "", "X", "Good day"}));
+        Open(Put("C12.CUT", CutBytes({"Hello*AB", "", "X", "Good day"})));
         Type(1, "Hola*AB");
         Type(2, "Buen dia");
     }
@@ -38,47 +37,51 @@ TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
         saving.filter,
         "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|All files (*.*)|*.*");
     EXPECT_EQ(ReadBytes(tmf), newLines);
+    EXPECT_EQ(Backup(), newLines); // the backup is the same file
     EXPECT_EQ(LastMessage(), "Tempory Messages File is saved!");
+    EXPECT_EQ(platform.messageBoxes.back().title, "");
     EXPECT_EQ(LastDirectory(), work.string() + kPathSeparator);
 
+    // A write that fails says so in one line naming the file, and leaves nothing behind.
+    const std::string nowhere = (work / "gone" / "C12.tmf").string();
+    Save(0, nowhere);
+    EXPECT_NE(LastMessage().find(nowhere), std::string::npos) << LastMessage();
+    EXPECT_EQ(LastMessage().find('\n'), std::string::npos);
+    EXPECT_FALSE(fs::exists(work / "gone"));
+
     Open(CutDir() + "C12.CUT");
-    ASSERT_EQ(form.Table.Cell(1, ColNewMessage), "");
+    ASSERT_EQ(Cell(1, ColNewMessage), "");
     Load(tmf);
     EXPECT_EQ(platform.fileDialogs.back().title, "open Temporary Messages File (.TMF)");
     EXPECT_EQ(platform.fileDialogs.back().initialDir, CutDir()); // opening remembered its folder
-    EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
-    EXPECT_EQ(form.Table.Cell(4, ColNewMessage), "Buen dia");
+    EXPECT_EQ(Cell(1, ColNewMessage) + "|" + Cell(4, ColNewMessage), "Hola*AB|Buen dia");
     EXPECT_EQ(form.TextMessageGR.Text(), "Hola*AB");
     EXPECT_EQ(form.LabelBlankMessages.Caption(), "0");
 }
 
 TEST_F(TmfFlow, FilesThatAreNotThisFilesWorkChangeNothing) {
-    struct {
-        const char* name;
-        const char* bytes; // nullptr: no such file
-        const char* message;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        // name, bytes (nullptr: no such file), the message's start (nullptr: the path)
         {"other.tmf", "Original CUT file: C13.CUT\r\n\r\n001 Otra\r\n",
          "This file is for C13.CUT."},
         {"case.tmf", "Original CUT file: c12.cut\r\n\r\n001 Otra\r\n", "This file is for c12.cut."},
-        {"empty.tmf", "", nullptr}, // not a .TMF at all: a line that names the file
-        {"missing.tmf", nullptr, ""},
+        {"empty.tmf", "", nullptr},   // not a .TMF at all
+        {"missing.tmf", nullptr, ""}, // no message at all
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = (work / c.name).string();
-        if (c.bytes) WriteBytes(path, c.bytes);
+    for (const auto& [name, bytes, message] : cases) {
+        SCOPED_TRACE(name);
+        const std::string path = (work / name).string();
+        if (bytes) WriteBytes(path, bytes);
         platform.messageBoxes.clear();
         Load(path);
-        if (c.message && !*c.message) {
+        if (message && !*message) {
             EXPECT_TRUE(platform.messageBoxes.empty());
         } else {
             ASSERT_EQ(platform.messageBoxes.size(), 1u);
             EXPECT_EQ(platform.messageBoxes[0].title, kAppTitle);
-            EXPECT_EQ(platform.messageBoxes[0].text.find(c.message ? c.message : path), 0u)
-                << platform.messageBoxes[0].text;
+            EXPECT_EQ(LastMessage().find(message ? message : path), 0u) << LastMessage();
         }
-        EXPECT_EQ(form.Table.Cell(1, ColNewMessage), "Hola*AB");
+        EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
         EXPECT_EQ(LastDirectory(), work.string() + kPathSeparator);
     }
 }
@@ -114,8 +117,7 @@ TEST_F(TmfFlow, ACancelledDialogLeavesTheLastDirectoryAlone) {
     form.btnSaveFile_Click(0);
     form.btnOpenFile_Click();
     EXPECT_EQ(LastDirectory(), "somewhere");
-    EXPECT_EQ(platform.fileDialogs.back().initialDir,
-              platform.programFolder.string() + kPathSeparator + "CUT");
+    EXPECT_EQ(platform.fileDialogs.back().initialDir + kPathSeparator, CutDir());
     EXPECT_TRUE(platform.messageBoxes.empty());
     EXPECT_FALSE(fs::exists(tmf));
 }
