@@ -11,56 +11,38 @@ std::string WorkFile(const std::string& cutName, const std::string& lines) {
 
 } // namespace
 
-TEST_F(CliTest, ExportCheckApplyGivesEverySampleBack) {
-    for (const std::string name :
-         {"C01.CUT", "C02.CUT", "C03.CUT", "C04.CUT", "C05.CUT", "C06.CUT"}) {
+TEST_F(CliTest, EverySampleIsListedAndComesBackThroughExportCheckApply) {
+    const std::vector<std::pair<std::string, std::size_t>> samples = {
+        {"C01.CUT", 11}, {"C02.CUT", 6}, {"C03.CUT", 3},
+        {"C04.CUT", 5},  {"C05.CUT", 5}, {"C06.CUT", 12}};
+    for (const auto& [name, rows] : samples) {
         SCOPED_TRACE(name);
         CopySample(name);
+        const CliResult list = Run({"list", name});
+        EXPECT_EQ(std::to_string(list.status) + list.err, "0");
+        const Args lines = Split(list.out, '\n');
+        ASSERT_EQ(lines.size(), rows + 2); // the header, the rows, and nothing after the last LF
+        EXPECT_EQ(lines[0], "Real A/A\tA/A\tBlock\tNumber in block\tReal number in block\t"
+                            "Original message\tNew message\tOriginal length\tNew length\tBad\t"
+                            "1st cc\t2nd cc\t3rd cc");
+        for (std::size_t row = 1; row <= rows; ++row)
+            EXPECT_EQ(Split(lines[row], '\t').size(), 13u) << lines[row];
+
         ASSERT_EQ(Run({"export", name, "-o", "work.tmf"}).status, 0);
-        const CliResult check = Run({"check", name, "work.tmf"});
-        EXPECT_EQ(check.status, 0);
-        EXPECT_EQ(check.out + check.err, kClean);
-        const CliResult apply = Run({"apply", name, "work.tmf", "-o", "new.CUT"});
-        EXPECT_EQ(apply.status, 0);
-        EXPECT_EQ(apply.out + apply.err, kClean + "CUT file is created!\n");
+        EXPECT_EQ(Outcome(Run({"check", name, "work.tmf"})), "0|" + kClean + "|");
+        EXPECT_EQ(Outcome(Run({"apply", name, "work.tmf", "-o", "new.CUT"})),
+                  "0|" + kClean + "CUT file is created!\n|");
         const std::string source = ReadBytes(Path(name)), written = ReadBytes(Path("new.CUT"));
-        if (name == "C01.CUT") {
-            // The message the reader trimmed is written without its two spaces.
+        if (name == "C01.CUT") // the message the reader trimmed is written without its two spaces
             EXPECT_EQ(written.size(), source.size() - 2);
-        } else {
+        else
             EXPECT_EQ(written, source);
-        }
-        EXPECT_EQ(Run({"list", "new.CUT"}).out, Run({"list", name}).out);
+        EXPECT_EQ(Run({"list", "new.CUT"}).out, list.out);
         fs::remove(Path(name));
     }
 }
 
-TEST_F(CliTest, ApplyPadsEditsAndUpdatesInPlace) {
-    CopySample("C03.CUT");
-    const std::string source = ReadBytes(Path("C03.CUT"));
-    // 16 bytes against an original of 31: a space goes in front of the closing code.
-    WriteBytes(Path("work.tmf"), WorkFile("C03.CUT", "001 *01No answer.*02\r\n"));
-    ASSERT_EQ(Run({"apply", "C03.CUT", "work.tmf", "-o", "new.CUT"}).status, 0);
-    // Only the bank length, the text end offset and the text block change.
-    const std::string written = ReadBytes(Path("new.CUT"));
-    EXPECT_EQ(written, source.substr(0, 8) + std::string("\0\0\0\x45", 4) +   // 81 - 12
-                           source.substr(12, 18) + std::string("\0\x2d", 2) + // 24 + 1 + 18 + 2
-                           source.substr(32, 12) + std::string("\0\x11*01No answer. *02\x01!", 21) +
-                           source.substr(79));
-
-    // The same file under another spelling: updated in place, the old one kept as .BAK.
-    for (const std::string target : {"./C03.CUT", "C03.CUT"}) {
-        const std::string before = ReadBytes(Path("C03.CUT"));
-        const CliResult update = Run({"apply", "C03.CUT", "work.tmf", "-o", target});
-        EXPECT_EQ(update.status, 0);
-        EXPECT_EQ(update.out + update.err, kClean + "CUT file is updated!\n");
-        EXPECT_EQ(ReadBytes(Path("C03.CUT")), written);
-        EXPECT_EQ(ReadBytes(Path("C03.CUT.BAK")), before);
-        EXPECT_EQ(Listing(), (Args{"C03.CUT", "C03.CUT.BAK", "new.CUT", "work.tmf"}));
-    }
-}
-
-TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWrite) {
+TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
     CopySample("C06.CUT");
     // 2 loses its code and 5 holds a tab: invalid. Leaving 7 and 8 out leaves them blank.
     const std::string some = "001 *30Welcome back.\r\n002 This one has no code.\r\n"
@@ -68,42 +50,48 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWrite) {
                              "006 Every island needs one.*34\r\n009 Run!\r\n";
     const std::string all = some + "007 *35*36Hush.\r\n008 Oops*37.\r\n";
     const std::string invalid = "Invalid messages: 2\n2, 5\n", blank = "Blank messages: 2\n7, 8\n";
-    struct Case {
-        std::string header, lines;
-        bool force;
-        int status;
-        std::string out, err;
-    };
-    const std::vector<Case> cases = {
-        {"C06.CUT", some, false, 1, invalid + blank, "new.CUT: not written"},
-        {"C06.CUT", some, true, 1, invalid + blank, "new.CUT: not written"}, // blank beats force
-        {"C06.CUT", all, false, 1, invalid + "Blank messages: 0\n", "new.CUT: not written"},
+    const std::string counted = invalid + "Blank messages: 0\n", refused = "new.CUT: not written";
+    // The work file's header and lines, --force, and the outcome up to the error's first words.
+    const std::vector<std::tuple<std::string, std::string, bool, std::string>> cases = {
+        {"C06.CUT", some, false, "1|" + invalid + blank + "|" + refused},
+        {"C06.CUT", some, true, "1|" + invalid + blank + "|" + refused}, // blank beats force
+        {"C06.CUT", all, false, "1|" + counted + "|" + refused},
         // A later line wins: message 1 grows past what one length byte can say.
-        {"C06.CUT", all + "001 *30" + std::string(300, 'x') + "\r\n", true, 2,
-         invalid + "Blank messages: 0\n", "new.CUT: not written"},
-        {"C01.CUT", all, true, 2, "", "work.tmf: This file is for C01.CUT.\n"},
-        {"c06.CUT", all, true, 2, "", "work.tmf: This file is for c06.CUT.\n"},
+        {"C06.CUT", all + "001 *30" + std::string(300, 'x') + "\r\n", true,
+         "2|" + counted + "|" + refused},
+        {"C01.CUT", all, true, "2||work.tmf: This file is for C01.CUT.\n"},
+        {"c06.CUT", all, true, "2||work.tmf: This file is for c06.CUT.\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.header + (c.force ? " forced" : "") + " " + c.out);
-        WriteBytes(Path("work.tmf"), WorkFile(c.header, c.lines));
+    for (const auto& [header, lines, force, outcome] : cases) {
+        SCOPED_TRACE(outcome);
+        WriteBytes(Path("work.tmf"), WorkFile(header, lines));
         Args args = {"apply", "C06.CUT", "work.tmf", "-o", "new.CUT"};
-        if (c.force) args.push_back("--force");
+        if (force) args.push_back("--force");
         const CliResult result = Run(args);
-        EXPECT_EQ(result.status, c.status);
-        EXPECT_EQ(result.out, c.out);
-        EXPECT_TRUE(result.err.starts_with(c.err)) << result.err;
-        ExpectOneErrorLine(result, c.err.substr(0, 8));
+        EXPECT_TRUE(Outcome(result).starts_with(outcome)) << Outcome(result);
+        ExpectOneErrorLine(result, outcome.substr(outcome.rfind('|') + 1, 8));
         EXPECT_EQ(Listing(), (Args{"C06.CUT", "work.tmf"}));
     }
 
     WriteBytes(Path("work.tmf"), WorkFile("C06.CUT", some));
-    EXPECT_EQ(Run({"check", "C06.CUT", "work.tmf"}).out, invalid + blank);
+    EXPECT_EQ(Outcome(Run({"check", "C06.CUT", "work.tmf"})), "1|" + invalid + blank + "|");
     WriteBytes(Path("work.tmf"), WorkFile("C06.CUT", all));
-    const CliResult forced = Run({"apply", "C06.CUT", "work.tmf", "-o", "new.CUT", "--force"});
-    EXPECT_EQ(forced.status, 0);
-    EXPECT_EQ(forced.out + forced.err, invalid + "Blank messages: 0\nCUT file is created!\n");
+    EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "new.CUT", "--force"})),
+              "0|" + counted + "CUT file is created!\n|");
     // Message 5 gets a space to match its original's even length; its tab comes back escaped.
     EXPECT_NE(Run({"list", "new.CUT"}).out.find("\tA teapot\\tvolcano. \t\t18\t"),
               std::string::npos);
+
+    // The same file under another spelling: updated in place, the old one kept as .BAK.
+    const std::string written = ReadBytes(Path("new.CUT"));
+    // Once updated, message 2 is its own original and no longer invalid.
+    const std::vector<std::pair<std::string, std::string>> targets = {
+        {"./C06.CUT", counted}, {"C06.CUT", "Invalid messages: 1\n5\nBlank messages: 0\n"}};
+    for (const auto& [target, verdict] : targets) {
+        const std::string before = ReadBytes(Path("C06.CUT"));
+        EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", target, "--force"})),
+                  "0|" + verdict + "CUT file is updated!\n|");
+        EXPECT_EQ(ReadBytes(Path("C06.CUT")) + ReadBytes(Path("C06.CUT.BAK")), written + before);
+        EXPECT_EQ(Listing(), (Args{"C06.CUT", "C06.CUT.BAK", "new.CUT", "work.tmf"}));
+    }
 }
