@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,18 +30,6 @@ inline std::string ReadBytes(const fs::path& path) {
 
 inline void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// The parts of a text between separators, empty ones included.
-inline Args Split(const std::string& text, char separator) {
-    Args parts(1);
-    for (char c : text) {
-        if (c == separator)
-            parts.emplace_back();
-        else
-            parts.back().push_back(c);
-    }
-    return parts;
 }
 
 inline fs::path Sample(const std::string& name) {
@@ -81,7 +70,8 @@ protected:
 
     // A command line split at its spaces.
     CliResult RunLine(const std::string& line) const {
-        return Run(line.empty() ? Args{} : Split(line, ' '));
+        std::istringstream words(line);
+        return Run(Args(std::istream_iterator<std::string>(words), {}));
     }
 
     // The names in the scratch folder, so a test sees what a command left behind.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <set>
 
 #if defined(__unix__)
@@ -40,7 +41,8 @@ protected:
     // One folder per test: CTest runs the tests side by side.
     const fs::path dir_ =
         fs::temp_directory_path() /
-        ("quillon-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        ("quillon-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+         "-" + std::to_string(std::random_device{}()));
 };
 
 TEST_F(FileIO, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
