@@ -7,22 +7,17 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform cannot raise windows and says so every time; nothing else is muted.
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QStringLiteral("does not support raise"))) return;
-    if (previousHandler) previousHandler(type, context, message);
-}
-
-} // namespace
+static QtMessageHandler previousHandler = nullptr;
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
-    previousHandler = qInstallMessageHandler(QuietHandler);
+    // The offscreen platform cannot raise windows and says so every time; nothing else is muted.
+    previousHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.contains(QStringLiteral("does not support raise")) && previousHandler)
+                previousHandler(type, context, message);
+        });
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Velunor"));
     QApplication::setApplicationName(QStringLiteral("Quillon"));

@@ -2,6 +2,7 @@
 // input sent as real Qt key and mouse events.
 #pragma once
 
+#include "support/CutImage.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/QtPlatform.h"
@@ -10,9 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
@@ -23,59 +21,31 @@
 
 namespace quillon::ui::testing {
 
-// A .CUT file holding the given messages in its one text block.
-inline std::string CutBytes(const std::vector<std::string>& messages) {
-    std::string block;
-    for (const auto& m : messages)
-        block += static_cast<char>(m.size()) + m;
-    const int start = 12, end = start + static_cast<int>(block.size());
-    auto be16 = [](int v) { return std::string{static_cast<char>(v >> 8), static_cast<char>(v)}; };
-    const std::string data = std::string(8, '\x11') + be16(start) + be16(end) + block + "TAIL";
-    const std::size_t length = data.size() + 8;
-    std::string bytes = "AmBk" + std::string("\x00\x03\x00\x00", 4);
-    for (int shift : {24, 16, 8, 0})
-        bytes += static_cast<char>(length >> shift);
-    return bytes + "Datas   " + data;
-}
-
-inline std::string ReadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll().toStdString();
+// The next scripted answer, or a cancel once the script has run out.
+template <typename T> T Next(std::deque<T>& answers) {
+    if (answers.empty()) return T{};
+    T answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 // The Qt platform with every dialog answered from a queue instead of shown.
 class ScriptedPlatform : public QtPlatform {
 public:
     std::deque<std::optional<std::string>> fileAnswers;
-    std::vector<FileDialogRequest> fileRequests;
     std::deque<FontChooserResult> fontAnswers;
-    std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
 
-    std::optional<std::string> AskFile(const FileDialogRequest& request) override {
+    std::optional<std::string> AskFile(const FileDialogRequest&) override {
         PrepareDialog();
-        fileRequests.push_back(request);
-        if (fileAnswers.empty()) return std::nullopt;
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
+        return Next(fileAnswers);
     }
-    FontChooserResult ChooseFont(const FontChoice&) override {
-        if (fontAnswers.empty()) return {};
-        auto answer = fontAnswers.front();
-        fontAnswers.pop_front();
-        return answer;
-    }
-    std::optional<std::uint32_t> ChooseColour() override {
-        if (colourAnswers.empty()) return std::nullopt;
-        auto answer = colourAnswers.front();
-        colourAnswers.pop_front();
-        return answer;
-    }
+    FontChooserResult ChooseFont(const FontChoice&) override { return Next(fontAnswers); }
+    std::optional<std::uint32_t> ChooseColour() override { return std::nullopt; }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
     void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    std::string LastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
 
 // One run of the editor: its own program folder (QUILLON_HOME) with a CUT folder.
@@ -88,17 +58,12 @@ public:
         form = std::make_unique<Form1>(*platform);
         ui = std::make_unique<EditorUi>(*form, *platform);
     }
-    ~Session() {
-        ui.reset();
-        form.reset();
-        platform.reset();
-    }
 
     QString CutPath(const QString& name) const { return home_ + QStringLiteral("/CUT/") + name; }
-    QString Put(const QString& name, const std::string& bytes) {
+    QString Put(const QString& name, const std::vector<std::string>& messages) {
+        const std::string bytes = quillon::test::CutBytes(messages);
         QFile file(CutPath(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), qint64(bytes.size()));
         return CutPath(name);
     }
     // Starts the editor the way `quillon FILE` does.
@@ -111,42 +76,35 @@ public:
     QWidget* W(const Control& control) const { return ui->WidgetOf(control); }
     MessageEdit* GR() const { return ui->BoxOf(form->TextMessageGR); }
     MessageEdit* GB() const { return ui->BoxOf(form->TextMessageGB); }
-    QString Text(const Control& control) const {
-        auto* label = qobject_cast<QLabel*>(W(control));
-        return label ? label->text() : QString();
-    }
+    QString Text(const Label& label) const { return qobject_cast<QLabel*>(W(label))->text(); }
 
+    // A press and release of one key, as the keyboard sends them.
     void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString& text = {}) {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-        QApplication::sendEvent(target, &release);
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key(key), text, modifiers);
     }
     // Types each character as its own key press, as a keyboard does.
     void Type(QWidget* target, const QString& text) {
         for (QChar ch : text) {
-            const QChar upper = ch.toUpper();
-            int key = 0;
-            if (upper >= u'A' && upper <= u'Z') key = upper.unicode();
-            if (ch == u'\n') {
+            const char16_t upper = ch.toUpper().unicode();
+            if (ch == u'\n')
                 Key(target, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-                continue;
-            }
-            Key(target, key, Qt::NoModifier, QString(ch));
+            else
+                Key(target, upper >= u'A' && upper <= u'Z' ? upper : 0, Qt::NoModifier, ch);
         }
     }
     void Click(const Control& control) {
-        QWidget* widget = W(control);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QTest::mouseClick(W(control), Qt::LeftButton, {}, W(control)->rect().center());
     }
-
-    std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<Form1> form;
-    std::unique_ptr<EditorUi> ui;
 
 private:
     QString home_;
+
+public:
+    // Declared in this order so the windows go before the editor they mirror.
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<EditorUi> ui;
 };
 
 } // namespace quillon::ui::testing
