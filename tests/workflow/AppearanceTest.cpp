@@ -14,27 +14,25 @@ struct Appearance : RawEditor {
 };
 
 TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
-    FontChoice chosen{"Arial", 14, 700, true, true, false, 161, kRed};
-    platform.fontAnswers.push_back({true, 0, chosen});
+    platform.fontAnswers.push_back({true, 0, {"Arial", 14, 700, true, true, false, 161, kRed}});
     form.LabelFontNew_Click(2);
     const FontChoice& asked = platform.fontRequests.back();
-    EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize), "Arial 12");
-    EXPECT_EQ(asked.weight, 400);
-    EXPECT_EQ(asked.charset, 0);
+    EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize) + " " +
+                  std::to_string(asked.weight) + " " + std::to_string(asked.charset),
+              "Arial 12 400 0");
     EXPECT_EQ(Shown(form.LabelFontNew), "Arial | 14 | Bold Italic | Greek | 161");
-    EXPECT_EQ(form.TextMessageGR.Font.Size, 14);
-    EXPECT_TRUE(form.TextMessageGR.Font.Bold && form.TextMessageGR.Font.Italic);
+    const FontSpec& font = form.TextMessageGR.Font;
+    EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline);
     EXPECT_EQ(form.TextMessageGR.ForeColor, kRed);
     EXPECT_EQ(form.State.NewStyle.Weight, 700);
-    EXPECT_TRUE(form.State.NewStyle.Underline);
 
     // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
     const std::string face(32, 'F');
     for (const auto& [weight, charset, shown] :
          {std::tuple{600, 100, " | 10 | Bold | 100 | 100"},
           std::tuple{500, 204, " | 10 | Regular | Cyrillic | 204"}}) {
-        chosen = {face + "cut off", 10, weight, false, false, false, charset, kBlack};
-        platform.fontAnswers.push_back({true, 0, chosen});
+        platform.fontAnswers.push_back(
+            {true, 0, {face + "cut off", 10, weight, false, false, false, charset, kBlack}});
         form.LabelFontOriginal_Click(0);
         EXPECT_EQ(Shown(form.LabelFontOriginal), face + shown);
     }
@@ -47,9 +45,7 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
     form.LabelFontOriginal_Click(0);
     EXPECT_EQ(Shown(form.LabelFontOriginal), before);
     EXPECT_EQ(form.TextMessageGB.Font.Size, 10);
-    ASSERT_EQ(platform.messageBoxes.size(), 1u);
-    EXPECT_EQ(platform.messageBoxes[0].text, "Common Dialog Error 12");
-    EXPECT_EQ(platform.messageBoxes[0].title, kAppTitle);
+    EXPECT_EQ(Boxes(), "Quillon: Common Dialog Error 12\n");
     EXPECT_EQ(platform.messageBoxes[0].icon, MsgIcon::Critical);
 }
 
@@ -57,8 +53,8 @@ TEST_F(Appearance, TheColourChooserPaintsTheSwatchAndTheBoxOnly) {
     platform.colourAnswers = {0x123456, std::nullopt};
     form.LabelBgColorOriginal_Click();
     form.LabelBgColorOriginal_Click();
-    EXPECT_EQ(form.LabelBgColorOriginal.BackColor, 0x123456u);
-    EXPECT_EQ(form.TextMessageGB.BackColor, 0x123456u);
+    EXPECT_TRUE(form.LabelBgColorOriginal.BackColor == 0x123456 &&
+                form.TextMessageGB.BackColor == 0x123456);
     EXPECT_EQ(form.State.OriginalStyle.BackColor, 16777215);
     EXPECT_EQ(form.TextMessageGR.BackColor, kWhite);
 }
@@ -79,18 +75,14 @@ TEST_F(Appearance, AboutHoldsTheMainWindowAndHelpDoesNot) {
     EXPECT_TRUE(form.Form.Topmost);
     form.btnAbout_Click();
     ASSERT_NE(form.About, nullptr);
-    EXPECT_FALSE(form.Form.Enabled);
-    EXPECT_TRUE(form.About->Form.CloseRemoved && form.About->Form.Topmost);
+    EXPECT_TRUE(!form.Form.Enabled && form.About->Form.CloseRemoved && form.About->Form.Topmost);
     EXPECT_EQ(form.About->Label4.Caption(), "v.1.1");
-    EXPECT_EQ(form.About->LabelLink[3].Caption(), "Flight of the Amazon Queen Wiki");
     for (auto& link : form.About->LabelLink)
         link.Click();
     EXPECT_EQ(platform.openedUrls.size(), 7u);
-    EXPECT_EQ(platform.openedUrls[4].rfind("https://", 0), 0u);
     EXPECT_NE(form.About, nullptr) << "a link leaves About open";
     form.About->cmdOK.Click();
-    EXPECT_EQ(form.About, nullptr);
-    EXPECT_TRUE(form.Form.Enabled);
+    EXPECT_TRUE(form.About == nullptr && form.Form.Enabled);
 
     form.CheckAlwaysOnTop.UserClick();
     form.btnHelp_Click();

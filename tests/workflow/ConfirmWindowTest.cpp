@@ -11,63 +11,49 @@ std::vector<int> Range(int from, int to) {
         numbers.push_back(n);
     return numbers;
 }
-std::string Joined(const std::vector<int>& numbers) {
+std::string Joined(int from, int to) {
     std::string text;
-    for (int n : numbers)
+    for (int n = from; n <= to; ++n)
         text += (text.empty() ? "" : ", ") + std::to_string(n);
     return text;
 }
 
-struct ReportCase {
-    const char* story;
-    std::vector<int> invalid;
-    std::string report; // the label's text before the closing question
-    double labelTop, height, buttonTop;
-};
-
-struct InvalidReport : RawEditor, ::testing::WithParamInterface<ReportCase> {};
-
-TEST_P(InvalidReport, ListsTheInvalidMessagesInAWindowThatFitsThem) {
-    const ReportCase& c = GetParam();
+TEST(InvalidReport, ListsTheMessagesInAQuestionWindowThatFitsThem) {
     std::vector<std::string> messages;
     for (int n = 1; n <= 120; ++n)
         messages.push_back("Message " + std::to_string(n));
-    Open(Put("C40.CUT", CutBytes(messages)));
-    for (int n : c.invalid)
-        Type(n, "x*");
-
-    form.btnCreateNewCUT_Click();
-    ASSERT_NE(form.Confirm, nullptr);
-    EXPECT_EQ(Question(), c.report + "\r\nAre you sure you want to create the .CUT file?");
-    const FormConfirm& window = *form.Confirm;
-    EXPECT_EQ(std::vector<double>(
-                  {window.Label1.Top, window.Form.Height, window.btnYes.Top, window.btnNo.Top}),
-              std::vector<double>({c.labelTop, c.height, c.buttonTop, c.buttonTop}));
+    const std::string bytes = CutBytes(messages);
+    // The invalid messages, the report, and the label top, window height and button tops.
+    const std::tuple<std::vector<int>, std::string, const char*> cases[] = {
+        {{1}, "The 1st message is invalid.", "240 1940 1040 1040"},
+        {{2}, "The 2nd message is invalid.", "240 1940 1040 1040"},
+        {{3}, "The 3rd message is invalid.", "240 1940 1040 1040"},
+        {{22}, "The 22th message is invalid.", "240 1940 1040 1040"},
+        {{5, 7}, "There are 2 invalid messages:\r\n5 and 7.", "120 1940 1040 1040"},
+        {{4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", "120 1940 1040 1040"},
+        {Range(1, 20), "There are 20 invalid messages:\r\n" + Joined(1, 19) + " and 20.",
+         "120 2060 1160 1160"},
+        {{5, 104}, "There are 2 invalid messages:\r\n5, 104", "120 1940 1040 1040"},
+        {Range(1, 115), "There are 115 invalid messages:\r\n" + Joined(1, 115),
+         "120 1940 1040 1040"}, // too many to grow for
+    };
+    for (const auto& [invalid, report, layout] : cases) {
+        SCOPED_TRACE(report.substr(0, 30));
+        Editor e;
+        e.Open(e.Put("C40.CUT", bytes));
+        e.Raw();
+        for (int n : invalid)
+            e.Type(n, "x*");
+        e.form.btnCreateNewCUT_Click();
+        ASSERT_NE(e.form.Confirm, nullptr);
+        EXPECT_EQ(e.Question(), report + "\r\nAre you sure you want to create the .CUT file?");
+        const FormConfirm& w = *e.form.Confirm;
+        std::string shown;
+        for (double value : {w.Label1.Top, w.Form.Height, w.btnYes.Top, w.btnNo.Top})
+            shown += (shown.empty() ? "" : " ") + std::to_string(static_cast<int>(value));
+        EXPECT_EQ(shown, layout);
+    }
 }
-
-const std::string k20 = Joined(Range(1, 19)) + " and 20.";
-const std::string k115 = Joined(Range(1, 115));
-INSTANTIATE_TEST_SUITE_P(
-    Counts, InvalidReport,
-    ::testing::Values(
-        ReportCase{"First", {1}, "The 1st message is invalid.", 240, 1940, 1040},
-        ReportCase{"Second", {2}, "The 2nd message is invalid.", 240, 1940, 1040},
-        ReportCase{"Third", {3}, "The 3rd message is invalid.", 240, 1940, 1040},
-        ReportCase{"TwentySecond", {22}, "The 22th message is invalid.", 240, 1940, 1040},
-        ReportCase{"Two", {5, 7}, "There are 2 invalid messages:\r\n5 and 7.", 120, 1940, 1040},
-        ReportCase{
-            "Three", {4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", 120, 1940, 1040},
-        ReportCase{"Twenty", Range(1, 20), "There are 20 invalid messages:\r\n" + k20, 120, 2060,
-                   1160},
-        ReportCase{"LastOfThreeDigits",
-                   {5, 104},
-                   "There are 2 invalid messages:\r\n5, 104",
-                   120,
-                   1940,
-                   1040},
-        ReportCase{"TooManyToGrow", Range(1, 115), "There are 115 invalid messages:\r\n" + k115,
-                   120, 1940, 1040}),
-    [](const auto& info) { return std::string(info.param.story); });
 
 using ConfirmWindow = RawEditor;
 

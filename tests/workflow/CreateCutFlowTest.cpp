@@ -24,42 +24,38 @@ struct CreateCut : RawEditor {
     }
 };
 
-struct TargetCase {
-    const char* story;
-    const char* target;   // the name chosen in the save dialog
-    const char* existing; // what is already there; nullptr for nothing
-    int confirm;
-    const char* question; // "" when none is asked
-    bool yes;
-    const char* outcome; // "created", "updated" or "" (nothing written)
-};
-
+// Longer than the new file, so a replacement that only overwrites its start is caught.
+constexpr const char* kLongOld = "an older translation of this cutscene, much longer than the "
+                                 "file that replaces it, which must not leave a byte behind";
+constexpr const char* kReplace = "File OLD.CUT already exists.\r\nDo you want to replace it?";
+constexpr const char* kUpdate = "Do you want to update C12.CUT?";
+// The name chosen in the save dialog, what is there already (nullptr: nothing), "Confirm",
+// the question asked ("" for none), the answer, and what happens: 'c'reated, 'u'pdated or
+// nothing written.
+using TargetCase = std::tuple<const char*, const char*, int, const char*, bool, char>;
 struct CreateCutTarget : CreateCut, ::testing::WithParamInterface<TargetCase> {};
 
 TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
-    const TargetCase& c = GetParam();
-    const std::string open = TranslateC12(c.confirm);
-    const std::string target = CutDir() + c.target;
-    const std::string before = c.existing ? c.existing : ReadBytes(open);
-    if (c.existing) WriteBytes(target, c.existing);
-    const std::size_t boxes = platform.messageBoxes.size();
+    const auto& [name, existing, confirm, question, yes, outcome] = GetParam();
+    const std::string open = TranslateC12(confirm), target = CutDir() + name;
+    const std::string before = existing ? existing : ReadBytes(open);
+    if (existing) WriteBytes(target, existing);
+    const std::string boxes = Boxes();
 
     platform.fileDialogAnswers.push_back(target);
     form.btnCreateNewCUT_Click();
-    EXPECT_EQ(Question(), c.question);
-    if (*c.question) Answer(c.yes);
+    EXPECT_EQ(Question(), question);
+    if (*question) Answer(yes);
     EXPECT_TRUE(form.Form.Enabled);
 
-    const std::string outcome = c.outcome;
-    if (outcome == "created") {
+    if (outcome == 'c') {
         EXPECT_EQ(ReadBytes(target), Bank(kWritten));
-        EXPECT_EQ(LastMessage(), "CUT file is created!");
-        EXPECT_EQ(platform.messageBoxes.back().title, "");
+        EXPECT_EQ(Boxes(), boxes + ": CUT file is created!\n");
         // The open file stays, and its table keeps the padding that was written.
         EXPECT_EQ(form.State.CutFileName, "C12.CUT");
         EXPECT_EQ(Cell(1, ColNewMessage), "Hola *AB");
         EXPECT_EQ(form.TextMessageGR.Text(), "Buenos dias amigo");
-    } else if (outcome == "updated") {
+    } else if (outcome == 'u') {
         EXPECT_EQ(ReadBytes(open), Bank(kWritten));
         EXPECT_EQ(ReadBytes(open + ".BAK"), Bank(kOriginal));
         EXPECT_FALSE(fs::exists(open + ".TEMP"));
@@ -67,38 +63,30 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
         // The file is opened again at its first message, with nothing typed yet.
         EXPECT_EQ(form.TextMessageGB.Text() + "|" + form.TextMessageGR.Text(), "Hola *AB|");
     } else {
-        EXPECT_EQ(ReadBytes(c.existing ? target : open), before);
-        EXPECT_EQ(platform.messageBoxes.size(), boxes);
+        EXPECT_EQ(ReadBytes(existing ? target : open), before);
+        EXPECT_EQ(Boxes(), boxes);
         EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
     }
 }
 
-// Longer than the new file, so a replacement that only overwrites its start is caught.
-constexpr const char* kLongOld = "an older translation of this cutscene, much longer than the "
-                                 "file that replaces it, which must not leave a byte behind";
-constexpr const char* kReplace = "File OLD.CUT already exists.\r\nDo you want to replace it?";
-constexpr const char* kUpdate = "Do you want to update C12.CUT?";
-INSTANTIATE_TEST_SUITE_P(
-    Stories, CreateCutTarget,
-    ::testing::Values(TargetCase{"NewName", "NEW.CUT", nullptr, 1, "", false, "created"},
-                      TargetCase{"EmptyFileTakenWithoutAsking", "NEW.CUT", "", 1, "", 0, "created"},
-                      TargetCase{"OtherFileConfirmOff", "OLD.CUT", kLongOld, 0, "", 0, "created"},
-                      TargetCase{"OtherFileYes", "OLD.CUT", kLongOld, 1, kReplace, 1, "created"},
-                      TargetCase{"OtherFileNo", "OLD.CUT", "keep me", 1, kReplace, 0, ""},
-                      TargetCase{"OpenFileConfirmOff", "C12.CUT", nullptr, 0, "", 0, "updated"},
-                      TargetCase{"OpenFileYes", "C12.CUT", nullptr, 1, kUpdate, 1, "updated"},
-                      TargetCase{"OpenFileNo", "C12.CUT", nullptr, 1, kUpdate, 0, ""},
-                      TargetCase{"OpenFileInOtherCase", "c12.cut", nullptr, 0, "", 0, "updated"}),
-    [](const auto& info) { return std::string(info.param.story); });
+INSTANTIATE_TEST_SUITE_P(Stories, CreateCutTarget,
+                         ::testing::Values(TargetCase{"NEW.CUT", nullptr, 1, "", 0, 'c'},
+                                           TargetCase{"NEW.CUT", "", 1, "", 0, 'c'},
+                                           TargetCase{"OLD.CUT", kLongOld, 0, "", 0, 'c'},
+                                           TargetCase{"OLD.CUT", kLongOld, 1, kReplace, 1, 'c'},
+                                           TargetCase{"OLD.CUT", "keep me", 1, kReplace, 0, '-'},
+                                           TargetCase{"C12.CUT", nullptr, 0, "", 0, 'u'},
+                                           TargetCase{"C12.CUT", nullptr, 1, kUpdate, 1, 'u'},
+                                           TargetCase{"C12.CUT", nullptr, 1, kUpdate, 0, '-'},
+                                           TargetCase{"c12.cut", nullptr, 0, "", 0, 'u'}));
 
 TEST_F(CreateCut, SaveDialogOffersTheOpenFileAndACancelChangesNothing) {
     const std::string open = TranslateC12(1);
     form.btnCreateNewCUT_Click(); // the dialog is cancelled
     const FileDialogRequest& asked = platform.fileDialogs.back();
     EXPECT_EQ(asked.title, "Create new Flight of the Amazon Queen Cutscene file (.CUT)");
-    EXPECT_EQ(asked.fileName, "C12.CUT");
     EXPECT_EQ(asked.filter, "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
-    EXPECT_TRUE(asked.save);
+    EXPECT_TRUE(asked.save && asked.fileName == "C12.CUT");
     EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
     EXPECT_EQ(std::distance(fs::directory_iterator(CutDir()), fs::directory_iterator()), 1);
     EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
@@ -111,19 +99,20 @@ TEST_F(CreateCut, WritesTheFormatCannotHoldAreRefusedWithTheFilesUntouched) {
     platform.fileDialogAnswers.push_back(CutDir() + "NEW.CUT");
     form.btnCreateNewCUT_Click();
     EXPECT_EQ(platform.fileDialogs.size(), 1u) << "no save dialog for an unwritable table";
-    EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
+    EXPECT_EQ(Boxes().rfind("Quillon: ", 0), 0u);
     EXPECT_FALSE(fs::exists(CutDir() + "NEW.CUT"));
 
     // A folder that does not exist: the failure names the file and nothing else changes.
     Type(2, "Buenos dias amigo");
-    platform.fileDialogAnswers = {CutDir() + "gone" + kPathSeparator + "NEW.CUT"};
+    const std::string gone = CutDir() + "gone" + kPathSeparator;
+    platform.fileDialogAnswers = {gone + "NEW.CUT"};
     form.btnCreateNewCUT_Click();
-    EXPECT_NE(LastMessage().find("NEW.CUT"), std::string::npos) << LastMessage();
     EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
+    EXPECT_NE(LastMessage().find("NEW.CUT"), std::string::npos) << LastMessage();
     EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
     EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
     // The dialog itself succeeded, so its folder is remembered.
-    EXPECT_EQ(platform.settings.values["Last directory"], CutDir() + "gone" + kPathSeparator);
+    EXPECT_EQ(platform.settings.values["Last directory"], gone);
 }
 
 } // namespace

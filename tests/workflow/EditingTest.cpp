@@ -27,24 +27,13 @@ TEST_F(Editing, InvalidAndBlankMessagesAreMarkedCountedAndListed) {
     Type(1, "Bad*");
     Type(4, "*01*02");
     EXPECT_EQ(Cell(2, ColBad), "1");
-    EXPECT_EQ(Captions({&f.LabelBadMessages, &f.LabelBlankMessages}), "2 | 1");
-    EXPECT_EQ(f.LabelBadMessages.ToolTipText + " / " + f.LabelBlankMessages.ToolTipText,
-              "1, 2 / 3");
-    EXPECT_EQ(f.LabelBadMessages.ForeColor, kRed);
-    EXPECT_FALSE(f.btnSaveFile[0].Enabled || f.btnCreateNewCUT.Enabled);
+    EXPECT_EQ(Counters(), "2 [1, 2] red | 1 [3] red | - -");
     Type(1, "Hola");
     Type(2, "");
-    EXPECT_EQ(Captions({&f.LabelBadMessages, &f.LabelBlankMessages}), "0 | 2");
-    EXPECT_EQ(f.LabelBadMessages.ToolTipText, "");
-    EXPECT_EQ(f.LabelBadMessages.ForeColor, kBlue);
-    EXPECT_TRUE(f.btnSaveFile[0].Enabled); // not every message is blank any more
-    EXPECT_FALSE(f.btnCreateNewCUT.Enabled);
-    EXPECT_EQ(f.LabelBlankMessages.ForeColor, kRed);
+    EXPECT_EQ(Counters(), "0 [] blue | 2 [2, 3] red | save -");
     Type(2, "Dis*01yo");
     Type(3, "*01Hi*02Earth*03");
-    EXPECT_EQ(f.LabelBlankMessages.Caption() + f.LabelBlankMessages.ToolTipText, "0");
-    EXPECT_EQ(f.LabelBlankMessages.ForeColor, kBlue);
-    EXPECT_TRUE(f.btnCreateNewCUT.Enabled);
+    EXPECT_EQ(Counters(), "0 [] blue | 0 [] blue | save create");
 }
 
 TEST_F(Editing, SizesOfTheMessageAndTheNewFile) {

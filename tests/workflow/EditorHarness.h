@@ -65,6 +65,27 @@ struct Editor {
     std::string LastMessage() const {
         return platform.messageBoxes.empty() ? "" : platform.messageBoxes.back().text;
     }
+    // The bad and blank counters with their lists and colours, then the save and create
+    // buttons: "1 [2] red | 0 [] blue | save -".
+    std::string Counters() const {
+        std::string shown;
+        for (const Label* l : {&form.LabelBadMessages, &form.LabelBlankMessages}) {
+            const std::string colour = l->ForeColor == kRed        ? "red"
+                                       : l->ForeColor == kBlue     ? "blue"
+                                       : l->ForeColor == kDarkBlue ? "dark blue"
+                                                                   : std::to_string(l->ForeColor);
+            shown += l->Caption() + " [" + l->ToolTipText + "] " + colour + " | ";
+        }
+        return shown + (form.btnSaveFile[0].Enabled ? "save" : "-") +
+               (form.btnCreateNewCUT.Enabled ? " create" : " -");
+    }
+    // Every message box shown so far, "title: text" one to a line.
+    std::string Boxes() const {
+        std::string all;
+        for (const MessageBoxCall& box : platform.messageBoxes)
+            all += box.title + ": " + box.text + "\n";
+        return all;
+    }
 };
 
 // The file flows type control codes as they are stored, so the codes are shown from the start.

@@ -20,27 +20,16 @@ namespace quillon::testing {
 namespace fs = std::filesystem;
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        static std::atomic<int> counter{0};
-        path_ = fs::temp_directory_path() /
-                ("quillon-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
+struct TempDir {
+    fs::path path = fs::temp_directory_path() / ("quillon-test-" + std::to_string(::getpid()) +
+                                                 "-" + std::to_string(counter++));
+    TempDir() { fs::remove_all(path, ec), fs::create_directories(path); }
+    ~TempDir() { fs::remove_all(path, ec); }
     TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return path_; }
-    // The full path of a name inside the folder, as a string in the platform's form.
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
 private:
-    fs::path path_;
+    static inline std::atomic<int> counter{0};
+    std::error_code ec;
 };
 
 inline std::string ReadBytes(const fs::path& path) {
@@ -56,7 +45,7 @@ public:
     FakePlatform() { fs::create_directories(programFolder / "CUT"); }
 
     TempDir temp;
-    fs::path programFolder = temp.path() / "program";
+    fs::path programFolder = temp.path / "program";
 
     // Answers taken in order; an empty queue (or nothing queued) is a cancel.
     std::deque<std::optional<std::string>> fileDialogAnswers;
@@ -82,7 +71,6 @@ public:
 
     std::vector<std::string> ListDirectory(const std::string& dir) override {
         std::vector<std::string> names;
-        std::error_code ec;
         for (const auto& entry : fs::directory_iterator(dir, ec))
             if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
@@ -92,33 +80,23 @@ public:
         return names;
     }
     std::optional<std::int64_t> FileLength(const std::string& path) override {
-        std::error_code ec;
         if (!fs::is_regular_file(path, ec)) return std::nullopt;
         return static_cast<std::int64_t>(fs::file_size(path, ec));
     }
-    bool DeleteFile(const std::string& path) override {
-        std::error_code ec;
-        return fs::remove(path, ec);
-    }
+    bool DeleteFile(const std::string& path) override { return fs::remove(path, ec); }
     bool RenameFile(const std::string& from, const std::string& to) override {
-        std::error_code ec;
         fs::rename(from, to, ec);
         return !ec;
     }
-    bool FolderExists(const std::string& path) override {
-        std::error_code ec;
-        return fs::is_directory(path, ec);
-    }
-    bool CreateFolder(const std::string& path) override {
-        std::error_code ec;
-        return fs::create_directory(path, ec);
-    }
+    bool FolderExists(const std::string& path) override { return fs::is_directory(path, ec); }
+    bool CreateFolder(const std::string& path) override { return fs::create_directory(path, ec); }
     std::string ProgramFolder() override { return programFolder.string(); }
     SettingsStore& Settings() override { return settings; }
     void Quit() override { ++quitCalls; }
     void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
 
 private:
+    std::error_code ec; // the file calls report failure by their result alone
     template <class T> static T Next(std::deque<T>& answers) {
         if (answers.empty()) return T{};
         T answer = std::move(answers.front());
