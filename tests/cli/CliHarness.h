@@ -32,9 +32,7 @@ inline void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-inline fs::path Sample(const std::string& name) {
-    return fs::path(QUILLON_SAMPLES) / name;
-}
+inline const fs::path kSamples = QUILLON_SAMPLES;
 
 // Each test runs the tool inside an empty folder of its own, so relative names in the
 // arguments are the names the tool prints back.
@@ -52,7 +50,7 @@ protected:
 
     fs::path Path(const std::string& name) const { return dir_ / name; }
     void CopySample(const std::string& sample, const std::string& as = {}) {
-        fs::copy_file(Sample(sample), Path(as.empty() ? sample : as));
+        fs::copy_file(kSamples / sample, Path(as.empty() ? sample : as));
     }
 
     CliResult Run(const Args& args) const {

@@ -25,7 +25,7 @@ TEST_F(CliTest, HelpGoesToStdoutAndBadUsageIsOneLineWithExitStatusTwo) {
 }
 
 TEST_F(CliTest, BrokenInputsAreNamedAndLeaveNoOutput) {
-    const std::string sample = ReadBytes(Sample("C01.CUT"));
+    const std::string sample = ReadBytes(kSamples / "C01.CUT");
     WriteBytes(Path("short.CUT"), sample.substr(0, 18));    // inside the bank header
     WriteBytes(Path("cut-off.CUT"), sample.substr(0, 100)); // inside the first message
     WriteBytes(Path("picture.CUT"), "\x89PNG\r\n\x1a\n" + std::string(80, '\x01'));

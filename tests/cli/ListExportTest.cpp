@@ -3,7 +3,7 @@
 
 TEST_F(CliTest, ListEscapesTabsLineBreaksAndBackslashes) {
     // "Run!", the last message of C06.CUT, becomes tab, backslash, CR, LF: the same length.
-    std::string bytes = ReadBytes(Sample("C06.CUT"));
+    std::string bytes = ReadBytes(kSamples / "C06.CUT");
     bytes.replace(bytes.rfind("Run!"), 4, "\t\\\r\n");
     WriteBytes(Path("C06.CUT"), bytes);
     const std::string out = Run({"list", "C06.CUT"}).out;
@@ -23,10 +23,11 @@ TEST_F(CliTest, ExportWritesTheOriginalsByteForByte) {
         "005 Let us go*AB\r\n"
         "006 *Ab*Cd\r\n"
         "007 The na\xefve explorer smiled at the se\xf1ora.\r\n";
-    EXPECT_EQ(Outcome(Run({"export", Sample("C01.CUT").string()})), "0|" + expected + "|");
+    EXPECT_EQ(Outcome(Run({"export", (kSamples / "C01.CUT").string()})), "0|" + expected + "|");
 
     WriteBytes(Path("work.tmf"), std::string(5000, 'x')); // replaced whole
-    EXPECT_EQ(Outcome(Run({"export", Sample("C01.CUT").string(), "--output=work.tmf"})), "0||");
+    EXPECT_EQ(Outcome(Run({"export", (kSamples / "C01.CUT").string(), "--output=work.tmf"})),
+              "0||");
     EXPECT_EQ(ReadBytes(Path("work.tmf")), expected);
 
     // The header names the file without its folder, also when it has no real message.

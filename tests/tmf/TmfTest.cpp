@@ -54,10 +54,10 @@ TEST(Tmf, WritesTheGoldenFilesForNewAndOriginalMessages) {
 }
 
 TEST(Tmf, ReadsTheHeaderFromItsTwentiethByteAndEachKindOfLine) {
-    EXPECT_EQ(ParseTmf("Original CUT file: C13.CUT\r\n\r\n").headerName, "C13.CUT");
-    EXPECT_EQ(ParseTmf("Anything at all 19:c12.cut").headerName, "c12.cut");
-    EXPECT_EQ(ParseTmf("short\r\n").headerName, "");
-    EXPECT_EQ(ParseTmf("\r\n").error, "");
+    EXPECT_EQ(ParseTmf("Original CUT file: C13.CUT\r\n\r\n").headerName + "|" +
+                  ParseTmf("Anything at all 19:c12.cut").headerName + "|" +
+                  ParseTmf("short\r\n").headerName + "|" + ParseTmf("\r\n").error,
+              "C13.CUT|c12.cut||");
     EXPECT_EQ(ParseTmf("").error, "The file is empty: it is not a temporary messages file.");
     EXPECT_EQ(ParseTmf("", "C12.tmf").error,
               "C12.tmf is empty: it is not a temporary messages file.");
