@@ -21,7 +21,7 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
                   std::to_string(asked.weight) + " " + std::to_string(asked.charset),
               "Arial 12 400 0");
     EXPECT_EQ(Shown(form.LabelFontNew), "Arial | 14 | Bold Italic | Greek | 161");
-    const FontSpec& font = form.TextMessageGR.Font;
+    const auto& font = form.TextMessageGR.Font;
     EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline);
     EXPECT_EQ(form.TextMessageGR.ForeColor, kRed);
     EXPECT_EQ(form.State.NewStyle.Weight, 700);
