@@ -110,5 +110,17 @@ TEST_F(CreateCut, ACancelOrAWriteTheFormatCannotHoldLeavesTheFilesUntouched) {
     EXPECT_EQ(platform.settings.values["Last directory"], gone);
 }
 
+TEST_F(CreateCut, AnUpdateThatCannotKeepTheOldVersionLeavesItAndSaysWhy) {
+    const std::string open = TranslateC12(0);
+    // A folder in the backup's place: the old version cannot be kept as C12.CUT.BAK.
+    fs::create_directories(open + ".BAK" + kPathSeparator + "inside");
+    platform.fileDialogAnswers.push_back(open);
+    form.btnCreateNewCUT_Click();
+    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
+    EXPECT_EQ(ReadBytes(open + ".TEMP"), Bank(kWritten));
+    EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
+    EXPECT_NE(LastMessage().find(".TEMP"), std::string::npos) << LastMessage();
+}
+
 } // namespace
 } // namespace quillon::testing
