@@ -1,22 +1,11 @@
 // Feeds arbitrary bytes to the .CUT reader, then writes what it read and reads that back.
 #include "cut/CutFile.h"
 
+#include "FuzzCheck.h"
+
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace quillon;
-
-namespace {
-
-void Check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view source(reinterpret_cast<const char*>(data), size);

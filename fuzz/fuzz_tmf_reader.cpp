@@ -1,20 +1,13 @@
 // Feeds arbitrary bytes to the .TMF reader, applies them, and checks the file round trip.
 #include "tmf/Tmf.h"
 
+#include "FuzzCheck.h"
+
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 using namespace quillon;
 
 namespace {
-
-void Check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 bool AllDigits(const std::string& s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
