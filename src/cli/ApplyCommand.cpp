@@ -26,14 +26,10 @@ std::string Plural(int count, const char* one, const char* many) {
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::filesystem::path target = *line.output;
     OpenedCut cut;
-    if (std::string problem = OpenCutWithWorkFile(line.files[0], line.files[1], cut);
-        !problem.empty()) {
-        err << problem << '\n';
-        return kExitError;
-    }
-
-    const Verdict verdict = ValidateAllRows(cut.table);
-    PrintVerdict(verdict, out);
+    const std::optional<Verdict> checked =
+        CheckWorkFile(line.files[0], line.files[1], cut, out, err);
+    if (!checked) return kExitError;
+    const Verdict& verdict = *checked;
     // A blank message would leave a hole in the scene, so not even --force writes one.
     if (verdict.blankCount > 0) {
         err << target.string() << ": not written. "

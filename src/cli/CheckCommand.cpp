@@ -8,14 +8,10 @@ namespace quillon::cli {
 
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedCut cut;
-    if (std::string problem = OpenCutWithWorkFile(line.files[0], line.files[1], cut);
-        !problem.empty()) {
-        err << problem << '\n';
-        return kExitError;
-    }
-    const Verdict verdict = ValidateAllRows(cut.table);
-    PrintVerdict(verdict, out);
-    const bool clean = verdict.invalidCount == 0 && verdict.blankCount == 0;
+    const std::optional<Verdict> verdict =
+        CheckWorkFile(line.files[0], line.files[1], cut, out, err);
+    if (!verdict) return kExitError;
+    const bool clean = verdict->invalidCount == 0 && verdict->blankCount == 0;
     return FinishOutput(out, err, clean ? kExitOk : kExitInvalid);
 }
 

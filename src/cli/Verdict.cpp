@@ -42,4 +42,16 @@ void PrintVerdict(const Verdict& verdict, std::ostream& out) {
     if (verdict.blankCount != 0) out << EscapeCell(verdict.blankList) << '\n';
 }
 
+std::optional<Verdict> CheckWorkFile(const std::filesystem::path& cutPath,
+                                     const std::filesystem::path& tmfPath, OpenedCut& cut,
+                                     std::ostream& out, std::ostream& err) {
+    if (std::string problem = OpenCutWithWorkFile(cutPath, tmfPath, cut); !problem.empty()) {
+        err << problem << '\n';
+        return std::nullopt;
+    }
+    Verdict verdict = ValidateAllRows(cut.table);
+    PrintVerdict(verdict, out);
+    return verdict;
+}
+
 } // namespace quillon::cli

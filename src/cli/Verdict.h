@@ -1,8 +1,10 @@
 // The invalid and blank messages of a table, counted and listed as the editor's counters show them.
 #pragma once
 
+#include "cli/OpenedCut.h"
 #include "cut/MessageTable.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -21,5 +23,11 @@ Verdict ValidateAllRows(MessageTable& table);
 
 // "Invalid messages: N" and "Blank messages: N", each followed by its list when N is not 0.
 void PrintVerdict(const Verdict& verdict, std::ostream& out);
+
+// Opens a cutscene file with its work file, validates and prints the counters; nothing when
+// either file could not be used (its one-line error is then on err).
+std::optional<Verdict> CheckWorkFile(const std::filesystem::path& cutPath,
+                                     const std::filesystem::path& tmfPath, OpenedCut& cut,
+                                     std::ostream& out, std::ostream& err);
 
 } // namespace quillon::cli
