@@ -18,8 +18,6 @@ public:
     std::string InitDir;
     std::string DialogTitle;
     std::string Filter;
-    bool CancelError = false;
-    int Flags = 0;
     Colour Color = 0;
 
     // True when the user chose a file (FileName then holds it); false on cancel, which

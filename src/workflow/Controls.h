@@ -47,8 +47,6 @@ public:
     Colour BackColor = kWhite;
     FontSpec Font;
     std::function<void()> GotFocus; // run when the control receives the focus from elsewhere
-    int RepaintCount = 0;           // how often the handlers asked for an immediate repaint
-    void Refresh() { ++RepaintCount; }
 };
 
 class Label : public Control {

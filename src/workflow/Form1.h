@@ -141,6 +141,11 @@ public:
     void ParseCutFile(const std::string& Path);
     void FindNextCutFile();
     void FindPreviousCutFile();
+    // Where the file dialogs start: the stored "Last directory" when it is to be remembered
+    // and can be read, else the program's CUT folder.
+    std::string DialogStartFolder(bool trailingSeparator);
+    // Every successful file dialog remembers the chosen file's folder.
+    void RememberDialogFolder(const std::string& chosen);
 
     // --- Navigation and editing commands ----------------------------------------------
     void ShowCurrentMessage();

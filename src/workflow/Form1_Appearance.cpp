@@ -63,8 +63,6 @@ void ChooseBoxFont(Form1& form, std::array<Label, 5>& labels, StyleRecord& style
 
 // The swatch carries the colour until the settings are saved; the record is not touched.
 void ChooseBoxBackground(Form1& form, Label& swatch, TextBox& box) {
-    form.CommonDialog1.CancelError = true;
-    form.CommonDialog1.Flags = 2; // the chooser opens with its custom colours shown
     if (!form.CommonDialog1.ShowColor()) return;
     swatch.BackColor = form.CommonDialog1.Color;
     box.BackColor = form.CommonDialog1.Color;

@@ -14,13 +14,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The name part of a path, after its last separator.
 std::string NameOf(const std::string& path) {
     std::size_t separator = LastSeparator(path);
@@ -112,27 +105,21 @@ void Form1::CreateNewCUT() {
     if (Ended) return;
     Focus.SetFocus(TextMessageGR);
 
-    const std::string cutFolder =
-        platform.ProgramFolder() + kPathSeparator + "CUT" + kPathSeparator;
     CommonDialog1.DialogTitle = "Create new Flight of the Amazon Queen Cutscene file (.CUT)";
-    CommonDialog1.InitDir = cutFolder;
-    if (CheckRememberLastDirectory.Value() == 1)
-        CommonDialog1.InitDir = platform.Settings().Read("Last directory").value_or(cutFolder);
+    CommonDialog1.InitDir = DialogStartFolder(true);
     CommonDialog1.FileName = State.CutFileName;
     CommonDialog1.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
-    CommonDialog1.CancelError = true;
     if (!CommonDialog1.ShowSave()) return;
 
     std::string chosen = CommonDialog1.FileName;
-    State.LastDirectory = chosen.substr(0, LastSeparator(chosen) + 1);
-    platform.Settings().Write("Last directory", State.LastDirectory);
+    RememberDialogFolder(chosen);
     if (chosen.empty()) return;
 
     // The open file typed in another letter case is the open file. Working on its own
     // spelling from here on keeps the .TEMP file and the renames on one file on systems
     // whose file names keep their letter case.
     const std::string openPath = State.CutDirectory + State.CutFileName;
-    const bool isOpenFile = EqualNoCase(chosen, openPath);
+    const bool isOpenFile = EqualIgnoringCase(chosen, openPath);
     if (isOpenFile && chosen != openPath) {
         chosen = openPath;
         CommonDialog1.FileName = chosen;

@@ -130,16 +130,12 @@ void Form1::TextMessageGR_Change() {
     State.BlankCount = static_cast<std::int16_t>(blankCount);
 
     LabelBlankMessages.SetCaption(std::to_string(State.BlankCount));
-    LabelBlankMessages.Refresh();
     LabelControlCharsGR.SetCaption(
         std::to_string(CountControlChars(Table.Cell(row, ColNewMessage))));
-    LabelControlCharsGR.Refresh();
     LabelCharactersNumberGB_Change();
     LabelCharactersNumberGR_Change();
     LabelNewTextSize.SetCaption(NumberCaption(State.NewTextSize) + " bytes");
-    LabelNewTextSize.Refresh();
     LabelNewSize.SetCaption(NumberCaption(State.NewFileSize) + " bytes");
-    LabelNewSize.Refresh();
 
     ValidateNewMessage();
     const double bad = LeadingNumber(Table.Cell(row, ColBad));

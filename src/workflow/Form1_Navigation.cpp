@@ -60,21 +60,13 @@ void Form1::ShowCurrentMessage() {
         std::to_string(CountControlChars(Table.Cell(row, ColOriginalMessage))));
     LabelControlCharsGR.SetCaption(
         std::to_string(CountControlChars(Table.Cell(row, ColNewMessage))));
-    LabelControlCharsGB.Refresh();
-    LabelControlCharsGR.Refresh();
-    LabelOriginalMessage.Refresh();
-    LabelNewMessage.Refresh();
 
     // Taken before the boxes switch to the hidden form, so it is always the full notation.
     State.RestoreText = TextMessageGR.Text();
 
     LabelCharactersNumberGB_Change();
     LabelCharactersNumberGR_Change();
-    LabelCharactersNumberGB.Refresh();
-    LabelCharactersNumberGR.Refresh();
     CheckHideControlCharacters_Click();
-    TextMessageGB.Refresh();
-    TextMessageGR.Refresh();
     Focus.SetFocus(TextMessageGR);
 }
 

@@ -14,16 +14,6 @@ namespace quillon {
 
 namespace {
 
-std::string Lower(std::string text) {
-    for (auto& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return Lower(a) == Lower(b);
-}
-
 // Only an upper-case ".CUT" ending makes a listed name a cutscene neighbour.
 bool IsCutEntry(const std::string& name) {
     return name.size() >= 4 && name.compare(name.size() - 4, 4, ".CUT") == 0;
@@ -51,13 +41,8 @@ void Form1::Form_Load() {
     }
     if (Ended) return;
 
-    const std::string cutFolder = platform.ProgramFolder() + kPathSeparator + "CUT";
     CommonDialog1.DialogTitle = "Open Flight of the Amazon Queen Cutscene files (.CUT)";
-    CommonDialog1.InitDir = cutFolder;
-    if (CheckRememberLastDirectory.Value() == 1) {
-        auto last = store.Read(settings::kLastDirectory);
-        CommonDialog1.InitDir = last ? *last : cutFolder;
-    }
+    CommonDialog1.InitDir = DialogStartFolder(false);
     CommonDialog1.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
     // A cancel leaves the dialog's previous name, which may open that file again.
     CommonDialog1.ShowOpen();
@@ -95,7 +80,7 @@ void Form1::OpenFile(std::string FileName) {
     const std::string listedName =
         separator == std::string::npos ? FileName : FileName.substr(separator + 1);
     auto length = platform.FileLength(FileName);
-    if (length && SameNameIgnoringCase(listedName, State.CutFileName)) {
+    if (length && EqualIgnoringCase(listedName, State.CutFileName)) {
         LabelOriginalFilename.SetCaption(State.CutFileName);
         LabelOriginalFilename.ToolTipText = State.CutDirectory + State.CutFileName;
         State.OriginalFileSize = static_cast<double>(*length);
@@ -146,11 +131,11 @@ void Form1::OpenFile(std::string FileName) {
     const std::string backupFolder = platform.ProgramFolder() + kPathSeparator + "Backup";
     std::set<std::string> taken;
     for (const auto& name : platform.ListDirectory(backupFolder + kPathSeparator))
-        taken.insert(Lower(name));
+        taken.insert(LowerCase(name));
     int counter = 1;
     for (; counter < 100; ++counter) {
         State.BackupFileName = BackupFileName(State.CutFileName, counter);
-        if (taken.count(Lower(State.BackupFileName)) == 0) break;
+        if (taken.count(LowerCase(State.BackupFileName)) == 0) break;
     }
     if (counter == 100) {
         MsgBox("There are too many TMF files in the backup directory.\r\n"
@@ -162,6 +147,18 @@ void Form1::OpenFile(std::string FileName) {
     if (!platform.FolderExists(backupFolder)) platform.CreateFolder(backupFolder);
 
     ParseCutFile(State.CutDirectory + State.CutFileName);
+}
+
+std::string Form1::DialogStartFolder(bool trailingSeparator) {
+    std::string cutFolder = platform.ProgramFolder() + kPathSeparator + "CUT";
+    if (trailingSeparator) cutFolder += kPathSeparator;
+    if (CheckRememberLastDirectory.Value() != 1) return cutFolder;
+    return platform.Settings().Read(settings::kLastDirectory).value_or(cutFolder);
+}
+
+void Form1::RememberDialogFolder(const std::string& chosen) {
+    State.LastDirectory = chosen.substr(0, LastSeparator(chosen) + 1);
+    platform.Settings().Write(settings::kLastDirectory, State.LastDirectory);
 }
 
 void Form1::CloseFile() {
@@ -241,7 +238,7 @@ void Form1::FindNextCutFile() {
     State.NextCutFileName.clear();
     const auto names = platform.ListDirectory(State.CutDirectory);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!IsCutEntry(names[i]) || !SameNameIgnoringCase(names[i], State.CutFileName)) continue;
+        if (!IsCutEntry(names[i]) || !EqualIgnoringCase(names[i], State.CutFileName)) continue;
         for (std::size_t j = i + 1; j < names.size(); ++j) {
             if (IsCutEntry(names[j])) {
                 State.NextCutFileName = names[j];
@@ -257,7 +254,7 @@ void Form1::FindPreviousCutFile() {
     State.PreviousCutFileName.clear();
     for (const auto& name : platform.ListDirectory(State.CutDirectory)) {
         if (!IsCutEntry(name)) continue;
-        if (SameNameIgnoringCase(name, State.CutFileName)) return;
+        if (EqualIgnoringCase(name, State.CutFileName)) return;
         State.PreviousCutFileName = name;
     }
 }

@@ -11,36 +11,18 @@ namespace quillon {
 
 namespace {
 
-bool EndsWithCutNoCase(const std::string& name) {
-    if (name.size() < 4) return false;
-    std::string tail = name.substr(name.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return tail == ".CUT";
-}
-
 // The shared dialog set up for a .TMF: C12.CUT offers C12, and no default extension is
 // added, so the name is used as typed.
 void PrepareTmfDialog(Form1& form, const std::string& title) {
     CommonDialog& dialog = form.CommonDialog1;
-    const std::string programFolder = form.platform.ProgramFolder();
     dialog.DialogTitle = title;
-    dialog.InitDir = programFolder + kPathSeparator + "CUT";
-    if (form.CheckRememberLastDirectory.Value() == 1) {
-        dialog.InitDir = form.platform.Settings()
-                             .Read("Last directory")
-                             .value_or(programFolder + kPathSeparator + "CUT" + kPathSeparator);
-    }
+    dialog.InitDir = form.DialogStartFolder(false);
     const std::string& cutName = form.State.CutFileName;
-    dialog.FileName = EndsWithCutNoCase(cutName) ? cutName.substr(0, cutName.size() - 4) : "";
+    const bool endsInCut =
+        cutName.size() >= 4 && EqualIgnoringCase(cutName.substr(cutName.size() - 4), ".CUT");
+    dialog.FileName = endsInCut ? cutName.substr(0, cutName.size() - 4) : "";
     dialog.Filter = "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|"
                     "All files (*.*)|*.*";
-    dialog.CancelError = true;
-}
-
-void RememberDirectoryOf(Form1& form, const std::string& path) {
-    form.State.LastDirectory = path.substr(0, LastSeparator(path) + 1);
-    form.platform.Settings().Write("Last directory", form.State.LastDirectory);
 }
 
 } // namespace
@@ -52,7 +34,7 @@ void Form1::btnSaveFile_Click(int Index) {
     if (!CommonDialog1.ShowSave()) return;
 
     const std::string chosen = CommonDialog1.FileName;
-    RememberDirectoryOf(*this, chosen);
+    RememberDialogFolder(chosen);
     if (chosen.empty()) return;
 
     // An existing file is not deleted first: writing replaces it, and a write that fails
@@ -73,7 +55,7 @@ void Form1::btnOpenFile_Click() {
     if (!CommonDialog1.ShowOpen()) return;
 
     const std::string chosen = CommonDialog1.FileName;
-    RememberDirectoryOf(*this, chosen);
+    RememberDialogFolder(chosen);
     if (chosen.empty()) return;
 
     // A file that cannot be read is passed over in silence, as a cancel would be.

@@ -36,8 +36,8 @@ struct FontChoice {
     bool italic = false;
     bool underline = false;
     bool strikeout = false;
-    int charset = 0;           // script number: 0 Western, 161 Greek, 204 Cyrillic, ...
-    std::uint32_t colour = 0;  // red + 256 * green + 65536 * blue
+    int charset = 0;          // script number: 0 Western, 161 Greek, 204 Cyrillic, ...
+    std::uint32_t colour = 0; // red + 256 * green + 65536 * blue
 };
 struct FontChooserResult {
     bool chosen = false;
@@ -87,6 +87,11 @@ inline constexpr char kPathSeparator = '/';
 
 // Position of the last path separator (on Windows a slash counts too), or npos.
 std::size_t LastSeparator(const std::string& path);
+
+// File names and paths compared as the platform's file list compares them: ASCII letters
+// without regard to case.
+std::string LowerCase(std::string text);
+bool EqualIgnoringCase(const std::string& a, const std::string& b);
 
 // The program folder: QUILLON_HOME when set, else the executable's folder when writable,
 // else the per-user data folder given by the caller.
