@@ -1,6 +1,7 @@
 // Whole-file reads and writes that never leave a half-written file behind.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,16 +14,47 @@ struct FileReadResult {
 };
 FileReadResult ReadWholeFile(const std::filesystem::path& path);
 
-// Writes bytes to a temporary file beside path, flushes it, then renames it over path.
-// On any failure (full disk, read-only folder) the temporary file is removed, whatever was at
-// path is left untouched, and a one-line message naming path is returned. Empty when ok.
+// A new version of a file, written piece by piece under a fresh temporary name beside it and
+// renamed over it only once complete. Until Commit succeeds whatever was at the target is
+// untouched; a writer dropped without a successful Commit removes its temporary file.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Appends bytes; after the first failure it does nothing more.
+    void Write(std::string_view bytes);
+    // Flushes the data to the disk, renames the file over the target and flushes the folder,
+    // so that once it returns a power cut leaves either the old file or the whole new one.
+    // Empty when ok, else one line naming the target.
+    std::string Commit();
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+
+private:
+    void Fail(int error);
+    void Discard();
+
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    std::FILE* file_ = nullptr;
+    std::string error_;
+    bool committed_ = false;
+};
+
+// Writes bytes through an AtomicFileWriter: on any failure (full disk, read-only folder) the
+// temporary file is removed, whatever was at path is left untouched, and a one-line message
+// naming path is returned. Empty when ok.
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Finishes an update in place: the file at path becomes path + ".BAK" (an earlier .BAK is
 // replaced) and path + ".TEMP" takes the file's name. The name never goes missing: the
-// backup is made by a link or a copy, then the temporary file is renamed over the name.
-// Returns an empty text when every step worked, else what failed (the steps that could run
-// have run).
+// backup is made by a link or a copy, then the temporary file is renamed over the name; each
+// step reaches the disk before the next. Returns an empty text when every step worked, else
+// what failed (the steps that could run have run).
 std::string FinishUpdateInPlace(const std::filesystem::path& path);
 
 } // namespace quillon

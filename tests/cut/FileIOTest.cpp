@@ -51,6 +51,20 @@ TEST_F(FileIO, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
     EXPECT_EQ(WriteFileAtomically(dir_ / "empty.tmf", ""), "");
     EXPECT_EQ(Listing(), "C12.CUT=new;empty.tmf=;");
 
+    // Written in pieces: the target changes only at the commit; a writer dropped before it
+    // leaves nothing behind.
+    {
+        AtomicFileWriter writer(dir_ / "C12.CUT");
+        writer.Write("ne");
+        writer.Write("wer");
+        EXPECT_NE(Listing().find("C12.CUT=new;"), std::string::npos);
+        EXPECT_EQ(writer.Commit(), "");
+        AtomicFileWriter dropped(dir_ / "C12.CUT");
+        dropped.Write("half");
+    }
+    EXPECT_EQ(Listing(), "C12.CUT=newer;empty.tmf=;");
+    ASSERT_EQ(WriteFileAtomically(dir_ / "C12.CUT", "new"), "");
+
     const fs::path nowhere = dir_ / "no such folder" / "C12.CUT";
     EXPECT_TRUE(WriteFileAtomically(nowhere, "x").starts_with("Cannot write " + nowhere.string()));
 #if defined(__unix__)

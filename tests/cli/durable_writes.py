@@ -1,0 +1,84 @@
+#!/usr/bin/env python3
+"""Watches quillon-cli's writes through strace: every file the user asked for must be on the
+disk (fsync) before it is renamed into place, and its folder synced after the rename, before
+the tool reports anything. Usage: durable_writes.py QUILLON_CLI SAMPLE.CUT"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+CALL = re.compile(r'^(?:\[pid\s+\d+\]\s+|\d+\s+)?(\w+)\((.*)\)\s+=\s+(-?\d+)')
+FD_PATH = re.compile(r'^\d+<(.*)>$')
+
+
+def arguments(text):
+    """The quoted or fd<path> arguments of a strace line, in order."""
+    out = []
+    for m in re.finditer(r'"((?:[^"\\]|\\.)*)"|\d+<([^>]*)>', text):
+        out.append(m.group(1) if m.group(1) is not None else m.group(2))
+    return out
+
+
+def check(cli, work, args):
+    trace = os.path.join(work, 'trace')
+    proc = subprocess.run(['strace', '-f', '-y', '-qq', '-o', trace, '-e',
+                           'trace=fsync,fdatasync,rename,renameat,renameat2,link,linkat,write',
+                           cli] + args, cwd=work, capture_output=True, timeout=60)
+    if proc.returncode != 0:
+        return ['quillon-cli %s failed: %s' % (' '.join(args), proc.stderr.decode())]
+    synced, problems = set(), []
+    pending_folder = None  # a folder whose new entry is not on the disk yet
+    renames = 0
+    for line in open(trace, encoding='utf-8', errors='replace'):
+        m = CALL.match(line.strip())
+        if not m or int(m.group(3)) < 0:
+            continue
+        name, args_ = m.group(1), arguments(m.group(2))
+        paths = [os.path.normpath(os.path.join(work, p)) for p in args_]
+        if name in ('fsync', 'fdatasync'):
+            synced.add(paths[0])
+            if pending_folder == paths[0]:
+                pending_folder = None
+        elif name.startswith('link'):
+            synced.add(paths[-1])  # a second name for data already on the disk
+        elif name.startswith('rename'):
+            src, dst = paths[-2], paths[-1]
+            renames += 1
+            if src not in synced:
+                problems.append('%s renamed to %s before its data reached the disk' % (src, dst))
+            synced.add(dst)
+            pending_folder = os.path.dirname(dst)
+        elif name == 'write' and args_ and re.match(r'pipe:|/dev/', args_[0]) and pending_folder:
+            problems.append('reported before the folder %s was synced' % pending_folder)
+            pending_folder = None
+    if renames == 0:
+        problems.append('quillon-cli %s renamed nothing' % ' '.join(args))
+    if pending_folder:
+        problems.append('the folder %s was never synced after the rename' % pending_folder)
+    return problems
+
+
+def main():
+    cli, sample = os.path.abspath(sys.argv[1]), sys.argv[2]
+    if shutil.which('strace') is None:
+        print('strace is not installed (scripts/install-deps.sh installs it)')
+        return 1
+    work = tempfile.mkdtemp(prefix='quillon-durable-')
+    try:
+        shutil.copy(sample, os.path.join(work, 'C01.CUT'))
+        problems = []
+        for args in (['export', 'C01.CUT', '-o', 'C01.tmf'],
+                     ['apply', 'C01.CUT', 'C01.tmf', '-o', 'NEW.CUT'],
+                     ['apply', 'C01.CUT', 'C01.tmf', '-o', 'C01.CUT']):  # in place, with .BAK
+            problems += check(cli, work, args)
+        for p in problems:
+            print(p)
+        return 1 if problems else 0
+    finally:
+        shutil.rmtree(work)
+
+
+if __name__ == '__main__':
+    sys.exit(main())
