@@ -5,6 +5,7 @@
 #include "cli/Verdict.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 
 #include <filesystem>
 #include <system_error>
@@ -24,27 +25,27 @@ std::string Plural(int count, const char* one, const char* many) {
 } // namespace
 
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    const std::filesystem::path target = *line.output;
+    const std::filesystem::path target = PathFromUtf8(*line.output);
     OpenedCut cut;
     const std::optional<Verdict> checked =
-        CheckWorkFile(line.files[0], line.files[1], cut, out, err);
+        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), cut, out, err);
     if (!checked) return kExitError;
     const Verdict& verdict = *checked;
     // A blank message would leave a hole in the scene, so not even --force writes one.
     if (verdict.blankCount > 0) {
-        err << target.string() << ": not written. "
+        err << Utf8FromPath(target) << ": not written. "
             << Plural(verdict.blankCount, "message is", "messages are") << " blank.\n";
         return FinishOutput(out, err, kExitInvalid);
     }
     if (verdict.invalidCount > 0 && !line.force) {
-        err << target.string() << ": not written. "
+        err << Utf8FromPath(target) << ": not written. "
             << Plural(verdict.invalidCount, "message is", "messages are")
             << " invalid; --force writes the file anyway.\n";
         return FinishOutput(out, err, kExitInvalid);
     }
 
     if (std::string unfit = CheckCutWritable(cut.table, cut.layout); !unfit.empty()) {
-        err << target.string() << ": not written. " << unfit << '\n';
+        err << Utf8FromPath(target) << ": not written. " << unfit << '\n';
         return FinishOutput(out, err, kExitError);
     }
     PadForParity(cut.table);
@@ -57,7 +58,7 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     }
     CutBuildResult built = BuildCutBytes(source.bytes, cut.table, cut.layout);
     if (!built.error.empty()) {
-        err << cut.path.string() << ": " << built.error << '\n';
+        err << Utf8FromPath(cut.path) << ": " << built.error << '\n';
         return FinishOutput(out, err, kExitError);
     }
 

@@ -4,12 +4,14 @@
 #include "cli/OpenedCut.h"
 #include "cli/Verdict.h"
 
+#include "cut/Utf8Path.h"
+
 namespace quillon::cli {
 
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedCut cut;
     const std::optional<Verdict> verdict =
-        CheckWorkFile(line.files[0], line.files[1], cut, out, err);
+        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), cut, out, err);
     if (!verdict) return kExitError;
     const bool clean = verdict->invalidCount == 0 && verdict->blankCount == 0;
     return FinishOutput(out, err, clean ? kExitOk : kExitInvalid);

@@ -4,11 +4,13 @@
 #include "cli/Commands.h"
 #include "cli/OpenedCut.h"
 
+#include "cut/Utf8Path.h"
+
 namespace quillon::cli {
 
 int RunList(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedCut cut;
-    if (std::string problem = OpenCut(line.files[0], cut); !problem.empty()) {
+    if (std::string problem = OpenCut(PathFromUtf8(line.files[0]), cut); !problem.empty()) {
         err << problem << '\n';
         return kExitError;
     }

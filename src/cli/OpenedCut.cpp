@@ -2,6 +2,7 @@
 #include "cli/OpenedCut.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 #include "tmf/Tmf.h"
 
 namespace quillon::cli {
@@ -9,9 +10,9 @@ namespace {
 
 // Messages from the core name the file in their own way; make sure the line names ours.
 std::string NamingFile(const std::filesystem::path& path, const std::string& message) {
-    const std::string shown = path.string();
+    const std::string shown = Utf8FromPath(path);
     if (message.find(shown) != std::string::npos ||
-        message.find(path.filename().string()) != std::string::npos)
+        message.find(Utf8FromPath(path.filename())) != std::string::npos)
         return message;
     return shown + ": " + message;
 }
@@ -24,7 +25,8 @@ std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut) {
         return NamingFile(path, read.message.empty() ? "cannot be read as a cutscene file."
                                                      : read.message);
     cut.path = path;
-    cut.fileName = path.filename().string();
+    // On Windows "c01.cut" opens C01.CUT, whose work files name it C01.CUT.
+    cut.fileName = Utf8FromPath(StoredSpelling(path).filename());
     cut.layout = read.layout;
     cut.table.Clear();
     NumberingState numbering;
@@ -35,11 +37,11 @@ std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut) {
 std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedCut& cut) {
     FileReadResult file = ReadWholeFile(tmfPath);
     if (!file.error.empty()) return NamingFile(tmfPath, file.error);
-    TmfParseResult parsed = ParseTmf(file.bytes, tmfPath.string());
+    TmfParseResult parsed = ParseTmf(file.bytes, Utf8FromPath(tmfPath));
     if (!parsed.error.empty()) return NamingFile(tmfPath, parsed.error);
     // The editor's own words, with the file they are about in front of them.
     if (parsed.headerName != cut.fileName)
-        return tmfPath.string() + ": This file is for " + parsed.headerName + ".";
+        return Utf8FromPath(tmfPath) + ": This file is for " + parsed.headerName + ".";
     ApplyTmfLines(cut.table, parsed.lines);
     return {};
 }

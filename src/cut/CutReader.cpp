@@ -1,6 +1,7 @@
 // Reads a .CUT file: checks the bank header, finds the text block and lists its entries.
 #include "cut/CutFile.h"
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 
 namespace quillon {
 
@@ -112,7 +113,7 @@ CutReadResult ParseCutBytes(std::string_view bytes, const std::string& displayNa
 }
 
 CutReadResult ReadCutFile(const std::filesystem::path& path) {
-    const std::string name = path.string();
+    const std::string name = Utf8FromPath(path);
     FileReadResult file = ReadWholeFile(path);
     if (!file.error.empty()) {
         CutReadResult result;

@@ -1,13 +1,20 @@
 // Whole-file reads, atomic writes and the backup-then-replace step of an update in place.
 #include "cut/FileIO.h"
 
+#include "cut/Utf8Path.h"
+
 #include <atomic>
 #include <cerrno>
 #include <random>
 #include <system_error>
 
 #ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -17,14 +24,6 @@ namespace quillon {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string ErrnoText(int error) {
-    return std::generic_category().message(error);
-}
-
-// Opens a file by its path in the platform's own form (wide characters on Windows, so no
-// name is squeezed through the ANSI code page).
 std::FILE* OpenPath(const fs::path& path, const char* mode) {
 #ifdef _WIN32
     const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
@@ -34,19 +33,57 @@ std::FILE* OpenPath(const fs::path& path, const char* mode) {
 #endif
 }
 
+std::error_code RenameReplacing(const fs::path& from, const fs::path& to) {
+#ifdef _WIN32
+    // The library's rename says "Input/output error" for every failure and does not wait for
+    // the disk; the system's own move says what went wrong.
+    if (::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+#else
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return ec;
+#endif
+}
+
+fs::path StoredSpelling(const fs::path& path) {
+#ifdef _WIN32
+    // A wildcard would find some other file; no file name holds one.
+    if (!path.has_filename() || path.native().find_first_of(L"*?") != std::wstring::npos)
+        return path;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = ::FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return path;
+    ::FindClose(search);
+    fs::path stored = path;
+    stored.replace_filename(found.cFileName);
+    return stored;
+#else
+    return path;
+#endif
+}
+
+namespace {
+
+std::string ErrnoText(int error) {
+    return std::generic_category().message(error);
+}
+
 // Asks the system to put the file's data on the disk now; false (errno set) when it cannot.
 bool SyncToDisk(std::FILE* f) {
     if (std::fflush(f) != 0) return false;
 #ifdef _WIN32
-    return ::_commit(::_fileno(f)) == 0;
+    return ::_commit(::_fileno(f)) == 0; // FlushFileBuffers underneath
 #else
     return ::fsync(::fileno(f)) == 0;
 #endif
 }
 
-// Puts a folder's entries (a rename, a new link) on the disk. Windows keeps no handle for a
-// folder and journals renames itself; elsewhere a folder that cannot be synced (some network
-// file systems) is not an error worth failing a finished write for.
+// Puts a folder's entries (a rename, a new link) on the disk. Windows has no such call for
+// a folder; there the renames are made write-through instead. Elsewhere a folder that
+// cannot be synced (some network file systems) is not an error worth failing a finished
+// write for.
 void SyncFolder(const fs::path& folder) {
 #ifndef _WIN32
     const fs::path name = folder.empty() ? fs::path(".") : folder;
@@ -77,12 +114,33 @@ fs::path TemporarySibling(const fs::path& target, unsigned attempt) {
     return name;
 }
 
-// Opens a new file that did not exist before ("x": never reuse someone else's file).
+// Creates a file for writing only if nothing of that name exists; errno is EEXIST otherwise.
+std::FILE* CreateNew(const fs::path& path) {
+#ifdef _WIN32
+    // msvcrt's fopen takes "x" without honouring it, so the open itself is made exclusive.
+    const int fd = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                            _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* f = ::_fdopen(fd, "wb");
+    if (f == nullptr) {
+        const int error = errno;
+        ::_close(fd);
+        std::error_code ignored;
+        fs::remove(path, ignored);
+        errno = error;
+    }
+    return f;
+#else
+    return OpenPath(path, "wbx");
+#endif
+}
+
+// Opens a new file that did not exist before: never reuse someone else's file.
 std::FILE* CreateExclusive(const fs::path& target, fs::path& created, int& error) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         created = TemporarySibling(target, attempt);
         errno = 0;
-        if (std::FILE* f = OpenPath(created, "wbx")) return f;
+        if (std::FILE* f = CreateNew(created)) return f;
         error = errno;
         if (error != EEXIST) return nullptr;
     }
@@ -93,7 +151,7 @@ std::FILE* CreateExclusive(const fs::path& target, fs::path& created, int& error
 
 FileReadResult ReadWholeFile(const fs::path& path) {
     FileReadResult result;
-    const std::string name = path.string();
+    const std::string name = Utf8FromPath(path);
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) {
@@ -139,7 +197,8 @@ AtomicFileWriter::~AtomicFileWriter() {
 
 void AtomicFileWriter::Fail(int error) {
     if (error_.empty())
-        error_ = "Cannot write " + target_.string() + ": " + ErrnoText(error ? error : EIO) + ".";
+        error_ =
+            "Cannot write " + Utf8FromPath(target_) + ": " + ErrnoText(error ? error : EIO) + ".";
 }
 
 void AtomicFileWriter::Discard() {
@@ -171,14 +230,17 @@ std::string AtomicFileWriter::Commit() {
         return error_;
     }
 
-    // A replaced file keeps its permissions.
     std::error_code ec;
+#ifndef _WIN32
+    // A replaced file keeps its permissions. (Windows has only a read-only flag, which would
+    // refuse the rename and then the removal of the temporary file.)
     const fs::file_status old = fs::status(target_, ec);
     if (!ec && fs::is_regular_file(old)) fs::permissions(temp_, old.permissions(), ec);
+#endif
 
-    fs::rename(temp_, target_, ec);
+    ec = RenameReplacing(temp_, StoredSpelling(target_));
     if (ec) {
-        error_ = "Cannot write " + target_.string() + ": " + ec.message() + ".";
+        error_ = "Cannot write " + Utf8FromPath(target_) + ": " + ec.message() + ".";
         Discard();
         return error_;
     }
@@ -194,10 +256,13 @@ std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     return writer.Commit();
 }
 
-std::string FinishUpdateInPlace(const fs::path& path) {
+std::string FinishUpdateInPlace(const fs::path& given) {
+    // Under another letter case on Windows the file, and its .BAK, keep their own spelling.
+    const fs::path path = StoredSpelling(given);
     fs::path bak = path;
     bak += ".BAK";
-    fs::path temp = path;
+    bak = StoredSpelling(bak);
+    fs::path temp = given;
     temp += ".TEMP";
     std::string problems;
     auto report = [&problems](const std::string& what) {
@@ -222,7 +287,7 @@ std::string FinishUpdateInPlace(const fs::path& path) {
                 if (!ec && !SyncPath(staged))
                     ec = std::error_code(errno ? errno : EIO, std::generic_category());
             }
-            if (!ec) fs::rename(staged, bak, ec);
+            if (!ec) ec = RenameReplacing(staged, bak);
             if (ec) {
                 std::error_code ignored;
                 fs::remove(staged, ignored);
@@ -231,21 +296,21 @@ std::string FinishUpdateInPlace(const fs::path& path) {
             backedUp = true;
         }
         if (!backedUp)
-            report("Cannot make the backup " + bak.string() + ": " +
+            report("Cannot make the backup " + Utf8FromPath(bak) + ": " +
                    (ec ? ec.message() : std::string("no free temporary name")) + ".");
     }
 
     // Without a backup the old version would be lost, so the new one then stays in .TEMP.
     if (fileExists && !backedUp) {
-        report("The new version stays in " + temp.string() + ".");
+        report("The new version stays in " + Utf8FromPath(temp) + ".");
         return problems;
     }
     // The backup's name is on the disk before the file's name moves to the new version.
     SyncFolder(path.parent_path());
-    fs::rename(temp, path, ec);
+    ec = RenameReplacing(temp, path);
     if (ec)
-        report("Cannot rename " + temp.string() + " to " + path.string() + ": " + ec.message() +
-               ".");
+        report("Cannot rename " + Utf8FromPath(temp) + " to " + Utf8FromPath(path) + ": " +
+               ec.message() + ".");
     else
         SyncFolder(path.parent_path());
     return problems;

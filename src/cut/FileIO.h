@@ -5,8 +5,23 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace quillon {
+
+// Opens a file by its path in the system's own form (wide characters on Windows, so no name
+// goes through the ANSI code page). Give a mode with "b": every byte then comes back as it
+// is, CR LF included.
+std::FILE* OpenPath(const std::filesystem::path& path, const char* mode);
+
+// Renames from over to, replacing a file already there. On Windows the move is on the disk
+// when it returns (write-through). Empty when ok.
+std::error_code RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// The path with its last part spelt as its folder holds it. On Windows names that differ only
+// in letter case are one file, and a file replaced under another spelling keeps its own;
+// elsewhere, and for a file that does not exist, the path as it is.
+std::filesystem::path StoredSpelling(const std::filesystem::path& path);
 
 struct FileReadResult {
     std::string error; // one line naming the file; empty when ok

@@ -5,6 +5,9 @@
 #include "ui/FontChooser.h"
 #include "ui/UiText.h"
 
+#include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -20,16 +23,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 namespace quillon::ui {
 namespace {
-
-std::filesystem::path FsPath(const std::string& path) {
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-}
 
 QString PatternsWithCase(const QString& patterns, bool caseVariants) {
     QStringList out;
@@ -167,9 +163,7 @@ bool QtPlatform::DeleteFile(const std::string& path) {
 }
 
 bool QtPlatform::RenameFile(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    std::filesystem::rename(FsPath(from), FsPath(to), ec);
-    return !ec;
+    return !RenameReplacing(PathFromUtf8(from), PathFromUtf8(to));
 }
 
 bool QtPlatform::FolderExists(const std::string& path) {
@@ -182,11 +176,12 @@ bool QtPlatform::CreateFolder(const std::string& path) {
 
 std::string QtPlatform::ProgramFolder() {
     if (!programFolder_) {
-        const char* home = std::getenv("QUILLON_HOME");
+        // Read as wide characters on Windows: getenv would give the ANSI code page's bytes.
+        const std::string home = ToNativePath(qEnvironmentVariable("QUILLON_HOME"));
         const std::string exe = ToNativePath(QCoreApplication::applicationDirPath());
         const std::string user =
             ToNativePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        programFolder_ = ChooseProgramFolder(home && *home ? home : nullptr, exe, user);
+        programFolder_ = ChooseProgramFolder(home.empty() ? nullptr : home.c_str(), exe, user);
         // The per-user folder may not exist yet; its CUT and Backup folders go inside it.
         if (!programFolder_->empty()) QDir().mkpath(FromNativePath(*programFolder_));
     }

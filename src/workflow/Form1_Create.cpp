@@ -4,6 +4,7 @@
 
 #include "cut/CutFile.h"
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 
 #include <algorithm>
 #include <cctype>
@@ -163,7 +164,7 @@ void Form1::ConfirmReplaceFile() {
 void Form1::CreateCUT() {
     if (Ended) return;
     const std::string sourcePath = State.CutDirectory + State.CutFileName;
-    FileReadResult source = ReadWholeFile(sourcePath);
+    FileReadResult source = ReadWholeFile(PathFromUtf8(sourcePath));
     if (!source.error.empty()) {
         MsgBox(source.error, kAppTitle);
         return;
@@ -182,7 +183,7 @@ void Form1::CreateCUT() {
         MsgBox(built.error, kAppTitle);
         return;
     }
-    std::string writeError = WriteFileAtomically(State.TargetCutPath, built.bytes);
+    std::string writeError = WriteFileAtomically(PathFromUtf8(State.TargetCutPath), built.bytes);
     if (!writeError.empty()) {
         MsgBox(writeError, kAppTitle);
         return;
@@ -192,7 +193,7 @@ void Form1::CreateCUT() {
     if (State.TargetCutPath == CommonDialog1.FileName + ".TEMP") {
         // The new file is already complete on disk, and whichever step fails leaves either
         // the old or the new file under the name; the reopened file shows which.
-        const std::string problem = FinishUpdateInPlace(sourcePath);
+        const std::string problem = FinishUpdateInPlace(PathFromUtf8(sourcePath));
         OpenFile(sourcePath);
         if (Ended) return;
         if (problem.empty())

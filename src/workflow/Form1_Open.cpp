@@ -3,6 +3,7 @@
 #include "workflow/Form1.h"
 
 #include "cut/CutFile.h"
+#include "cut/Utf8Path.h"
 #include "settings/Settings.h"
 #include "text/Validity.h"
 #include "tmf/Tmf.h"
@@ -169,7 +170,7 @@ void Form1::CloseFile() {
 
 void Form1::ParseCutFile(const std::string& Path) {
     if (Ended) return;
-    CutReadResult read = ReadCutFile(Path);
+    CutReadResult read = ReadCutFile(PathFromUtf8(Path));
     if (!read.ok()) {
         // The file is not one the editor can read: empty boxes, and say why.
         Slider1.Visible = false;

@@ -2,6 +2,7 @@
 #include "workflow/Form1.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 #include "tmf/Tmf.h"
 
 #include <cstdio>
@@ -17,8 +18,8 @@ namespace {
 // makes some file systems (ext4) flush the data at once, which costs milliseconds per key.
 // A crash between the two steps leaves the complete new backup under the temporary name.
 bool ReplaceBackup(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    const std::filesystem::path temp = PathFromUtf8(path + ".tmp");
+    std::FILE* f = OpenPath(temp, "wb");
     if (f == nullptr) return false;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     written = std::fclose(f) == 0 && written;
@@ -27,8 +28,8 @@ bool ReplaceBackup(const std::string& path, const std::string& bytes) {
         std::filesystem::remove(temp, ec); // never leave half a file
         return false;
     }
-    std::filesystem::remove(path, ec);
-    std::filesystem::rename(temp, path, ec);
+    std::filesystem::remove(PathFromUtf8(path), ec);
+    std::filesystem::rename(temp, PathFromUtf8(path), ec);
     return !ec;
 }
 
@@ -55,7 +56,7 @@ void Form1::CreateTMF(int Index) {
     else if (!built.error.empty())
         error = "Cannot save " + path + ": " + built.error;
     else
-        error = WriteFileAtomically(path, built.bytes);
+        error = WriteFileAtomically(PathFromUtf8(path), built.bytes);
     if (error.empty())
         MsgBox("Tempory Messages File is saved!");
     else

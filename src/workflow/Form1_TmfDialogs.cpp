@@ -2,6 +2,7 @@
 #include "workflow/Form1.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 #include "tmf/Tmf.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void Form1::btnOpenFile_Click() {
     if (chosen.empty()) return;
 
     // A file that cannot be read is passed over in silence, as a cancel would be.
-    FileReadResult file = ReadWholeFile(chosen);
+    FileReadResult file = ReadWholeFile(PathFromUtf8(chosen));
     if (!file.error.empty()) return;
     TmfParseResult tmf = ParseTmf(file.bytes, chosen);
     if (!tmf.error.empty()) {

@@ -1,6 +1,8 @@
 // Path helpers shared by every platform, and the rule that picks the program folder.
 #include "workflow/Platform.h"
 
+#include "cut/Utf8Path.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -42,8 +44,8 @@ std::string WithoutTrailingSeparator(std::string folder) {
 bool CanCreateFileIn(const std::string& folder) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (folder.empty() || !fs::is_directory(folder, ec)) return false;
-    fs::path probe = fs::path(folder) /
+    if (folder.empty() || !fs::is_directory(PathFromUtf8(folder), ec)) return false;
+    fs::path probe = PathFromUtf8(folder) /
                      (".quillon-probe-" +
                       std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     {

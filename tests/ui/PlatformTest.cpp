@@ -53,13 +53,26 @@ TEST(QtPlatformPieces, SettingsWrittenByOneStoreAreReadByTheNextAndDeletedWhole)
 }
 
 TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
-    QTemporaryDir dir;
-    for (const char* name : {"b.CUT", "A.CUT", "C.cut", "a.txt"}) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
+    QTemporaryDir temp;
+    // Names outside ASCII reach the handlers as UTF-8, and come back from them as such.
+    const QString dir = temp.filePath(QStringLiteral("\u00dcbersetzung"));
+    ASSERT_TRUE(QDir().mkdir(dir));
+    for (const char* name : {"b.CUT", "A.CUT", "C.cut", "a.txt",
+                             "\xc3\x89"
+                             "1.CUT"}) {
+        QFile file(dir + QLatin1Char('/') + QString::fromUtf8(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("12345") == 5);
     }
+    qputenv("QUILLON_HOME", dir.toUtf8());
     QtPlatform platform;
-    const std::string folder = dir.path().toStdString() + "/";
+    EXPECT_EQ(platform.ProgramFolder(), dir.toStdString());
+    qunsetenv("QUILLON_HOME");
+    const std::string folder = dir.toStdString() + "/";
+    EXPECT_EQ(platform.FileLength(folder + "\xc3\x89"
+                                           "1.CUT"),
+              5);
+    EXPECT_TRUE(platform.DeleteFile(folder + "\xc3\x89"
+                                             "1.CUT"));
     EXPECT_TRUE(platform.CreateFolder(folder + "Backup"));
     EXPECT_FALSE(platform.CreateFolder(folder + "Backup"));
     // Files only, letter case ignored when sorting.

@@ -33,10 +33,10 @@ struct Editor {
         form.ProgressChanged = [this](double v) { progress.push_back(v); };
     }
     std::string CutDir() const {
-        return (platform.programFolder / "CUT").string() + kPathSeparator;
+        return Utf8FromPath(platform.programFolder / "CUT") + kPathSeparator;
     }
     std::string BackupDir() const {
-        return (platform.programFolder / "Backup").string() + kPathSeparator;
+        return Utf8FromPath(platform.programFolder / "Backup") + kPathSeparator;
     }
     // Writes a file into the CUT folder and gives its full path.
     std::string Put(const std::string& name, const std::string& bytes) {

@@ -2,6 +2,7 @@
 // message boxes and window calls are recorded, files are real files in a temporary folder.
 #pragma once
 
+#include "cut/Utf8Path.h"
 #include "workflow/Platform.h"
 
 #include <algorithm>
@@ -39,13 +40,24 @@ inline std::string ReadBytes(const fs::path& path) {
 inline void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
+// The same for a path as the editor holds it: UTF-8 text.
+inline std::string ReadBytes(const std::string& path) {
+    return ReadBytes(PathFromUtf8(path));
+}
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    WriteBytes(PathFromUtf8(path), bytes);
+}
 
 class FakePlatform : public Platform {
 public:
-    FakePlatform() { fs::create_directories(programFolder / "CUT"); }
+    // The program folder is called folderName (UTF-8) inside a temporary folder.
+    explicit FakePlatform(const std::string& folderName = "program")
+        : programFolder(temp.path / PathFromUtf8(folderName)) {
+        fs::create_directories(programFolder / "CUT");
+    }
 
     TempDir temp;
-    fs::path programFolder = temp.path / "program";
+    fs::path programFolder;
 
     // Answers taken in order; an empty queue (or nothing queued) is a cancel.
     std::deque<std::optional<std::string>> fileDialogAnswers;
@@ -71,8 +83,8 @@ public:
 
     std::vector<std::string> ListDirectory(const std::string& dir) override {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir, ec))
-            if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(PathFromUtf8(dir), ec))
+            if (entry.is_regular_file(ec)) names.push_back(Utf8FromPath(entry.path().filename()));
         std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
             const int order = ::strcasecmp(a.c_str(), b.c_str());
             return order != 0 ? order < 0 : a < b;
@@ -80,17 +92,21 @@ public:
         return names;
     }
     std::optional<std::int64_t> FileLength(const std::string& path) override {
-        if (!fs::is_regular_file(path, ec)) return std::nullopt;
-        return static_cast<std::int64_t>(fs::file_size(path, ec));
+        if (!fs::is_regular_file(PathFromUtf8(path), ec)) return std::nullopt;
+        return static_cast<std::int64_t>(fs::file_size(PathFromUtf8(path), ec));
     }
-    bool DeleteFile(const std::string& path) override { return fs::remove(path, ec); }
+    bool DeleteFile(const std::string& path) override { return fs::remove(PathFromUtf8(path), ec); }
     bool RenameFile(const std::string& from, const std::string& to) override {
-        fs::rename(from, to, ec);
+        fs::rename(PathFromUtf8(from), PathFromUtf8(to), ec);
         return !ec;
     }
-    bool FolderExists(const std::string& path) override { return fs::is_directory(path, ec); }
-    bool CreateFolder(const std::string& path) override { return fs::create_directory(path, ec); }
-    std::string ProgramFolder() override { return programFolder.string(); }
+    bool FolderExists(const std::string& path) override {
+        return fs::is_directory(PathFromUtf8(path), ec);
+    }
+    bool CreateFolder(const std::string& path) override {
+        return fs::create_directory(PathFromUtf8(path), ec);
+    }
+    std::string ProgramFolder() override { return Utf8FromPath(programFolder); }
     SettingsStore& Settings() override { return settings; }
     void Quit() override { ++quitCalls; }
     void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }

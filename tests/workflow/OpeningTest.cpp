@@ -121,7 +121,7 @@ TEST(Opening, EverySampleOpensOrIsReportedAndItsMessagesCanBeWalked) {
     for (const auto& entry : fs::directory_iterator(QUILLON_SAMPLES)) {
         if (entry.path().extension() != ".CUT") continue;
         Editor e;
-        e.Open(e.Put(entry.path().filename().string(), ReadBytes(entry.path())));
+        e.Open(e.Put(Utf8FromPath(entry.path().filename()), ReadBytes(entry.path())));
         if (!e.platform.messageBoxes.empty()) continue; // a sample made to be refused
         const std::string count = e.form.LabelOriginalMessages.Caption();
         for (int m = 1; m < std::stoi(count); ++m)

@@ -84,10 +84,11 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
 
 TEST(Settings, TheProgramFolderIsTheFirstThatWorks) {
     TempDir exe, data;
-    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exe.path.string(), "x"), "/opt/quillon");
-    EXPECT_EQ(ChooseProgramFolder("", exe.path.string(), "x"), exe.path.string());
-    EXPECT_EQ(ChooseProgramFolder(nullptr, (exe.path / "gone").string(), data.path.string()),
-              data.path.string());
+    const std::string exeFolder = Utf8FromPath(exe.path), dataFolder = Utf8FromPath(data.path);
+    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x"), "/opt/quillon");
+    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x"), exeFolder);
+    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe.path / "gone"), dataFolder),
+              dataFolder);
     EXPECT_TRUE(fs::is_empty(exe.path)); // the probe file is gone again
 }
 

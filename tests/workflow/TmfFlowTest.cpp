@@ -22,7 +22,7 @@ struct TmfFlow : RawEditor {
     std::string LastDirectory() { return platform.settings.values["Last directory"]; }
 
     const fs::path work = platform.temp.path / "work";
-    const std::string tmf = (work / "C12.tmf").string();
+    const std::string tmf = Utf8FromPath(work / "C12.tmf");
     const std::string newLines =
         "Original CUT file: C12.CUT\r\n\r\n001 Hola*AB\r\n002 Buen dia\r\n";
 };
@@ -37,10 +37,10 @@ TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
     EXPECT_EQ(ReadBytes(tmf), newLines);
     EXPECT_EQ(Backup(), newLines); // the backup is the same file
     EXPECT_EQ(Boxes(), ": Tempory Messages File is saved!\n");
-    EXPECT_EQ(LastDirectory(), work.string() + kPathSeparator);
+    EXPECT_EQ(LastDirectory(), Utf8FromPath(work) + kPathSeparator);
 
     // A write that fails says so in one line naming the file, and leaves nothing behind.
-    const std::string nowhere = (work / "gone" / "C12.tmf").string();
+    const std::string nowhere = Utf8FromPath(work / "gone" / "C12.tmf");
     Save(0, nowhere);
     EXPECT_NE(LastMessage().find(nowhere), std::string::npos) << LastMessage();
     EXPECT_EQ(LastMessage().find('\n'), std::string::npos) << "one line";
@@ -67,7 +67,7 @@ TEST_F(TmfFlow, FilesThatAreNotThisFilesWorkChangeNothing) {
         {"missing.tmf", nullptr, ""},
     };
     for (const auto& [name, bytes, start] : cases) {
-        const std::string path = (work / name).string();
+        const std::string path = Utf8FromPath(work / name);
         if (bytes) WriteBytes(path, bytes);
         platform.messageBoxes.clear();
         Load(path);
@@ -75,7 +75,7 @@ TEST_F(TmfFlow, FilesThatAreNotThisFilesWorkChangeNothing) {
         EXPECT_EQ(Boxes().substr(0, box.size()), box) << name;
         EXPECT_EQ(platform.messageBoxes.size(), box.empty() ? 0u : 1u) << name;
         EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
-        EXPECT_EQ(LastDirectory(), work.string() + kPathSeparator);
+        EXPECT_EQ(LastDirectory(), Utf8FromPath(work) + kPathSeparator);
     }
 }
 
