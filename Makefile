@@ -3,10 +3,12 @@
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run cli-run test test-sanitize bench fuzz screenshot install clean
+.PHONY: all deps configure build run cli-run test test-sanitize test-windows bench fuzz screenshot \
+	install clean
 
 all: build
 
@@ -37,6 +39,11 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 600
 
+# The core, the headless editor and quillon-cli built for 64-bit Windows (mingw-w64), their
+# suites run under wine, and quillon-cli.exe compared byte for byte with the Linux one.
+test-windows: configure
+	CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/test-windows.sh $(WINDOWS_BUILD) $(BUILD) $(JOBS)
+
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -56,4 +63,4 @@ install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

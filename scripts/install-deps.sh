@@ -11,6 +11,14 @@ fi
 if [ "${QUILLON_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)
 fi
+# The Windows cross build and its tests under wine (GoogleTest is built from its sources).
+if [ "${QUILLON_WITH_WINDOWS:-0}" = 1 ]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
+fi
+# Packages: CPack's .deb works out the dependencies with dpkg-shlibdeps and file.
+if [ "${QUILLON_WITH_PACKAGE:-0}" = 1 ]; then
+    packages+=(dpkg-dev file)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -8,8 +8,6 @@
 #ifdef _WIN32
 #include "cut/Utf8Path.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>

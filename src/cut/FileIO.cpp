@@ -9,8 +9,6 @@
 #include <system_error>
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -30,6 +28,26 @@ std::FILE* OpenPath(const fs::path& path, const char* mode) {
     return ::_wfopen(path.c_str(), wideMode.c_str());
 #else
     return std::fopen(path.c_str(), mode);
+#endif
+}
+
+std::FILE* CreateNewFile(const fs::path& path) {
+#ifdef _WIN32
+    // msvcrt's fopen takes "x" without honouring it, so the open itself is made exclusive.
+    const int fd = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                            _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* f = ::_fdopen(fd, "wb");
+    if (f == nullptr) {
+        const int error = errno;
+        ::_close(fd);
+        std::error_code ignored;
+        fs::remove(path, ignored);
+        errno = error;
+    }
+    return f;
+#else
+    return OpenPath(path, "wbx");
 #endif
 }
 
@@ -114,33 +132,12 @@ fs::path TemporarySibling(const fs::path& target, unsigned attempt) {
     return name;
 }
 
-// Creates a file for writing only if nothing of that name exists; errno is EEXIST otherwise.
-std::FILE* CreateNew(const fs::path& path) {
-#ifdef _WIN32
-    // msvcrt's fopen takes "x" without honouring it, so the open itself is made exclusive.
-    const int fd = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                            _S_IREAD | _S_IWRITE);
-    if (fd < 0) return nullptr;
-    std::FILE* f = ::_fdopen(fd, "wb");
-    if (f == nullptr) {
-        const int error = errno;
-        ::_close(fd);
-        std::error_code ignored;
-        fs::remove(path, ignored);
-        errno = error;
-    }
-    return f;
-#else
-    return OpenPath(path, "wbx");
-#endif
-}
-
 // Opens a new file that did not exist before: never reuse someone else's file.
 std::FILE* CreateExclusive(const fs::path& target, fs::path& created, int& error) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         created = TemporarySibling(target, attempt);
         errno = 0;
-        if (std::FILE* f = CreateNew(created)) return f;
+        if (std::FILE* f = CreateNewFile(created)) return f;
         error = errno;
         if (error != EEXIST) return nullptr;
     }

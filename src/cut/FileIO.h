@@ -14,6 +14,10 @@ namespace quillon {
 // is, CR LF included.
 std::FILE* OpenPath(const std::filesystem::path& path, const char* mode);
 
+// Creates a file for writing only when nothing of that name exists (else null, errno EEXIST),
+// so a temporary file is never someone else's.
+std::FILE* CreateNewFile(const std::filesystem::path& path);
+
 // Renames from over to, replacing a file already there. On Windows the move is on the disk
 // when it returns (write-through). Empty when ok.
 std::error_code RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -2,8 +2,6 @@
 #include "cut/Utf8Path.h"
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
 #include <windows.h>
 #endif
 

@@ -23,11 +23,13 @@ TEST_F(CliTest, ExportWritesTheOriginalsByteForByte) {
         "005 Let us go*AB\r\n"
         "006 *Ab*Cd\r\n"
         "007 The na\xefve explorer smiled at the se\xf1ora.\r\n";
-    EXPECT_EQ(Outcome(Run({"export", (kSamples / "C01.CUT").string()})), "0|" + expected + "|");
+    EXPECT_EQ(Outcome(Run({"export", quillon::Utf8FromPath(kSamples / "C01.CUT")})),
+              "0|" + expected + "|");
 
     WriteBytes(Path("work.tmf"), std::string(5000, 'x')); // replaced whole
-    EXPECT_EQ(Outcome(Run({"export", (kSamples / "C01.CUT").string(), "--output=work.tmf"})),
-              "0||");
+    EXPECT_EQ(
+        Outcome(Run({"export", quillon::Utf8FromPath(kSamples / "C01.CUT"), "--output=work.tmf"})),
+        "0||");
     EXPECT_EQ(ReadBytes(Path("work.tmf")), expected);
 
     // The header names the file without its folder, also when it has no real message.

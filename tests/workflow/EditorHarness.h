@@ -29,7 +29,8 @@ struct Editor {
     Form1 form{platform};
     std::vector<double> progress; // every value the progress bar took
 
-    Editor() {
+    // The program folder's own name may be given (UTF-8).
+    explicit Editor(const std::string& programFolder = "program") : platform(programFolder) {
         form.ProgressChanged = [this](double v) { progress.push_back(v); };
     }
     std::string CutDir() const {
