@@ -1,4 +1,5 @@
 // The editor `quillon`: `quillon` asks for a cutscene file first; `quillon FILE.CUT` opens it.
+#include "app/EndOnSignal.h"
 #include "ui/EditorUi.h"
 #include "ui/Logo.h"
 #include "ui/QtPlatform.h"
@@ -33,6 +34,15 @@ int main(int argc, char* argv[]) {
 
     quillon::Form1 form(platform);
     quillon::ui::EditorUi ui(form, platform);
+    // Told to stop (at a logout, say), the editor keeps its settings as its Exit button does,
+    // without asking: nobody is there to answer.
+    quillon::app::CallOnTerminationSignals(&app, [&form, &ui] {
+        ui.Run([&form] {
+            if (form.Ended) return;
+            form.SaveSettings();
+            form.EndProgram();
+        });
+    });
     ui.Start();
     // Cancelling the first open dialog ends the program before any window was shown.
     if (platform.QuitRequested()) return 0;
