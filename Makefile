@@ -7,8 +7,8 @@ WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run cli-run test test-sanitize test-windows bench fuzz screenshot \
-	install clean
+.PHONY: all deps configure build run cli-run test test-sanitize test-windows package test-package \
+	bench fuzz screenshot install clean
 
 all: build
 
@@ -43,6 +43,20 @@ test-sanitize: deps
 # suites run under wine, and quillon-cli.exe compared byte for byte with the Linux one.
 test-windows: configure
 	CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/test-windows.sh $(WINDOWS_BUILD) $(BUILD) $(JOBS)
+
+# A .deb of the editor and quillon-cli (in $(BUILD)/packages), and a .zip of the Windows
+# quillon-cli.exe with the README (in $(WINDOWS_BUILD)/packages).
+package: build
+	QUILLON_WITH_PACKAGE=1 scripts/install-deps.sh
+	cd $(BUILD) && cpack -G DEB
+	CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/configure-windows.sh $(WINDOWS_BUILD)
+	cmake --build $(WINDOWS_BUILD) --target quillon-cli -j$(JOBS)
+	cd $(WINDOWS_BUILD) && cpack -G ZIP
+
+# Installs the .deb (as root), runs both programs from the system, removes it, and runs the
+# zip's quillon-cli.exe alone under wine.
+test-package: package
+	scripts/test-package.sh $(BUILD) $(WINDOWS_BUILD)
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -15,9 +15,10 @@ fi
 if [ "${QUILLON_WITH_WINDOWS:-0}" = 1 ]; then
     packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 fi
-# Packages: CPack's .deb works out the dependencies with dpkg-shlibdeps and file.
+# Packages: CPack's .deb works out the dependencies with dpkg-shlibdeps and file; the
+# package test checks the desktop entry.
 if [ "${QUILLON_WITH_PACKAGE:-0}" = 1 ]; then
-    packages+=(dpkg-dev file)
+    packages+=(dpkg-dev file desktop-file-utils)
 fi
 
 missing=()
