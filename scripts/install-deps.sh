@@ -3,7 +3,7 @@
 # As root it runs apt-get itself; otherwise it says what to install.
 set -euo pipefail
 
-packages=(cmake make g++ python3 strace libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ python3 strace libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
           qt6-base-dev libgl-dev)
 if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
     packages+=(xvfb imagemagick x11-utils)
