@@ -97,13 +97,14 @@ TEST_F(ResourceFiles, EveryRefusalIsOneLineAndLeavesNothingBehind) {
             {{{"A.CUT", kCut1}, {"notes.txt", "x"}, {"B.SB.orig", "y"}},
              "in: 2 files match no entry of " + Path("game.1c").string() +
                  ": B.SB.orig, notes.txt; nothing written."},
-            {{{"C.CUT", kCut2}, {"c.cut", kCut2}},
+            // Two names for one entry are told before a subfolder in the way.
+            {{{"C.CUT", kCut2}, {"c.cut", kCut2}, {"E.PCX/inner", "x"}},
              "in: C.CUT and c.cut both stand for the entry C.CUT"},
             {{{"D.CUT", kCut2}},
              "D.CUT: the entry D.CUT of " + Path("game.1c").string() +
                  " lies in bundle 2, not in this file"},
-            {{{"A.CUT", kCut1.substr(0, 30)}}, "A.CUT: the file ends inside"},
-            {{{"C.CUT", "not a cutscene"}}, "C.CUT"},
+            {{{"A.CUT", kCut1.substr(0, 30)}}, "A.CUT: the file ends inside the"},
+            {{{"C.CUT", "not a cutscene"}}, "C.CUT: the file is not an AMOS memory bank"},
             {{{"E.PCX/inner", "x"}}, "in: E.PCX is not a file; nothing written."},
         };
     for (const auto& [files, expected] : cases) {
