@@ -8,6 +8,10 @@ packages=(cmake make g++ python3 strace libgtest-dev libgmock-dev libbenchmark-d
 if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
     packages+=(xvfb imagemagick x11-utils)
 fi
+if [ "${QUILLON_WITH_GAME:-0}" = 1 ]; then
+    # make test-game: the game's engine, a screen for it, and the game itself
+    packages+=(scummvm xvfb flight-of-the-amazon-queen)
+fi
 if [ "${QUILLON_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)
 fi

@@ -9,7 +9,7 @@ seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 
-for pair in fuzz_cut_reader:cut fuzz_tmf_reader:tmf; do
+for pair in fuzz_cut_reader:cut fuzz_tmf_reader:tmf fuzz_res_table:res; do
     target=${pair%%:*}
     corpus=$root/fuzz/corpus/${pair##*:}
     exe=$build/fuzz/$target

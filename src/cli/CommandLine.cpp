@@ -13,18 +13,22 @@ namespace {
 
 struct CommandShape {
     std::string_view name;
-    std::size_t files;     // how many files it takes, no more and no fewer
-    const char* fileNames; // how its usage line names them
-    bool takesOutput;
+    std::size_t files;      // how many files it takes, no more and no fewer
+    const char* fileNames;  // how its usage line names them
+    const char* outputName; // how its usage line names the -o value; null: it takes no -o
     bool needsOutput;
+    bool outputIsFolder;
     bool takesForce;
+    bool takesAllAndList; // unpack's --all and --list
 };
 
-constexpr std::array<CommandShape, 4> kCommands{{
-    {"list", 1, "FILE.CUT", false, false, false},
-    {"export", 1, "FILE.CUT", true, false, false},
-    {"check", 2, "FILE.CUT and WORK.tmf", false, false, false},
-    {"apply", 2, "FILE.CUT and WORK.tmf", true, true, true},
+constexpr std::array<CommandShape, 6> kCommands{{
+    {"list", 1, "FILE.CUT", nullptr, false, false, false, false},
+    {"export", 1, "FILE.CUT", "OUT.tmf", false, false, false, false},
+    {"check", 2, "FILE.CUT and WORK.tmf", nullptr, false, false, false, false},
+    {"apply", 2, "FILE.CUT and WORK.tmf", "NEW.CUT", true, false, true, false},
+    {"unpack", 1, "GAME", "DIR", false, true, true, true},
+    {"pack", 2, "GAME and DIR", "NEW", true, false, false, false},
 }};
 
 const CommandShape* FindCommand(std::string_view name) {
@@ -47,11 +51,21 @@ std::string Problem(std::string_view command, std::string_view what) {
            "; see '" + kProgramName + " " + std::string(command) + " --help'.";
 }
 
+std::string Kind(const CommandShape& shape) {
+    return shape.outputIsFolder ? "folder" : "file";
+}
+
+std::string OutputWhat(const CommandShape& shape) {
+    return "the output " + Kind(shape);
+}
+
 // The options a command's own parser knows; everything else is left over for our checks.
 struct Parsed {
     std::vector<std::string> files;
     std::vector<std::string> outputs; // every -o given, so a second one can be told apart
     bool force = false;
+    bool all = false;
+    bool list = false;
 };
 
 CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
@@ -62,13 +76,17 @@ CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
     sub->allow_extras();
     // The file count is checked afterwards, so "expects 2 files, got 3" can be said.
     sub->add_option("files", into.files)->expected(0, -1);
-    if (shape.takesOutput)
+    if (shape.outputName)
         sub->add_option("-o,--output", into.outputs)
             ->type_size(1)
             ->expected(1)
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
             ->allow_extra_args(false);
     if (shape.takesForce) sub->add_flag("--force", into.force);
+    if (shape.takesAllAndList) {
+        sub->add_flag("--all", into.all);
+        sub->add_flag("--list", into.list);
+    }
     return sub;
 }
 
@@ -99,8 +117,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.help = true;
             return line;
         }
-        if (args[i] == "--output=" && shape->takesOutput) {
-            line.error = Problem(line.command, "the output file name is empty");
+        if (args[i] == "--output=" && shape->outputName) {
+            line.error = Problem(line.command, OutputWhat(*shape) + " name is empty");
             return line;
         }
     }
@@ -142,13 +160,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (!parsed.outputs.empty()) {
         if (parsed.outputs.front().empty()) {
-            line.error = Problem(line.command, "the output file name is empty");
+            line.error = Problem(line.command, OutputWhat(*shape) + " name is empty");
             return line;
         }
         line.output = parsed.outputs.front();
     }
     line.files = std::move(parsed.files);
     line.force = parsed.force;
+    line.all = parsed.all;
+    line.list = parsed.list;
 
     if (line.files.size() != shape->files) {
         const std::size_t given = line.files.size();
@@ -156,7 +176,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             Problem(line.command, std::string("expects ") + shape->fileNames + ", got " +
                                       std::to_string(given) + (given == 1 ? " file" : " files"));
     } else if (shape->needsOutput && !line.output) {
-        line.error = Problem(line.command, "missing -o NEW.CUT");
+        line.error = Problem(line.command, std::string("missing -o ") + shape->outputName);
+    } else if (line.list && (line.output || line.all || line.force)) {
+        line.error = Problem(line.command, "--list only prints the table; it takes no -o, --all "
+                                           "or --force");
     }
     return line;
 }
