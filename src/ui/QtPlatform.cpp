@@ -200,8 +200,8 @@ void QtPlatform::Quit() {
         &quitGuard_, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
-void QtPlatform::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(FromProgramText(url)));
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(FromProgramText(url)));
 }
 
 } // namespace quillon::ui

@@ -44,7 +44,10 @@ public:
     FontChooserResult ChooseFont(const FontChoice&) override { return Next(fontAnswers); }
     std::optional<std::uint32_t> ChooseColour() override { return std::nullopt; }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
-    void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    bool OpenUrl(const std::string& url) override {
+        urls.push_back(url);
+        return true;
+    }
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
 
