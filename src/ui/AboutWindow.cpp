@@ -13,6 +13,7 @@ namespace quillon::ui {
 AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) {
     AuxWindow aux;
     auto* window = new TopWindow(about.Form, TopWindow::Placement::CentreOfOwner, owner);
+    window->KeepAbove(owner);
     aux.window = window;
     aux.widgets[&about.Form] = window;
     std::shared_ptr<bool> alive = aux.alive;

@@ -279,7 +279,7 @@ void EditorUi::SyncAll() {
 
     auto run = [this](const std::function<void()>& handler) { Run(handler); };
     SyncAux(confirm_, confirmSource_, form_.Confirm.get(),
-            [&] { return BuildConfirmWindow(*form_.Confirm, run); });
+            [&] { return BuildConfirmWindow(*form_.Confirm, run, main_.get()); });
     SyncAux(about_, aboutSource_, form_.About.get(),
             [&] { return BuildAboutWindow(*form_.About, run, main_.get()); });
     SyncAux(help_, helpSource_, form_.Help.get(),
