@@ -50,6 +50,8 @@ AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) 
     for (std::size_t i = 0; i < links.size(); ++i) {
         Label& source = about.LabelLink[i];
         links[i] = label(source);
+        // A link without an address is only a name: it neither looks nor acts like a link.
+        if (about.Links[i].empty()) continue;
         links[i]->setCursor(Qt::PointingHandCursor);
         QFont underlined = links[i]->font();
         underlined.setUnderline(true);

@@ -135,11 +135,14 @@ void EditorUi::BuildMain() {
     }
     label(f.LabelBgColorOriginal, Kind::Swatch);
     label(f.LabelBgColorNew, Kind::Swatch);
-    // The click areas cover their whole group, so they go over the labels they cover.
+    // The click areas cover their whole group but lie under its labels: a click on a label
+    // reaches the same handler, and the script label keeps its tooltip (the script number).
     for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
         QWidget* area = label((*labels)[4]);
         area->setCursor(Qt::PointingHandCursor);
-        area->raise();
+        area->lower();
+        for (int i = 0; i < 4; ++i)
+            widgets_[&(*labels)[static_cast<std::size_t>(i)]]->setCursor(Qt::PointingHandCursor);
     }
     widgets_[&f.LabelBgColorOriginal]->setCursor(Qt::PointingHandCursor);
     widgets_[&f.LabelBgColorNew]->setCursor(Qt::PointingHandCursor);

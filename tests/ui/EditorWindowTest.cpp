@@ -9,8 +9,10 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -226,6 +228,17 @@ TEST_F(EditorWindow, QuestionAndAboutWindowsDisableTheMainWindowUntilAnswered) {
     s->Click(f().btnAbout);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) about "));
     EXPECT_EQ(s->ui->AboutWindow()->windowTitle(), QStringLiteral(" About Quillon"));
+    // A link looks like one only when it leads somewhere; the maker's two are plain names.
+    QString looks;
+    for (const Label& link : f().About->LabelLink) {
+        QWidget* widget = s->W(link);
+        looks += widget->font().underline() && widget->cursor().shape() == Qt::PointingHandCursor
+                     ? QStringLiteral("link ")
+                     : QStringLiteral("text ");
+        if (&link == &f().About->LabelLink[4]) s->Click(link);
+    }
+    EXPECT_EQ(looks, QStringLiteral("link link link link text text link "));
+    EXPECT_TRUE(s->platform->urls.empty());
     s->Click(f().About->LabelLink[3]);
     EXPECT_EQ(s->platform->urls, std::vector<std::string>{f().About->Links[3]});
     s->Click(f().About->cmdOK);
@@ -294,6 +307,42 @@ TEST_F(EditorWindow, ACharacterTheScriptCannotHoldIsRefusedAndSaidSo) {
     s->Click(f().LabelFontNew[4]);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")));
     EXPECT_TRUE(s->W(f().LabelFontNew[3])->toolTip().contains(QStringLiteral("Western")));
+}
+
+TEST_F(EditorWindow, TheFontGroupsShowTheScriptNumberAndTheChosenColoursReachTheBoxes) {
+    OpenSample();
+    s->Click(f().OptionSettingsNew);
+    // Nothing lies over the script label, so hovering it shows the script number; a click on
+    // it, or anywhere else in the group, opens the font chooser.
+    QWidget* script = s->W(f().LabelFontNew[3]);
+    QWidget* page = script->parentWidget();
+    const QPoint centre = script->geometry().center();
+    ASSERT_EQ(page->childAt(centre), script);
+    s->platform->fontAnswers = {{true, 0, {"Arial", 12, 400, false, false, false, 161}},
+                                {false, 0, {}}};
+    s->Click(f().LabelFontNew[3]);
+    EXPECT_EQ(s->Text(f().LabelFontNew[3]), QStringLiteral("Greek"));
+    QHelpEvent hover(QEvent::ToolTip, script->rect().center(),
+                     script->mapToGlobal(script->rect().center()));
+    QApplication::sendEvent(page->childAt(centre), &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("161"));
+    QToolTip::hideText();
+    QWidget* area = s->W(f().LabelFontNew[4]);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 3, area->height() - 3));
+    EXPECT_TRUE(s->platform->fontAnswers.empty());
+
+    // The colour picked for each background paints the box and its swatch.
+    s->platform->colourAnswers = {0x123456, 0x00C0FF, std::nullopt};
+    s->Click(f().LabelBgColorNew);
+    s->Click(f().OptionSettingsOriginal);
+    s->Click(f().LabelBgColorOriginal);
+    s->Click(f().LabelBgColorOriginal); // cancelled: nothing changes
+    const QColor picked(0x56, 0x34, 0x12), second(0xFF, 0xC0, 0x00);
+    EXPECT_EQ(s->GR()->palette().color(QPalette::Base), picked);
+    EXPECT_EQ(s->W(f().LabelBgColorNew)->palette().color(QPalette::Window), picked);
+    EXPECT_EQ(s->GB()->palette().color(QPalette::Base), second);
+    EXPECT_EQ(s->W(f().LabelBgColorOriginal)->palette().color(QPalette::Window), second);
 }
 
 TEST_F(EditorWindow, SettingsChangedInOneRunAreThereInTheNext) {
