@@ -106,7 +106,7 @@ void EditorUi::BuildMain() {
         mirrors_.push_back(std::make_unique<LabelMirror>(*fixed, widget));
     }
 
-    enum class Kind { Plain, Swatch, Script };
+    enum class Kind { Plain, Swatch, Script, Face };
     auto label = [&](Label& source, Kind kind = Kind::Plain) {
         auto* widget = new ClickLabel(ParentOf(source));
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -118,6 +118,8 @@ void EditorUi::BuildMain() {
         Track(source, widget);
         if (kind == Kind::Script)
             mirrors_.push_back(std::make_unique<ScriptLabelMirror>(source, widget));
+        else if (kind == Kind::Face)
+            mirrors_.push_back(std::make_unique<FaceLabelMirror>(source, widget));
         else
             mirrors_.push_back(std::make_unique<LabelMirror>(source, widget, kind == Kind::Swatch));
         return widget;
@@ -131,7 +133,9 @@ void EditorUi::BuildMain() {
         label(*value);
     for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
         for (int i = 0; i < 4; ++i)
-            label((*labels)[static_cast<std::size_t>(i)], i == 3 ? Kind::Script : Kind::Plain);
+            label((*labels)[static_cast<std::size_t>(i)], i == 3   ? Kind::Script
+                                                          : i == 0 ? Kind::Face
+                                                                   : Kind::Plain);
     }
     label(f.LabelBgColorOriginal, Kind::Swatch);
     label(f.LabelBgColorNew, Kind::Swatch);

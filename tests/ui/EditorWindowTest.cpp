@@ -9,6 +9,8 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -331,6 +333,18 @@ TEST_F(EditorWindow, TheFontGroupsShowTheScriptNumberAndTheChosenColoursReachThe
     QWidget* area = s->W(f().LabelFontNew[4]);
     QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 3, area->height() - 3));
     EXPECT_TRUE(s->platform->fontAnswers.empty());
+
+    // A stored face that is not installed says what the box shows instead; an installed one
+    // needs no word.
+    const QString installed = QFontDatabase::families().constFirst();
+    for (const QString& face : {QStringLiteral("NoSuchFont"), installed}) {
+        s->ui->Run([&] { f().LabelFontNew[0].SetCaption(face.toStdString()); });
+        EXPECT_EQ(s->W(f().LabelFontNew[0])->toolTip(),
+                  face == installed
+                      ? QString()
+                      : QStringLiteral("NoSuchFont is not installed: the box shows ") +
+                            QFontInfo(QFont(face)).family());
+    }
 
     // The colour picked for each background paints the box and its swatch.
     s->platform->colourAnswers = {0x123456, 0x00C0FF, std::nullopt};
