@@ -53,13 +53,14 @@ std::vector<std::string> LeftoverBackups(const std::vector<std::string>& listing
 
 bool ReplaceBackupFile(const std::string& path, std::string_view bytes) {
     const std::string temp = path + std::string(kBackupTempSuffix);
-    // Created exclusively: a temporary file that is already there is an unfinished backup,
-    // never this call's to overwrite.
-    std::FILE* f = std::fopen(temp.c_str(), "wbx");
+    // A temporary file that is already there is an unfinished backup, never this call's to
+    // overwrite. (Checked first rather than with fopen's "x", which not every C runtime knows.)
+    std::error_code ec;
+    if (std::filesystem::exists(temp, ec) || ec) return false;
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (f == nullptr) return false;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     written = std::fclose(f) == 0 && written;
-    std::error_code ec;
     if (!written) {
         std::filesystem::remove(temp, ec); // never leave half a file
         return false;
