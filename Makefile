@@ -47,7 +47,9 @@ test-game: configure
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
-# Each fuzzer for FUZZ_SECONDS seconds (default 60).
+# Each fuzzer (built with AddressSanitizer and UndefinedBehaviorSanitizer, starting from
+# what fuzz/make_corpus.py generates) for FUZZ_SECONDS seconds (default 60), or for
+# FUZZ_RUNS inputs.
 fuzz:
 	QUILLON_WITH_FUZZ=1 scripts/install-deps.sh
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DQUILLON_FUZZ=ON \

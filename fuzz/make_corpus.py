@@ -1,9 +1,15 @@
 #!/usr/bin/env python3
-"""Writes the fuzzers' starting corpus: small valid .CUT and .TMF files and resource files."""
+"""Writes the fuzzers' starting corpus: small valid .CUT and .TMF files and resource files.
+
+Usage: make_corpus.py [FOLDER]   (default: the corpus folder beside this script)
+Each target's inputs go to a subfolder of FOLDER: cut/, tmf/, res/.
+"""
 import os
 import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "corpus")
 
 
 def cut_file(entries, before=b"\x01\x02\x03\x04", after=b"\xa0\xa1", flags=4, end=None):
@@ -63,7 +69,7 @@ RESOURCES = {
 }
 
 for folder, files in (("cut", CUTS), ("tmf", TMFS), ("res", RESOURCES)):
-    os.makedirs(os.path.join(HERE, "corpus", folder), exist_ok=True)
+    os.makedirs(os.path.join(OUT, folder), exist_ok=True)
     for name, data in files.items():
-        with open(os.path.join(HERE, "corpus", folder, name), "wb") as f:
+        with open(os.path.join(OUT, folder, name), "wb") as f:
             f.write(data)

@@ -3,8 +3,10 @@
 # As root it runs apt-get itself; otherwise it says what to install.
 set -euo pipefail
 
+# xvfb, openbox, xdotool and x11-utils run the window-stacking test under a real window
+# manager.
 packages=(cmake make g++ python3 strace libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          qt6-base-dev libgl-dev)
+          qt6-base-dev libgl-dev xvfb openbox xdotool x11-utils)
 if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
     packages+=(xvfb imagemagick x11-utils)
 fi
