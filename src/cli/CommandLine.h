@@ -10,11 +10,14 @@ namespace quillon::cli {
 inline constexpr const char* kProgramName = "quillon-cli";
 
 struct CommandLine {
-    std::string command; // "list", "export", "check" or "apply"; empty for the tool's own help
+    std::string command; // "list", "export", "check", "apply", "unpack" or "pack"; empty for the
+                         // tool's own help
     bool help = false;
     std::vector<std::string> files;
     std::optional<std::string> output; // -o
     bool force = false;
+    bool all = false;  // unpack: every entry, not only the cutscene files
+    bool list = false; // unpack: print the table instead
     std::string error; // one line saying what is wrong with the arguments; empty when none
 };
 

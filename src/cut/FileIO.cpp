@@ -3,6 +3,7 @@
 
 #include "cut/Utf8Path.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <random>
@@ -212,21 +213,39 @@ void AtomicFileWriter::Write(std::string_view bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail(errno);
 }
 
+std::string AtomicFileWriter::Close() {
+    if (file_ != nullptr && ok()) {
+        errno = 0;
+        if (std::fflush(file_) != 0 || std::ferror(file_) != 0) Fail(errno);
+        errno = 0;
+        if (std::fclose(file_) != 0) Fail(errno);
+        file_ = nullptr;
+    }
+    if (!ok()) Discard();
+    return error_;
+}
+
 std::string AtomicFileWriter::Commit() {
     if (committed_) return error_;
     // Every step is checked: a full disk often shows only at the flush or the close.
-    if (ok()) {
+    if (ok() && file_ != nullptr) {
         errno = 0;
         if (!SyncToDisk(file_) || std::ferror(file_) != 0) Fail(errno);
         errno = 0;
         if (std::fclose(file_) != 0) Fail(errno);
         file_ = nullptr;
+    } else if (ok()) { // closed already: its data may still be in the cache
+        errno = 0;
+        if (!SyncPath(temp_)) Fail(errno);
     }
     if (!ok()) {
         Discard();
         return error_;
     }
+    return Publish(true);
+}
 
+std::string AtomicFileWriter::Publish(bool syncFolder) {
     std::error_code ec;
 #ifndef _WIN32
     // A replaced file keeps its permissions. (Windows has only a read-only flag, which would
@@ -243,7 +262,47 @@ std::string AtomicFileWriter::Commit() {
     }
     temp_.clear();
     committed_ = true;
-    SyncFolder(target_.parent_path());
+    if (syncFolder) SyncFolder(target_.parent_path());
+    return {};
+}
+
+std::string AtomicFileWriter::CommitAll(const std::vector<AtomicFileWriter*>& writers) {
+    for (AtomicFileWriter* writer : writers)
+        if (std::string problem = writer->Close(); !problem.empty()) return problem;
+
+    std::vector<fs::path> folders;
+    for (const AtomicFileWriter* writer : writers) {
+        const fs::path folder = writer->target_.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    }
+#ifdef __linux__
+    // One flush of each file system involved puts every file's data on the disk at once.
+    for (const fs::path& folder : folders) {
+        const fs::path name = folder.empty() ? fs::path(".") : folder;
+        const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        errno = 0;
+        const bool synced = fd >= 0 && ::syncfs(fd) == 0;
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        if (!synced) {
+            for (AtomicFileWriter* writer : writers)
+                if (writer->target_.parent_path() == folder) writer->Fail(error);
+        }
+    }
+#else
+    for (AtomicFileWriter* writer : writers) {
+        errno = 0;
+        if (writer->ok() && !SyncPath(writer->temp_)) writer->Fail(errno);
+    }
+#endif
+    for (AtomicFileWriter* writer : writers)
+        if (!writer->ok()) return writer->error_;
+
+    for (AtomicFileWriter* writer : writers)
+        if (std::string problem = writer->Publish(false); !problem.empty()) return problem;
+    for (const fs::path& folder : folders)
+        SyncFolder(folder);
     return {};
 }
 

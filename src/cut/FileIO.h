@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace quillon {
 
@@ -49,6 +50,16 @@ public:
     // so that once it returns a power cut leaves either the old file or the whole new one.
     // Empty when ok, else one line naming the target.
     std::string Commit();
+    // Finishes writing and closes the temporary file without waiting for the disk, so that
+    // many files can share one wait in CommitAll (an open file each would run out of handles).
+    // Empty when ok, else one line naming the target; a failed writer removes its file.
+    std::string Close();
+    // Commits several writers, open or closed, with one flush of the disk for all of them
+    // where the system has one (hundreds of small files then cost one disk flush instead of
+    // hundreds): every file is on the disk before the first takes its name, then each is
+    // renamed over its target and each folder is flushed once. Stops at the first failure;
+    // writers left uncommitted remove their temporary files when dropped. Empty when ok.
+    static std::string CommitAll(const std::vector<AtomicFileWriter*>& writers);
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
@@ -56,6 +67,7 @@ public:
 private:
     void Fail(int error);
     void Discard();
+    std::string Publish(bool syncFolder);
 
     std::filesystem::path target_;
     std::filesystem::path temp_;

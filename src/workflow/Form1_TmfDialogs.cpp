@@ -72,7 +72,15 @@ void Form1::btnOpenFile_Click() {
         MsgBox("This file is for " + tmf.headerName + ".", kAppTitle);
         return;
     }
+    std::vector<std::string> before;
+    before.reserve(static_cast<std::size_t>(Table.Count()));
+    for (int row = 1; row <= Table.Count(); ++row)
+        before.push_back(Table.Cell(row, ColNewMessage));
     ApplyTmfLines(Table, tmf.lines);
+    // Loaded work that changes a message is a change of the work, and the backup follows.
+    for (int row = 1; row <= Table.Count() && !State.WorkChanged; ++row)
+        State.WorkChanged =
+            Table.Cell(row, ColNewMessage) != before[static_cast<std::size_t>(row - 1)];
     ShowCurrentMessage();
     TextMessageGR_Change();
 }

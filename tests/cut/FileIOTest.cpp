@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <set>
 #include <tuple>
@@ -88,6 +89,36 @@ TEST_F(FileIO, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
     EXPECT_TRUE(full.starts_with("Cannot write " + Utf8FromPath(dir_ / "C12.CUT"))) << full;
 #endif
     EXPECT_EQ(Listing(), "C12.CUT=new;empty.tmf=;");
+}
+
+TEST_F(FileIO, CommitAllNamesEveryFileOrLeavesTheTargetsAsTheyWere) {
+    Put("A.CUT", "old A");
+    fs::create_directory(dir_ / "sub");
+    const auto batch = [&](const std::vector<std::pair<fs::path, std::string>>& files) {
+        std::vector<std::unique_ptr<AtomicFileWriter>> writers;
+        std::vector<AtomicFileWriter*> pointers;
+        for (const auto& [path, bytes] : files) {
+            writers.push_back(std::make_unique<AtomicFileWriter>(dir_ / path));
+            writers.back()->Write(bytes);
+            // Closed early or left open: the batch takes both.
+            if (writers.size() % 2 == 1) {
+                EXPECT_EQ(writers.back()->Close(), "");
+            }
+            pointers.push_back(writers.back().get());
+        }
+        return AtomicFileWriter::CommitAll(pointers);
+    };
+    EXPECT_EQ(batch({{"A.CUT", "new A"}, {"B.CUT", ""}, {"sub/C.CUT", "C"}}), "");
+    EXPECT_EQ(Listing(), "A.CUT=new A;B.CUT=;sub=/;");
+    EXPECT_EQ(ReadWholeFile(dir_ / "sub" / "C.CUT").bytes, "C");
+
+    // One writer that cannot work stops the batch before any file takes its name.
+    const std::string failed =
+        batch({{"A.CUT", "newer A"}, {"missing/D.CUT", "D"}, {"B.CUT", "newer B"}});
+    EXPECT_TRUE(failed.starts_with("Cannot write " + (dir_ / "missing" / "D.CUT").string()))
+        << failed;
+    EXPECT_EQ(Listing(), "A.CUT=new A;B.CUT=;sub=/;");
+    EXPECT_EQ(batch({}), "");
 }
 
 TEST_F(FileIO, UpdateInPlaceKeepsTheOldFileAsBakAndNeverLosesIt) {

@@ -34,6 +34,7 @@ class ScriptedPlatform : public QtPlatform {
 public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<FontChooserResult> fontAnswers;
+    std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
 
@@ -42,9 +43,12 @@ public:
         return Next(fileAnswers);
     }
     FontChooserResult ChooseFont(const FontChoice&) override { return Next(fontAnswers); }
-    std::optional<std::uint32_t> ChooseColour() override { return std::nullopt; }
+    std::optional<std::uint32_t> ChooseColour() override { return Next(colourAnswers); }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
-    void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    bool OpenUrl(const std::string& url) override {
+        urls.push_back(url);
+        return true;
+    }
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
 
