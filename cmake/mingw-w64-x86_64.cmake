@@ -20,6 +20,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
+# Header-only libraries of the build machine that the cross build uses as they are.
+set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-cli11 CACHE PATH "CLI11 for the cross build")
+
 # CTest runs the test programs through wine (the 64-bit loader directly: Debian's wine
 # wrapper script only adds a warning about the missing 32-bit wine).
 find_program(QUILLON_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)

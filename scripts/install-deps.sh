@@ -17,9 +17,10 @@ fi
 if [ "${QUILLON_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)
 fi
-# The Windows cross build and its tests under wine (GoogleTest is built from its sources).
+# The Windows cross build and its tests under wine (GoogleTest is built from its sources),
+# compared with Linux on the game's own cutscene files too.
 if [ "${QUILLON_WITH_WINDOWS:-0}" = 1 ]; then
-    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest flight-of-the-amazon-queen)
 fi
 # Packages: CPack's .deb works out the dependencies with dpkg-shlibdeps and file; the
 # package test checks the desktop entry.

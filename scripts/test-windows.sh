@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the core, the headless editor, quillon-cli and their test suites for 64-bit Windows
 # with mingw-w64, runs the suites under wine, then checks that quillon-cli.exe gives the same
-# bytes as the Linux quillon-cli on every sample, in a folder named "Übersetzung".
+# bytes as the Linux quillon-cli: unpacking the game's resource file, and working on every
+# sample and every cutscene file of the game, in a folder named "Übersetzung".
 # Usage: scripts/test-windows.sh [WINDOWS_BUILD [LINUX_BUILD [JOBS]]]
 # CMAKE_FLAGS in the environment are added to the cross build's configuration.
 set -euo pipefail
@@ -51,8 +52,21 @@ cp "$exe" "$alone/"
 (cd "$alone" && timeout 60 "$wine" quillon-cli.exe --help | head -1)
 rm -rf "$alone"
 
-step "quillon-cli: Linux and Windows byte for byte"
+step "the game's resource file unpacked alike"
 cmake --build "$linux_build" --target quillon-cli -j"$jobs"
-scripts/compare-cli.sh "$linux_build/src/cli/quillon-cli" "timeout 60 $wine $exe" \
-    "$build/compare" samples/CUT/*.CUT ${QUILLON_COMPARE_CUT:-}
+linux_cli="$linux_build/src/cli/quillon-cli"
+game=${QUILLON_GAME:-/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c}
+unpacked="$build/game"
+rm -rf "$unpacked"
+mkdir -p "$unpacked"
+(cd "$unpacked" && "$linux_cli" unpack "$game" -o linux >linux.out 2>linux.err)
+(cd "$unpacked" && timeout 300 "$wine" "$exe" unpack "$game" -o windows >windows.out 2>windows.err)
+cmp "$unpacked/linux.out" "$unpacked/windows.out"
+cmp "$unpacked/linux.err" "$unpacked/windows.err"
+diff -r "$unpacked/linux" "$unpacked/windows"
+cat "$unpacked/linux.out"
+
+step "quillon-cli: Linux and Windows byte for byte"
+scripts/compare-cli.sh "$linux_cli" "timeout 60 $wine $exe" "$build/compare" samples/CUT/*.CUT \
+    "$unpacked"/linux/*.CUT
 step "done"

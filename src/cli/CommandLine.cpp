@@ -125,6 +125,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 
     CLI::App app{"", kProgramName};
     app.set_help_flag();
+    // "/Games/C1.CUT" names a file on Windows too, never an option: a command line means the
+    // same everywhere. (Inherited by the subcommands, so set before they are added.)
+    app.allow_windows_style_options(false);
     app.require_subcommand(1, 1);
     // A command whose files are all optional hands everything after "--" back to the tool
     // itself; those arguments are files too, and they arrive here as the tool's extras.

@@ -2,12 +2,14 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 
+#include "cut/Utf8Path.h"
 #include "res/Pack.h"
 
 namespace quillon::cli {
 
 int RunPack(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    const PackResult result = Pack(line.files[0], line.files[1], *line.output);
+    const PackResult result =
+        Pack(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), PathFromUtf8(*line.output));
     if (!result.error.empty()) {
         err << result.error << '\n';
         return kExitError;

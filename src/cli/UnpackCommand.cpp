@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 
+#include "cut/Utf8Path.h"
 #include "res/ResourceFile.h"
 #include "res/Unpack.h"
 
@@ -12,7 +13,7 @@ namespace quillon::cli {
 namespace {
 
 int ListTable(const std::string& game, std::ostream& out, std::ostream& err) {
-    const ResourceTableResult read = ReadResourceTable(std::filesystem::path(game));
+    const ResourceTableResult read = ReadResourceTable(PathFromUtf8(game));
     if (!read.ok()) {
         err << read.error << '\n';
         return kExitError;
@@ -29,7 +30,8 @@ int RunUnpack(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::string& game = line.files[0];
     if (line.list) return ListTable(game, out, err);
 
-    const UnpackResult result = Unpack(game, line.output.value_or("CUT"), {line.all, line.force});
+    const UnpackResult result = Unpack(
+        PathFromUtf8(game), PathFromUtf8(line.output.value_or("CUT")), {line.all, line.force});
     if (!result.error.empty()) {
         err << result.error << '\n';
         return kExitError;

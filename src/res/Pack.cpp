@@ -3,6 +3,7 @@
 
 #include "cut/CutFile.h"
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 
 #include <algorithm>
 #include <limits>
@@ -42,12 +43,12 @@ std::string MatchReplacements(const ResourceTable& table, const std::string& gam
     sources.clear();
     std::error_code ec;
     if (!fs::is_directory(dir, ec))
-        return dir.string() + (fs::exists(dir, ec) ? ": this is a file, not a folder."
-                                                   : ": the folder does not exist.");
+        return Utf8FromPath(dir) + (fs::exists(dir, ec) ? ": this is a file, not a folder."
+                                                        : ": the folder does not exist.");
     std::vector<fs::directory_entry> listing;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
         listing.push_back(*it);
-    if (ec) return dir.string() + ": the folder cannot be read (" + ec.message() + ").";
+    if (ec) return Utf8FromPath(dir) + ": the folder cannot be read (" + ec.message() + ").";
     std::sort(listing.begin(), listing.end(), [](const auto& a, const auto& b) {
         return a.path().filename() < b.path().filename();
     });
@@ -61,7 +62,7 @@ std::string MatchReplacements(const ResourceTable& table, const std::string& gam
     std::string twice;                          // two files naming one entry
     std::vector<PackSource> found;
     for (const fs::directory_entry& item : listing) {
-        const std::string name = item.path().filename().string();
+        const std::string name = Utf8FromPath(item.path().filename());
         const auto match = byName.find(UpperCaseName(name));
         if (match == byName.end()) {
             unmatched.push_back(name);
@@ -74,25 +75,25 @@ std::string MatchReplacements(const ResourceTable& table, const std::string& gam
         const std::size_t entry = match->second;
         if (const auto [at, fresh] = claimed.emplace(entry, name); !fresh) {
             if (twice.empty())
-                twice = dir.string() + ": " + ShownName(at->second) + " and " + ShownName(name) +
-                        " both stand for the entry " + table.entries[entry].name +
+                twice = Utf8FromPath(dir) + ": " + ShownName(at->second) + " and " +
+                        ShownName(name) + " both stand for the entry " + table.entries[entry].name +
                         "; nothing written.";
             continue;
         }
         found.push_back({entry, item.path(), 0});
     }
     if (!unmatched.empty())
-        return dir.string() + ": " + std::to_string(unmatched.size()) +
+        return Utf8FromPath(dir) + ": " + std::to_string(unmatched.size()) +
                (unmatched.size() == 1 ? " file matches" : " files match") + " no entry of " +
                gameName + ": " + AllNames(unmatched) + "; nothing written.";
     if (!twice.empty()) return twice;
     if (!notFiles.empty())
-        return dir.string() + ": " + AllNames(notFiles) +
+        return Utf8FromPath(dir) + ": " + AllNames(notFiles) +
                (notFiles.size() == 1 ? " is not a file" : " are not files") + "; nothing written.";
 
     for (PackSource& source : found) {
         const ResourceEntry& entry = table.entries[source.entry];
-        const std::string shown = source.file.string();
+        const std::string shown = Utf8FromPath(source.file);
         if (!entry.InThisFile())
             return shown + ": the entry " + entry.name + " of " + gameName + " lies in bundle " +
                    std::to_string(entry.bundle) +
@@ -173,20 +174,20 @@ PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource
 PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& output) {
     PackResult result;
     ResourceInput input(game);
-    const ResourceTableResult read = ReadResourceTable(input, game.string());
+    const ResourceTableResult read = ReadResourceTable(input, Utf8FromPath(game));
     if (!read.ok()) {
         result.error = read.error;
         return result;
     }
     std::vector<PackSource> sources;
-    if (std::string problem = MatchReplacements(read.table, game.string(), dir, sources);
+    if (std::string problem = MatchReplacements(read.table, Utf8FromPath(game), dir, sources);
         !problem.empty()) {
         result.error = problem;
         return result;
     }
     const PackPlanResult planned = PlanPack(read.table, sources);
     if (!planned.error.empty()) {
-        result.error = output.string() + ": not written. " + planned.error;
+        result.error = Utf8FromPath(output) + ": not written. " + planned.error;
         return result;
     }
     const PackPlan& plan = planned.plan;
@@ -194,13 +195,13 @@ PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& outpu
     std::error_code ec;
     result.inPlace = IsSameFile(game, output);
     if (fs::is_directory(output, ec)) {
-        result.error = output.string() + ": this is a folder; nothing written.";
+        result.error = Utf8FromPath(output) + ": this is a folder; nothing written.";
         return result;
     }
     const fs::path folder = output.has_parent_path() ? output.parent_path() : fs::path(".");
     const fs::space_info space = fs::space(folder, ec);
     if (!ec && space.available < plan.outputSize) {
-        result.error = output.string() + ": not enough free space: the new file needs " +
+        result.error = Utf8FromPath(output) + ": not enough free space: the new file needs " +
                        std::to_string(plan.outputSize) + " bytes, " +
                        std::to_string(space.available) + " are free. Nothing written.";
         return result;
@@ -224,7 +225,7 @@ PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& outpu
             const PackSource& source = sources[static_cast<std::size_t>(piece.source)];
             ResourceInput replacement(source.file);
             if (replacement.ok() && replacement.Size() != source.size) {
-                result.error = source.file.string() +
+                result.error = Utf8FromPath(source.file) +
                                ": the file has changed while the new file was written; nothing "
                                "written.";
                 return result;

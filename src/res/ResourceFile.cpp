@@ -1,6 +1,8 @@
 // The resource file's table: read, checked, and the input it is read from.
 #include "res/ResourceFile.h"
 
+#include "cut/Utf8Path.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -222,23 +224,23 @@ ResourceInput::ResourceInput(const fs::path& path) : path_(path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) {
-        error_ = path.string() + ": the file does not exist.";
+        error_ = Utf8FromPath(path) + ": the file does not exist.";
         return;
     }
     if (status.type() == fs::file_type::directory) {
-        error_ = path.string() + ": this is a folder, not a file.";
+        error_ = Utf8FromPath(path) + ": this is a folder, not a file.";
         return;
     }
     errno = 0;
     file_ = OpenResourceFile(path, "rb");
     if (file_ == nullptr) {
-        error_ = path.string() + ": the file cannot be opened (" +
+        error_ = Utf8FromPath(path) + ": the file cannot be opened (" +
                  std::generic_category().message(errno) + ").";
         return;
     }
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec) {
-        error_ = path.string() + ": the file's size cannot be read (" + ec.message() + ").";
+        error_ = Utf8FromPath(path) + ": the file's size cannot be read (" + ec.message() + ").";
         Close();
         return;
     }
@@ -256,7 +258,7 @@ void ResourceInput::Close() {
 
 bool ResourceInput::Seek(std::uint64_t offset) {
     if (file_ == nullptr) {
-        if (error_.empty()) error_ = path_.string() + ": the file is closed.";
+        if (error_.empty()) error_ = Utf8FromPath(path_) + ": the file is closed.";
         return false;
     }
 #ifdef _WIN32
@@ -265,7 +267,7 @@ bool ResourceInput::Seek(std::uint64_t offset) {
     const bool moved = ::fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0;
 #endif
     if (!moved)
-        error_ = path_.string() + ": cannot go to offset " + std::to_string(offset) + " (" +
+        error_ = Utf8FromPath(path_) + ": cannot go to offset " + std::to_string(offset) + " (" +
                  std::generic_category().message(errno) + ").";
     return moved;
 }
@@ -276,11 +278,11 @@ std::size_t ResourceInput::ReadPiece(std::uint64_t left) {
     errno = 0;
     const std::size_t got = std::fread(buffer_.data(), 1, want, file_);
     if (got == 0) {
-        error_ = path_.string() + (std::ferror(file_) != 0
-                                       ? ": the file cannot be read (" +
-                                             std::generic_category().message(errno) + ")."
-                                       : ": the file ends early; it has changed since it was "
-                                         "opened.");
+        error_ = Utf8FromPath(path_) + (std::ferror(file_) != 0
+                                            ? ": the file cannot be read (" +
+                                                  std::generic_category().message(errno) + ")."
+                                            : ": the file ends early; it has changed since it was "
+                                              "opened.");
     }
     return got;
 }
@@ -317,7 +319,7 @@ ResourceTableResult ReadResourceTable(ResourceInput& input, const std::string& d
 
 ResourceTableResult ReadResourceTable(const fs::path& path) {
     ResourceInput input(path);
-    return ReadResourceTable(input, path.string());
+    return ReadResourceTable(input, Utf8FromPath(path));
 }
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 #include "res/Unpack.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 
 #include <memory>
 #include <system_error>
@@ -36,7 +37,7 @@ std::string NameList(const std::vector<std::string>& names, std::size_t shown = 
 UnpackResult Unpack(const fs::path& game, const fs::path& dir, const UnpackOptions& options) {
     UnpackResult result;
     ResourceInput input(game);
-    const ResourceTableResult read = ReadResourceTable(input, game.string());
+    const ResourceTableResult read = ReadResourceTable(input, Utf8FromPath(game));
     if (!read.ok()) {
         result.error = read.error;
         return result;
@@ -59,7 +60,7 @@ UnpackResult Unpack(const fs::path& game, const fs::path& dir, const UnpackOptio
     const fs::file_status dirStatus = fs::status(dir, ec);
     const bool dirExisted = fs::exists(dirStatus);
     if (dirExisted && !fs::is_directory(dirStatus)) {
-        result.error = dir.string() + ": this is a file, not a folder.";
+        result.error = Utf8FromPath(dir) + ": this is a file, not a folder.";
         return result;
     }
     std::vector<std::string> present, inTheWay;
@@ -69,27 +70,27 @@ UnpackResult Unpack(const fs::path& game, const fs::path& dir, const UnpackOptio
         (fs::is_directory(status) ? inTheWay : present).push_back(entry->name);
     }
     if (!inTheWay.empty()) {
-        result.error = dir.string() + ": " + NameList(inTheWay) +
+        result.error = Utf8FromPath(dir) + ": " + NameList(inTheWay) +
                        (inTheWay.size() == 1 ? " is a folder" : " are folders") +
                        " where an entry would go; nothing written.";
         return result;
     }
     if (!present.empty() && !options.force) {
-        result.error = dir.string() + ": " + std::to_string(present.size()) +
+        result.error = Utf8FromPath(dir) + ": " + std::to_string(present.size()) +
                        (present.size() == 1 ? " file already exists" : " files already exist") +
                        " (" + NameList(present) + "); --force replaces them. Nothing written.";
         return result;
     }
     const fs::space_info space = fs::space(ExistingFolder(dir), ec);
     if (!ec && space.available < bytes) {
-        result.error = dir.string() + ": not enough free space: the entries need " +
+        result.error = Utf8FromPath(dir) + ": not enough free space: the entries need " +
                        std::to_string(bytes) + " bytes, " + std::to_string(space.available) +
                        " are free. Nothing written.";
         return result;
     }
 
     if (!dirExisted && !fs::create_directories(dir, ec) && ec) {
-        result.error = dir.string() + ": the folder cannot be made (" + ec.message() + ").";
+        result.error = Utf8FromPath(dir) + ": the folder cannot be made (" + ec.message() + ").";
         return result;
     }
     std::vector<std::unique_ptr<AtomicFileWriter>> writers;

@@ -1,6 +1,8 @@
 // Backup numbers, unfinished backups, and the replacement of the backup on every edit.
 #include "workflow/AutoBackup.h"
 
+#include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 #include "tmf/Tmf.h"
 #include "workflow/Platform.h"
 
@@ -53,16 +55,16 @@ std::vector<std::string> LeftoverBackups(const std::vector<std::string>& listing
 
 bool ReplaceBackupFile(const std::string& path, std::string_view bytes) {
     const std::string temp = path + std::string(kBackupTempSuffix);
+    const std::filesystem::path tempPath = PathFromUtf8(temp), backupPath = PathFromUtf8(path);
     // A temporary file that is already there is an unfinished backup, never this call's to
-    // overwrite. (Checked first rather than with fopen's "x", which not every C runtime knows.)
+    // overwrite: it is created only where nothing is (exclusively, on every C runtime).
     std::error_code ec;
-    if (std::filesystem::exists(temp, ec) || ec) return false;
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    std::FILE* f = CreateNewFile(tempPath);
     if (f == nullptr) return false;
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     written = std::fclose(f) == 0 && written;
     if (!written) {
-        std::filesystem::remove(temp, ec); // never leave half a file
+        std::filesystem::remove(tempPath, ec); // never leave half a file
         return false;
     }
 #ifdef __linux__
@@ -76,9 +78,9 @@ bool ReplaceBackupFile(const std::string& path, std::string_view bytes) {
     }
     // No backup to swap with yet, or a file system that cannot swap: renamed below.
 #endif
-    std::filesystem::rename(temp, path, ec);
+    std::filesystem::rename(tempPath, backupPath, ec);
     if (ec) {
-        std::filesystem::remove(temp, ec);
+        std::filesystem::remove(tempPath, ec);
         return false;
     }
     return true;

@@ -19,12 +19,13 @@ QT_QPA_PLATFORM=offscreen QUILLON_HOME="$work/home" XDG_CONFIG_HOME="$work/confi
     "$editor" "$work/home/CUT/$(basename "$sample")" >"$work/log" 2>&1 &
 pid=$!
 
-# Opening the file makes the Backup folder: from then on the window is up.
+# Opening the file stores its folder in the settings: from then on the window is up.
+settings="$work/config/Velunor/Quillon.conf"
 for _ in $(seq 150); do
-    [ -d "$work/home/Backup" ] || ! kill -0 "$pid" 2>/dev/null && break
+    [ -f "$settings" ] || ! kill -0 "$pid" 2>/dev/null && break
     sleep 0.1
 done
-if [ ! -d "$work/home/Backup" ]; then
+if [ ! -f "$settings" ]; then
     echo "The editor did not open $sample:" >&2
     cat "$work/log" >&2
     exit 1
@@ -48,7 +49,6 @@ if [ "$status" -ne 0 ]; then
     exit 1
 fi
 # "Confirm" is written only when the settings are saved, not when a file is opened.
-settings="$work/config/Velunor/Quillon.conf"
 if ! grep -q '^Confirm=' "$settings" 2>/dev/null; then
     echo "The editor ended without saving its settings ($settings)" >&2
     exit 1

@@ -37,6 +37,14 @@ TEST_F(CliTest, NamesOutsideAsciiGoThroughEveryCommand) {
     }
 }
 
+TEST_F(CliTest, ANameStartingWithASlashIsAFileOnEverySystem) {
+    // On Windows too: CLI11 would take it for an option of the "/name" kind there.
+    for (const std::string command : {"list", "export"}) {
+        EXPECT_EQ(Outcome(Run({command, "/no such folder/C03.CUT"})),
+                  "2||/no such folder/C03.CUT: the file does not exist.\n");
+    }
+}
+
 TEST_F(CliTest, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
     CopySample("C06.CUT");
     WriteBytes(Path("C06.CUT.bak"), "an older backup");

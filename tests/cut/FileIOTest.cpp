@@ -115,7 +115,7 @@ TEST_F(FileIO, CommitAllNamesEveryFileOrLeavesTheTargetsAsTheyWere) {
     // One writer that cannot work stops the batch before any file takes its name.
     const std::string failed =
         batch({{"A.CUT", "newer A"}, {"missing/D.CUT", "D"}, {"B.CUT", "newer B"}});
-    EXPECT_TRUE(failed.starts_with("Cannot write " + (dir_ / "missing" / "D.CUT").string()))
+    EXPECT_TRUE(failed.starts_with("Cannot write " + Utf8FromPath(dir_ / "missing/D.CUT")))
         << failed;
     EXPECT_EQ(Listing(), "A.CUT=new A;B.CUT=;sub=/;");
     EXPECT_EQ(batch({}), "");

@@ -4,6 +4,7 @@
 #include "res/Unpack.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 #include "support/CutImage.h"
 #include "support/ResourceImage.h"
 
@@ -95,13 +96,15 @@ TEST_F(ResourceFiles, EveryRefusalIsOneLineAndLeavesNothingBehind) {
     const std::vector<std::pair<std::vector<std::pair<std::string, std::string>>, std::string>>
         cases = {
             {{{"A.CUT", kCut1}, {"notes.txt", "x"}, {"B.SB.orig", "y"}},
-             "in: 2 files match no entry of " + Path("game.1c").string() +
+             "in: 2 files match no entry of " + Utf8FromPath(Path("game.1c")) +
                  ": B.SB.orig, notes.txt; nothing written."},
+#ifndef _WIN32 // where letter case keeps names apart: on Windows they are one file
             // Two names for one entry are told before a subfolder in the way.
             {{{"C.CUT", kCut2}, {"c.cut", kCut2}, {"E.PCX/inner", "x"}},
              "in: C.CUT and c.cut both stand for the entry C.CUT"},
+#endif
             {{{"D.CUT", kCut2}},
-             "D.CUT: the entry D.CUT of " + Path("game.1c").string() +
+             "D.CUT: the entry D.CUT of " + Utf8FromPath(Path("game.1c")) +
                  " lies in bundle 2, not in this file"},
             {{{"A.CUT", kCut1.substr(0, 30)}}, "A.CUT: the file ends inside the"},
             {{{"C.CUT", "not a cutscene"}}, "C.CUT: the file is not an AMOS memory bank"},

@@ -19,7 +19,7 @@ std::string Listing(const std::string& folder) {
     std::set<std::string> names;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec))
-        names.insert(entry.path().filename().string());
+        names.insert(Utf8FromPath(entry.path().filename()));
     std::string all;
     for (const std::string& name : names)
         all += name + " ";

@@ -48,7 +48,8 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     e.Open(path);
     e.form.btnNextFile_Click();
     EXPECT_EQ(e.form.State.CutFileName + " " + e.Cell(1, ColOriginalMessage), "Ö2.CUT Next scene");
-    EXPECT_EQ(e.form.State.BackupFileName, "Ö2_1.tmf");
+    e.Type("Nächste Szene");
+    EXPECT_EQ(e.Backup("Ö2_1.tmf"), "Original CUT file: Ö2.CUT\r\n\r\n001 Nächste Szene\r\n");
     EXPECT_TRUE(e.platform.messageBoxes.size() == 2) << e.Boxes(); // saved, updated
 }
 

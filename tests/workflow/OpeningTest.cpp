@@ -125,6 +125,7 @@ TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
 }
 
+#ifndef _WIN32 // on Windows such names are one file (tests/cut/FileIOTest.cpp)
 TEST(Opening, NamesThatDifferInCaseAreTwoFilesAndPassingOverFilesWithoutTextEnds) {
     // Listed A.CUT, C12.CUT, c12.CUT, D13.CUT on a disk that keeps letter case; c12.CUT and
     // D13.CUT hold no text. Next from C12.CUT passes over both and says so once.
@@ -143,11 +144,12 @@ TEST(Opening, NamesThatDifferInCaseAreTwoFilesAndPassingOverFilesWithoutTextEnds
     EXPECT_EQ(e.form.State.CutFileName + " " + e.form.TextMessageGB.Text(), "C12.CUT Twelve");
     EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
 }
+#endif
 
 // A listing that comes back in the other order every second time, as a folder changed
 // meanwhile may: each file is still opened at most once.
 struct FlippingPlatform : FakePlatform {
-    std::string cutFolder = (programFolder / "CUT").string() + kPathSeparator;
+    std::string cutFolder = Utf8FromPath(programFolder / "CUT") + kPathSeparator;
     int listings = 0;
     std::vector<std::string> ListDirectory(const std::string& dir) override {
         if (listings > 50) throw std::runtime_error("the editor keeps going round the folder");

@@ -76,7 +76,8 @@ TEST(Permissions, ReadOnlyFoldersRefuseEveryWriteWithAMessageAndKeepTheWork) {
 
     // A program folder that cannot be written gives way to the user's own.
     TempDir data;
-    EXPECT_EQ(ChooseProgramFolder(nullptr, e.CutDir(), data.path.string()), data.path.string());
+    EXPECT_EQ(ChooseProgramFolder(nullptr, e.CutDir(), Utf8FromPath(data.path)),
+              Utf8FromPath(data.path));
 }
 
 } // namespace
