@@ -21,7 +21,7 @@ void MessageTally::Add(const MessageTally& other) {
     invalid += other.invalid;
 }
 
-MessageTally ValidateEveryRow(MessageTable& table) {
+MessageTally ValidateEveryRow(MessageTable& table, bool listRows) {
     MessageTally tally;
     for (int row = 1; row <= table.Count(); ++row) {
         const bool bad = IsInvalidNewMessage(table.Cell(row, ColNewMessage),
@@ -30,14 +30,14 @@ MessageTally ValidateEveryRow(MessageTable& table) {
         const std::string& realAA = table.Cell(row, ColRealAA);
         if (bad) {
             ++tally.invalid;
-            AddToList(tally.invalidList, realAA);
+            if (listRows) AddToList(tally.invalidList, realAA);
         }
         // The editor's blank counter tests the lengths while its tooltip tests the number;
         // keep both tests so the count and the list read exactly as the editor shows them.
         const double originalLength = LeadingNumber(table.Cell(row, ColOriginalLength));
         const double newLength = LeadingNumber(table.Cell(row, ColNewLength));
         if (originalLength > 0 && newLength == 0) ++tally.blank;
-        if (!realAA.empty() && newLength == 0) AddToList(tally.blankList, realAA);
+        if (listRows && !realAA.empty() && newLength == 0) AddToList(tally.blankList, realAA);
         if (originalLength > 1) {
             ++tally.withText;
             if (newLength > 0 && !bad) ++tally.translated;

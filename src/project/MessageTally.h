@@ -21,7 +21,8 @@ struct MessageTally {
 };
 
 // Validates every row's new message as if it were the one being edited, storing each row's
-// "Bad" ("1" or "0"), then counts and lists the rows.
-MessageTally ValidateEveryRow(MessageTable& table);
+// "Bad" ("1" or "0"), then counts the rows, and lists them unless listRows is false (the
+// editor builds its lists from the counters).
+MessageTally ValidateEveryRow(MessageTable& table, bool listRows = true);
 
 } // namespace quillon

@@ -43,6 +43,7 @@ void Form1::ShowCurrentMessage() {
     if (Slider1.Value == 2 && State.Numbering.MessageCount == 1) Slider1.Value = 1;
     const int row = Table.FindRealAA(std::to_string(Slider1.Value));
     if (row == 0) return; // no message has this number: nothing to show
+    DisplayScope display(*this);
     ListView1.SelectedRow = row;
     ++ListView1.RedrawCount;
     State.Numbering.CurrentBlock = LeadingInt16(Table.Cell(row, ColBlock));
@@ -94,18 +95,21 @@ void Form1::btnPreviousMessage_Click() {
 
 void Form1::btnCopyOriginalMessage_Click() {
     if (Ended) return;
+    EditKindScope step(PendingEditKind, EditKind::Command);
     TextMessageGR.SetText(TextMessageGB.Text());
     Focus.SetFocus(TextMessageGR);
 }
 
 void Form1::btnClearMessage_Click() {
     if (Ended) return;
+    EditKindScope step(PendingEditKind, EditKind::Command);
     TextMessageGR.SetText("");
     Focus.SetFocus(TextMessageGR);
 }
 
 void Form1::btnRestoreMessage_Click() {
     if (Ended) return;
+    EditKindScope step(PendingEditKind, EditKind::Command);
     TextMessageGR.SetText(State.RestoreText);
     Focus.SetFocus(TextMessageGR);
 }
@@ -143,6 +147,7 @@ void Form1::TextMessageGR_KeyDown(int& KeyCode, int& Shift) {
         btnRestoreMessage_Click();
         CheckHideControlCharacters_Click();
     }
+    WorkKeys(KeyCode, Shift);
 }
 
 void Form1::TextMessageGB_KeyDown(int& KeyCode, int& Shift) {
@@ -173,6 +178,7 @@ void Form1::TextMessageGR_KeyUp(int, int) {
 
 void Form1::TextMessageGR_MouseUp(int, int, float, float) {
     if (Ended) return;
+    History.EndGroup(); // a click may have moved the caret
     if (CheckAutoBackup.Value() == 1) CreateTMF(3);
 }
 

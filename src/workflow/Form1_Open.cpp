@@ -3,6 +3,7 @@
 #include "workflow/Form1.h"
 
 #include "cut/CutFile.h"
+#include "project/MessageTally.h"
 #include "settings/Settings.h"
 #include "text/Validity.h"
 #include "tmf/Tmf.h"
@@ -126,6 +127,7 @@ void Form1::OpenFile(std::string FileName) {
 
     Table.Clear();
     ListView1.SelectedRow = 0;
+    History.Clear();
 
     // Each opening gets its own backup name: the first number whose file is not there yet.
     const std::string backupFolder = platform.ProgramFolder() + kPathSeparator + "Backup";
@@ -189,6 +191,8 @@ void Form1::ParseCutFile(const std::string& Path) {
 
     State.Numbering.CurrentBlock = 1;
     FillMessageTable(Table, State.Numbering, read.entries);
+    // Every row is checked, not only the ones shown, so the counters cover the whole file.
+    ValidateEveryRow(Table, false);
     SetProgress(*this, ProgressBar1.Max);
 
     const std::string count = std::to_string(State.Numbering.MessageCount);
@@ -231,6 +235,7 @@ void Form1::ParseCutFile(const std::string& Path) {
     TextMessageGR_KeyDown(key, shift);
     TextMessageGR_Change();
     SetProgress(*this, 0);
+    if (Project) Project->Refresh();
 }
 
 void Form1::FindNextCutFile() {

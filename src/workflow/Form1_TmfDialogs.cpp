@@ -2,6 +2,7 @@
 #include "workflow/Form1.h"
 
 #include "cut/FileIO.h"
+#include "project/MessageTally.h"
 #include "tmf/Tmf.h"
 
 #include <algorithm>
@@ -71,7 +72,15 @@ void Form1::btnOpenFile_Click() {
         MsgBox("This file is for " + tmf.headerName + ".", kAppTitle);
         return;
     }
+    std::vector<std::string> before;
+    before.reserve(static_cast<std::size_t>(Table.Count()));
+    for (int row = 1; row <= Table.Count(); ++row)
+        before.push_back(Table.Cell(row, ColNewMessage));
     ApplyTmfLines(Table, tmf.lines);
+    // Every loaded message is checked now, not when it is shown: a broken one far from the
+    // shown one is counted at once.
+    ValidateEveryRow(Table, false);
+    NoteReplacedMessages(before);
     ShowCurrentMessage();
     TextMessageGR_Change();
 }
