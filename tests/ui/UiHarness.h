@@ -34,6 +34,7 @@ class ScriptedPlatform : public QtPlatform {
 public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<FontChooserResult> fontAnswers;
+    std::deque<std::optional<std::string>> folderAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
 
@@ -42,6 +43,9 @@ public:
         return Next(fileAnswers);
     }
     FontChooserResult ChooseFont(const FontChoice&) override { return Next(fontAnswers); }
+    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+        return Next(folderAnswers);
+    }
     std::optional<std::uint32_t> ChooseColour() override { return std::nullopt; }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
     void OpenUrl(const std::string& url) override { urls.push_back(url); }
