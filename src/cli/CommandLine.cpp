@@ -14,13 +14,15 @@ struct CommandShape {
     bool takesOutput;
     bool needsOutput;
     bool takesForce;
+    bool takesTmfFolder = false;
 };
 
-constexpr std::array<CommandShape, 4> kCommands{{
+constexpr std::array<CommandShape, 5> kCommands{{
     {"list", 1, "FILE.CUT", false, false, false},
     {"export", 1, "FILE.CUT", true, false, false},
     {"check", 2, "FILE.CUT and WORK.tmf", false, false, false},
     {"apply", 2, "FILE.CUT and WORK.tmf", true, true, true},
+    {"status", 1, "DIR", false, false, false, true},
 }};
 
 const CommandShape* FindCommand(std::string_view name) {
@@ -93,6 +95,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (line.output->empty()) {
                 line.error = Problem(line.command, "the output file name is empty");
+                return line;
+            }
+        } else if (shape->takesTmfFolder && (arg == "--tmf" || arg.starts_with("--tmf="))) {
+            if (line.tmfFolder) {
+                line.error = Problem(line.command, "the work-file folder is given twice");
+                return line;
+            }
+            if (arg.starts_with("--tmf=")) {
+                line.tmfFolder = arg.substr(6);
+            } else if (i + 1 < args.size()) {
+                line.tmfFolder = args[++i];
+            } else {
+                line.error = Problem(line.command, "--tmf needs a folder");
+                return line;
+            }
+            if (line.tmfFolder->empty()) {
+                line.error = Problem(line.command, "the work-file folder name is empty");
                 return line;
             }
         } else if (shape->takesForce && arg == "--force") {

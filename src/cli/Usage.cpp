@@ -19,6 +19,7 @@ constexpr std::string_view kToolUsage =
     "  check FILE.CUT WORK.tmf                  count invalid and blank new messages\n"
     "  apply FILE.CUT WORK.tmf -o NEW.CUT [--force]\n"
     "                                           write a .CUT with the new messages\n"
+    "  status DIR [--tmf DIR2]                  every .CUT of DIR: translated, blank, invalid\n"
     "\n"
     "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
 
@@ -53,6 +54,20 @@ constexpr std::string_view kApplyUsage =
     "  -o, --output NEW.CUT   the file to write (required)\n"
     "  --force                write even when messages are invalid (exit status 0 then)\n";
 
+constexpr std::string_view kStatusUsage =
+    "Usage: quillon-cli status DIR [--tmf DIR2]\n"
+    "Prints one tab-separated line per cutscene file of DIR (.CUT in any letter case): its\n"
+    "name, its messages with text, translated, blank and invalid, and the work file read\n"
+    "(empty when none). A last line starts with \"Total\" and gives the sums.\n"
+    "A file's work file is the newest .TMF in DIR2 whose header names it; blank and invalid\n"
+    "are what 'check' reports for that pair, and a file without one counts as with a work\n"
+    "file that holds only its header (every message blank). Translated messages are those\n"
+    "neither blank nor invalid. A .CUT that cannot be read is named on stderr.\n"
+    "Exit status: 0, or 1 when any message is invalid (blank ones do not count here), 2 on\n"
+    "bad usage or an unreadable folder or file.\n"
+    "\n"
+    "  --tmf DIR2   the folder of the work files (none read without it)\n";
+
 } // namespace
 
 std::string UsageText(std::string_view command) {
@@ -61,6 +76,7 @@ std::string UsageText(std::string_view command) {
     if (command == "export") text = kExportUsage;
     if (command == "check") text = kCheckUsage;
     if (command == "apply") text = kApplyUsage;
+    if (command == "status") return std::string(kStatusUsage);
     return std::string(text) + "\n" + std::string(kExitStatuses);
 }
 
