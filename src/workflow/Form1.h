@@ -260,6 +260,9 @@ public:
     // handler, so the table, the counters and the backup follow.
     EditHistory History;
     EditKind PendingEditKind = EditKind::Typing;
+    // A display stored a message other than the row held: with the codes hidden, showing a
+    // message puts its original's codes back. Told once the display is over.
+    bool CodesPutBack = false;
     BoxState ShownBoxState() const;
     void NoteShown();
     void UndoEdit();

@@ -73,10 +73,15 @@ void Form1::JumpTo(bool forward, bool invalid) {
         ShowNotice(std::string("This is the only ") + what + " message.");
     } else {
         Slider1.Value = number;
+        const int serial = Notice.Serial;
         ShowCurrentMessage();
-        if (forward ? found < current : found > current)
-            ShowNotice(forward ? "Went round to the first message."
-                               : "Went round to the last message.");
+        if (forward ? found < current : found > current) {
+            // Keep what the display itself had to say.
+            std::string text =
+                forward ? "Went round to the first message." : "Went round to the last message.";
+            if (Notice.Serial != serial) text += " " + Notice.Text;
+            ShowNotice(std::move(text));
+        }
     }
     Focus.SetFocus(TextMessageGR);
 }

@@ -39,6 +39,11 @@ void Form1::NoteShown() {
     const int row = CurrentRow();
     if (row < 1 || row > Table.Count()) return;
     History.Shown(row, ShownBoxState());
+    if (CodesPutBack) {
+        CodesPutBack = false;
+        ShowNotice("Message " + Table.Cell(row, ColRealAA) +
+                   ": its control codes were put back as in the original.");
+    }
 }
 
 std::string Form1::BoxTextFor(const BoxState& state) const {

@@ -142,6 +142,18 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     EXPECT_EQ(f.TextMessageGR.Text() + "|" + e.Cell(1, ColNewMessage), "|");
     e.Key(vbKeyY, vbCtrlMask);
     EXPECT_EQ(f.TextMessageGR.Text() + "|" + e.Cell(1, ColNewMessage), "Hola*01Mundo|Hola*01Mundo");
+
+    // Shown with its codes hidden, a loaded message gets its original's codes back; the
+    // translator is told, since the invalid counter drops without a key pressed.
+    f.CheckHideControlCharacters.SetValue(1);
+    const std::string work = (e.platform.temp.path / "C12.tmf").string();
+    WriteBytes(work, "Original CUT file: C12.CUT\r\n\r\n001 Hola*01Mundo\r\n002 Segundo*0\r\n");
+    e.platform.fileDialogAnswers.push_back(work);
+    f.btnOpenFile_Click();
+    EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | - create");
+    e.Key(vbKeyF7);
+    EXPECT_EQ(e.Cell(2, ColNewMessage) + " " + f.LabelBadMessages.Caption(), "Segundo 0");
+    EXPECT_EQ(f.Notice.Text, "Message 2: its control codes were put back as in the original.");
 }
 
 } // namespace
