@@ -178,7 +178,7 @@ AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
     };
     auto option = [&](OptionButton& source) {
         auto* widget = new WrapButton(window);
-        widget->setMinimumSize(110, 24);
+        widget->setMinimumSize(140, 24);
         QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive] {
             if (*alive) run([&source] { source.UserClick(); });
         });

@@ -119,9 +119,9 @@ AuxWindow BuildProjectWindow(FormProject& project, const Runner& run, QWidget* o
         aux.widgets[&source] = widget;
         return widget;
     };
-    auto button = [&](CommandButton& source) {
+    auto button = [&](CommandButton& source, int width) {
         auto* widget = new WrapButton(window);
-        widget->setMinimumSize(90, 26);
+        widget->setMinimumSize(width, 26);
         QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive] {
             if (*alive)
                 run([&source] {
@@ -170,14 +170,14 @@ AuxWindow BuildProjectWindow(FormProject& project, const Runner& run, QWidget* o
     QLabel* workFolder = label(project.LabelWorkFolder);
     workFolder->setWordWrap(true);
     work->addWidget(workFolder, 1);
-    work->addWidget(button(project.btnWorkFolder));
+    work->addWidget(button(project.btnWorkFolder, 160));
     layout->addLayout(work);
     auto* bottom = new QHBoxLayout;
     QLabel* status = label(project.LabelStatus);
     status->setWordWrap(true);
     bottom->addWidget(status, 1);
-    bottom->addWidget(button(project.btnRefresh));
-    bottom->addWidget(button(project.btnClose));
+    bottom->addWidget(button(project.btnRefresh, 90));
+    bottom->addWidget(button(project.btnClose, 90));
     layout->addLayout(bottom);
     return aux;
 }

@@ -260,11 +260,11 @@ public:
     // handler, so the table, the counters and the backup follow.
     EditHistory History;
     EditKind PendingEditKind = EditKind::Typing;
-    // A display stored a message other than the row held: with the codes hidden, showing a
-    // message puts its original's codes back. Told once the display is over.
-    bool CodesPutBack = false;
     BoxState ShownBoxState() const;
     void NoteShown();
+    // With the codes hidden, showing a message puts its original's codes back: when that
+    // changed the row's message (before is what it held), the translator is told.
+    void NoteCodesPutBack(int row, const std::string& before);
     void UndoEdit();
     void RedoEdit();
     // The text the box shows for a state, in the current mode.
@@ -300,18 +300,26 @@ private:
 };
 
 // While it lives, changes of the boxes are a display, not an edit; when it ends the shown
-// message's state is where its next undo step starts.
+// message's state is where its next undo step starts. A display of a row from the table
+// (not a refresh of the boxes) also tells when it changed the row's message.
 class DisplayScope {
 public:
-    explicit DisplayScope(Form1& form)
-        : form_(form), kind_(form.PendingEditKind, EditKind::Display) {}
-    ~DisplayScope() { form_.NoteShown(); }
+    explicit DisplayScope(Form1& form, bool fromTable = false)
+        : form_(form), kind_(form.PendingEditKind, EditKind::Display),
+          row_(fromTable ? form.CurrentRow() : 0),
+          before_(row_ > 0 ? form.Table.Cell(row_, ColNewMessage) : std::string()) {}
+    ~DisplayScope() {
+        form_.NoteShown();
+        if (row_ > 0) form_.NoteCodesPutBack(row_, before_);
+    }
     DisplayScope(const DisplayScope&) = delete;
     DisplayScope& operator=(const DisplayScope&) = delete;
 
 private:
     Form1& form_;
     EditKindScope kind_;
+    int row_;
+    std::string before_;
 };
 
 } // namespace quillon

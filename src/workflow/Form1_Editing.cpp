@@ -107,8 +107,6 @@ void Form1::TextMessageGR_Change() {
             : RebuildControlCodes(TextMessageGR.Text(), Table.Cell(row, ColOriginalMessage),
                                   TextMessageGB.Text() == "*");
     const int length = static_cast<int>(newMessage.size());
-    if (PendingEditKind == EditKind::Display && newMessage != Table.Cell(row, ColNewMessage))
-        CodesPutBack = true;
     Table.SetCell(row, ColNewMessage, std::move(newMessage));
     Table.SetCell(row, ColNewLength, std::to_string(length));
     State.CurrentNewLength = length;

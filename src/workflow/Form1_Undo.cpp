@@ -39,11 +39,13 @@ void Form1::NoteShown() {
     const int row = CurrentRow();
     if (row < 1 || row > Table.Count()) return;
     History.Shown(row, ShownBoxState());
-    if (CodesPutBack) {
-        CodesPutBack = false;
-        ShowNotice("Message " + Table.Cell(row, ColRealAA) +
-                   ": its control codes were put back as in the original.");
-    }
+}
+
+void Form1::NoteCodesPutBack(int row, const std::string& before) {
+    if (Ended || row != CurrentRow() || row > Table.Count()) return;
+    if (Table.Cell(row, ColNewMessage) == before) return;
+    ShowNotice("Message " + Table.Cell(row, ColRealAA) +
+               ": its control codes were put back as in the original.");
 }
 
 std::string Form1::BoxTextFor(const BoxState& state) const {

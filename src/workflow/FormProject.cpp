@@ -17,7 +17,7 @@ std::string ReadFromCaption(const FileOverview& file) {
     case WorkSource::None:
         break;
     }
-    return "no work file: every message blank";
+    return "none";
 }
 
 } // namespace
@@ -25,7 +25,7 @@ std::string ReadFromCaption(const FileOverview& file) {
 FormProject::FormProject(Form1& owner) : owner_(owner) {
     Form.Caption = " Project";
     Form.Visible = false;
-    Form.Width = 11000; // a list wide enough for its seven columns
+    Form.Width = 12600; // a list wide enough for its seven columns
     Form.Height = 7800;
     LabelStatus.ForeColor = kDarkRed;
     btnWorkFolder.Caption = "Choose work folder...";
@@ -116,6 +116,8 @@ void FormProject::btnWorkFolder_Click() {
     const std::string start = stored && !stored->empty() ? *stored : f.State.CutDirectory;
     const std::optional<std::string> chosen =
         f.platform.ChooseFolder("Choose the folder of your .TMF work files", start);
+    // The chooser belongs to the main window; the keyboard comes back here.
+    f.Focus.SetFocus(Form);
     if (!chosen || chosen->empty()) return;
     f.platform.Settings().Write(settings::kWorkFolder, *chosen);
     Refresh();

@@ -128,8 +128,8 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFile) {
     // B.CUT's own backup of this opening holds no message yet, so it is passed over.
     EXPECT_EQ(Rows(), (std::vector<std::string>{
                           "A.CUT 3/1/1/1 33% A_2.tmf (backup)",
-                          "B.CUT* 2/0/2/0 0% no work file: every message blank",
-                          "C.CUT 0/0/0/0 0% no work file: every message blank",
+                          "B.CUT* 2/0/2/0 0% none",
+                          "C.CUT 0/0/0/0 0% none",
                           "D.CUT 0/0/0/0 0% " + CutDir() +
                               "D.CUT: the file ends inside the memory bank header.",
                       }));
