@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run cli-run test test-sanitize bench fuzz screenshot install clean
+.PHONY: all deps configure build run cli-run test test-sanitize test-game bench fuzz screenshot install clean
 
 all: build
 
@@ -37,10 +37,19 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS) --timeout 600
 
+# The game's intro in ScummVM with translated subtitles, read back from the engine's log
+# (docs/game-intro.png was taken this way: GAME_SHOT=docs/game-intro.png make test-game).
+test-game: configure
+	QUILLON_WITH_GAME=1 QUILLON_WITH_SCREENSHOT=$(if $(GAME_SHOT),1,0) scripts/install-deps.sh
+	cmake --build $(BUILD) --target quillon-cli -j$(JOBS)
+	scripts/test-game.sh $(BUILD)/src/cli/quillon-cli $(GAME_SHOT)
+
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
-# Each fuzzer for FUZZ_SECONDS seconds (default 60).
+# Each fuzzer (built with AddressSanitizer and UndefinedBehaviorSanitizer, starting from
+# what fuzz/make_corpus.py generates) for FUZZ_SECONDS seconds (default 60), or for
+# FUZZ_RUNS inputs.
 fuzz:
 	QUILLON_WITH_FUZZ=1 scripts/install-deps.sh
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DQUILLON_FUZZ=ON \

@@ -1,9 +1,15 @@
 #!/usr/bin/env python3
-"""Writes the fuzzers' starting corpus: small valid .CUT and .TMF files."""
+"""Writes the fuzzers' starting corpus: small valid .CUT and .TMF files and resource files.
+
+Usage: make_corpus.py [FOLDER]   (default: the corpus folder beside this script)
+Each target's inputs go to a subfolder of FOLDER: cut/, tmf/, res/.
+"""
 import os
 import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "corpus")
 
 
 def cut_file(entries, before=b"\x01\x02\x03\x04", after=b"\xa0\xa1", flags=4, end=None):
@@ -21,6 +27,25 @@ def tmf_file(name, lines, end=b"\r\n"):
     return out + b"".join(l + end for l in lines)
 
 
+def resource_file(entries, order=None, gaps=b"", trailer=b""):
+    """A resource file with an embedded table: (name, data, bundle) sorted by name, the data
+    in the given order (default: last first), each preceded by gaps."""
+    entries = sorted(entries)
+    out = b"QTBL" + b"CEM10\0" + b"\0\0" + b"\x01" + struct.pack(">H", len(entries))
+    table_end = len(out) + 21 * len(entries)
+    order = order if order is not None else list(reversed(range(len(entries))))
+    where, data = {}, b""
+    for i in order:
+        name, body, bundle = entries[i]
+        if bundle == 1:
+            data += gaps
+            where[i] = table_end + len(data)
+            data += body
+    for i, (name, body, bundle) in enumerate(entries):
+        out += name.ljust(12, b"\0") + bytes([bundle]) + struct.pack(">II", where.get(i, 0), len(body))
+    return out + data + trailer
+
+
 CUTS = {
     "plain.CUT": cut_file([b"Hello*01", b"", b"x", b"World*02*03", b"ab"]),
     "trimmed.CUT": cut_file([b"Hello  *AB", b"text  *AB  *CD", b"      ", b"abc  "]),
@@ -34,8 +59,17 @@ TMFS = {
     "lf_only.tmf": tmf_file(b"C12.CUT", [b"005 five", b"abc", b"", b"007   seven"], end=b"\n"),
 }
 
-for folder, files in (("cut", CUTS), ("tmf", TMFS)):
-    os.makedirs(os.path.join(HERE, "corpus", folder), exist_ok=True)
+RESOURCES = {
+    "plain.1c": resource_file([(b"CDINT.CUT", CUTS["plain.CUT"], 1), (b"CDINT06.SB", b"voice", 1),
+                               (b"ZOMBIE.ACT", b"walk", 1)]),
+    "gaps.1c": resource_file([(b"A.CUT", CUTS["trimmed.CUT"], 1), (b"B.BBK", b"", 1),
+                              (b"C.PCX", b"pixels", 1), (b"D.CUT", b"elsewhere", 2)],
+                             gaps=b"GAP", trailer=b"END"),
+    "empty.1c": resource_file([]),
+}
+
+for folder, files in (("cut", CUTS), ("tmf", TMFS), ("res", RESOURCES)):
+    os.makedirs(os.path.join(OUT, folder), exist_ok=True)
     for name, data in files.items():
-        with open(os.path.join(HERE, "corpus", folder, name), "wb") as f:
+        with open(os.path.join(OUT, folder, name), "wb") as f:
             f.write(data)

@@ -3,10 +3,16 @@
 # As root it runs apt-get itself; otherwise it says what to install.
 set -euo pipefail
 
-packages=(cmake make g++ python3 libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev)
+# xvfb, openbox, xdotool and x11-utils run the window-stacking test under a real window
+# manager.
+packages=(cmake make g++ python3 strace libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+          qt6-base-dev libgl-dev xvfb openbox xdotool x11-utils)
 if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
     packages+=(xvfb imagemagick x11-utils)
+fi
+if [ "${QUILLON_WITH_GAME:-0}" = 1 ]; then
+    # make test-game: the game's engine, a screen for it, and the game itself
+    packages+=(scummvm xvfb flight-of-the-amazon-queen)
 fi
 if [ "${QUILLON_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)

@@ -1,20 +1,47 @@
 #!/usr/bin/env bash
-# Runs each libFuzzer target for SECONDS seconds; prints its runs, coverage and crashes.
-# Usage: scripts/run-fuzzers.sh BUILD_DIR SECONDS
-# New inputs go to BUILD_DIR/fuzz-work/TARGET/corpus; the committed corpus is only read.
+# Runs each libFuzzer target, starting from the corpus that fuzz/make_corpus.py generates, for
+# SECONDS seconds, or for FUZZ_RUNS inputs when that is set (FUZZ_RUNS=10000000); prints its
+# runs, speed, coverage and crashes.
+# Usage: scripts/run-fuzzers.sh BUILD_DIR [SECONDS]
+# New inputs go to BUILD_DIR/fuzz-work/TARGET/corpus; the starting ones to BUILD_DIR/fuzz-start.
 set -uo pipefail
 
-build=${1:?usage: run-fuzzers.sh BUILD_DIR SECONDS}
+# Each target with the folder of its starting inputs (a subfolder of what make_corpus.py
+# writes).
+targets=(
+    fuzz_cut_reader:cut
+    fuzz_tmf_reader:tmf
+    fuzz_res_table:res
+)
+
+build=${1:?usage: run-fuzzers.sh BUILD_DIR [SECONDS]}
 seconds=${2:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
+start=$build/fuzz-start
 status=0
 
-for pair in fuzz_cut_reader:cut fuzz_tmf_reader:tmf; do
+rm -rf "$start"
+python3 "$root/fuzz/make_corpus.py" "$start" || exit 1
+
+if [ -n "${FUZZ_RUNS:-}" ]; then
+    limit=(-runs="$FUZZ_RUNS")
+    echo "each target: $FUZZ_RUNS runs"
+else
+    limit=(-max_total_time="$seconds")
+    echo "each target: $seconds seconds"
+fi
+
+for pair in "${targets[@]}"; do
     target=${pair%%:*}
-    corpus=$root/fuzz/corpus/${pair##*:}
+    corpus=$start/${pair##*:}
     exe=$build/fuzz/$target
     if [ ! -x "$exe" ]; then
         echo "$target: not built (configure with -DQUILLON_FUZZ=ON)"
+        status=1
+        continue
+    fi
+    if [ ! -d "$corpus" ]; then
+        echo "$target: make_corpus.py wrote nothing to $corpus"
         status=1
         continue
     fi
@@ -22,20 +49,22 @@ for pair in fuzz_cut_reader:cut fuzz_tmf_reader:tmf; do
     rm -rf "$work/artifacts"
     mkdir -p "$work/corpus" "$work/artifacts"
     log=$work/last-run.log
-    "$exe" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
+    "$exe" "${limit[@]}" -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
         "$work/corpus" "$corpus" >"$log" 2>&1
     rc=$?
 
-    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    final() { sed -n "s/^stat::$1: *//p" "$log" | tail -1; }
     last=$(grep -E '^#[0-9]+' "$log" | tail -1)
     cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
     ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
     crashes=$(find "$work/artifacts" -type f | wc -l)
-    echo "$target: runs ${runs:-?}, cov ${cov:-?}, ft ${ft:-?}, corpus $(find "$work/corpus" -type f | wc -l) files, crashes $crashes (exit $rc)"
+    echo "$target: runs $(final number_of_executed_units), $(final average_exec_per_sec) exec/s," \
+        "cov ${cov:-?}, ft ${ft:-?}, corpus $(find "$work/corpus" -type f | wc -l) files," \
+        "peak $(final peak_rss_mb) MB, crashes $crashes (exit $rc)"
     if [ "$rc" -ne 0 ] || [ "$crashes" -ne 0 ]; then
         status=1
         find "$work/artifacts" -type f -printf '  %p\n'
-        grep -m1 -E 'ERROR|broken:' "$log" | sed 's/^/  /'
+        grep -m1 -E 'ERROR|runtime error|broken:' "$log" | sed 's/^/  /'
         echo "  full log: $log"
     fi
 done

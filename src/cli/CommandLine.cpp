@@ -1,6 +1,10 @@
-// Reads the batch tool's arguments: a subcommand, then its files and options in any order.
+// Reads the batch tool's arguments with CLI11: a subcommand, then its files and options in any
+// order. CLI11 does the parsing; its own error texts are turned back into the tool's words.
 #include "cli/CommandLine.h"
 
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -9,20 +13,24 @@ namespace {
 
 struct CommandShape {
     std::string_view name;
-    std::size_t files;     // how many files it takes, no more and no fewer
-    const char* fileNames; // how its usage line names them
-    bool takesOutput;
+    std::size_t files;      // how many files it takes, no more and no fewer
+    const char* fileNames;  // how its usage line names them
+    const char* outputName; // how its usage line names the -o value; null: it takes no -o
     bool needsOutput;
+    bool outputIsFolder;
     bool takesForce;
-    bool takesTmfFolder = false;
+    bool takesAllAndList;        // unpack's --all and --list
+    bool takesTmfFolder = false; // status's --tmf
 };
 
-constexpr std::array<CommandShape, 5> kCommands{{
-    {"list", 1, "FILE.CUT", false, false, false},
-    {"export", 1, "FILE.CUT", true, false, false},
-    {"check", 2, "FILE.CUT and WORK.tmf", false, false, false},
-    {"apply", 2, "FILE.CUT and WORK.tmf", true, true, true},
-    {"status", 1, "DIR", false, false, false, true},
+constexpr std::array<CommandShape, 7> kCommands{{
+    {"list", 1, "FILE.CUT", nullptr, false, false, false, false},
+    {"export", 1, "FILE.CUT", "OUT.tmf", false, false, false, false},
+    {"check", 2, "FILE.CUT and WORK.tmf", nullptr, false, false, false, false},
+    {"apply", 2, "FILE.CUT and WORK.tmf", "NEW.CUT", true, false, true, false},
+    {"unpack", 1, "GAME", "DIR", false, true, true, true},
+    {"pack", 2, "GAME and DIR", "NEW", true, false, false, false},
+    {"status", 1, "DIR", nullptr, false, false, false, false, true},
 }};
 
 const CommandShape* FindCommand(std::string_view name) {
@@ -35,9 +43,60 @@ bool IsHelp(std::string_view arg) {
     return arg == "--help" || arg == "-h";
 }
 
+std::string ToolProblem(std::string_view what) {
+    return std::string(kProgramName) + ": " + std::string(what) + "; see '" + kProgramName +
+           " --help'.";
+}
+
 std::string Problem(std::string_view command, std::string_view what) {
     return std::string(kProgramName) + " " + std::string(command) + ": " + std::string(what) +
            "; see '" + kProgramName + " " + std::string(command) + " --help'.";
+}
+
+std::string Kind(const CommandShape& shape) {
+    return shape.outputIsFolder ? "folder" : "file";
+}
+
+std::string OutputWhat(const CommandShape& shape) {
+    return "the output " + Kind(shape);
+}
+
+// The options a command's own parser knows; everything else is left over for our checks.
+struct Parsed {
+    std::vector<std::string> files;
+    std::vector<std::string> outputs; // every -o given, so a second one can be told apart
+    bool force = false;
+    bool all = false;
+    bool list = false;
+    std::vector<std::string> tmfFolders; // every --tmf given
+};
+
+CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
+    CLI::App* sub = app.add_subcommand(std::string(shape.name));
+    // Help is answered before parsing (it wins over every mistake), and unknown options are
+    // reported in the tool's words, so CLI11 neither prints help nor refuses extras itself.
+    sub->set_help_flag();
+    sub->allow_extras();
+    // The file count is checked afterwards, so "expects 2 files, got 3" can be said.
+    sub->add_option("files", into.files)->expected(0, -1);
+    if (shape.outputName)
+        sub->add_option("-o,--output", into.outputs)
+            ->type_size(1)
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->allow_extra_args(false);
+    if (shape.takesForce) sub->add_flag("--force", into.force);
+    if (shape.takesAllAndList) {
+        sub->add_flag("--all", into.all);
+        sub->add_flag("--list", into.list);
+    }
+    if (shape.takesTmfFolder)
+        sub->add_option("--tmf", into.tmfFolders)
+            ->type_size(1)
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->allow_extra_args(false);
+    return sub;
 }
 
 } // namespace
@@ -45,8 +104,7 @@ std::string Problem(std::string_view command, std::string_view what) {
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine line;
     if (args.empty()) {
-        line.error =
-            std::string(kProgramName) + ": no command given; see '" + kProgramName + " --help'.";
+        line.error = ToolProblem("no command given");
         return line;
     }
     if (IsHelp(args[0])) {
@@ -55,72 +113,87 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     const CommandShape* shape = FindCommand(args[0]);
     if (!shape) {
-        line.error = std::string(kProgramName) + ": unknown command '" + args[0] + "'; see '" +
-                     kProgramName + " --help'.";
+        line.error = ToolProblem("unknown command '" + args[0] + "'");
         return line;
     }
     line.command = args[0];
 
     // Help wins over every other mistake on the line, so "--help" always shows the usage.
+    // "--output=" names an empty file; CLI11 would take the next argument as its value.
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (args[i] == "--") break;
         if (IsHelp(args[i])) {
             line.help = true;
             return line;
         }
-    }
-
-    bool optionsEnded = false;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            line.files.push_back(arg);
-            continue;
+        if (args[i] == "--output=" && shape->outputName) {
+            line.error = Problem(line.command, OutputWhat(*shape) + " name is empty");
+            return line;
         }
-        if (arg == "--") {
-            optionsEnded = true;
-        } else if (shape->takesOutput &&
-                   (arg == "-o" || arg == "--output" || arg.starts_with("--output="))) {
-            if (line.output) {
-                line.error = Problem(line.command, "the output file is given twice");
-                return line;
-            }
-            if (arg.starts_with("--output=")) {
-                line.output = arg.substr(9);
-            } else if (i + 1 < args.size()) {
-                line.output = args[++i];
-            } else {
-                line.error = Problem(line.command, arg + " needs a file name");
-                return line;
-            }
-            if (line.output->empty()) {
-                line.error = Problem(line.command, "the output file name is empty");
-                return line;
-            }
-        } else if (shape->takesTmfFolder && (arg == "--tmf" || arg.starts_with("--tmf="))) {
-            if (line.tmfFolder) {
-                line.error = Problem(line.command, "the work-file folder is given twice");
-                return line;
-            }
-            if (arg.starts_with("--tmf=")) {
-                line.tmfFolder = arg.substr(6);
-            } else if (i + 1 < args.size()) {
-                line.tmfFolder = args[++i];
-            } else {
-                line.error = Problem(line.command, "--tmf needs a folder");
-                return line;
-            }
-            if (line.tmfFolder->empty()) {
-                line.error = Problem(line.command, "the work-file folder name is empty");
-                return line;
-            }
-        } else if (shape->takesForce && arg == "--force") {
-            line.force = true;
-        } else {
-            line.error = Problem(line.command, "unknown option '" + arg + "'");
+        if (args[i] == "--tmf=" && shape->takesTmfFolder) {
+            line.error = Problem(line.command, "the work-file folder name is empty");
             return line;
         }
     }
+
+    CLI::App app{"", kProgramName};
+    app.set_help_flag();
+    app.require_subcommand(1, 1);
+    // A command whose files are all optional hands everything after "--" back to the tool
+    // itself; those arguments are files too, and they arrive here as the tool's extras.
+    app.allow_extras();
+    Parsed parsed;
+    CLI::App* sub = AddCommand(app, *shape, parsed);
+    try {
+        // CLI11 takes the arguments last first.
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& e) {
+        // CLI11 takes whatever follows -o as its value, so the value is missing only when
+        // the option ends the line.
+        const std::string& last = args.back();
+        line.error =
+            Problem(line.command, last == "-o" || last == "--output" ? last + " needs a file name"
+                                  : last == "--tmf"                  ? last + " needs a folder"
+                                                                     : std::string(e.what()));
+        return line;
+    } catch (const CLI::ParseError& e) {
+        line.error = Problem(line.command, e.what());
+        return line;
+    }
+
+    for (const std::string& extra : sub->remaining()) {
+        line.error = Problem(line.command, "unknown option '" + extra + "'");
+        return line;
+    }
+    for (std::string& file : app.remaining())
+        parsed.files.push_back(std::move(file));
+    if (parsed.outputs.size() > 1) {
+        line.error = Problem(line.command, "the output file is given twice");
+        return line;
+    }
+    if (!parsed.outputs.empty()) {
+        if (parsed.outputs.front().empty()) {
+            line.error = Problem(line.command, OutputWhat(*shape) + " name is empty");
+            return line;
+        }
+        line.output = parsed.outputs.front();
+    }
+    if (parsed.tmfFolders.size() > 1) {
+        line.error = Problem(line.command, "the work-file folder is given twice");
+        return line;
+    }
+    if (!parsed.tmfFolders.empty()) {
+        if (parsed.tmfFolders.front().empty()) {
+            line.error = Problem(line.command, "the work-file folder name is empty");
+            return line;
+        }
+        line.tmfFolder = parsed.tmfFolders.front();
+    }
+    line.files = std::move(parsed.files);
+    line.force = parsed.force;
+    line.all = parsed.all;
+    line.list = parsed.list;
 
     if (line.files.size() != shape->files) {
         const std::size_t given = line.files.size();
@@ -128,7 +201,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             Problem(line.command, std::string("expects ") + shape->fileNames + ", got " +
                                       std::to_string(given) + (given == 1 ? " file" : " files"));
     } else if (shape->needsOutput && !line.output) {
-        line.error = Problem(line.command, "missing -o NEW.CUT");
+        line.error = Problem(line.command, std::string("missing -o ") + shape->outputName);
+    } else if (line.list && (line.output || line.all || line.force)) {
+        line.error = Problem(line.command, "--list only prints the table; it takes no -o, --all "
+                                           "or --force");
     }
     return line;
 }

@@ -11,6 +11,8 @@ int RunList(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunUnpack(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunPack(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Reports a failed write to stdout (a closed pipe, a full disk) as an error of its own.

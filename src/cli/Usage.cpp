@@ -10,8 +10,8 @@ constexpr std::string_view kExitStatuses =
 
 constexpr std::string_view kToolUsage =
     "Usage: quillon-cli COMMAND [ARGS]\n"
-    "Works on the cutscene files (.CUT) of Flight of the Amazon Queen and their temporary\n"
-    "messages files (.TMF) without opening the editor.\n"
+    "Works on the cutscene files (.CUT) of Flight of the Amazon Queen, their temporary\n"
+    "messages files (.TMF) and the game's resource file without opening the editor.\n"
     "\n"
     "Commands:\n"
     "  list FILE.CUT                            the message table, tab-separated\n"
@@ -19,6 +19,9 @@ constexpr std::string_view kToolUsage =
     "  check FILE.CUT WORK.tmf                  count invalid and blank new messages\n"
     "  apply FILE.CUT WORK.tmf -o NEW.CUT [--force]\n"
     "                                           write a .CUT with the new messages\n"
+    "  unpack GAME [-o DIR] [--all] [--force]   take the .CUT files out of the game\n"
+    "  unpack --list GAME                       the game's resource table, tab-separated\n"
+    "  pack GAME DIR -o NEW                     a new game file with DIR's files put in\n"
     "  status DIR [--tmf DIR2]                  every .CUT of DIR: translated, blank, invalid\n"
     "\n"
     "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
@@ -54,6 +57,33 @@ constexpr std::string_view kApplyUsage =
     "  -o, --output NEW.CUT   the file to write (required)\n"
     "  --force                write even when messages are invalid (exit status 0 then)\n";
 
+constexpr std::string_view kUnpackUsage =
+    "Usage: quillon-cli unpack GAME [-o DIR] [--all] [--force]\n"
+    "       quillon-cli unpack --list GAME\n"
+    "Writes every cutscene file (.CUT) held in GAME, the game's resource file with an\n"
+    "embedded table (queen.1c of the freeware CD release), into DIR, each under its name in\n"
+    "the table. DIR is made when missing. No file is written when one would replace an\n"
+    "existing file without --force. Entries kept in another bundle are not in GAME: they are\n"
+    "skipped and named on stderr.\n"
+    "\n"
+    "  -o, --output DIR   the folder to write to (default: CUT in the current folder)\n"
+    "  --all              every entry, not only the .CUT files\n"
+    "  --force            replace files that already exist in DIR\n"
+    "  --list             print the table instead: name, bundle, offset and size of each\n"
+    "                     entry, tab-separated, one line each, in the table's order\n";
+
+constexpr std::string_view kPackUsage =
+    "Usage: quillon-cli pack GAME DIR -o NEW\n"
+    "Writes NEW: GAME with every entry that a file in DIR names (regardless of letter case)\n"
+    "replaced by that file. The table keeps its order and gets the new offsets and sizes;\n"
+    "every other byte is copied unchanged. Nothing is written when a file in DIR names no\n"
+    "entry, when two files differ only in case, when a .CUT file cannot be read as a\n"
+    "cutscene, when an entry is kept in another bundle, or when the result would not fit\n"
+    "the table's 32-bit offsets. Prints how many entries were replaced. When NEW is GAME\n"
+    "itself, the file is updated in place and its previous version is kept as GAME.BAK.\n"
+    "\n"
+    "  -o, --output NEW   the file to write (required; replaced whole, never half-written)\n";
+
 constexpr std::string_view kStatusUsage =
     "Usage: quillon-cli status DIR [--tmf DIR2]\n"
     "Prints one tab-separated line per cutscene file of DIR (.CUT in any letter case): its\n"
@@ -76,6 +106,8 @@ std::string UsageText(std::string_view command) {
     if (command == "export") text = kExportUsage;
     if (command == "check") text = kCheckUsage;
     if (command == "apply") text = kApplyUsage;
+    if (command == "unpack") text = kUnpackUsage;
+    if (command == "pack") text = kPackUsage;
     if (command == "status") return std::string(kStatusUsage);
     return std::string(text) + "\n" + std::string(kExitStatuses);
 }

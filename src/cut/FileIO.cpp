@@ -1,11 +1,18 @@
 // Whole-file reads, atomic writes and the backup-then-replace step of an update in place.
 #include "cut/FileIO.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace quillon {
 
@@ -15,6 +22,50 @@ namespace {
 
 std::string ErrnoText(int error) {
     return std::generic_category().message(error);
+}
+
+// Opens a file by its path in the platform's own form (wide characters on Windows, so no
+// name is squeezed through the ANSI code page).
+std::FILE* OpenPath(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return ::_wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
+// Asks the system to put the file's data on the disk now; false (errno set) when it cannot.
+bool SyncToDisk(std::FILE* f) {
+    if (std::fflush(f) != 0) return false;
+#ifdef _WIN32
+    return ::_commit(::_fileno(f)) == 0;
+#else
+    return ::fsync(::fileno(f)) == 0;
+#endif
+}
+
+// Puts a folder's entries (a rename, a new link) on the disk. Windows keeps no handle for a
+// folder and journals renames itself; elsewhere a folder that cannot be synced (some network
+// file systems) is not an error worth failing a finished write for.
+void SyncFolder(const fs::path& folder) {
+#ifndef _WIN32
+    const fs::path name = folder.empty() ? fs::path(".") : folder;
+    const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    (void)folder;
+#endif
+}
+
+// Puts an existing file's data on the disk (a copy made by the library, say).
+bool SyncPath(const fs::path& path) {
+    std::FILE* f = OpenPath(path, "rb+");
+    if (f == nullptr) return false;
+    const bool synced = SyncToDisk(f);
+    return std::fclose(f) == 0 && synced;
 }
 
 // A name beside target that nobody else uses, so two writers never share a temporary file.
@@ -32,7 +83,7 @@ std::FILE* CreateExclusive(const fs::path& target, fs::path& created, int& error
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         created = TemporarySibling(target, attempt);
         errno = 0;
-        if (std::FILE* f = std::fopen(created.string().c_str(), "wbx")) return f;
+        if (std::FILE* f = OpenPath(created, "wbx")) return f;
         error = errno;
         if (error != EEXIST) return nullptr;
     }
@@ -55,7 +106,7 @@ FileReadResult ReadWholeFile(const fs::path& path) {
         return result;
     }
     errno = 0;
-    std::FILE* f = std::fopen(name.c_str(), "rb");
+    std::FILE* f = OpenPath(path, "rb");
     if (!f) {
         result.error = name + ": the file cannot be opened (" + ErrnoText(errno) + ").";
         return result;
@@ -74,40 +125,132 @@ FileReadResult ReadWholeFile(const fs::path& path) {
     return result;
 }
 
-std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
-    const std::string name = path.string();
-    fs::path temp;
+AtomicFileWriter::AtomicFileWriter(fs::path target) : target_(std::move(target)) {
     int error = 0;
-    std::FILE* f = CreateExclusive(path, temp, error);
-    if (!f) return "Cannot write " + name + ": " + ErrnoText(error) + ".";
+    file_ = CreateExclusive(target_, temp_, error);
+    if (file_ == nullptr) {
+        temp_.clear();
+        Fail(error);
+    }
+}
 
-    // Every step is checked: a full disk often shows only at the flush or the close.
+AtomicFileWriter::~AtomicFileWriter() {
+    if (!committed_) Discard();
+}
+
+void AtomicFileWriter::Fail(int error) {
+    if (error_.empty())
+        error_ = "Cannot write " + target_.string() + ": " + ErrnoText(error ? error : EIO) + ".";
+}
+
+void AtomicFileWriter::Discard() {
+    if (file_ != nullptr) std::fclose(file_);
+    file_ = nullptr;
+    std::error_code ignored;
+    if (!temp_.empty()) fs::remove(temp_, ignored);
+    temp_.clear();
+}
+
+void AtomicFileWriter::Write(std::string_view bytes) {
+    if (!ok() || bytes.empty()) return;
     errno = 0;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = ok && std::fflush(f) == 0 && std::ferror(f) == 0;
-    error = errno;
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return "Cannot write " + name + ": " + ErrnoText(error ? error : EIO) + ".";
-    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Fail(errno);
+}
 
+std::string AtomicFileWriter::Close() {
+    if (file_ != nullptr && ok()) {
+        errno = 0;
+        if (std::fflush(file_) != 0 || std::ferror(file_) != 0) Fail(errno);
+        errno = 0;
+        if (std::fclose(file_) != 0) Fail(errno);
+        file_ = nullptr;
+    }
+    if (!ok()) Discard();
+    return error_;
+}
+
+std::string AtomicFileWriter::Commit() {
+    if (committed_) return error_;
+    // Every step is checked: a full disk often shows only at the flush or the close.
+    if (ok() && file_ != nullptr) {
+        errno = 0;
+        if (!SyncToDisk(file_) || std::ferror(file_) != 0) Fail(errno);
+        errno = 0;
+        if (std::fclose(file_) != 0) Fail(errno);
+        file_ = nullptr;
+    } else if (ok()) { // closed already: its data may still be in the cache
+        errno = 0;
+        if (!SyncPath(temp_)) Fail(errno);
+    }
+    if (!ok()) {
+        Discard();
+        return error_;
+    }
+    return Publish(true);
+}
+
+std::string AtomicFileWriter::Publish(bool syncFolder) {
     // A replaced file keeps its permissions.
     std::error_code ec;
-    const fs::file_status old = fs::status(path, ec);
-    if (!ec && fs::is_regular_file(old)) fs::permissions(temp, old.permissions(), ec);
+    const fs::file_status old = fs::status(target_, ec);
+    if (!ec && fs::is_regular_file(old)) fs::permissions(temp_, old.permissions(), ec);
 
-    fs::rename(temp, path, ec);
+    fs::rename(temp_, target_, ec);
     if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return "Cannot write " + name + ": " + ec.message() + ".";
+        error_ = "Cannot write " + target_.string() + ": " + ec.message() + ".";
+        Discard();
+        return error_;
     }
+    temp_.clear();
+    committed_ = true;
+    if (syncFolder) SyncFolder(target_.parent_path());
     return {};
+}
+
+std::string AtomicFileWriter::CommitAll(const std::vector<AtomicFileWriter*>& writers) {
+    for (AtomicFileWriter* writer : writers)
+        if (std::string problem = writer->Close(); !problem.empty()) return problem;
+
+    std::vector<fs::path> folders;
+    for (const AtomicFileWriter* writer : writers) {
+        const fs::path folder = writer->target_.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    }
+#ifdef __linux__
+    // One flush of each file system involved puts every file's data on the disk at once.
+    for (const fs::path& folder : folders) {
+        const fs::path name = folder.empty() ? fs::path(".") : folder;
+        const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        errno = 0;
+        const bool synced = fd >= 0 && ::syncfs(fd) == 0;
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        if (!synced) {
+            for (AtomicFileWriter* writer : writers)
+                if (writer->target_.parent_path() == folder) writer->Fail(error);
+        }
+    }
+#else
+    for (AtomicFileWriter* writer : writers) {
+        errno = 0;
+        if (writer->ok() && !SyncPath(writer->temp_)) writer->Fail(errno);
+    }
+#endif
+    for (AtomicFileWriter* writer : writers)
+        if (!writer->ok()) return writer->error_;
+
+    for (AtomicFileWriter* writer : writers)
+        if (std::string problem = writer->Publish(false); !problem.empty()) return problem;
+    for (const fs::path& folder : folders)
+        SyncFolder(folder);
+    return {};
+}
+
+std::string WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    AtomicFileWriter writer(path);
+    writer.Write(bytes);
+    return writer.Commit();
 }
 
 std::string FinishUpdateInPlace(const fs::path& path) {
@@ -132,9 +275,13 @@ std::string FinishUpdateInPlace(const fs::path& path) {
             staged = TemporarySibling(bak, attempt);
             if (fs::exists(staged, ec)) continue;
             fs::create_hard_link(path, staged, ec);
-            if (ec) fs::copy_file(path, staged, ec);
-            if (ec) break;
-            fs::rename(staged, bak, ec);
+            if (ec) {
+                // A copy holds data of its own, which must reach the disk before it counts.
+                fs::copy_file(path, staged, ec);
+                if (!ec && !SyncPath(staged))
+                    ec = std::error_code(errno ? errno : EIO, std::generic_category());
+            }
+            if (!ec) fs::rename(staged, bak, ec);
             if (ec) {
                 std::error_code ignored;
                 fs::remove(staged, ignored);
@@ -152,10 +299,14 @@ std::string FinishUpdateInPlace(const fs::path& path) {
         report("The new version stays in " + temp.string() + ".");
         return problems;
     }
+    // The backup's name is on the disk before the file's name moves to the new version.
+    SyncFolder(path.parent_path());
     fs::rename(temp, path, ec);
     if (ec)
         report("Cannot rename " + temp.string() + " to " + path.string() + ": " + ec.message() +
                ".");
+    else
+        SyncFolder(path.parent_path());
     return problems;
 }
 

@@ -1,9 +1,11 @@
 // Whole-file reads and writes that never leave a half-written file behind.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -13,16 +15,58 @@ struct FileReadResult {
 };
 FileReadResult ReadWholeFile(const std::filesystem::path& path);
 
-// Writes bytes to a temporary file beside path, flushes it, then renames it over path.
-// On any failure (full disk, read-only folder) the temporary file is removed, whatever was at
-// path is left untouched, and a one-line message naming path is returned. Empty when ok.
+// A new version of a file, written piece by piece under a fresh temporary name beside it and
+// renamed over it only once complete. Until Commit succeeds whatever was at the target is
+// untouched; a writer dropped without a successful Commit removes its temporary file.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Appends bytes; after the first failure it does nothing more.
+    void Write(std::string_view bytes);
+    // Flushes the data to the disk, renames the file over the target and flushes the folder,
+    // so that once it returns a power cut leaves either the old file or the whole new one.
+    // Empty when ok, else one line naming the target.
+    std::string Commit();
+    // Finishes writing and closes the temporary file without waiting for the disk, so that
+    // many files can share one wait in CommitAll (an open file each would run out of handles).
+    // Empty when ok, else one line naming the target; a failed writer removes its file.
+    std::string Close();
+    // Commits several writers, open or closed, with one flush of the disk for all of them
+    // where the system has one (hundreds of small files then cost one disk flush instead of
+    // hundreds): every file is on the disk before the first takes its name, then each is
+    // renamed over its target and each folder is flushed once. Stops at the first failure;
+    // writers left uncommitted remove their temporary files when dropped. Empty when ok.
+    static std::string CommitAll(const std::vector<AtomicFileWriter*>& writers);
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+
+private:
+    void Fail(int error);
+    void Discard();
+    std::string Publish(bool syncFolder);
+
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    std::FILE* file_ = nullptr;
+    std::string error_;
+    bool committed_ = false;
+};
+
+// Writes bytes through an AtomicFileWriter: on any failure (full disk, read-only folder) the
+// temporary file is removed, whatever was at path is left untouched, and a one-line message
+// naming path is returned. Empty when ok.
 std::string WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Finishes an update in place: the file at path becomes path + ".BAK" (an earlier .BAK is
 // replaced) and path + ".TEMP" takes the file's name. The name never goes missing: the
-// backup is made by a link or a copy, then the temporary file is renamed over the name.
-// Returns an empty text when every step worked, else what failed (the steps that could run
-// have run).
+// backup is made by a link or a copy, then the temporary file is renamed over the name; each
+// step reaches the disk before the next. Returns an empty text when every step worked, else
+// what failed (the steps that could run have run).
 std::string FinishUpdateInPlace(const std::filesystem::path& path);
 
 } // namespace quillon

@@ -96,7 +96,6 @@ WorkFile WorkFileIndex::NewestFor(const std::string& cutName) const {
         if (!file.error.empty()) continue; // gone since the folder was listed
         TmfParseResult tmf = ParseTmf(file.bytes, candidate.path.string());
         if (!tmf.error.empty() || tmf.headerName != cutName) continue;
-        if (candidate.source == WorkSource::Backup && tmf.lines.empty()) continue;
         return {candidate.source, candidate.path, std::move(tmf)};
     }
     return {};

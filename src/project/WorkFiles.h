@@ -30,8 +30,7 @@ public:
     void AddBackupFolder(const std::filesystem::path& folder);
 
     // The newest candidate whose header names cutName exactly, as loading it would demand.
-    // A backup without any message line is passed over: it holds no translation, only the
-    // trace of an opening. Nothing found: source None.
+    // Nothing found: source None.
     WorkFile NewestFor(const std::string& cutName) const;
 
 private:

@@ -13,6 +13,7 @@ namespace quillon::ui {
 AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) {
     AuxWindow aux;
     auto* window = new TopWindow(about.Form, TopWindow::Placement::CentreOfOwner, owner);
+    window->KeepAbove(owner);
     aux.window = window;
     aux.widgets[&about.Form] = window;
     std::shared_ptr<bool> alive = aux.alive;
@@ -49,6 +50,8 @@ AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) 
     for (std::size_t i = 0; i < links.size(); ++i) {
         Label& source = about.LabelLink[i];
         links[i] = label(source);
+        // A link without an address is only a name: it neither looks nor acts like a link.
+        if (about.Links[i].empty()) continue;
         links[i]->setCursor(Qt::PointingHandCursor);
         QFont underlined = links[i]->font();
         underlined.setUnderline(true);

@@ -32,7 +32,8 @@ struct AuxWindow {
 };
 
 // The question window as designed, centred on the screen; No is first in the tab order.
-AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run);
+// The question and About windows are kept above the main window (owner), which they disable.
+AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run, QWidget* owner);
 AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner);
 AuxWindow BuildHelpWindow(FormHelp& help, const Runner& run, QWidget* owner);
 

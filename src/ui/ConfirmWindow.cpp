@@ -24,9 +24,11 @@ void AuxWindow::Dismiss() {
     window = nullptr;
 }
 
-AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run) {
+AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run, QWidget* owner) {
     AuxWindow aux;
-    auto* window = new TopWindow(confirm.Form, TopWindow::Placement::CentreOfScreen);
+    auto* window = new TopWindow(confirm.Form, TopWindow::Placement::CentreOfScreen, owner);
+    // The main window is disabled while the question is open: it must never hide it.
+    window->KeepAbove(owner);
     aux.window = window;
     aux.widgets[&confirm.Form] = window;
 

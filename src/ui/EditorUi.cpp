@@ -107,7 +107,7 @@ void EditorUi::BuildMain() {
         mirrors_.push_back(std::make_unique<LabelMirror>(*fixed, widget));
     }
 
-    enum class Kind { Plain, Swatch, Script };
+    enum class Kind { Plain, Swatch, Script, Face };
     auto label = [&](Label& source, Kind kind = Kind::Plain) {
         auto* widget = new ClickLabel(ParentOf(source));
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -119,6 +119,8 @@ void EditorUi::BuildMain() {
         Track(source, widget);
         if (kind == Kind::Script)
             mirrors_.push_back(std::make_unique<ScriptLabelMirror>(source, widget));
+        else if (kind == Kind::Face)
+            mirrors_.push_back(std::make_unique<FaceLabelMirror>(source, widget));
         else
             mirrors_.push_back(std::make_unique<LabelMirror>(source, widget, kind == Kind::Swatch));
         return widget;
@@ -132,15 +134,20 @@ void EditorUi::BuildMain() {
         label(*value);
     for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
         for (int i = 0; i < 4; ++i)
-            label((*labels)[static_cast<std::size_t>(i)], i == 3 ? Kind::Script : Kind::Plain);
+            label((*labels)[static_cast<std::size_t>(i)], i == 3   ? Kind::Script
+                                                          : i == 0 ? Kind::Face
+                                                                   : Kind::Plain);
     }
     label(f.LabelBgColorOriginal, Kind::Swatch);
     label(f.LabelBgColorNew, Kind::Swatch);
-    // The click areas cover their whole group, so they go over the labels they cover.
+    // The click areas cover their whole group but lie under its labels: a click on a label
+    // reaches the same handler, and the script label keeps its tooltip (the script number).
     for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
         QWidget* area = label((*labels)[4]);
         area->setCursor(Qt::PointingHandCursor);
-        area->raise();
+        area->lower();
+        for (int i = 0; i < 4; ++i)
+            widgets_[&(*labels)[static_cast<std::size_t>(i)]]->setCursor(Qt::PointingHandCursor);
     }
     widgets_[&f.LabelBgColorOriginal]->setCursor(Qt::PointingHandCursor);
     widgets_[&f.LabelBgColorNew]->setCursor(Qt::PointingHandCursor);
@@ -303,7 +310,7 @@ void EditorUi::SyncAll() {
 
     auto run = [this](const std::function<void()>& handler) { Run(handler); };
     SyncAux(confirm_, confirmSource_, form_.Confirm.get(),
-            [&] { return BuildConfirmWindow(*form_.Confirm, run); });
+            [&] { return BuildConfirmWindow(*form_.Confirm, run, main_.get()); });
     SyncAux(about_, aboutSource_, form_.About.get(),
             [&] { return BuildAboutWindow(*form_.About, run, main_.get()); });
     SyncAux(help_, helpSource_, form_.Help.get(),

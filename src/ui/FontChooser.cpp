@@ -3,6 +3,7 @@
 
 #include "ui/CodePages.h"
 #include "ui/Colours.h"
+#include "ui/TopWindow.h"
 #include "ui/UiText.h"
 #include "workflow/Form1.h"
 
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontComboBox>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,8 +28,8 @@ namespace {
 // The scripts the dialog offers, in the order of the script-name table.
 constexpr std::array<int, 19> kScripts = {0,   1,   2,   77,  128, 129, 130, 134, 136, 161,
                                           162, 163, 177, 178, 186, 204, 222, 238, 255};
-constexpr int kMinSize = 8;
-constexpr int kMaxSize = 24;
+constexpr int kMinSize = kMinFontSize;
+constexpr int kMaxSize = kMaxFontSize;
 enum StyleIndex { kRegular, kItalic, kBold, kBoldItalic };
 
 QString ScriptLabel(int script) {
@@ -43,9 +45,17 @@ FontChooser::FontChooser(const FontChoice& initial, QWidget* parent)
     : QDialog(parent), initial_(initial), colour_(initial.colour) {
     setWindowTitle(QStringLiteral("Font"));
 
+    // Only installed families can be chosen, and the chooser opens on the family that the
+    // box really shows for its stored face (a face that is not installed is replaced by one
+    // that is, and that one is named).
     face_ = new QFontComboBox(this);
-    face_->setEditable(true);
-    face_->setEditText(FromProgramText(initial.face));
+    face_->setEditable(false);
+    const QString used = QFontInfo(QFont(FromProgramText(initial.face))).family();
+    const int usedIndex = face_->findText(used, Qt::MatchFixedString);
+    if (usedIndex >= 0)
+        face_->setCurrentIndex(usedIndex);
+    else
+        face_->setCurrentFont(QFont(used));
 
     size_ = new QSpinBox(this);
     size_->setRange(kMinSize, kMaxSize);
@@ -76,9 +86,11 @@ FontChooser::FontChooser(const FontChoice& initial, QWidget* parent)
 
     colourButton_ = new QPushButton(QStringLiteral("Colour..."), this);
     connect(colourButton_, &QPushButton::clicked, this, [this] {
-        QColor chosen =
-            QColorDialog::getColor(ToQColor(colour_), this, QStringLiteral("Font colour"));
-        if (chosen.isValid()) SetColour(FromQColor(chosen));
+        QColorDialog dialog(ToQColor(colour_), this);
+        dialog.setWindowTitle(QStringLiteral("Font colour"));
+        FollowOnTop(dialog, this);
+        if (dialog.exec() == QDialog::Accepted && dialog.selectedColor().isValid())
+            SetColour(FromQColor(dialog.selectedColor()));
     });
 
     preview_ = new QLabel(QStringLiteral("AaBbYyZz 0123"), this);
@@ -136,7 +148,9 @@ void FontChooser::UpdatePreview() {
 
 FontChoice FontChooser::Choice() const {
     FontChoice choice;
-    choice.face = ToProgramText(face_->currentText().trimmed());
+    // As the list names it, "Family [foundry]" for a family that several foundries make,
+    // which the font system resolves to that very face.
+    choice.face = ToProgramText(face_->currentText());
     choice.pointSize = size_->value();
     const int style = style_->currentIndex();
     const bool bold = style == kBold || style == kBoldItalic;

@@ -9,6 +9,8 @@
 #include "ui/UiText.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -91,6 +93,20 @@ QString ScriptLabelMirror::ToolTip() const {
     return QStringLiteral("%1 (no code page for this script: text is shown and typed as Western, "
                           "Windows-1252)")
         .arg(number);
+}
+
+QString FaceLabelMirror::ToolTip() const {
+    // Worked out once per face: the tooltip is asked for on every keystroke's refresh.
+    const std::string& face = static_cast<const Label&>(control_).Caption();
+    if (face_ != face) {
+        face_ = face;
+        const QString family = FromProgramText(face);
+        note_.clear();
+        if (!family.isEmpty() && !QFontDatabase::hasFamily(family))
+            note_ = QStringLiteral("%1 is not installed: the box shows %2")
+                        .arg(family, QFontInfo(QFont(family)).family());
+    }
+    return note_;
 }
 
 ButtonMirror::ButtonMirror(const CommandButton& button, WrapButton* widget)

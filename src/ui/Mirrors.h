@@ -77,6 +77,20 @@ protected:
     QString ToolTip() const override;
 };
 
+// The face label of a font page: when the stored face is not installed, its tooltip names
+// the family the box really shows in its place.
+class FaceLabelMirror : public LabelMirror {
+public:
+    FaceLabelMirror(const Label& label, QLabel* widget) : LabelMirror(label, widget) {}
+
+protected:
+    QString ToolTip() const override;
+
+private:
+    mutable std::optional<std::string> face_; // the face the note below was made for
+    mutable QString note_;
+};
+
 class ButtonMirror : public ControlMirror {
 public:
     ButtonMirror(const CommandButton& button, WrapButton* widget);

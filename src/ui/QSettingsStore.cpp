@@ -12,7 +12,11 @@ QString Key(const std::string& name) {
 
 QSettingsStore::QSettingsStore()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velunor"),
-                QStringLiteral("Quillon")) {}
+                QStringLiteral("Quillon")) {
+    // Only the program's own key: a value missing there must stay missing, not be read from
+    // the organisation's file, which the rewrite on every save would never clear.
+    settings_.setFallbacksEnabled(false);
+}
 
 QSettingsStore::~QSettingsStore() {
     settings_.sync();

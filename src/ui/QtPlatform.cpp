@@ -3,6 +3,7 @@
 
 #include "ui/Colours.h"
 #include "ui/FontChooser.h"
+#include "ui/TopWindow.h"
 #include "ui/UiText.h"
 
 #include <QColorDialog>
@@ -108,6 +109,7 @@ std::optional<std::string> QtPlatform::ShowFileDialog(const FileDialogRequest& r
 std::optional<std::string> QtPlatform::AskFile(const FileDialogRequest& request) {
     PrepareDialog();
     QFileDialog dialog(DialogParent(), FromProgramText(request.title));
+    FollowOnTop(dialog, DialogParent());
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The editor asks about replacing files itself, when the user wants it to.
@@ -124,8 +126,12 @@ std::optional<std::string> QtPlatform::AskFile(const FileDialogRequest& request)
 
 std::optional<std::uint32_t> QtPlatform::ChooseColour() {
     PrepareDialog();
-    const QColor colour =
-        QColorDialog::getColor(Qt::white, DialogParent(), QStringLiteral("Background colour"));
+    // A window of the main window, so the window manager never puts it behind it.
+    QColorDialog dialog(Qt::white, DialogParent());
+    dialog.setWindowTitle(QStringLiteral("Background colour"));
+    FollowOnTop(dialog, DialogParent());
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QColor colour = dialog.selectedColor();
     if (!colour.isValid()) return std::nullopt;
     return FromQColor(colour);
 }
@@ -133,6 +139,7 @@ std::optional<std::uint32_t> QtPlatform::ChooseColour() {
 FontChooserResult QtPlatform::ChooseFont(const FontChoice& initial) {
     PrepareDialog();
     FontChooser dialog(initial, DialogParent());
+    FollowOnTop(dialog, DialogParent());
     FontChooserResult result;
     if (dialog.exec() == QDialog::Accepted) {
         result.chosen = true;
@@ -143,7 +150,9 @@ FontChooserResult QtPlatform::ChooseFont(const FontChoice& initial) {
 
 void QtPlatform::ShowMessageBox(const MessageBoxCall& call) {
     PrepareDialog();
-    MakeMessageBox(call, DialogParent())->exec();
+    auto box = MakeMessageBox(call, DialogParent());
+    FollowOnTop(*box, DialogParent());
+    box->exec();
 }
 
 std::vector<std::string> QtPlatform::ListDirectory(const std::string& dir) {
@@ -209,8 +218,8 @@ std::optional<std::string> QtPlatform::ChooseFolder(const std::string& title,
     return ToNativePath(chosen);
 }
 
-void QtPlatform::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(FromProgramText(url)));
+bool QtPlatform::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(FromProgramText(url)));
 }
 
 } // namespace quillon::ui

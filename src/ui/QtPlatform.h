@@ -49,7 +49,7 @@ public:
     SettingsStore& Settings() override { return *settings_; }
 
     void Quit() override;
-    void OpenUrl(const std::string& url) override;
+    bool OpenUrl(const std::string& url) override;
 
     // The first open dialog is answered with this path without showing anything, so that
     // the editor started with a file opens it directly.

@@ -20,8 +20,11 @@ TopWindow::TopWindow(const Window& source, Placement placement, QWidget* owner)
 }
 
 void TopWindow::ApplyFlags() {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+    // A window kept above another is a dialog to the window system: X11 window managers
+    // honour the owner (WM_TRANSIENT_FOR) only for dialogs.
+    Qt::WindowFlags flags = (above_ ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinimizeButtonHint;
     if (!source_.CloseRemoved) flags |= Qt::WindowCloseButtonHint;
     if (source_.Topmost) flags |= Qt::WindowStaysOnTopHint;
     if (flags == windowFlags()) return;
@@ -29,7 +32,19 @@ void TopWindow::ApplyFlags() {
     const QPoint at = pos();
     setWindowFlags(flags); // hides the window
     if (placed_) move(at);
-    if (wasVisible) show();
+    if (wasVisible) {
+        SetTransientParent(); // a new native window may have been made
+        show();
+    }
+}
+
+void TopWindow::SetTransientParent() {
+    if (!above_) return;
+    QWindow* owner = above_->windowHandle();
+    if (owner == nullptr) return;
+    create(); // the native window that carries the hint
+    if (QWindow* self = windowHandle(); self && self->transientParent() != owner)
+        self->setTransientParent(owner);
 }
 
 void TopWindow::Place() {
@@ -79,6 +94,7 @@ void TopWindow::SyncWindow() {
     }
     if (source_.Visible && isHidden()) {
         if (!placed_) Place();
+        SetTransientParent();
         show();
         raise();
         activateWindow();
@@ -103,6 +119,11 @@ void TopWindow::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     QWidget::mouseDoubleClickEvent(event);
+}
+
+void FollowOnTop(QWidget& dialog, const QWidget* owner) {
+    if (owner != nullptr && owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
 } // namespace quillon::ui

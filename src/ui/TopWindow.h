@@ -4,6 +4,7 @@
 
 #include "workflow/Controls.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -32,6 +33,9 @@ public:
     std::function<void()> SurfaceDoubleClicked;
     // Stops mirroring: the headless window is about to go away.
     void Detach() { detached_ = true; }
+    // Makes this a window of main for the window manager, which then keeps it above main
+    // whatever the user clicks. No Qt parent: disabling main must not disable this window.
+    void KeepAbove(QWidget* main) { above_ = main; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,15 +44,21 @@ protected:
 private:
     void ApplyFlags();
     void Place();
+    void SetTransientParent();
 
     const Window& source_;
     Placement placement_;
     QWidget* owner_;
+    QPointer<QWidget> above_;
     bool detached_ = false;
     bool placed_ = false;
     std::optional<std::string> caption_;
     std::optional<bool> topmost_, closeRemoved_, enabled_;
     QSize size_;
 };
+
+// A dialog over a window that stays on top must stay on top as well, or it would open
+// behind it; owner may be null.
+void FollowOnTop(QWidget& dialog, const QWidget* owner);
 
 } // namespace quillon::ui

@@ -5,6 +5,7 @@
 #include "workflow/Controls.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 
 namespace quillon {
@@ -39,7 +40,13 @@ struct EditorState {
     std::string NextCutFileName;
     std::int16_t ConfirmMode = 0;
     std::string TargetCutPath;
+    // The automatic backup of the open file: no number is taken and nothing is written until
+    // the first real change of a new message (WorkChanged); then the name is chosen once.
     std::string BackupFileName;
+    bool WorkChanged = false;
+    bool BackupRefused = false; // every number was taken; the user has been told
+    // Unfinished backups the user has already been told about in this run.
+    std::set<std::string> ToldLeftoverBackups;
     std::string LastDirectory; // ends in the path separator
 
     StyleRecord OriginalStyle;

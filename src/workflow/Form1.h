@@ -296,7 +296,26 @@ private:
     void StepHistory(bool undo);
     void LayOut();       // designed positions, captions and tooltips
     void WireHandlers(); // connects every control to its handler
+    // The backup's name, chosen at the first change of the work; false when none is free.
+    bool TakeBackupNumber();
+    // Tells the user about unfinished backups of the file being opened, each once a run.
+    void TellLeftoverBackups();
+    // Opens the neighbours in the direction the file was reached until one holds text; false
+    // when none is left.
+    bool PassOverFilesWithoutText();
+    bool skipping_ = false;      // passing over files without text
+    bool skipRequested_ = false; // the file just opened has no text either
     std::map<const Control*, const Control*> containers_;
+    // Above 0 while the boxes are refilled from the table: what the edit step stores then
+    // is the display catching up, not a change the user made.
+    int refreshing_ = 0;
+    struct RefreshScope {
+        explicit RefreshScope(Form1& form) : form_(form) { ++form_.refreshing_; }
+        ~RefreshScope() { --form_.refreshing_; }
+        RefreshScope(const RefreshScope&) = delete;
+        RefreshScope& operator=(const RefreshScope&) = delete;
+        Form1& form_;
+    };
 };
 
 // While it lives, changes of the boxes are a display, not an edit; when it ends the shown

@@ -193,6 +193,9 @@ void Form1::CreateCUT() {
         // The new file is already complete on disk, and whichever step fails leaves either
         // the old or the new file under the name; the reopened file shows which.
         const std::string problem = FinishUpdateInPlace(sourcePath);
+        // Reopening loads the stored settings: what this session changed is stored first,
+        // as before every other change of file.
+        SaveSettings();
         OpenFile(sourcePath);
         if (Ended) return;
         if (problem.empty())

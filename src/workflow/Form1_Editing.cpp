@@ -72,6 +72,7 @@ void Form1::CheckHideControlCharacters_Click() {
     if (Ended) return;
     const int row = CurrentRow();
     if (row < 1 || row > Table.Count()) return; // nothing shown yet: the boxes stay
+    const RefreshScope refresh(*this);
     DisplayScope display(*this);
     if (CheckHideControlCharacters.Value() == 1) {
         if (TextMessageGB.Text() == "*") {
@@ -107,6 +108,9 @@ void Form1::TextMessageGR_Change() {
             : RebuildControlCodes(TextMessageGR.Text(), Table.Cell(row, ColOriginalMessage),
                                   TextMessageGB.Text() == "*");
     const int length = static_cast<int>(newMessage.size());
+    // The work changes when the user's edit (typing, F10, Break, Esc) alters the stored
+    // message; the boxes being refilled from the table is no change of the work.
+    if (refreshing_ == 0 && newMessage != Table.Cell(row, ColNewMessage)) State.WorkChanged = true;
     Table.SetCell(row, ColNewMessage, std::move(newMessage));
     Table.SetCell(row, ColNewLength, std::to_string(length));
     State.CurrentNewLength = length;

@@ -7,7 +7,9 @@
 #include "settings/Settings.h"
 #include "text/Validity.h"
 #include "tmf/Tmf.h"
+#include "workflow/AutoBackup.h"
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 
@@ -18,6 +20,17 @@ namespace {
 // Only an upper-case ".CUT" ending makes a listed name a cutscene neighbour.
 bool IsCutEntry(const std::string& name) {
     return name.size() >= 4 && name.compare(name.size() - 4, 4, ".CUT") == 0;
+}
+
+// Where the open file stands among the .CUT entries: its own spelling first, so that on a
+// disk that keeps letter case C12.CUT is never taken for c12.CUT beside it; any spelling
+// when its own is not listed. npos when it is not there at all.
+std::size_t PlaceOfOpenFile(const std::vector<std::string>& names, const std::string& open) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (IsCutEntry(names[i]) && names[i] == open) return i;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (IsCutEntry(names[i]) && EqualIgnoringCase(names[i], open)) return i;
+    return std::string::npos;
 }
 
 void SetProgress(Form1& form, double value) {
@@ -129,24 +142,13 @@ void Form1::OpenFile(std::string FileName) {
     ListView1.SelectedRow = 0;
     History.Clear();
 
-    // Each opening gets its own backup name: the first number whose file is not there yet.
-    const std::string backupFolder = platform.ProgramFolder() + kPathSeparator + "Backup";
-    std::set<std::string> taken;
-    for (const auto& name : platform.ListDirectory(backupFolder + kPathSeparator))
-        taken.insert(LowerCase(name));
-    int counter = 1;
-    for (; counter < 100; ++counter) {
-        State.BackupFileName = BackupFileName(State.CutFileName, counter);
-        if (taken.count(LowerCase(State.BackupFileName)) == 0) break;
-    }
-    if (counter == 100) {
-        MsgBox("There are too many TMF files in the backup directory.\r\n"
-               "Please delete some of them for the automatic backup.",
-               kAppTitle);
-        EndProgram();
-        return;
-    }
-    if (!platform.FolderExists(backupFolder)) platform.CreateFolder(backupFolder);
+    // Each opening that changes the work gets its own backup, numbered at the first change:
+    // paging through files leaves no backups behind.
+    State.BackupFileName.clear();
+    State.WorkChanged = false;
+    State.BackupRefused = false;
+    TellLeftoverBackups();
+    if (Ended) return;
 
     ParseCutFile(State.CutDirectory + State.CutFileName);
 }
@@ -204,25 +206,21 @@ void Form1::ParseCutFile(const std::string& Path) {
     LabelOriginalTextSize.SetCaption(settings::NumberText(textSize) + " bytes");
 
     if (State.Numbering.MessageCount == 0) {
+        if (skipping_) {
+            // Inside a run of files without text: the opening that passes over them goes on.
+            skipRequested_ = true;
+            return;
+        }
         // Going through the folder, a file without text is passed over in the same
         // direction; otherwise the user is told and asked for another file.
-        std::string neighbour;
-        if (State.OpenDirection == 7) {
-            FindPreviousCutFile();
-            neighbour = State.PreviousCutFileName;
-        } else if (State.OpenDirection == 8) {
-            FindNextCutFile();
-            neighbour = State.NextCutFileName;
-        }
-        if (neighbour.empty()) {
+        if (!PassOverFilesWithoutText()) {
             MsgBox("There aren't any text messages in this file");
             CommonDialog1.FileName.clear();
             Form_Load();
             return;
         }
-        OpenFile(State.CutDirectory + neighbour);
         if (Ended) return;
-        // The inner opening has shown its file; the rest runs once more on its table.
+        // The file opened in its place has shown itself; the rest runs once more on its table.
     }
 
     if (State.Numbering.MessageCount == 1) {
@@ -238,30 +236,57 @@ void Form1::ParseCutFile(const std::string& Path) {
     if (Project) Project->Refresh();
 }
 
+bool Form1::PassOverFilesWithoutText() {
+    if (State.OpenDirection != 7 && State.OpenDirection != 8) return false;
+    // Each file is opened at most once, so a folder whose listing leads back to a file
+    // already passed (or one that changes meanwhile) cannot keep the editor going round.
+    std::set<std::string> visited{State.CutFileName};
+    skipping_ = true;
+    bool found = false;
+    for (;;) {
+        std::string neighbour;
+        if (State.OpenDirection == 7) {
+            FindPreviousCutFile();
+            neighbour = State.PreviousCutFileName;
+        } else {
+            FindNextCutFile();
+            neighbour = State.NextCutFileName;
+        }
+        if (neighbour.empty() || !visited.insert(neighbour).second) break;
+        skipRequested_ = false;
+        OpenFile(State.CutDirectory + neighbour);
+        if (Ended || !skipRequested_) {
+            found = true;
+            break;
+        }
+    }
+    skipping_ = false;
+    skipRequested_ = false;
+    return found;
+}
+
 void Form1::FindNextCutFile() {
     if (Ended) return;
     State.NextCutFileName.clear();
     const auto names = platform.ListDirectory(State.CutDirectory);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!IsCutEntry(names[i]) || !EqualIgnoringCase(names[i], State.CutFileName)) continue;
-        for (std::size_t j = i + 1; j < names.size(); ++j) {
-            if (IsCutEntry(names[j])) {
-                State.NextCutFileName = names[j];
-                break;
-            }
+    const std::size_t open = PlaceOfOpenFile(names, State.CutFileName);
+    if (open == std::string::npos) return;
+    for (std::size_t j = open + 1; j < names.size(); ++j) {
+        if (IsCutEntry(names[j])) {
+            State.NextCutFileName = names[j];
+            return;
         }
-        return;
     }
 }
 
 void Form1::FindPreviousCutFile() {
     if (Ended) return;
     State.PreviousCutFileName.clear();
-    for (const auto& name : platform.ListDirectory(State.CutDirectory)) {
-        if (!IsCutEntry(name)) continue;
-        if (EqualIgnoringCase(name, State.CutFileName)) return;
-        State.PreviousCutFileName = name;
-    }
+    const auto names = platform.ListDirectory(State.CutDirectory);
+    // Without the open file among them, every .CUT entry comes before it.
+    const std::size_t open = std::min(PlaceOfOpenFile(names, State.CutFileName), names.size());
+    for (std::size_t i = 0; i < open; ++i)
+        if (IsCutEntry(names[i])) State.PreviousCutFileName = names[i];
 }
 
 } // namespace quillon

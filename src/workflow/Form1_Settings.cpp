@@ -56,7 +56,8 @@ void ReadBox(SettingsStore& store, const BoxSettings& b) {
     auto read = [&](const char* value) { return store.Read(BoxValue(b.prefix, value)); };
     if (auto face = read(kFont); face && !face->empty()) b.labels[0].SetCaption(*face);
     if (auto text = read(kFontSize))
-        if (auto size = ParseInt16(*text); size && *size > 0) b.style.Size = *size;
+        if (auto size = ParseInt16(*text); size && *size >= kMinFontSize && *size <= kMaxFontSize)
+            b.style.Size = *size;
     if (auto text = read(kFontWeight))
         if (auto weight = ParseInt16(*text)) b.style.Weight = *weight;
     if (auto text = read(kItalic))

@@ -3,48 +3,23 @@
 
 #include "cut/FileIO.h"
 #include "tmf/Tmf.h"
-
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include "workflow/AutoBackup.h"
 
 namespace quillon {
 
-namespace {
-
-// The backup is rewritten on every keystroke. It still goes through a complete temporary
-// file, but the old backup is removed before the rename: renaming over an existing file
-// makes some file systems (ext4) flush the data at once, which costs milliseconds per key.
-// A crash between the two steps leaves the complete new backup under the temporary name.
-bool ReplaceBackup(const std::string& path, const std::string& bytes) {
-    const std::string temp = path + ".tmp";
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (f == nullptr) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    written = std::fclose(f) == 0 && written;
-    std::error_code ec;
-    if (!written) {
-        std::filesystem::remove(temp, ec); // never leave half a file
-        return false;
-    }
-    std::filesystem::remove(path, ec);
-    std::filesystem::rename(temp, path, ec);
-    return !ec;
-}
-
-} // namespace
-
 void Form1::CreateTMF(int Index) {
     if (Ended) return;
+    // An opening whose work has not changed yet has nothing to back up.
+    if (Index == 3 && !State.WorkChanged) return;
     TmfBuildResult built = BuildTmf(State.CutFileName, Table, Index);
 
     // A backup that cannot be written (its folder gone or read-only) must not interrupt the
     // typing or touch the table; the next edit tries again.
     if (Index == 3) {
-        if (built.error.empty())
-            ReplaceBackup(platform.ProgramFolder() + kPathSeparator + "Backup" + kPathSeparator +
-                              State.BackupFileName,
-                          built.bytes);
+        if (built.error.empty() && TakeBackupNumber())
+            ReplaceBackupFile(platform.ProgramFolder() + kPathSeparator + "Backup" +
+                                  kPathSeparator + State.BackupFileName,
+                              built.bytes);
         return;
     }
 

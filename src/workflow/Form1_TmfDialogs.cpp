@@ -77,6 +77,10 @@ void Form1::btnOpenFile_Click() {
     for (int row = 1; row <= Table.Count(); ++row)
         before.push_back(Table.Cell(row, ColNewMessage));
     ApplyTmfLines(Table, tmf.lines);
+    // Loaded work that changes a message is a change of the work, and the backup follows.
+    for (int row = 1; row <= Table.Count() && !State.WorkChanged; ++row)
+        State.WorkChanged =
+            Table.Cell(row, ColNewMessage) != before[static_cast<std::size_t>(row - 1)];
     // Every loaded message is checked now, not when it is shown: a broken one far from the
     // shown one is counted at once.
     ValidateEveryRow(Table, false);

@@ -15,8 +15,9 @@ constexpr std::array<Link, 7> kLinks{{
     {"Steve Stamatiadis", "https://en.wikipedia.org/wiki/Steve_Stamatiadis"},
     {"ScummVM", "https://www.scummvm.org/"},
     {"Flight of the Amazon Queen Wiki", "https://en.wikipedia.org/wiki/Flight_of_the_Amazon_Queen"},
-    {"Velunor", "https://velunor.example/"},
-    {"Velunor forums", "https://forums.velunor.example/"},
+    // The maker has no web site or forum of its own yet: named, but nothing to open.
+    {"Velunor", ""},
+    {"Velunor forums", ""},
     {"ScummVM forums", "https://forums.scummvm.org/"},
 }};
 
@@ -36,7 +37,8 @@ FormAbout::FormAbout(Form1& owner) : owner_(owner) {
     for (std::size_t i = 0; i < LabelLink.size(); ++i) {
         LabelLink[i].Name = "LabelLink";
         LabelLink[i].SetCaption(kLinks[i].caption);
-        LabelLink[i].ForeColor = kBlue;
+        // Only a link that leads somewhere looks like one.
+        if (*kLinks[i].address != '\0') LabelLink[i].ForeColor = kBlue;
         LabelLink[i].Click = [this, i] { LabelLink_Click(static_cast<int>(i)); };
     }
     cmdOK.Caption = "OK";
@@ -62,7 +64,10 @@ void FormAbout::Form_Load() {
 
 void FormAbout::LabelLink_Click(int Index) {
     if (Index < 0 || Index >= static_cast<int>(Links.size())) return;
-    owner_.platform.OpenUrl(Links[static_cast<std::size_t>(Index)]);
+    const std::string& address = Links[static_cast<std::size_t>(Index)];
+    if (address.empty()) return;
+    if (!owner_.platform.OpenUrl(address))
+        owner_.MsgBox("No web browser could be started to open " + address + ".", kAppTitle);
 }
 
 void FormAbout::cmdOK_Click() {

@@ -28,6 +28,10 @@ struct FileDialogRequest {
     bool save = false;
 };
 
+// The point sizes the font chooser offers; a stored size outside them is not used.
+inline constexpr int kMinFontSize = 8;
+inline constexpr int kMaxFontSize = 24;
+
 // A font as the font chooser offers and returns it.
 struct FontChoice {
     std::string face = "Arial";
@@ -80,8 +84,8 @@ public:
 
     // Ends the program once the running handler has returned.
     virtual void Quit() = 0;
-    // Opens a web address in the user's browser.
-    virtual void OpenUrl(const std::string& url) = 0;
+    // Opens a web address in the user's browser; false when no browser could be started.
+    virtual bool OpenUrl(const std::string& url) = 0;
 };
 
 // The separator between a folder and a name in the platform's paths: a backslash on

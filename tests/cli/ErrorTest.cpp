@@ -15,7 +15,8 @@ TEST_F(CliTest, HelpGoesToStdoutAndBadUsageIsOneLineWithExitStatusTwo) {
     }
     for (const char* line :
          {"", "frobnicate C03.CUT", "list", "list C03.CUT C01.CUT", "list C03.CUT -o out.txt",
-          "export C03.CUT -o", "export C03.CUT -o a.tmf --output b.tmf", "check C03.CUT",
+          "export C03.CUT -o", "export C03.CUT -o a.tmf --output b.tmf",
+          "export C03.CUT --output= a.tmf", "list -- C03.CUT -- C01.CUT", "check C03.CUT",
           "apply C03.CUT work.tmf", "apply C03.CUT work.tmf -o new.CUT --quiet"}) {
         const CliResult result = RunLine(line);
         EXPECT_TRUE(Outcome(result).starts_with("2||quillon-cli")) << Outcome(result);

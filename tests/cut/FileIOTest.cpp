@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <random>
 #include <set>
 
@@ -51,6 +52,20 @@ TEST_F(FileIO, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
     EXPECT_EQ(WriteFileAtomically(dir_ / "empty.tmf", ""), "");
     EXPECT_EQ(Listing(), "C12.CUT=new;empty.tmf=;");
 
+    // Written in pieces: the target changes only at the commit; a writer dropped before it
+    // leaves nothing behind.
+    {
+        AtomicFileWriter writer(dir_ / "C12.CUT");
+        writer.Write("ne");
+        writer.Write("wer");
+        EXPECT_NE(Listing().find("C12.CUT=new;"), std::string::npos);
+        EXPECT_EQ(writer.Commit(), "");
+        AtomicFileWriter dropped(dir_ / "C12.CUT");
+        dropped.Write("half");
+    }
+    EXPECT_EQ(Listing(), "C12.CUT=newer;empty.tmf=;");
+    ASSERT_EQ(WriteFileAtomically(dir_ / "C12.CUT", "new"), "");
+
     const fs::path nowhere = dir_ / "no such folder" / "C12.CUT";
     EXPECT_TRUE(WriteFileAtomically(nowhere, "x").starts_with("Cannot write " + nowhere.string()));
 #if defined(__unix__)
@@ -67,6 +82,36 @@ TEST_F(FileIO, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
     EXPECT_TRUE(full.starts_with("Cannot write " + (dir_ / "C12.CUT").string())) << full;
 #endif
     EXPECT_EQ(Listing(), "C12.CUT=new;empty.tmf=;");
+}
+
+TEST_F(FileIO, CommitAllNamesEveryFileOrLeavesTheTargetsAsTheyWere) {
+    Put("A.CUT", "old A");
+    fs::create_directory(dir_ / "sub");
+    const auto batch = [&](const std::vector<std::pair<fs::path, std::string>>& files) {
+        std::vector<std::unique_ptr<AtomicFileWriter>> writers;
+        std::vector<AtomicFileWriter*> pointers;
+        for (const auto& [path, bytes] : files) {
+            writers.push_back(std::make_unique<AtomicFileWriter>(dir_ / path));
+            writers.back()->Write(bytes);
+            // Closed early or left open: the batch takes both.
+            if (writers.size() % 2 == 1) {
+                EXPECT_EQ(writers.back()->Close(), "");
+            }
+            pointers.push_back(writers.back().get());
+        }
+        return AtomicFileWriter::CommitAll(pointers);
+    };
+    EXPECT_EQ(batch({{"A.CUT", "new A"}, {"B.CUT", ""}, {"sub/C.CUT", "C"}}), "");
+    EXPECT_EQ(Listing(), "A.CUT=new A;B.CUT=;sub=/;");
+    EXPECT_EQ(ReadWholeFile(dir_ / "sub" / "C.CUT").bytes, "C");
+
+    // One writer that cannot work stops the batch before any file takes its name.
+    const std::string failed =
+        batch({{"A.CUT", "newer A"}, {"missing/D.CUT", "D"}, {"B.CUT", "newer B"}});
+    EXPECT_TRUE(failed.starts_with("Cannot write " + (dir_ / "missing" / "D.CUT").string()))
+        << failed;
+    EXPECT_EQ(Listing(), "A.CUT=new A;B.CUT=;sub=/;");
+    EXPECT_EQ(batch({}), "");
 }
 
 TEST_F(FileIO, UpdateInPlaceKeepsTheOldFileAsBakAndNeverLosesIt) {

@@ -9,8 +9,12 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHelpEvent>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -226,6 +230,17 @@ TEST_F(EditorWindow, QuestionAndAboutWindowsDisableTheMainWindowUntilAnswered) {
     s->Click(f().btnAbout);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) about "));
     EXPECT_EQ(s->ui->AboutWindow()->windowTitle(), QStringLiteral(" About Quillon"));
+    // A link looks like one only when it leads somewhere; the maker's two are plain names.
+    QString looks;
+    for (const Label& link : f().About->LabelLink) {
+        QWidget* widget = s->W(link);
+        looks += widget->font().underline() && widget->cursor().shape() == Qt::PointingHandCursor
+                     ? QStringLiteral("link ")
+                     : QStringLiteral("text ");
+        if (&link == &f().About->LabelLink[4]) s->Click(link);
+    }
+    EXPECT_EQ(looks, QStringLiteral("link link link link text text link "));
+    EXPECT_TRUE(s->platform->urls.empty());
     s->Click(f().About->LabelLink[3]);
     EXPECT_EQ(s->platform->urls, std::vector<std::string>{f().About->Links[3]});
     s->Click(f().About->cmdOK);
@@ -294,6 +309,50 @@ TEST_F(EditorWindow, ACharacterTheScriptCannotHoldIsRefusedAndSaidSo) {
     s->Click(f().LabelFontNew[4]);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")));
     EXPECT_TRUE(s->W(f().LabelFontNew[3])->toolTip().contains(QStringLiteral("Western")));
+}
+
+TEST_F(EditorWindow, TheFontGroupsShowTheScriptNumberAndTheChosenColoursReachTheBoxes) {
+    OpenSample();
+    s->Click(f().OptionSettingsNew);
+    // Nothing lies over the script label, so hovering it shows the script number; a click on
+    // it, or anywhere else in the group, opens the font chooser.
+    QWidget* script = s->W(f().LabelFontNew[3]);
+    QWidget* page = script->parentWidget();
+    const QPoint centre = script->geometry().center();
+    ASSERT_EQ(page->childAt(centre), script);
+    s->platform->fontAnswers = {{true, 0, {"Arial", 12, 400, false, false, false, 161}},
+                                {false, 0, {}}};
+    s->Click(f().LabelFontNew[3]);
+    EXPECT_EQ(s->Text(f().LabelFontNew[3]), QStringLiteral("Greek"));
+    QHelpEvent hover(QEvent::ToolTip, script->rect().center(),
+                     script->mapToGlobal(script->rect().center()));
+    QApplication::sendEvent(page->childAt(centre), &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("161"));
+    QToolTip::hideText();
+    QWidget* area = s->W(f().LabelFontNew[4]);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 3, area->height() - 3));
+    EXPECT_TRUE(s->platform->fontAnswers.empty());
+
+    // A stored face that is not installed says what the box shows instead; an installed one
+    // needs no word.
+    const QString installed = QFontDatabase::families().constFirst();
+    for (const QString& face : {QStringLiteral("NoSuchFont"), installed}) {
+        s->ui->Run([&] { f().LabelFontNew[0].SetCaption(face.toStdString()); });
+        EXPECT_EQ(s->W(f().LabelFontNew[0])->toolTip(),
+                  face == installed
+                      ? QString()
+                      : QStringLiteral("NoSuchFont is not installed: the box shows ") +
+                            QFontInfo(QFont(face)).family());
+    }
+
+    // The colour picked for the background paints the box and its swatch; a cancel nothing.
+    s->platform->colourAnswers = {0x123456, std::nullopt};
+    s->Click(f().LabelBgColorNew);
+    s->Click(f().LabelBgColorNew);
+    const QColor picked(0x56, 0x34, 0x12);
+    EXPECT_EQ(s->GR()->palette().color(QPalette::Base), picked);
+    EXPECT_EQ(s->W(f().LabelBgColorNew)->palette().color(QPalette::Window), picked);
 }
 
 TEST_F(EditorWindow, SettingsChangedInOneRunAreThereInTheNext) {

@@ -2,16 +2,24 @@
 // directory listings, the font chooser and the key codes.
 #include "ui/FontChooser.h"
 #include "ui/KeyCodes.h"
+#include "ui/MirrorWidgets.h"
 #include "ui/QSettingsStore.h"
 #include "ui/QtPlatform.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +60,19 @@ TEST(QtPlatformPieces, SettingsWrittenByOneStoreAreReadByTheNextAndDeletedWhole)
     EXPECT_FALSE(QSettingsStore().Read("Last directory"));
 }
 
+TEST(QtPlatformPieces, SettingsAreReadAndWrittenOnlyUnderTheProgramsOwnKey) {
+    // A value in the organisation's own file is not the program's, which no save of the
+    // program would ever clear: it is never read.
+    QSettings organisation(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("Velunor"));
+    organisation.setValue(QStringLiteral("Always on top"), QStringLiteral("1"));
+    organisation.sync();
+    QSettingsStore().DeleteKey();
+    EXPECT_FALSE(QSettingsStore().Read("Always on top"));
+    EXPECT_FALSE(QSettingsStore().DeleteKey()) << "the program's key holds nothing";
+    organisation.remove(QStringLiteral("Always on top"));
+}
+
 TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
     QTemporaryDir dir;
     for (const char* name : {"b.CUT", "A.CUT", "C.cut", "a.txt"}) {
@@ -75,9 +96,21 @@ TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
     EXPECT_EQ(platform.ListDirectory(folder), (std::vector<std::string>{"a.txt", "C.cut"}));
 }
 
-TEST(QtPlatformPieces, FontChooserOffersSizesStylesScriptsAndColour) {
-    auto describe = [](const FontChoice& c) {
-        return c.face + " " + std::to_string(c.pointSize) + " " + std::to_string(c.weight) +
+TEST(QtPlatformPieces, FontChooserOffersInstalledFacesSizesStylesScriptsAndColour) {
+    // A face that is not installed opens on the family the box really shows in its place,
+    // and no face can be typed in: whatever comes back is installed.
+    const QString shownForArial = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+    for (const char* face : {"Arial", "NoSuchFont"}) {
+        FontChooser chooser({face});
+        EXPECT_FALSE(chooser.Face()->isEditable());
+        const QString chosen = QString::fromStdString(chooser.Choice().face);
+        EXPECT_EQ(chosen, QFontInfo(QFont(QString::fromLatin1(face))).family());
+        EXPECT_TRUE(QFontDatabase::hasFamily(chosen)) << chosen.toStdString();
+    }
+
+    auto describe = [&](const FontChoice& c) {
+        return (QString::fromStdString(c.face) == shownForArial ? "shown " : c.face + " ") +
+               std::to_string(c.pointSize) + " " + std::to_string(c.weight) +
                (c.italic ? " italic" : "") + (c.underline ? " underline" : "") +
                (c.strikeout ? " strikeout" : "") + " script " + std::to_string(c.charset) +
                " colour " + std::to_string(c.colour);
@@ -85,13 +118,58 @@ TEST(QtPlatformPieces, FontChooserOffersSizesStylesScriptsAndColour) {
     // Too big a size, a semibold face and a script number the table does not name.
     FontChooser chooser({"Arial", 30, 600, false, false, false, 100});
     EXPECT_EQ(chooser.Style()->currentText(), QStringLiteral("Bold"));
-    EXPECT_EQ(describe(chooser.Choice()), "Arial 24 600 script 100 colour 0");
+    EXPECT_EQ(describe(chooser.Choice()), "shown 24 600 script 100 colour 0");
     chooser.Size()->setValue(14);
     chooser.Style()->setCurrentText(QStringLiteral("Italic"));
     chooser.Strikeout()->setChecked(true);
     chooser.Script()->setCurrentIndex(chooser.Script()->findData(161));
     chooser.SetColour(0x0000FF);
-    EXPECT_EQ(describe(chooser.Choice()), "Arial 14 400 italic strikeout script 161 colour 255");
+    EXPECT_EQ(describe(chooser.Choice()), "shown 14 400 italic strikeout script 161 colour 255");
+}
+
+TEST(QtPlatformPieces, TheColourChooserBelongsToTheMainWindowAndGivesThePickedColour) {
+    // Over a main window that stays on top, the chooser is its window and stays on top too.
+    QWidget main(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    main.show();
+    QtPlatform platform;
+    platform.SetDialogParent(&main);
+    bool ownedAndOnTop = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            ownedAndOnTop = dialog->parentWidget() == &main &&
+                            dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            dialog->accept();
+        }
+    });
+    EXPECT_EQ(platform.ChooseColour(), 0x563412u);
+    EXPECT_TRUE(ownedAndOnTop);
+}
+
+TEST(QtPlatformPieces, ButtonsWithWrappedCaptionsArePaintedAsButtons) {
+    // The same bevel as an ordinary button of that size, and the caption on it in more than
+    // one line.
+    const QSize size(120, 60);
+    WrapButton wrapped(nullptr);
+    wrapped.SetCaption(QStringLiteral("Update or create new cutscene file"));
+    QPushButton plain;
+    for (QWidget* button : {static_cast<QWidget*>(&wrapped), static_cast<QWidget*>(&plain)})
+        button->resize(size);
+    const QImage withCaption = wrapped.grab().toImage();
+    const QImage bare = plain.grab().toImage();
+    ASSERT_EQ(withCaption.size(), bare.size());
+    int border = 0, differing = 0, top = size.height(), bottom = -1;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const bool edge = x < 3 || y < 3 || x >= size.width() - 3 || y >= size.height() - 3;
+            if (withCaption.pixel(x, y) == bare.pixel(x, y)) continue;
+            ++(edge ? border : differing);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    EXPECT_EQ(border, 0);
+    EXPECT_GT(differing, 0);
+    EXPECT_GT(bottom - top, QFontMetrics(wrapped.font()).height() + 2) << "one line only";
 }
 
 TEST(QtPlatformPieces, KeysBecomeTheHandlersCodes) {

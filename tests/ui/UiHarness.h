@@ -35,6 +35,7 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<FontChooserResult> fontAnswers;
     std::deque<std::optional<std::string>> folderAnswers;
+    std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
 
@@ -46,9 +47,12 @@ public:
     std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
         return Next(folderAnswers);
     }
-    std::optional<std::uint32_t> ChooseColour() override { return std::nullopt; }
+    std::optional<std::uint32_t> ChooseColour() override { return Next(colourAnswers); }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
-    void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    bool OpenUrl(const std::string& url) override {
+        urls.push_back(url);
+        return true;
+    }
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
 

@@ -40,6 +40,10 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     const std::string open = TranslateC12(confirm), target = CutDir() + name;
     const std::string before = existing ? existing : ReadBytes(open);
     if (existing) WriteBytes(target, existing);
+    // Settings changed in this session, not yet stored: no outcome loses them.
+    form.CheckAlwaysOnTop.UserClick();
+    platform.colourAnswers.push_back(0x123456);
+    form.LabelBgColorNew_Click();
     const std::string boxes = Boxes();
 
     platform.fileDialogAnswers.push_back(target);
@@ -47,6 +51,8 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     EXPECT_EQ(Question(), question);
     if (*question) Answer(yes);
     EXPECT_TRUE(form.Form.Enabled);
+    EXPECT_TRUE(form.CheckAlwaysOnTop.Value() == 1 && form.Form.Topmost);
+    EXPECT_EQ(form.TextMessageGR.BackColor, 0x123456u);
 
     if (outcome == 'c') {
         EXPECT_EQ(ReadBytes(target), Bank(kWritten));

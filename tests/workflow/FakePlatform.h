@@ -58,6 +58,7 @@ public:
     MemorySettingsStore settings;
     int quitCalls = 0;
     std::vector<std::string> openedUrls;
+    bool browserStarts = true; // what opening a link answers
 
     std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
@@ -97,7 +98,10 @@ public:
     std::string ProgramFolder() override { return programFolder.string(); }
     SettingsStore& Settings() override { return settings; }
     void Quit() override { ++quitCalls; }
-    void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
+    bool OpenUrl(const std::string& url) override {
+        openedUrls.push_back(url);
+        return browserStarts;
+    }
 
 private:
     std::error_code ec; // the file calls report failure by their result alone

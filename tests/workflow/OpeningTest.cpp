@@ -2,6 +2,7 @@
 #include "EditorHarness.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace quillon::testing {
 namespace {
@@ -51,9 +52,14 @@ TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
         {"missing.CUT", "", false},
     };
     for (const auto& [name, bytes, errorIn] : cases) {
+        // Reached from a good file, as the file cycle reaches it: nothing of that file stays.
         Editor e;
+        e.Open(e.Put("good.CUT", good));
+        e.Type("Hola");
+        ASSERT_EQ(e.form.TextMessageGB.Text(), "Hello there");
         if (!bytes.empty()) e.Put(name, bytes);
-        e.Open(e.CutDir() + name);
+        e.form.OpenFile(e.CutDir() + name);
+        EXPECT_EQ(e.form.TextMessageGB.Text() + "|" + e.form.TextMessageGR.Text(), "|") << name;
         const std::string box = e.Boxes();
         ASSERT_EQ(e.platform.messageBoxes.size(), 1u) << box;
         EXPECT_EQ(box.rfind(errorIn ? "Quillon: Error in " + e.CutDir() : "Quillon: ", 0), 0u);
@@ -72,12 +78,15 @@ TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
     EXPECT_TRUE(cancel.form.Ended && !cancel.form.Form.Visible);
     EXPECT_EQ(cancel.platform.settings.values["Last directory"], "");
 
-    Editor e;
-    e.Open(e.Put("EMPTY.CUT", CutBytes({"", "x", ""})));
-    EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
-    ASSERT_EQ(e.platform.fileDialogs.size(), 2u);
-    EXPECT_EQ(e.platform.fileDialogs[1].fileName, ""); // the name was cleared...
-    EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
+    // Entries too short to be messages, and a bank of exactly 32 bytes with an empty block.
+    for (const std::string& bytes : {CutBytes({"", "x", ""}), CutBytes({}, {.tail = ""})}) {
+        Editor e;
+        e.Open(e.Put("EMPTY.CUT", bytes));
+        EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
+        ASSERT_EQ(e.platform.fileDialogs.size(), 2u);
+        EXPECT_EQ(e.platform.fileDialogs[1].fileName, ""); // the name was cleared...
+        EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
+    }
 }
 
 TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
@@ -116,6 +125,51 @@ TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
 }
 
+TEST(Opening, NamesThatDifferInCaseAreTwoFilesAndPassingOverFilesWithoutTextEnds) {
+    // Listed A.CUT, C12.CUT, c12.CUT, D13.CUT on a disk that keeps letter case; c12.CUT and
+    // D13.CUT hold no text. Next from C12.CUT passes over both and says so once.
+    Editor e;
+    e.platform.settings.values["Confirm"] = "0";
+    e.Put("A.CUT", CutBytes({"Alpha"}));
+    e.Put("c12.CUT", CutBytes({"", "x"}));
+    e.Put("D13.CUT", CutBytes({"", "y"}));
+    e.Open(e.Put("C12.CUT", CutBytes({"Twelve"})));
+    e.platform.fileDialogAnswers.push_back(e.CutDir() + "A.CUT");
+    e.form.btnNextFile_Click();
+    EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
+    // Reached backwards, D13.CUT passes over c12.CUT, whose neighbour is C12.CUT, not A.CUT.
+    e.form.State.OpenDirection = 7;
+    e.form.OpenFile(e.CutDir() + "D13.CUT");
+    EXPECT_EQ(e.form.State.CutFileName + " " + e.form.TextMessageGB.Text(), "C12.CUT Twelve");
+    EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
+}
+
+// A listing that comes back in the other order every second time, as a folder changed
+// meanwhile may: each file is still opened at most once.
+struct FlippingPlatform : FakePlatform {
+    std::string cutFolder = (programFolder / "CUT").string() + kPathSeparator;
+    int listings = 0;
+    std::vector<std::string> ListDirectory(const std::string& dir) override {
+        if (listings > 50) throw std::runtime_error("the editor keeps going round the folder");
+        std::vector<std::string> names = FakePlatform::ListDirectory(dir);
+        if (dir == cutFolder && listings++ % 2 == 1) std::reverse(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST(Opening, PassingOverFilesWithoutTextVisitsEachFileOnce) {
+    for (int direction : {7, 8}) {
+        FlippingPlatform platform;
+        for (const char* name : {"A.CUT", "B.CUT", "C.CUT"})
+            WriteBytes(platform.cutFolder + name, CutBytes({"", "x"}));
+        Form1 form(platform);
+        form.State.OpenDirection = static_cast<std::int16_t>(direction);
+        form.OpenFile(platform.cutFolder + "B.CUT");
+        ASSERT_EQ(platform.messageBoxes.size(), 1u) << direction;
+        EXPECT_EQ(platform.messageBoxes[0].text, "There aren't any text messages in this file");
+    }
+}
+
 TEST(Opening, EverySampleOpensOrIsReportedAndItsMessagesCanBeWalked) {
     int opened = 0;
     for (const auto& entry : fs::directory_iterator(QUILLON_SAMPLES)) {
@@ -127,7 +181,7 @@ TEST(Opening, EverySampleOpensOrIsReportedAndItsMessagesCanBeWalked) {
         for (int m = 1; m < std::stoi(count); ++m)
             e.Key(vbKeyF12);
         EXPECT_EQ(e.form.LabelOriginalMessage.Caption(), count) << entry.path();
-        EXPECT_TRUE(fs::exists(e.BackupDir() + e.form.State.BackupFileName));
+        EXPECT_FALSE(fs::exists(e.BackupDir())) << "walking through leaves no backup";
         ++opened;
     }
     EXPECT_GT(opened, 0);

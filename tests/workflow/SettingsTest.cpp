@@ -80,6 +80,15 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     EXPECT_TRUE(g.TextMessageGB.ForeColor == kBlack && g.TextMessageGR.BackColor == kWhite);
     EXPECT_EQ(Captions({&g.LabelFontOriginal[2], &g.LabelFontNew[2], &g.LabelFontNew[3]}),
               "Bold Italic | Regular | 100");
+
+    // Only the sizes the font chooser offers are taken; any other falls back to 12.
+    std::string sizes;
+    for (const char* stored : {"3000", "40", "25", "8", "24", "7", "0", "-12"}) {
+        next.platform.settings.values = {{"New message Font size", stored}};
+        g.OpenFile(next.CutDir() + "C12.CUT");
+        sizes += g.LabelFontNew[1].Caption() + std::to_string(g.TextMessageGR.Font.Size) + " ";
+    }
+    EXPECT_EQ(sizes, "1212 1212 1212 88 2424 1212 1212 1212 ");
 }
 
 TEST(Settings, TheProgramFolderIsTheFirstThatWorks) {

@@ -1,0 +1,117 @@
+// The game's resource file with an embedded table ("QTBL"): its table, checked so that no entry
+// can make a reader or writer go outside the file or outside the folder it was given.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillon {
+
+// Layout: "QTBL", a 6-byte version ("CEM10" and a NUL), 2 reserved bytes, 1 byte for the speech
+// compression, a big-endian 16-bit entry count, then the entries. Numbers are big-endian.
+inline constexpr std::size_t kResourceHeaderSize = 15;
+inline constexpr std::size_t kResourceEntrySize = 21; // 12 name, 1 bundle, 4 offset, 4 size
+inline constexpr std::size_t kResourceNameSize = 12;
+inline constexpr int kThisBundle = 1; // bundle 1 is the file itself
+
+struct ResourceEntry {
+    std::string name;         // up to the first NUL of the 12-byte field
+    int bundle = 0;           // 1 = this file; others name files this one does not hold
+    std::uint64_t offset = 0; // from the start of the file
+    std::uint64_t size = 0;
+    bool InThisFile() const { return bundle == kThisBundle; }
+};
+
+struct ResourceTable {
+    std::string tableBytes;             // the header and every entry exactly as in the file
+    std::vector<ResourceEntry> entries; // in table order (sorted by name in a released file)
+    std::uint64_t fileSize = 0;
+    std::uint64_t TableEnd() const { return tableBytes.size(); }
+    std::string Version() const; // "CEM10": C = CD with speech, E = English
+    // The entry of this name regardless of letter case, or -1.
+    int Find(std::string_view name) const;
+};
+
+struct ResourceTableResult {
+    std::string error; // one line naming the file; empty when ok
+    ResourceTable table;
+    bool ok() const { return error.empty(); }
+};
+
+// Checks a table. head holds the file's first bytes (at least the table), fileSize is the size
+// of the whole file. Refused: a file without the "QTBL" header, a table that runs past the end
+// of the file, an entry of this file whose data run past the end or into the table, two entries
+// whose data overlap, a name that is not a plain file name, two names that differ only in
+// letter case.
+ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t fileSize,
+                                       const std::string& displayName);
+
+// Empty when name can be a file's name on every system Quillon runs on: 1 to 12 bytes of
+// printable ASCII without / \ : * ? " < > |, not "." or "..", no "..", no final dot, not a
+// name Windows keeps for a device (CON, NUL, COM1, ...). Otherwise what is wrong with it.
+std::string PlainNameProblem(std::string_view name);
+
+// A name or a file's name shown inside a one-line message: bytes outside printable ASCII
+// become \xNN.
+std::string ShownName(std::string_view name);
+
+// A cutscene file: a name ending in ".CUT", in any case.
+bool IsCutscene(const ResourceEntry& entry);
+
+// Case-insensitive comparison of ASCII names (the table's names are upper case).
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+std::string UpperCaseName(std::string_view name);
+
+// The one place this library opens a file (wide-character paths on Windows).
+std::FILE* OpenResourceFile(const std::filesystem::path& path, const char* mode);
+
+// A file read piece by piece at given offsets, never whole.
+class ResourceInput {
+public:
+    explicit ResourceInput(const std::filesystem::path& path);
+    ~ResourceInput();
+    ResourceInput(const ResourceInput&) = delete;
+    ResourceInput& operator=(const ResourceInput&) = delete;
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+    std::uint64_t Size() const { return size_; }
+
+    // Hands [offset, offset + size) to sink in pieces of at most 1 MiB. False (error set) when
+    // the range goes past the end or a read fails.
+    template <typename Sink> bool ReadRange(std::uint64_t offset, std::uint64_t size, Sink&& sink);
+    bool ReadInto(std::uint64_t offset, std::uint64_t size, std::string& out);
+    void Close();
+
+private:
+    bool Seek(std::uint64_t offset);
+    std::size_t ReadPiece(std::uint64_t left);
+
+    std::filesystem::path path_;
+    std::FILE* file_ = nullptr;
+    std::uint64_t size_ = 0;
+    std::string error_;
+    std::vector<char> buffer_;
+};
+
+// Opens a file and checks its table; input stays open for reading the entries.
+ResourceTableResult ReadResourceTable(ResourceInput& input, const std::string& displayName);
+ResourceTableResult ReadResourceTable(const std::filesystem::path& path);
+
+template <typename Sink>
+bool ResourceInput::ReadRange(std::uint64_t offset, std::uint64_t size, Sink&& sink) {
+    if (!ok() || !Seek(offset)) return false;
+    while (size > 0) {
+        const std::size_t got = ReadPiece(size);
+        if (got == 0) return false;
+        sink(std::string_view(buffer_.data(), got));
+        size -= got;
+    }
+    return true;
+}
+
+} // namespace quillon

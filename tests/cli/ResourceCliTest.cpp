@@ -1,0 +1,99 @@
+// "unpack" and "pack" on resource files built by the test: what they print, return and leave.
+#include "CliHarness.h"
+
+#include "support/CutImage.h"
+#include "support/ResourceImage.h"
+
+using quillon::test::CutBytes;
+using quillon::test::ResEntry;
+using quillon::test::ResourceBytes;
+
+namespace {
+
+const std::string kIntro = CutBytes({"Well King...*00*01", "*01It was just dinner."});
+const std::vector<ResEntry> kEntries = {
+    {"CDINT.CUT", kIntro}, {"CDINT06.SB", "voice"}, {"Z.CUT", "", 2}, {"ZOMBIE.ACT", "walk"}};
+
+} // namespace
+
+TEST_F(CliTest, UnpackListsAndTakesOutTheCutscenesWithoutOverwriting) {
+    WriteBytes(Path("queen.1c"), ResourceBytes(kEntries));
+    // Data last first: ZOMBIE.ACT right after the 99-byte table, then CDINT06.SB, then CDINT.CUT.
+    EXPECT_EQ(Outcome(Run({"unpack", "--list", "queen.1c"})),
+              "0|CDINT.CUT\t1\t108\t" + std::to_string(kIntro.size()) +
+                  "\nCDINT06.SB\t1\t103\t5\nZ.CUT\t2\t0\t0\nZOMBIE.ACT\t1\t99\t4\n|");
+
+    const std::string skipped =
+        "queen.1c: skipped 1 entry kept in another bundle, not in this file: Z.CUT\n";
+    EXPECT_EQ(Outcome(Run({"unpack", "queen.1c"})), "0|Entries unpacked: 1\n|" + skipped);
+    EXPECT_EQ(ReadBytes(Path("CUT/CDINT.CUT")), kIntro);
+    WriteBytes(Path("CUT/CDINT.CUT"), "mine");
+    const CliResult again = Run({"unpack", "queen.1c"});
+    EXPECT_TRUE(Outcome(again).starts_with("2||CUT: 1 file already exists (CDINT.CUT)"))
+        << Outcome(again);
+    ExpectOneErrorLine(again, "CUT");
+    EXPECT_EQ(ReadBytes(Path("CUT/CDINT.CUT")), "mine");
+    EXPECT_EQ(Outcome(Run({"unpack", "queen.1c", "--force"})).substr(0, 23),
+              "0|Entries unpacked: 1\n|");
+    EXPECT_EQ(ReadBytes(Path("CUT/CDINT.CUT")), kIntro);
+
+    EXPECT_EQ(Outcome(Run({"unpack", "--all", "queen.1c", "-o", "all"})),
+              "0|Entries unpacked: 3\n|" + skipped);
+    EXPECT_EQ(ReadBytes(Path("all/CDINT06.SB")) + ReadBytes(Path("all/ZOMBIE.ACT")), "voicewalk");
+    EXPECT_EQ(Listing(), (Args{"CUT", "all", "queen.1c"}));
+}
+
+TEST_F(CliTest, PackPutsTheTranslationBackOrRefusesBeforeWritingAnything) {
+    const std::string game = ResourceBytes(kEntries);
+    WriteBytes(Path("queen.1c"), game);
+    ASSERT_EQ(Run({"unpack", "queen.1c", "-o", "work"}).status, 0);
+    WriteBytes(Path("work.tmf"),
+               "Original CUT file: CDINT.CUT\r\n\r\n001 Bien, rey... \xA1qu\xE9 noche!*00*01\r\n"
+               "002 *01S\xF3lo cena.\r\n");
+    EXPECT_EQ(Run({"apply", "work/CDINT.CUT", "work.tmf", "-o", "work/CDINT.CUT"}).status, 0);
+    fs::remove(Path("work/CDINT.CUT.BAK"));
+    const std::string translated = ReadBytes(Path("work/CDINT.CUT"));
+    std::vector<ResEntry> expected = kEntries;
+    expected[0].data = translated;
+
+    EXPECT_EQ(Outcome(Run({"pack", "queen.1c", "work", "-o", "new.1c"})),
+              "0|Entries replaced: 1\n|");
+    EXPECT_EQ(ReadBytes(Path("new.1c")), ResourceBytes(expected));
+    EXPECT_NE(translated.find("\xA1qu\xE9 noche!"), std::string::npos);
+
+    // Refusals: one line naming the file, exit status 2, and no new file.
+    WriteBytes(Path("work/notes.txt"), "x");
+    WriteBytes(Path("work/README"), "x");
+    const CliResult unmatched = Run({"pack", "queen.1c", "work", "-o", "other.1c"});
+    EXPECT_EQ(Outcome(unmatched), "2||work: 2 files match no entry of queen.1c: README, notes.txt; "
+                                  "nothing written.\n");
+    fs::remove(Path("work/notes.txt"));
+    fs::remove(Path("work/README"));
+    WriteBytes(Path("work/Z.cut"), kIntro);
+    const CliResult elsewhere = Run({"pack", "queen.1c", "work", "-o", "other.1c"});
+    ExpectOneErrorLine(elsewhere, "work/Z.cut: the entry Z.CUT of queen.1c lies in bundle 2");
+    fs::remove(Path("work/Z.cut"));
+    const CliResult notGame = Run({"pack", "work/CDINT.CUT", "work", "-o", "other.1c"});
+    ExpectOneErrorLine(notGame, "work/CDINT.CUT: not a resource file with an embedded table");
+    EXPECT_EQ(std::to_string(unmatched.status) + std::to_string(elsewhere.status) +
+                  std::to_string(notGame.status),
+              "222");
+    EXPECT_EQ(Listing(), (Args{"new.1c", "queen.1c", "work", "work.tmf"}));
+
+    // Onto the game itself, with the old one kept.
+    EXPECT_EQ(Outcome(Run({"pack", "queen.1c", "work", "-o", "./queen.1c"})),
+              "0|Entries replaced: 1\n|");
+    EXPECT_EQ(ReadBytes(Path("queen.1c")) + ReadBytes(Path("queen.1c.BAK")),
+              ReadBytes(Path("new.1c")) + game);
+
+    for (const char* line : {"pack queen.1c work", "unpack --list queen.1c --all",
+                             "unpack queen.1c -o", "pack --help", "unpack -h"}) {
+        const CliResult result = RunLine(line);
+        if (result.status == 0)
+            EXPECT_TRUE(
+                result.out.starts_with("Usage: quillon-cli " + std::string(line).substr(0, 4)))
+                << result.out;
+        else
+            ExpectOneErrorLine(result, "quillon-cli " + std::string(line).substr(0, 4));
+    }
+}

@@ -1,0 +1,128 @@
+// The editor's windows under a real X server and window manager (stacking.sh starts Xvfb and
+// openbox): the question, About, the font chooser and the colour chooser stay above the main
+// window whatever the user clicks, with and without "Always on top".
+#include "support/CutImage.h"
+#include "ui/EditorUi.h"
+#include "ui/QSettingsStore.h"
+#include "ui/QtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+namespace quillon::ui {
+namespace {
+
+QString Output(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000)) process.kill();
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// The X window a widget is shown in now: new flags can give it a new one, which the widget's
+// own winId() does not follow.
+QString NativeId(const QWidget* widget) {
+    return QString::number(widget->windowHandle() ? widget->windowHandle()->winId() : 0);
+}
+
+// "above" or "below": where window stands against main in the window manager's stacking
+// order (bottom to top), "unmanaged" when either is not in it.
+std::string Against(const QWidget* window, const QWidget* main) {
+    QStringList ids;
+    static const QRegularExpression hex(QStringLiteral("0x[0-9a-fA-F]+"));
+    for (auto it = hex.globalMatch(
+             Output(QStringLiteral("xprop"),
+                    {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
+         it.hasNext();)
+        ids << QString::number(it.next().captured().toULongLong(nullptr, 16));
+    const qsizetype at = ids.indexOf(NativeId(window)), mainAt = ids.indexOf(NativeId(main));
+    if (at < 0 || mainAt < 0) return "unmanaged";
+    return at > mainAt ? "above" : "below";
+}
+
+class Stacking : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    std::unique_ptr<QtPlatform> platform = std::make_unique<QtPlatform>();
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(*platform);
+    std::unique_ptr<EditorUi> ui;
+
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run stacking.sh";
+        QSettingsStore().DeleteKey();
+        qputenv("QUILLON_HOME", home.path().toUtf8());
+        QDir().mkpath(home.filePath(QStringLiteral("CUT")));
+        QFile file(home.filePath(QStringLiteral("CUT/C12.CUT")));
+        const std::string bytes = test::CutBytes({"Hello there", "Second one"});
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                    file.write(bytes.data(), qint64(bytes.size())));
+        file.close();
+        ui = std::make_unique<EditorUi>(*form, *platform);
+        platform->SetPresetOpenAnswer(file.fileName().toStdString());
+        ui->Start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ui->MainWindow()));
+    }
+    void TearDown() override { ui.reset(); }
+
+    // Where window stands once it is up, then after a click on the main window's own area,
+    // as a user trying to get back to it makes (the window manager raises what is clicked).
+    std::string AfterClick(QWidget* window) {
+        if (!QTest::qWaitForWindowExposed(window)) return "not shown";
+        QTest::qWait(300);
+        const std::string before = Against(window, ui->MainWindow());
+        Output(QStringLiteral("xdotool"),
+               {QStringLiteral("mousemove"), QStringLiteral("--window"), NativeId(ui->MainWindow()),
+                QStringLiteral("30"), QStringLiteral("30"), QStringLiteral("click"),
+                QStringLiteral("1")});
+        QTest::qWait(500);
+        return before + " " + Against(window, ui->MainWindow());
+    }
+    // The same for a chooser that runs its own loop: checked, then closed, from inside it.
+    std::string AfterClickInDialog(const std::function<void()>& open) {
+        std::string seen = "no dialog";
+        QTimer::singleShot(100, [&] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                seen = AfterClick(dialog);
+                dialog->close();
+            }
+        });
+        ui->Run(open);
+        return seen;
+    }
+};
+
+TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveIt) {
+    // The clicks reach the window manager: the main window comes over Help, which is free to
+    // go behind it.
+    ui->Run([&] { form->btnHelp_Click(); });
+    EXPECT_EQ(AfterClick(ui->HelpWindow()), "above below");
+    ui->Run([&] { form->Help->cmdOK_Click(); });
+
+    for (const bool onTop : {false, true}) {
+        SCOPED_TRACE(onTop ? "always on top" : "normal");
+        if ((form->CheckAlwaysOnTop.Value() == 1) != onTop)
+            ui->Run([&] { form->CheckAlwaysOnTop.UserClick(); });
+        ui->Run([&] { form->btnCloseFile_Click(); }); // "Confirm" is on: the question opens
+        ASSERT_NE(ui->ConfirmWindow(), nullptr);
+        EXPECT_EQ(AfterClick(ui->ConfirmWindow()), "above above");
+        ui->Run([&] { form->Confirm->btnNo_Click(); });
+        ui->Run([&] { form->btnAbout_Click(); });
+        ASSERT_NE(ui->AboutWindow(), nullptr);
+        EXPECT_EQ(AfterClick(ui->AboutWindow()), "above above");
+        ui->Run([&] { form->About->cmdOK_Click(); });
+        EXPECT_EQ(AfterClickInDialog([&] { form->LabelFontNew_Click(0); }), "above above");
+        EXPECT_EQ(AfterClickInDialog([&] { form->LabelBgColorNew_Click(); }), "above above");
+    }
+}
+
+} // namespace
+} // namespace quillon::ui
