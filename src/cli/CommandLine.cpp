@@ -19,16 +19,18 @@ struct CommandShape {
     bool needsOutput;
     bool outputIsFolder;
     bool takesForce;
-    bool takesAllAndList; // unpack's --all and --list
+    bool takesAllAndList;        // unpack's --all and --list
+    bool takesTmfFolder = false; // status's --tmf
 };
 
-constexpr std::array<CommandShape, 6> kCommands{{
+constexpr std::array<CommandShape, 7> kCommands{{
     {"list", 1, "FILE.CUT", nullptr, false, false, false, false},
     {"export", 1, "FILE.CUT", "OUT.tmf", false, false, false, false},
     {"check", 2, "FILE.CUT and WORK.tmf", nullptr, false, false, false, false},
     {"apply", 2, "FILE.CUT and WORK.tmf", "NEW.CUT", true, false, true, false},
     {"unpack", 1, "GAME", "DIR", false, true, true, true},
     {"pack", 2, "GAME and DIR", "NEW", true, false, false, false},
+    {"status", 1, "DIR", nullptr, false, false, false, false, true},
 }};
 
 const CommandShape* FindCommand(std::string_view name) {
@@ -66,6 +68,7 @@ struct Parsed {
     bool force = false;
     bool all = false;
     bool list = false;
+    std::vector<std::string> tmfFolders; // every --tmf given
 };
 
 CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
@@ -87,6 +90,12 @@ CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
         sub->add_flag("--all", into.all);
         sub->add_flag("--list", into.list);
     }
+    if (shape.takesTmfFolder)
+        sub->add_option("--tmf", into.tmfFolders)
+            ->type_size(1)
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+            ->allow_extra_args(false);
     return sub;
 }
 
@@ -121,6 +130,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.error = Problem(line.command, OutputWhat(*shape) + " name is empty");
             return line;
         }
+        if (args[i] == "--tmf=" && shape->takesTmfFolder) {
+            line.error = Problem(line.command, "the work-file folder name is empty");
+            return line;
+        }
     }
 
     CLI::App app{"", kProgramName};
@@ -144,6 +157,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         const std::string& last = args.back();
         line.error =
             Problem(line.command, last == "-o" || last == "--output" ? last + " needs a file name"
+                                  : last == "--tmf"                  ? last + " needs a folder"
                                                                      : std::string(e.what()));
         return line;
     } catch (const CLI::ParseError& e) {
@@ -167,6 +181,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             return line;
         }
         line.output = parsed.outputs.front();
+    }
+    if (parsed.tmfFolders.size() > 1) {
+        line.error = Problem(line.command, "the work-file folder is given twice");
+        return line;
+    }
+    if (!parsed.tmfFolders.empty()) {
+        if (parsed.tmfFolders.front().empty()) {
+            line.error = Problem(line.command, "the work-file folder name is empty");
+            return line;
+        }
+        line.tmfFolder = parsed.tmfFolders.front();
     }
     line.files = std::move(parsed.files);
     line.force = parsed.force;

@@ -10,14 +10,15 @@ namespace quillon::cli {
 inline constexpr const char* kProgramName = "quillon-cli";
 
 struct CommandLine {
-    std::string command; // "list", "export", "check", "apply", "unpack" or "pack"; empty for the
-                         // tool's own help
+    std::string command; // "list", "export", "check", "apply", "unpack", "pack" or "status";
+                         // empty for the tool's own help
     bool help = false;
     std::vector<std::string> files;
     std::optional<std::string> output; // -o
     bool force = false;
-    bool all = false;  // unpack: every entry, not only the cutscene files
-    bool list = false; // unpack: print the table instead
+    bool all = false;                     // unpack: every entry, not only the cutscene files
+    bool list = false;                    // unpack: print the table instead
+    std::optional<std::string> tmfFolder; // status: --tmf
     std::string error; // one line saying what is wrong with the arguments; empty when none
 };
 

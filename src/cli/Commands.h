@@ -13,6 +13,7 @@ int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunUnpack(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPack(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Reports a failed write to stdout (a closed pipe, a full disk) as an error of its own.
 int FinishOutput(std::ostream& out, std::ostream& err, int status);

@@ -30,6 +30,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (line.command == "check") return RunCheck(line, out, err);
     if (line.command == "unpack") return RunUnpack(line, out, err);
     if (line.command == "pack") return RunPack(line, out, err);
+    if (line.command == "status") return RunStatus(line, out, err);
     return RunApply(line, out, err);
 }
 

@@ -22,6 +22,7 @@ constexpr std::string_view kToolUsage =
     "  unpack GAME [-o DIR] [--all] [--force]   take the .CUT files out of the game\n"
     "  unpack --list GAME                       the game's resource table, tab-separated\n"
     "  pack GAME DIR -o NEW                     a new game file with DIR's files put in\n"
+    "  status DIR [--tmf DIR2]                  every .CUT of DIR: translated, blank, invalid\n"
     "\n"
     "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
 
@@ -83,6 +84,20 @@ constexpr std::string_view kPackUsage =
     "\n"
     "  -o, --output NEW   the file to write (required; replaced whole, never half-written)\n";
 
+constexpr std::string_view kStatusUsage =
+    "Usage: quillon-cli status DIR [--tmf DIR2]\n"
+    "Prints one tab-separated line per cutscene file of DIR (.CUT in any letter case): its\n"
+    "name, its messages with text, translated, blank and invalid, and the work file read\n"
+    "(empty when none). A last line starts with \"Total\" and gives the sums.\n"
+    "A file's work file is the newest .TMF in DIR2 whose header names it; blank and invalid\n"
+    "are what 'check' reports for that pair, and a file without one counts as with a work\n"
+    "file that holds only its header (every message blank). Translated messages are those\n"
+    "neither blank nor invalid. A .CUT that cannot be read is named on stderr.\n"
+    "Exit status: 0, or 1 when any message is invalid (blank ones do not count here), 2 on\n"
+    "bad usage or an unreadable folder or file.\n"
+    "\n"
+    "  --tmf DIR2   the folder of the work files (none read without it)\n";
+
 } // namespace
 
 std::string UsageText(std::string_view command) {
@@ -93,6 +108,7 @@ std::string UsageText(std::string_view command) {
     if (command == "apply") text = kApplyUsage;
     if (command == "unpack") text = kUnpackUsage;
     if (command == "pack") text = kPackUsage;
+    if (command == "status") return std::string(kStatusUsage);
     return std::string(text) + "\n" + std::string(kExitStatuses);
 }
 

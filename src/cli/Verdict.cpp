@@ -2,37 +2,14 @@
 #include "cli/Verdict.h"
 
 #include "cli/CellEscape.h"
-#include "text/Validity.h"
+#include "project/MessageTally.h"
 
 namespace quillon::cli {
-namespace {
-
-void AddToList(std::string& list, const std::string& realAA) {
-    if (!list.empty()) list += ", ";
-    list += realAA;
-}
-
-} // namespace
 
 Verdict ValidateAllRows(MessageTable& table) {
-    Verdict verdict;
-    for (int row = 1; row <= table.Count(); ++row) {
-        const bool bad = IsInvalidNewMessage(table.Cell(row, ColNewMessage),
-                                             table.Cell(row, ColOriginalMessage));
-        table.SetCell(row, ColBad, bad ? "1" : "0");
-        const std::string& realAA = table.Cell(row, ColRealAA);
-        if (bad) {
-            ++verdict.invalidCount;
-            AddToList(verdict.invalidList, realAA);
-        }
-        // The editor's blank counter tests the lengths while its tooltip tests the number;
-        // keep both tests so the count and the list read exactly as the editor shows them.
-        const double newLength = LeadingNumber(table.Cell(row, ColNewLength));
-        if (LeadingNumber(table.Cell(row, ColOriginalLength)) > 0 && newLength == 0)
-            ++verdict.blankCount;
-        if (!realAA.empty() && newLength == 0) AddToList(verdict.blankList, realAA);
-    }
-    return verdict;
+    // The editor's project window and `status` count with the same function.
+    MessageTally tally = ValidateEveryRow(table);
+    return {tally.invalid, std::move(tally.invalidList), tally.blank, std::move(tally.blankList)};
 }
 
 void PrintVerdict(const Verdict& verdict, std::ostream& out) {

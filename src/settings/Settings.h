@@ -39,6 +39,10 @@ inline std::string BoxValue(const char* prefix, const char* value) {
     return std::string(prefix) + value;
 }
 
+// The folder of the translator's own .TMF work files, chosen in the project window. It is not
+// among the 25 values below, but SaveSettings keeps it when it rebuilds the key.
+inline constexpr const char* kWorkFolder = "Work folder";
+
 // All 25 names, in the order SaveSettings writes them.
 std::array<std::string, 25> AllValueNames();
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSlider>
 #include <QTreeView>
@@ -58,7 +59,7 @@ EditorUi::~EditorUi() {
     form_.ProgressChanged = nullptr;
     platform_.BeforeDialog = nullptr;
     platform_.SetDialogParent(nullptr);
-    for (AuxWindow* aux : {&confirm_, &about_, &help_})
+    for (AuxWindow* aux : {&confirm_, &about_, &help_, &find_, &project_})
         aux->Dismiss();
     // The widgets go before the mirrors that their signals call.
     table_ = nullptr;
@@ -227,10 +228,33 @@ void EditorUi::BuildMain() {
     Track(f.ListView1, table_);
     mirrors_.push_back(
         std::make_unique<ListMirror>(f.ListView1, f.Table, table_, *original_, *edited_));
+    BuildWorkParts();
+}
+
+// What the window has beyond its design: the notice over the new-message box, and the "File"
+// frame's menu with the project window.
+void EditorUi::BuildWorkParts() {
+    Form1& f = form_;
+    auto notice = std::make_unique<NoticeMirror>(f.Notice, main_.get(), edited_->Edit());
+    notice_ = notice.get();
+    mirrors_.push_back(std::move(notice));
+
+    QWidget* frame = widgets_[&f.Frame1];
+    frame->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(frame, &QWidget::customContextMenuRequested, frame, [this, frame](QPoint at) {
+        QMenu menu(frame);
+        QAction* project = menu.addAction(QStringLiteral("Project overview...\tF9"));
+        if (menu.exec(frame->mapToGlobal(at)) == project)
+            Run([this] { form_.ShowProjectWindow(); });
+    });
+    // The message boxes keep no undo of their own: the editor's is per message.
+    original_->Edit()->setUndoRedoEnabled(false);
+    edited_->Edit()->setUndoRedoEnabled(false);
 }
 
 QWidget* EditorUi::WidgetOf(const Control& control) const {
-    for (const auto* map : {&widgets_, &confirm_.widgets, &about_.widgets, &help_.widgets}) {
+    for (const auto* map : {&widgets_, &confirm_.widgets, &about_.widgets, &help_.widgets,
+                            &find_.widgets, &project_.widgets}) {
         auto it = map->find(&control);
         if (it != map->end()) return it->second;
     }
@@ -291,6 +315,13 @@ void EditorUi::SyncAll() {
             [&] { return BuildAboutWindow(*form_.About, run, main_.get()); });
     SyncAux(help_, helpSource_, form_.Help.get(),
             [&] { return BuildHelpWindow(*form_.Help, run, main_.get()); });
+    const bool findWasOpen = findSource_ != nullptr;
+    SyncAux(find_, findSource_, form_.Find.get(),
+            [&] { return BuildFindWindow(*form_.Find, run, main_.get(), *original_, *edited_); });
+    // Closing the find window hands the keyboard back to the main window.
+    if (findWasOpen && findSource_ == nullptr && main_->isVisible()) main_->activateWindow();
+    SyncAux(project_, projectSource_, form_.Project.get(),
+            [&] { return BuildProjectWindow(*form_.Project, run, main_.get()); });
     SyncFocus();
     syncing_ = false;
 }

@@ -5,6 +5,7 @@
 #include "ui/AuxWindow.h"
 #include "ui/Mirrors.h"
 #include "ui/TopWindow.h"
+#include "ui/WorkWindows.h"
 #include "workflow/Form1.h"
 
 #include <QObject>
@@ -42,6 +43,9 @@ public:
     TopWindow* ConfirmWindow() const { return confirm_.window; }
     TopWindow* AboutWindow() const { return about_.window; }
     TopWindow* HelpWindow() const { return help_.window; }
+    TopWindow* FindWindow() const { return find_.window; }
+    TopWindow* ProjectWindow() const { return project_.window; }
+    QLabel* NoticeLabel() const { return notice_->Widget(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +57,7 @@ private:
     void SyncAux(AuxWindow& aux, const void*& shownSource, const void* source,
                  const std::function<AuxWindow()>& build);
     void SyncFocus();
+    void BuildWorkParts();
 
     Form1& form_;
     QtPlatform& platform_;
@@ -65,10 +70,13 @@ private:
     ProgressMirror* progress_ = nullptr;
     QTreeView* table_ = nullptr;
 
-    AuxWindow confirm_, about_, help_;
+    AuxWindow confirm_, about_, help_, find_, project_;
     const void* confirmSource_ = nullptr;
     const void* aboutSource_ = nullptr;
     const void* helpSource_ = nullptr;
+    const void* findSource_ = nullptr;
+    const void* projectSource_ = nullptr;
+    NoticeMirror* notice_ = nullptr;
 
     int depth_ = 0;
     bool syncing_ = false;

@@ -204,6 +204,15 @@ void QtPlatform::Quit() {
         &quitGuard_, [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
+std::optional<std::string> QtPlatform::ChooseFolder(const std::string& title,
+                                                    const std::string& startFolder) {
+    PrepareDialog();
+    const QString chosen = QFileDialog::getExistingDirectory(DialogParent(), FromProgramText(title),
+                                                             FromNativePath(startFolder));
+    if (chosen.isEmpty()) return std::nullopt;
+    return ToNativePath(chosen);
+}
+
 bool QtPlatform::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(FromProgramText(url)));
 }

@@ -35,6 +35,8 @@ public:
     std::optional<std::uint32_t> ChooseColour() override;
     FontChooserResult ChooseFont(const FontChoice& initial) override;
     void ShowMessageBox(const MessageBoxCall& call) override;
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& startFolder) override;
 
     std::vector<std::string> ListDirectory(const std::string& dir) override;
     std::optional<std::int64_t> FileLength(const std::string& path) override;

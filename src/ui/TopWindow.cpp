@@ -49,6 +49,13 @@ void TopWindow::SetTransientParent() {
 
 void TopWindow::Place() {
     QRect area;
+    if (placement_ == Placement::TopRightOfOwner && owner_ && owner_->isVisible()) {
+        // Over the owner's top right corner, where it hides the least of the message boxes.
+        const QRect owner = owner_->frameGeometry();
+        move(owner.right() - frameGeometry().width() - 8, owner.top() + 8);
+        placed_ = true;
+        return;
+    }
     if (placement_ == Placement::CentreOfOwner && owner_ && owner_->isVisible()) {
         area = owner_->frameGeometry();
     } else {

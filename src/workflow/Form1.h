@@ -6,9 +6,12 @@
 #include "cut/MessageTable.h"
 #include "workflow/CommonDialog.h"
 #include "workflow/Controls.h"
+#include "workflow/EditHistory.h"
 #include "workflow/EditorState.h"
 #include "workflow/FormAbout.h"
 #include "workflow/FormConfirm.h"
+#include "workflow/FormFind.h"
+#include "workflow/FormProject.h"
 #include "workflow/Platform.h"
 
 #include <array>
@@ -36,8 +39,22 @@ enum KeyCode : int {
     vbKeyF10 = 121,
     vbKeyF11 = 122,
     vbKeyF12 = 123,
+    // Keys of the commands for working through a whole file and folder.
+    vbKeyReturn = 13,
+    vbKeyPageUp = 33, // PageUp, PageDown, End, Home and the arrows run up to 40
+    vbKeyDown = 40,
+    vbKeyF = 70,
+    vbKeyY = 89,
+    vbKeyZ = 90,
+    vbKeyF7 = 118,
+    vbKeyF8 = 119,
+    vbKeyF9 = 120,
 };
 enum ShiftBits : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+
+// A "Real A/A" that is a whole number: the message's number, which the slider goes to. A
+// one-character row's own text (a letter, say) is not one.
+bool WholeMessageNumber(const std::string& text, int& value);
 
 class Form1 {
 public:
@@ -220,11 +237,63 @@ public:
     void btnAbout_Click();
     void btnHelp_Click();
 
+    // --- Working through a whole file and folder --------------------------------------
+    // The keys beyond the designed ones: jumps, undo and redo, find, the project window.
+    // Each swallows its key.
+    void WorkKeys(int& KeyCode, int& Shift);
+
+    // A short word to the translator that asks for nothing: the window shows it for a few
+    // seconds, then it goes by itself. Serial tells a repeated notice from the last one.
+    struct NoticeText {
+        std::string Text;
+        int Serial = 0;
+    };
+    NoticeText Notice;
+    void ShowNotice(std::string text);
+
+    // F7 / Shift+F7 (invalid) and F8 / Shift+F8 (blank): the next or previous such message,
+    // round the end of the file once.
+    void JumpToInvalid(bool forward);
+    void JumpToBlank(bool forward);
+
+    // Undo and redo of the shown message; every step goes through the box and its change
+    // handler, so the table, the counters and the backup follow.
+    EditHistory History;
+    EditKind PendingEditKind = EditKind::Typing;
+    BoxState ShownBoxState() const;
+    void NoteShown();
+    // With the codes hidden, showing a message puts its original's codes back: when that
+    // changed the row's message (before is what it held), the translator is told.
+    void NoteCodesPutBack(int row, const std::string& before);
+    void UndoEdit();
+    void RedoEdit();
+    // The text the box shows for a state, in the current mode.
+    std::string BoxTextFor(const BoxState& state) const;
+    // A work file replaced some messages: one undo step for each message it changed.
+    void NoteReplacedMessages(const std::vector<std::string>& before);
+    // The row's text as its box shows it in the current mode (control codes hidden or not).
+    std::string AsShown(int row, int col) const;
+
+    // Ctrl+F: the find window, which exists only while shown.
+    std::unique_ptr<FormFind> Find;
+    void ShowFindWindow();
+
+    // F9 or the "File" frame's menu: the project window, which exists only while shown.
+    std::unique_ptr<FormProject> Project;
+    std::string ProjectFileName; // the file the project window is about to open
+    void ShowProjectWindow();
+    // Opens a file of the folder the way "Next file" does: settings saved, the close
+    // question asked when "Confirm overwriting/closing files" is checked.
+    void OpenFromProject(const std::string& name);
+    void OpenProjectFile();
+
     // Shows a message box through the platform.
     void MsgBox(const std::string& text, const std::string& title = {},
                 MsgIcon icon = MsgIcon::None);
 
 private:
+    void JumpTo(bool forward, bool invalid);
+    void StepHistory(bool undo);
     void LayOut();       // designed positions, captions and tooltips
     void WireHandlers(); // connects every control to its handler
     // The backup's name, chosen at the first change of the work; false when none is free.
@@ -247,6 +316,29 @@ private:
         RefreshScope& operator=(const RefreshScope&) = delete;
         Form1& form_;
     };
+};
+
+// While it lives, changes of the boxes are a display, not an edit; when it ends the shown
+// message's state is where its next undo step starts. A display of a row from the table
+// (not a refresh of the boxes) also tells when it changed the row's message.
+class DisplayScope {
+public:
+    explicit DisplayScope(Form1& form, bool fromTable = false)
+        : form_(form), kind_(form.PendingEditKind, EditKind::Display),
+          row_(fromTable ? form.CurrentRow() : 0),
+          before_(row_ > 0 ? form.Table.Cell(row_, ColNewMessage) : std::string()) {}
+    ~DisplayScope() {
+        form_.NoteShown();
+        if (row_ > 0) form_.NoteCodesPutBack(row_, before_);
+    }
+    DisplayScope(const DisplayScope&) = delete;
+    DisplayScope& operator=(const DisplayScope&) = delete;
+
+private:
+    Form1& form_;
+    EditKindScope kind_;
+    int row_;
+    std::string before_;
 };
 
 } // namespace quillon

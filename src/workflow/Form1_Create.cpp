@@ -242,6 +242,9 @@ void Form1::ConfirmYes() {
         State.OpenDirection = 8;
         OpenFile(State.CutDirectory + State.NextCutFileName);
         break;
+    case 10:
+        OpenProjectFile();
+        break;
     case 9:
         SaveSettings();
         Help.reset();

@@ -73,6 +73,7 @@ void Form1::CheckHideControlCharacters_Click() {
     const int row = CurrentRow();
     if (row < 1 || row > Table.Count()) return; // nothing shown yet: the boxes stay
     const RefreshScope refresh(*this);
+    DisplayScope display(*this);
     if (CheckHideControlCharacters.Value() == 1) {
         if (TextMessageGB.Text() == "*") {
             TextMessageGR.SetText("*");
@@ -113,6 +114,7 @@ void Form1::TextMessageGR_Change() {
     Table.SetCell(row, ColNewMessage, std::move(newMessage));
     Table.SetCell(row, ColNewLength, std::to_string(length));
     State.CurrentNewLength = length;
+    History.Edited(row, ShownBoxState(), PendingEditKind);
     LabelCharactersNumberGR.SetCaption(std::to_string(length) + " bytes");
 
     // Everything is recomputed from all rows. One pass gives the sizes, the blank count and

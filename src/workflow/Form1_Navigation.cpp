@@ -46,6 +46,7 @@ void Form1::ShowCurrentMessage() {
     const RefreshScope refresh(*this);
     ListView1.SelectedRow = row;
     ++ListView1.RedrawCount;
+    DisplayScope display(*this, true);
     State.Numbering.CurrentBlock = LeadingInt16(Table.Cell(row, ColBlock));
 
     LabelOriginalMessage.SetCaption(Table.Cell(row, ColRealAA));
@@ -95,18 +96,21 @@ void Form1::btnPreviousMessage_Click() {
 
 void Form1::btnCopyOriginalMessage_Click() {
     if (Ended) return;
+    EditKindScope step(PendingEditKind, EditKind::Command);
     TextMessageGR.SetText(TextMessageGB.Text());
     Focus.SetFocus(TextMessageGR);
 }
 
 void Form1::btnClearMessage_Click() {
     if (Ended) return;
+    EditKindScope step(PendingEditKind, EditKind::Command);
     TextMessageGR.SetText("");
     Focus.SetFocus(TextMessageGR);
 }
 
 void Form1::btnRestoreMessage_Click() {
     if (Ended) return;
+    EditKindScope step(PendingEditKind, EditKind::Command);
     TextMessageGR.SetText(State.RestoreText);
     Focus.SetFocus(TextMessageGR);
 }
@@ -144,6 +148,7 @@ void Form1::TextMessageGR_KeyDown(int& KeyCode, int& Shift) {
         btnRestoreMessage_Click();
         CheckHideControlCharacters_Click();
     }
+    WorkKeys(KeyCode, Shift);
 }
 
 void Form1::TextMessageGB_KeyDown(int& KeyCode, int& Shift) {
@@ -174,6 +179,7 @@ void Form1::TextMessageGR_KeyUp(int, int) {
 
 void Form1::TextMessageGR_MouseUp(int, int, float, float) {
     if (Ended) return;
+    History.EndGroup(); // a click may have moved the caret
     if (CheckAutoBackup.Value() == 1) CreateTMF(3);
 }
 

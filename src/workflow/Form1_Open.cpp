@@ -4,6 +4,7 @@
 
 #include "cut/CutFile.h"
 #include "cut/Utf8Path.h"
+#include "project/MessageTally.h"
 #include "settings/Settings.h"
 #include "text/Validity.h"
 #include "tmf/Tmf.h"
@@ -140,6 +141,7 @@ void Form1::OpenFile(std::string FileName) {
 
     Table.Clear();
     ListView1.SelectedRow = 0;
+    History.Clear();
 
     // Each opening that changes the work gets its own backup, numbered at the first change:
     // paging through files leaves no backups behind.
@@ -192,6 +194,8 @@ void Form1::ParseCutFile(const std::string& Path) {
 
     State.Numbering.CurrentBlock = 1;
     FillMessageTable(Table, State.Numbering, read.entries);
+    // Every row is checked, not only the ones shown, so the counters cover the whole file.
+    ValidateEveryRow(Table, false);
     SetProgress(*this, ProgressBar1.Max);
 
     const std::string count = std::to_string(State.Numbering.MessageCount);
@@ -230,6 +234,7 @@ void Form1::ParseCutFile(const std::string& Path) {
     TextMessageGR_KeyDown(key, shift);
     TextMessageGR_Change();
     SetProgress(*this, 0);
+    if (Project) Project->Refresh();
 }
 
 bool Form1::PassOverFilesWithoutText() {

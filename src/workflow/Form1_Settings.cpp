@@ -148,9 +148,11 @@ void Form1::SaveSettings() {
     if (Ended) return;
     SettingsStore& store = platform.Settings();
     if (auto last = store.Read(kLastDirectory)) State.LastDirectory = *last;
+    const std::optional<std::string> workFolder = store.Read(kWorkFolder);
     // The whole key is rebuilt, so a value no longer written does not linger.
     store.DeleteKey();
     store.Write(kLastDirectory, State.LastDirectory);
+    if (workFolder) store.Write(kWorkFolder, *workFolder);
     for (const auto& [name, box] : OptionChecks(*this))
         store.Write(name, std::to_string(box->Value()));
     WriteBox(store, {kOriginalPrefix, LabelFontOriginal, State.OriginalStyle, TextMessageGB,

@@ -3,6 +3,7 @@
 
 #include "cut/FileIO.h"
 #include "cut/Utf8Path.h"
+#include "project/MessageTally.h"
 #include "tmf/Tmf.h"
 
 #include <algorithm>
@@ -81,6 +82,10 @@ void Form1::btnOpenFile_Click() {
     for (int row = 1; row <= Table.Count() && !State.WorkChanged; ++row)
         State.WorkChanged =
             Table.Cell(row, ColNewMessage) != before[static_cast<std::size_t>(row - 1)];
+    // Every loaded message is checked now, not when it is shown: a broken one far from the
+    // shown one is counted at once.
+    ValidateEveryRow(Table, false);
+    NoteReplacedMessages(before);
     ShowCurrentMessage();
     TextMessageGR_Change();
 }

@@ -84,7 +84,7 @@ FormHelp::FormHelp(Form1& owner) : owner_(owner) {
     Form.Caption = "Help";
     Form.Visible = false;
     Label21.SetCaption("Buttons");
-    Rows = {{
+    Rows = {
         {"Esc", "Restores the message to how it was when selected", ""},
         {"F1", "Takes you to the first message of the first text block", ""},
         {"F2", "Takes you to the first message of the second text block", kOneBlock},
@@ -95,7 +95,17 @@ FormHelp::FormHelp(Form1& owner) : owner_(owner) {
         {"F11", "Takes you to the previous message", ""},
         {"F12", "Takes you to the next message", ""},
         {"Pause/Break", "Clears the message", ""},
-    }};
+        {"F7", "Takes you to the next invalid message", ""},
+        {"Shift+F7", "Takes you to the previous invalid message", ""},
+        {"F8", "Takes you to the next blank message", ""},
+        {"Shift+F8", "Takes you to the previous blank message", ""},
+        {"F9", "Shows how far each .CUT file of the folder is translated",
+         "Also from the menu of the \"File\" frame (right-click)"},
+        {"Ctrl+F", "Finds a text in the original or the new messages",
+         "Enter finds the next, Shift+Enter the previous, Esc closes"},
+        {"Ctrl+Z", "Undoes the last change of the new message", ""},
+        {"Ctrl+Y, Ctrl+Shift+Z", "Redoes what was undone", ""},
+    };
     cmdOK.Caption = "OK";
     cmdOK.Click = [this] { cmdOK_Click(); };
 }

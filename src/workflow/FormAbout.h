@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -47,7 +48,7 @@ public:
 
     Window Form{"FormHelp"};
     Label Label21{"Label21"}; // "Buttons"
-    std::array<HelpRow, 10> Rows;
+    std::vector<HelpRow> Rows;
     CommandButton cmdOK{"cmdOK"};
 
     void Form_Load();

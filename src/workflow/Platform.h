@@ -58,6 +58,13 @@ public:
     virtual std::optional<std::uint32_t> ChooseColour() = 0;
     virtual FontChooserResult ChooseFont(const FontChoice& initial) = 0;
     virtual void ShowMessageBox(const MessageBoxCall& call) = 0;
+    // A folder chooser starting in startFolder; a platform without one chooses nothing.
+    virtual std::optional<std::string> ChooseFolder(const std::string& title,
+                                                    const std::string& startFolder) {
+        (void)title;
+        (void)startFolder;
+        return std::nullopt;
+    }
 
     // File system. Paths are full paths in the platform's own form.
     // The names of the files (not folders) in dir, sorted without regard to letter case.

@@ -34,6 +34,7 @@ class ScriptedPlatform : public QtPlatform {
 public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<FontChooserResult> fontAnswers;
+    std::deque<std::optional<std::string>> folderAnswers;
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
@@ -43,6 +44,9 @@ public:
         return Next(fileAnswers);
     }
     FontChooserResult ChooseFont(const FontChoice&) override { return Next(fontAnswers); }
+    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+        return Next(folderAnswers);
+    }
     std::optional<std::uint32_t> ChooseColour() override { return Next(colourAnswers); }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
     bool OpenUrl(const std::string& url) override {

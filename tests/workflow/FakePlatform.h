@@ -62,6 +62,7 @@ public:
     // Answers taken in order; an empty queue (or nothing queued) is a cancel.
     std::deque<std::optional<std::string>> fileDialogAnswers;
     std::vector<FileDialogRequest> fileDialogs; // every request, in order
+    std::deque<std::optional<std::string>> folderAnswers;
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::deque<FontChooserResult> fontAnswers;
     std::vector<FontChoice> fontRequests;
@@ -76,6 +77,9 @@ public:
         return Next(fileDialogAnswers);
     }
     std::optional<std::uint32_t> ChooseColour() override { return Next(colourAnswers); }
+    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+        return Next(folderAnswers);
+    }
     FontChooserResult ChooseFont(const FontChoice& initial) override {
         fontRequests.push_back(initial);
         return Next(fontAnswers);

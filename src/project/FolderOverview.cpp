@@ -1,0 +1,79 @@
+// A folder of cutscene files read, each with its newest work file, and counted.
+#include "project/FolderOverview.h"
+
+#include "cut/CutFile.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The order of the editor's file list: ASCII letters without regard to case, then exactly.
+bool ListedBefore(const std::string& a, const std::string& b) {
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    const bool less =
+        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
+            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+        });
+    const bool greater =
+        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) {
+            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
+        });
+    return less != greater ? less : a < b;
+}
+
+} // namespace
+
+FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work) {
+    FileOverview file;
+    file.name = cutPath.filename().string();
+    const CutReadResult read = ReadCutFile(cutPath);
+    if (!read.ok()) {
+        file.error = read.message.empty() ? file.name + ": cannot be read as a cutscene file."
+                                          : read.message;
+        return file;
+    }
+    MessageTable table;
+    NumberingState numbering;
+    FillMessageTable(table, numbering, read.entries);
+    if (work.source != WorkSource::None) {
+        ApplyTmfLines(table, work.tmf.lines);
+        file.source = work.source;
+        file.workFile = work.path;
+    }
+    file.counts = ValidateEveryRow(table);
+    return file;
+}
+
+FolderOverview BuildFolderOverview(const OverviewSources& sources) {
+    FolderOverview overview;
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(sources.cutFolder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code kind;
+        const std::string name = it->path().filename().string();
+        if (HasCutExtension(name) && it->is_regular_file(kind)) names.push_back(name);
+    }
+    if (ec) {
+        overview.error =
+            sources.cutFolder.string() + ": the folder cannot be listed (" + ec.message() + ").";
+        return overview;
+    }
+    std::sort(names.begin(), names.end(), ListedBefore);
+
+    WorkFileIndex index;
+    if (sources.backupFolder) index.AddBackupFolder(*sources.backupFolder);
+    if (sources.workFolder) index.AddWorkFolder(*sources.workFolder);
+    overview.files.reserve(names.size());
+    for (const std::string& name : names) {
+        overview.files.push_back(OverviewOf(sources.cutFolder / name, index.NewestFor(name)));
+        overview.total.Add(overview.files.back().counts);
+    }
+    return overview;
+}
+
+} // namespace quillon

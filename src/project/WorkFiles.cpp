@@ -1,0 +1,104 @@
+// Finding each cutscene file's newest work file among the backups and a work folder.
+#include "project/WorkFiles.h"
+
+#include "cut/FileIO.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace quillon {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool EndsWithIgnoringCase(const std::string& name, const std::string& lowerEnding) {
+    return name.size() > lowerEnding.size() &&
+           Lower(name.substr(name.size() - lowerEnding.size())) == lowerEnding;
+}
+
+// The backups of C12.CUT are C12_N.tmf: the name without its last four characters.
+std::string BackupStem(const std::string& cutName) {
+    return Lower(cutName.size() > 4 ? cutName.substr(0, cutName.size() - 4) : std::string());
+}
+
+// The header's name: the first line from its 20th byte on, without its line end.
+std::string HeaderNameOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    if (!in || !std::getline(in, line)) return {};
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line.size() > kTmfHeaderPrefix.size() ? line.substr(kTmfHeaderPrefix.size())
+                                                 : std::string();
+}
+
+template <typename Each> void ForEachFile(const fs::path& folder, Each each) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code kind;
+        if (!it->is_regular_file(kind)) continue;
+        std::error_code timeError;
+        const fs::file_time_type time = it->last_write_time(timeError);
+        if (timeError) continue;
+        each(it->path(), time);
+    }
+}
+
+} // namespace
+
+bool HasCutExtension(const std::string& name) {
+    return EndsWithIgnoringCase(name, ".cut");
+}
+
+void WorkFileIndex::AddWorkFolder(const fs::path& folder) {
+    ForEachFile(folder, [this](const fs::path& path, fs::file_time_type time) {
+        if (!EndsWithIgnoringCase(path.filename().string(), ".tmf")) return;
+        std::string header = HeaderNameOf(path);
+        if (header.empty()) return;
+        byHeader_[header].push_back({path, time, WorkSource::WorkFolder});
+    });
+}
+
+void WorkFileIndex::AddBackupFolder(const fs::path& folder) {
+    ForEachFile(folder, [this](const fs::path& path, fs::file_time_type time) {
+        const std::string name = path.filename().string();
+        if (!EndsWithIgnoringCase(name, ".tmf")) return;
+        const std::string stem = name.substr(0, name.size() - 4);
+        const std::size_t underscore = stem.rfind('_');
+        if (underscore == std::string::npos || underscore + 1 == stem.size()) return;
+        if (!std::all_of(stem.begin() + static_cast<std::ptrdiff_t>(underscore) + 1, stem.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }))
+            return;
+        backupsByStem_[Lower(stem.substr(0, underscore))].push_back(
+            {path, time, WorkSource::Backup});
+    });
+}
+
+WorkFile WorkFileIndex::NewestFor(const std::string& cutName) const {
+    std::vector<Candidate> candidates;
+    if (auto it = byHeader_.find(cutName); it != byHeader_.end()) candidates = it->second;
+    if (auto it = backupsByStem_.find(BackupStem(cutName)); it != backupsByStem_.end())
+        candidates.insert(candidates.end(), it->second.begin(), it->second.end());
+    // Newest first; on a tie a saved work file goes before a backup, then by name.
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        if (a.time != b.time) return a.time > b.time;
+        if (a.source != b.source) return a.source == WorkSource::WorkFolder;
+        return a.path < b.path;
+    });
+    for (const Candidate& candidate : candidates) {
+        const FileReadResult file = ReadWholeFile(candidate.path);
+        if (!file.error.empty()) continue; // gone since the folder was listed
+        TmfParseResult tmf = ParseTmf(file.bytes, candidate.path.string());
+        if (!tmf.error.empty() || tmf.headerName != cutName) continue;
+        return {candidate.source, candidate.path, std::move(tmf)};
+    }
+    return {};
+}
+
+} // namespace quillon

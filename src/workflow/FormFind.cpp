@@ -1,0 +1,168 @@
+// The find window: its parts, its keys, and the search through the open file's messages.
+#include "workflow/Form1.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// The first place needle stands in text, both read through fold; npos when nowhere.
+std::size_t FindFolded(const std::string& text, const std::string& needle,
+                       const std::array<unsigned char, 256>& fold) {
+    if (needle.empty() || needle.size() > text.size()) return std::string::npos;
+    const auto same = [&fold](char a, char b) {
+        return fold[static_cast<unsigned char>(a)] == fold[static_cast<unsigned char>(b)];
+    };
+    const auto at = std::search(text.begin(), text.end(), needle.begin(), needle.end(), same);
+    return at == text.end() ? std::string::npos : static_cast<std::size_t>(at - text.begin());
+}
+
+std::array<unsigned char, 256> Identity() {
+    std::array<unsigned char, 256> table{};
+    for (int i = 0; i < 256; ++i)
+        table[static_cast<std::size_t>(i)] = static_cast<unsigned char>(i);
+    return table;
+}
+
+} // namespace
+
+std::array<unsigned char, 256> AsciiFold() {
+    std::array<unsigned char, 256> table = Identity();
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 'A' + 'a');
+    return table;
+}
+
+FormFind::FormFind(Form1& owner) : owner_(owner) {
+    Form.Caption = " Find";
+    Form.Visible = false;
+    LabelFind.SetCaption("Find:");
+    OptionOriginal.Caption = "Original messages";
+    OptionNew.Caption = "New messages";
+    OptionBoth.Caption = "Both";
+    OptionBoth.Value = true;
+    CheckMatchCase.Caption = "Match case";
+    btnPrevious.Caption = "Previous";
+    btnPrevious.ToolTipText = "Shift+Enter";
+    btnNext.Caption = "Next";
+    btnNext.ToolTipText = "Enter";
+    FoldOriginal = AsciiFold();
+    FoldNew = AsciiFold();
+
+    btnNext.Click = [this] { btnNext_Click(); };
+    btnPrevious.Click = [this] { btnPrevious_Click(); };
+    for (OptionButton* option : {&OptionOriginal, &OptionNew, &OptionBoth})
+        option->Click = [this, option] { Option_Click(*option); };
+    // A change of the text or of what it is looked for in starts a fresh search.
+    TextFind.Change = [this] { LabelStatus.SetCaption(""); };
+    CheckMatchCase.Click = [this] { owner_.Focus.SetFocus(TextFind); };
+}
+
+FormFind::~FormFind() {
+    FocusTracker& focus = owner_.Focus;
+    for (const Control* part : std::initializer_list<const Control*>{
+             &Form, &LabelFind, &TextFind, &OptionOriginal, &OptionNew, &OptionBoth,
+             &CheckMatchCase, &btnPrevious, &btnNext, &LabelStatus})
+        if (focus.Current() == part) focus.Clear();
+}
+
+void FormFind::TextFind_KeyDown(int& KeyCode, int& Shift) {
+    if (owner_.Ended) return;
+    if (KeyCode == vbKeyReturn) {
+        const bool forward = (Shift & vbShiftMask) == 0;
+        KeyCode = 0;
+        Shift = 0;
+        FindNext(forward);
+    } else if (KeyCode == vbKeyEscape) {
+        KeyCode = 0;
+        Shift = 0;
+        Close(); // this window is gone once it returns
+    }
+}
+
+void FormFind::btnNext_Click() {
+    FindNext(true);
+}
+
+void FormFind::btnPrevious_Click() {
+    FindNext(false);
+}
+
+void FormFind::Option_Click(OptionButton& clicked) {
+    for (OptionButton* option : {&OptionOriginal, &OptionNew, &OptionBoth})
+        option->Value = option == &clicked;
+    LabelStatus.SetCaption("");
+    owner_.Focus.SetFocus(TextFind);
+}
+
+void FormFind::FindNext(bool forward) {
+    Form1& f = owner_;
+    // While a question is open the main window takes no command, from here neither.
+    if (f.Ended || !f.Form.Enabled) return;
+    const std::string& forNew = TextFind.Text();
+    const std::string& forOriginal = TextInOriginalPage ? *TextInOriginalPage : TextFind.Text();
+    if (forNew.empty()) {
+        LabelStatus.SetCaption("Type the text to find.");
+        f.Focus.SetFocus(TextFind);
+        return;
+    }
+    const bool matchCase = CheckMatchCase.Value() == 1;
+    const auto foldOriginal = matchCase ? Identity() : FoldOriginal;
+    const auto foldNew = matchCase ? Identity() : FoldNew;
+    const bool inOriginal = !OptionNew.Value;
+    const bool inNew = !OptionOriginal.Value;
+
+    const int count = f.Table.Count();
+    const int current = f.CurrentRow();
+    // The shown message is looked at last, after every other one round the end.
+    int found = 0;
+    for (int step = 1; step <= count && found == 0; ++step) {
+        int row = current + (forward ? step : -step);
+        row = ((row - 1) % count + count) % count + 1;
+        int number = 0;
+        if (!WholeMessageNumber(f.Table.Cell(row, ColRealAA), number)) continue;
+        if ((inNew &&
+             FindFolded(f.AsShown(row, ColNewMessage), forNew, foldNew) != std::string::npos) ||
+            (inOriginal && FindFolded(f.AsShown(row, ColOriginalMessage), forOriginal,
+                                      foldOriginal) != std::string::npos))
+            found = row;
+    }
+    if (found == 0) {
+        LabelStatus.SetCaption("Not found.");
+        f.Focus.SetFocus(TextFind);
+        return;
+    }
+    if (found == current) {
+        LabelStatus.SetCaption("Only this message holds it.");
+    } else {
+        const bool wrapped = forward ? found < current : found > current;
+        int number = 0;
+        WholeMessageNumber(f.Table.Cell(found, ColRealAA), number);
+        f.Slider1.Value = number;
+        f.ShowCurrentMessage();
+        LabelStatus.SetCaption(!wrapped  ? "Message " + std::to_string(number) + "."
+                               : forward ? "Went round to the first message."
+                                         : "Went round to the last message.");
+    }
+    // Show where it stands: in the new message when it is there, else in the original.
+    std::size_t at =
+        inNew ? FindFolded(f.TextMessageGR.Text(), forNew, foldNew) : std::string::npos;
+    TextBox& box = at != std::string::npos ? f.TextMessageGR : f.TextMessageGB;
+    if (at == std::string::npos) at = FindFolded(f.TextMessageGB.Text(), forOriginal, foldOriginal);
+    if (at != std::string::npos) {
+        box.SelStart = static_cast<int>(at);
+        box.SelLength =
+            static_cast<int>(&box == &f.TextMessageGR ? forNew.size() : forOriginal.size());
+    }
+    f.Focus.SetFocus(TextFind);
+}
+
+void FormFind::Close() {
+    Form1& owner = owner_;
+    std::unique_ptr<FormFind> closing;
+    if (owner.Find.get() == this) closing = std::move(owner.Find);
+    owner.Focus.SetFocus(owner.TextMessageGR);
+}
+
+} // namespace quillon

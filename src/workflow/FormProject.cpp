@@ -1,0 +1,137 @@
+// The project window: the folder read through the shared overview, shown row by row.
+#include "workflow/Form1.h"
+
+#include "settings/Settings.h"
+
+namespace quillon {
+
+namespace {
+
+std::string ReadFromCaption(const FileOverview& file) {
+    if (!file.error.empty()) return file.error;
+    switch (file.source) {
+    case WorkSource::Backup:
+        return file.workFile.filename().string() + " (backup)";
+    case WorkSource::WorkFolder:
+        return file.workFile.filename().string() + " (work folder)";
+    case WorkSource::None:
+        break;
+    }
+    return "none";
+}
+
+} // namespace
+
+FormProject::FormProject(Form1& owner) : owner_(owner) {
+    Form.Caption = " Project";
+    Form.Visible = false;
+    Form.Width = 12600; // a list wide enough for its seven columns
+    Form.Height = 7800;
+    LabelStatus.ForeColor = kDarkRed;
+    btnWorkFolder.Caption = "Choose work folder...";
+    btnWorkFolder.ToolTipText =
+        "The folder where you save your .TMF files; each .CUT file is read with the newest "
+        ".TMF made for it there or in the Backup folder";
+    btnRefresh.Caption = "Refresh";
+    btnClose.Caption = "Close";
+    btnWorkFolder.Click = [this] { btnWorkFolder_Click(); };
+    btnRefresh.Click = [this] { btnRefresh_Click(); };
+    btnClose.Click = [this] { btnClose_Click(); };
+}
+
+FormProject::~FormProject() {
+    FocusTracker& focus = owner_.Focus;
+    for (const Control* part : std::initializer_list<const Control*>{
+             &Form, &LabelFolder, &LabelTotal, &ProgressTotal, &LabelWorkFolder, &btnWorkFolder,
+             &btnRefresh, &btnClose, &LabelStatus})
+        if (focus.Current() == part) focus.Clear();
+}
+
+void FormProject::Refresh() {
+    Form1& f = owner_;
+    if (f.Ended) return;
+    const std::string folder = f.State.CutDirectory;
+    const std::optional<std::string> workFolder = f.platform.Settings().Read(settings::kWorkFolder);
+
+    OverviewSources sources;
+    sources.cutFolder = folder;
+    sources.backupFolder = f.platform.ProgramFolder() + kPathSeparator + "Backup";
+    if (workFolder && !workFolder->empty()) sources.workFolder = *workFolder;
+    const FolderOverview overview = BuildFolderOverview(sources);
+
+    LabelFolder.SetCaption(folder);
+    LabelWorkFolder.SetCaption(sources.workFolder ? "Work folder: " + *workFolder
+                                                  : "Work folder: none chosen");
+    Rows.clear();
+    Rows.reserve(overview.files.size());
+    for (const FileOverview& file : overview.files) {
+        const MessageTally& c = file.counts;
+        ProjectRow row;
+        row.name = file.name;
+        row.withText = std::to_string(c.withText);
+        row.translated = std::to_string(c.translated);
+        row.blank = std::to_string(c.blank);
+        row.invalid = std::to_string(c.invalid);
+        row.percent = c.withText > 0 ? c.translated * 100 / c.withText : 0;
+        row.readFrom = ReadFromCaption(file);
+        row.readFromTip = file.workFile.string();
+        row.invalidList = c.invalidList;
+        row.error = file.error;
+        row.openFile = EqualIgnoringCase(file.name, f.State.CutFileName);
+        Rows.push_back(std::move(row));
+    }
+    ++RowsVersion;
+    SelectedRow = -1;
+    for (std::size_t i = 0; i < Rows.size(); ++i)
+        if (Rows[i].openFile) SelectedRow = static_cast<int>(i);
+
+    const MessageTally& t = overview.total;
+    LabelTotal.SetCaption(std::to_string(t.translated) + " of " + std::to_string(t.withText) +
+                          " messages translated in " + std::to_string(Rows.size()) +
+                          (Rows.size() == 1 ? " file; " : " files; ") + std::to_string(t.blank) +
+                          " blank, " + std::to_string(t.invalid) + " invalid");
+    ProgressTotal.Max = t.withText > 0 ? t.withText : 1;
+    ProgressTotal.Value = t.translated;
+    LabelStatus.SetCaption(overview.error);
+}
+
+void FormProject::Rows_DblClick(int index) {
+    Form1& f = owner_;
+    if (f.Ended || index < 0 || index >= static_cast<int>(Rows.size())) return;
+    SelectedRow = index;
+    const ProjectRow& row = Rows[static_cast<std::size_t>(index)];
+    // Opening a file without text would end in the open dialog; say so here instead.
+    if (!row.error.empty() || row.withText == "0") {
+        LabelStatus.SetCaption(row.error.empty() ? row.name + " has no text messages." : row.error);
+        return;
+    }
+    LabelStatus.SetCaption("");
+    f.OpenFromProject(row.name);
+}
+
+void FormProject::btnWorkFolder_Click() {
+    Form1& f = owner_;
+    if (f.Ended) return;
+    const std::optional<std::string> stored = f.platform.Settings().Read(settings::kWorkFolder);
+    const std::string start = stored && !stored->empty() ? *stored : f.State.CutDirectory;
+    const std::optional<std::string> chosen =
+        f.platform.ChooseFolder("Choose the folder of your .TMF work files", start);
+    // The chooser belongs to the main window; the keyboard comes back here.
+    f.Focus.SetFocus(Form);
+    if (!chosen || chosen->empty()) return;
+    f.platform.Settings().Write(settings::kWorkFolder, *chosen);
+    Refresh();
+}
+
+void FormProject::btnRefresh_Click() {
+    Refresh();
+}
+
+void FormProject::btnClose_Click() {
+    Form1& owner = owner_;
+    std::unique_ptr<FormProject> closing;
+    if (owner.Project.get() == this) closing = std::move(owner.Project);
+    owner.Focus.SetFocus(owner.TextMessageGR);
+}
+
+} // namespace quillon

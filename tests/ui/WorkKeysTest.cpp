@@ -1,0 +1,167 @@
+// The keys and windows for working through a whole file and folder, driven with real Qt key
+// and mouse events: F7/F8, undo and redo, the find window, the project window.
+#include "UiHarness.h"
+
+#include "cut/MessageTable.h"
+#include "ui/QSettingsStore.h"
+
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace quillon::ui::testing {
+namespace {
+
+class WorkKeys : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    std::unique_ptr<Session> s;
+
+    void SetUp() override {
+        QSettingsStore().DeleteKey();
+        s = std::make_unique<Session>(home.path());
+        // Raw mode: the work file's codes are shown as they are.
+        QSettingsStore().Write("Hide control characters", "0");
+        s->Open(s->Put(QStringLiteral("C12.CUT"),
+                       {"Hello*01World", "Plain", "Third", "Fourth", "Fifth*AB", "Sixth"}));
+    }
+    Form1& f() { return *s->form; }
+    // A work file that breaks message 5 and leaves 3 and 6 blank, loaded with its button.
+    void LoadWork() {
+        const QString path = home.path() + QStringLiteral("/C12.tmf");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Original CUT file: C12.CUT\r\n\r\n001 Hola*01Mundo\r\n002 Llano\r\n"
+                   "004 Cuarto\r\n005 Quinto*A\r\n");
+        file.close();
+        s->platform->fileAnswers.push_back(path.toStdString());
+        s->Click(f().btnOpenFile);
+    }
+    QString Number() { return s->Text(f().LabelOriginalMessage); }
+    QString Notice() {
+        QLabel* notice = s->ui->NoticeLabel();
+        return notice->isVisible() ? notice->text() : QString();
+    }
+};
+
+TEST_F(WorkKeys, F7AndF8FromEitherBoxReachWhatIsLeftAndSaySoWhenNothingIs) {
+    LoadWork();
+    EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("1")); // counted before it is seen
+    EXPECT_EQ(Number(), QStringLiteral("1"));
+    s->Key(s->GR(), Qt::Key_F7);
+    EXPECT_EQ(Number() + s->GR()->RawText(), QStringLiteral("5Quinto*A"));
+    EXPECT_EQ(Notice(), QString());
+    s->Key(s->GR(), Qt::Key_F7, Qt::ShiftModifier);
+    EXPECT_EQ(Notice(), QStringLiteral("This is the only invalid message."));
+    EXPECT_EQ(s->ui->MainWindow()->focusWidget(), s->GR());
+    s->Key(s->GB(), Qt::Key_F8);
+    EXPECT_EQ(Number() + Notice(), QStringLiteral("6This is the only invalid message."))
+        << "the notice stays for a while";
+    s->Key(s->GB(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(Number(), QStringLiteral("3"));
+    s->Key(s->GR(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(Number() + Notice(), QStringLiteral("6Went round to the last message."));
+    // The notice lies over the new-message box and moves nothing of the window.
+    EXPECT_TRUE(s->GR()->geometry().contains(s->ui->NoticeLabel()->geometry().topLeft()));
+    EXPECT_EQ(s->GR()->geometry(), QRect(193, 185, 632, 138));
+    QTest::qWait(NoticeMirror::kShownMilliseconds + 300);
+    EXPECT_EQ(Notice(), QString());
+}
+
+TEST_F(WorkKeys, CtrlZAndCtrlYStepThroughWordsAndTheBoxKeepsNoUndoOfItsOwn) {
+    EXPECT_FALSE(s->GR()->isUndoRedoEnabled());
+    s->Type(s->GR(), QStringLiteral("Hola mundo"));
+    s->Key(s->GR(), Qt::Key_F10);
+    auto shown = [&] {
+        return s->GR()->RawText() + "|" + QString::fromStdString(f().Table.Cell(1, ColNewMessage));
+    };
+    const std::pair<Qt::KeyboardModifiers, int> keys[] = {
+        {Qt::ControlModifier, Qt::Key_Z}, {Qt::ControlModifier, Qt::Key_Z},
+        {Qt::ControlModifier, Qt::Key_Y}, {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z},
+        {Qt::ControlModifier, Qt::Key_Z},
+    };
+    QStringList seen;
+    for (const auto& [modifiers, key] : keys) {
+        s->Key(s->GR(), key, modifiers);
+        seen << shown();
+    }
+    EXPECT_EQ(seen, (QStringList{"Hola mundo|Hola mundo", "Hola|Hola", "Hola mundo|Hola mundo",
+                                 "Hello*01World|Hello*01World", "Hola mundo|Hola mundo"}));
+    EXPECT_EQ(s->GR()->textCursor().position(), 10);
+    s->Type(s->GR(), QStringLiteral("!"));
+    EXPECT_EQ(shown(), QStringLiteral("Hola mundo!|Hola mundo!"));
+}
+
+TEST_F(WorkKeys, CtrlFFindsAsTheBoxesShowAndEscGivesTheKeyboardBack) {
+    LoadWork();
+    s->Key(s->GR(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(s->ui->FindWindow(), nullptr);
+    ASSERT_TRUE(s->ui->FindWindow()->isVisible());
+    auto* field = qobject_cast<QLineEdit*>(s->W(f().Find->TextFind));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(s->ui->FindWindow()->focusWidget(), field);
+    s->Type(field, QStringLiteral("uint"));
+    EXPECT_EQ(f().Find->TextFind.Text(), "uint");
+    s->Key(field, Qt::Key_Return);
+    EXPECT_EQ(Number(), QStringLiteral("5"));
+    s->Key(field, Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus),
+              QStringLiteral("5Only this message holds it."));
+    s->Click(f().Find->OptionOriginal);
+    s->Key(field, Qt::Key_Return);
+    EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus), QStringLiteral("5Not found."));
+    s->Key(field, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(f().Find, nullptr);
+    EXPECT_EQ(s->ui->FindWindow(), nullptr);
+    EXPECT_EQ(s->ui->MainWindow()->focusWidget(), s->GR());
+}
+
+TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {
+    s->Put(QStringLiteral("C13.CUT"), {"Other", "Again"});
+    s->Key(s->GR(), Qt::Key_F9);
+    ASSERT_NE(s->ui->ProjectWindow(), nullptr);
+    auto* list = s->ui->ProjectWindow()->findChild<QTreeWidget*>();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1) + " " +
+                  list->topLevelItem(1)->text(3),
+              QStringLiteral("C13.CUT 2 2"));
+    s->Click(f().Project->btnClose);
+    EXPECT_EQ(s->ui->ProjectWindow(), nullptr);
+
+    // The "File" frame's menu: the one entry opens the window again.
+    QWidget* frame = s->W(f().Frame1);
+    QTimer::singleShot(0, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10),
+                           frame->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(frame, &menu);
+    ASSERT_NE(s->ui->ProjectWindow(), nullptr);
+    list = s->ui->ProjectWindow()->findChild<QTreeWidget*>();
+
+    // A double-click opens the file through the close question.
+    QTreeWidgetItem* other = list->topLevelItem(1);
+    const QPoint at = list->visualItemRect(other).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at); // as a mouse sends it
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    ASSERT_NE(f().Confirm, nullptr);
+    EXPECT_EQ(s->Text(f().Confirm->Label1),
+              QStringLiteral("Are you sure you want to close file C12.CUT?"));
+    s->Click(f().Confirm->btnYes);
+    QApplication::processEvents();
+    EXPECT_EQ(s->Text(f().LabelOriginalFilename), QStringLiteral("C13.CUT"));
+    EXPECT_TRUE(list->topLevelItem(1)->font(0).bold());
+}
+
+} // namespace
+} // namespace quillon::ui::testing
