@@ -3,6 +3,7 @@
 #include "cli/CellEscape.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
+#include "cut/Utf8Path.h"
 #include "project/FolderOverview.h"
 
 #include <filesystem>
@@ -12,17 +13,17 @@ namespace quillon::cli {
 namespace fs = std::filesystem;
 
 int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    const fs::path folder = line.files[0];
+    const fs::path folder = PathFromUtf8(line.files[0]);
     std::error_code ec;
     for (const auto& given : {std::optional<std::string>(line.files[0]), line.tmfFolder}) {
-        if (given && !fs::is_directory(*given, ec)) {
+        if (given && !fs::is_directory(PathFromUtf8(*given), ec)) {
             err << *given << ": not a folder.\n";
             return kExitError;
         }
     }
     OverviewSources sources;
     sources.cutFolder = folder;
-    if (line.tmfFolder) sources.workFolder = fs::path(*line.tmfFolder);
+    if (line.tmfFolder) sources.workFolder = PathFromUtf8(*line.tmfFolder);
     // No backups here: the editor's Backup folder belongs to one installation, not to DIR.
     const FolderOverview overview = BuildFolderOverview(sources);
     if (!overview.error.empty()) {
@@ -39,7 +40,8 @@ int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err) {
         }
         const MessageTally& c = file.counts;
         out << EscapeCell(file.name) << '\t' << c.withText << '\t' << c.translated << '\t'
-            << c.blank << '\t' << c.invalid << '\t' << EscapeCell(file.workFile.string()) << '\n';
+            << c.blank << '\t' << c.invalid << '\t' << EscapeCell(Utf8FromPath(file.workFile))
+            << '\n';
     }
     const MessageTally& t = overview.total;
     out << "Total\t" << t.withText << '\t' << t.translated << '\t' << t.blank << '\t' << t.invalid

@@ -2,6 +2,7 @@
 #include "project/FolderOverview.h"
 
 #include "cut/CutFile.h"
+#include "cut/Utf8Path.h"
 
 #include <algorithm>
 
@@ -29,7 +30,7 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 
 FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work) {
     FileOverview file;
-    file.name = cutPath.filename().string();
+    file.name = Utf8FromPath(cutPath.filename());
     const CutReadResult read = ReadCutFile(cutPath);
     if (!read.ok()) {
         file.error = read.message.empty() ? file.name + ": cannot be read as a cutscene file."
@@ -55,12 +56,12 @@ FolderOverview BuildFolderOverview(const OverviewSources& sources) {
     for (fs::directory_iterator it(sources.cutFolder, ec), end; !ec && it != end;
          it.increment(ec)) {
         std::error_code kind;
-        const std::string name = it->path().filename().string();
+        const std::string name = Utf8FromPath(it->path().filename());
         if (HasCutExtension(name) && it->is_regular_file(kind)) names.push_back(name);
     }
     if (ec) {
-        overview.error =
-            sources.cutFolder.string() + ": the folder cannot be listed (" + ec.message() + ").";
+        overview.error = Utf8FromPath(sources.cutFolder) + ": the folder cannot be listed (" +
+                         ec.message() + ").";
         return overview;
     }
     std::sort(names.begin(), names.end(), ListedBefore);

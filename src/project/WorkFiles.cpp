@@ -2,6 +2,7 @@
 #include "project/WorkFiles.h"
 
 #include "cut/FileIO.h"
+#include "cut/Utf8Path.h"
 
 #include <algorithm>
 #include <fstream>
@@ -58,7 +59,7 @@ bool HasCutExtension(const std::string& name) {
 
 void WorkFileIndex::AddWorkFolder(const fs::path& folder) {
     ForEachFile(folder, [this](const fs::path& path, fs::file_time_type time) {
-        if (!EndsWithIgnoringCase(path.filename().string(), ".tmf")) return;
+        if (!EndsWithIgnoringCase(Utf8FromPath(path.filename()), ".tmf")) return;
         std::string header = HeaderNameOf(path);
         if (header.empty()) return;
         byHeader_[header].push_back({path, time, WorkSource::WorkFolder});
@@ -67,7 +68,7 @@ void WorkFileIndex::AddWorkFolder(const fs::path& folder) {
 
 void WorkFileIndex::AddBackupFolder(const fs::path& folder) {
     ForEachFile(folder, [this](const fs::path& path, fs::file_time_type time) {
-        const std::string name = path.filename().string();
+        const std::string name = Utf8FromPath(path.filename());
         if (!EndsWithIgnoringCase(name, ".tmf")) return;
         const std::string stem = name.substr(0, name.size() - 4);
         const std::size_t underscore = stem.rfind('_');
@@ -94,7 +95,7 @@ WorkFile WorkFileIndex::NewestFor(const std::string& cutName) const {
     for (const Candidate& candidate : candidates) {
         const FileReadResult file = ReadWholeFile(candidate.path);
         if (!file.error.empty()) continue; // gone since the folder was listed
-        TmfParseResult tmf = ParseTmf(file.bytes, candidate.path.string());
+        TmfParseResult tmf = ParseTmf(file.bytes, Utf8FromPath(candidate.path));
         if (!tmf.error.empty() || tmf.headerName != cutName) continue;
         return {candidate.source, candidate.path, std::move(tmf)};
     }

@@ -1,6 +1,7 @@
 // The project window: the folder read through the shared overview, shown row by row.
 #include "workflow/Form1.h"
 
+#include "cut/Utf8Path.h"
 #include "settings/Settings.h"
 
 namespace quillon {
@@ -11,9 +12,9 @@ std::string ReadFromCaption(const FileOverview& file) {
     if (!file.error.empty()) return file.error;
     switch (file.source) {
     case WorkSource::Backup:
-        return file.workFile.filename().string() + " (backup)";
+        return Utf8FromPath(file.workFile.filename()) + " (backup)";
     case WorkSource::WorkFolder:
-        return file.workFile.filename().string() + " (work folder)";
+        return Utf8FromPath(file.workFile.filename()) + " (work folder)";
     case WorkSource::None:
         break;
     }
@@ -54,9 +55,9 @@ void FormProject::Refresh() {
     const std::optional<std::string> workFolder = f.platform.Settings().Read(settings::kWorkFolder);
 
     OverviewSources sources;
-    sources.cutFolder = folder;
-    sources.backupFolder = f.platform.ProgramFolder() + kPathSeparator + "Backup";
-    if (workFolder && !workFolder->empty()) sources.workFolder = *workFolder;
+    sources.cutFolder = PathFromUtf8(folder);
+    sources.backupFolder = PathFromUtf8(f.platform.ProgramFolder() + kPathSeparator + "Backup");
+    if (workFolder && !workFolder->empty()) sources.workFolder = PathFromUtf8(*workFolder);
     const FolderOverview overview = BuildFolderOverview(sources);
 
     LabelFolder.SetCaption(folder);
@@ -74,7 +75,7 @@ void FormProject::Refresh() {
         row.invalid = std::to_string(c.invalid);
         row.percent = c.withText > 0 ? c.translated * 100 / c.withText : 0;
         row.readFrom = ReadFromCaption(file);
-        row.readFromTip = file.workFile.string();
+        row.readFromTip = Utf8FromPath(file.workFile);
         row.invalidList = c.invalidList;
         row.error = file.error;
         row.openFile = EqualIgnoringCase(file.name, f.State.CutFileName);

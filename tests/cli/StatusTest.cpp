@@ -72,10 +72,12 @@ TEST_F(Status, EachFileIsCountedWithItsNewestWorkFileExactlyAsCheckCountsThePair
         EXPECT_NE(check.out.find("Blank messages: " + blank + "\n"), std::string::npos)
             << check.out;
     }
-    EXPECT_EQ(lines[2], (std::vector<std::string>{"C03.CUT", "1", "1", "0", "0",
-                                                  (fs::path("work") / "C03.tmf").string()}));
-    EXPECT_EQ(lines[5], (std::vector<std::string>{"C06.CUT", "9", "1", "6", "2",
-                                                  (fs::path("work") / "C06-new.TMF").string()}));
+    EXPECT_EQ(lines[2],
+              (std::vector<std::string>{"C03.CUT", "1", "1", "0", "0",
+                                        quillon::Utf8FromPath(fs::path("work") / "C03.tmf")}));
+    EXPECT_EQ(lines[5],
+              (std::vector<std::string>{"C06.CUT", "9", "1", "6", "2",
+                                        quillon::Utf8FromPath(fs::path("work") / "C06-new.TMF")}));
     EXPECT_EQ(lines[3], (std::vector<std::string>{"C04.CUT", "0", "0", "0", "0"}));
     EXPECT_EQ(lines[6],
               (std::vector<std::string>{"Total", std::to_string(sums[0]), std::to_string(sums[1]),

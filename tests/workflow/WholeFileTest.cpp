@@ -12,7 +12,7 @@ namespace {
 // Eight messages; the work file breaks message 6 and leaves 3 and 8 untranslated.
 struct WholeFile : RawEditor {
     Form1& f = form;
-    const std::string work = (platform.temp.path / "C12.tmf").string();
+    const std::string work = Utf8FromPath(platform.temp.path / "C12.tmf");
     WholeFile() {
         Open(Put("C12.CUT", CutBytes({"Hello*01World", "Plain", "Third", "Fourth", "Fifth",
                                       "Six*AB", "Seven", "Eight"})));
@@ -146,7 +146,7 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     // Shown with its codes hidden, a loaded message gets its original's codes back; the
     // translator is told, since the invalid counter drops without a key pressed.
     f.CheckHideControlCharacters.SetValue(1);
-    const std::string work = (e.platform.temp.path / "C12.tmf").string();
+    const std::string work = Utf8FromPath(e.platform.temp.path / "C12.tmf");
     WriteBytes(work, "Original CUT file: C12.CUT\r\n\r\n001 Hola*01Mundo\r\n002 Segundo*0\r\n");
     e.platform.fileDialogAnswers.push_back(work);
     f.btnOpenFile_Click();

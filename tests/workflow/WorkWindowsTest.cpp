@@ -139,17 +139,17 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFile) {
     EXPECT_EQ(f.Project->ProgressTotal.Value * 100 + f.Project->ProgressTotal.Max, 105);
 
     // The work folder is chosen once and kept with the settings.
-    platform.folderAnswers.push_back(work.string());
+    platform.folderAnswers.push_back(Utf8FromPath(work));
     f.Project->btnWorkFolder.Click();
-    EXPECT_EQ(f.Project->LabelWorkFolder.Caption(), "Work folder: " + work.string());
+    EXPECT_EQ(f.Project->LabelWorkFolder.Caption(), "Work folder: " + Utf8FromPath(work));
     f.SaveSettings();
-    EXPECT_EQ(platform.settings.values["Work folder"], work.string());
+    EXPECT_EQ(platform.settings.values["Work folder"], Utf8FromPath(work));
     EXPECT_EQ(Rows()[0], "A.CUT 3/1/1/1 33% A_2.tmf (backup)"); // still the newest
     EXPECT_EQ(Rows()[1], "B.CUT* 2/1/1/0 50% beta.tmf (work folder)");
     fs::last_write_time(work / "A.tmf", t0 + std::chrono::hours(8));
     f.Project->btnRefresh.Click();
     EXPECT_EQ(Rows()[0], "A.CUT 3/3/0/0 100% A.tmf (work folder)");
-    EXPECT_EQ(f.Project->Rows[0].readFromTip, (work / "A.tmf").string());
+    EXPECT_EQ(f.Project->Rows[0].readFromTip, Utf8FromPath(work / "A.tmf"));
 
     // What is typed reaches the backup of this opening, which is then the newest.
     Type(1, "Alfa");
