@@ -29,6 +29,11 @@ find_program(QUILLON_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
 if(NOT QUILLON_WINE)
     find_program(QUILLON_WINE NAMES wine64 wine)
 endif()
-if(QUILLON_WINE)
+# Without address randomization, which now and then makes Debian's wine (it has no
+# preloader) fail to start a program: "failed to map the shared user data".
+find_program(QUILLON_SETARCH setarch)
+if(QUILLON_WINE AND QUILLON_SETARCH)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLON_SETARCH} -R ${QUILLON_WINE})
+elseif(QUILLON_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLON_WINE})
 endif()

@@ -83,7 +83,7 @@ top=$(basename "${zips[0]}" .zip)
 [ "$contents" = "./$top/README.md ./$top/quillon-cli.exe " ] || fail "the zip holds $contents"
 source scripts/wine-env.sh "$windows_build"
 cp samples/CUT/C06.CUT "$work/zip/$top/"
-(cd "$work/zip/$top" && timeout 60 "$wine" quillon-cli.exe list C06.CUT >"$work/zip.out")
+(cd "$work/zip/$top" && timeout 60 $wine quillon-cli.exe list C06.CUT >"$work/zip.out")
 "$build/src/cli/quillon-cli" list samples/CUT/C06.CUT >"$work/built.out"
 cmp -s "$work/zip.out" "$work/built.out" || fail "the zip's quillon-cli.exe lists C06.CUT otherwise"
 echo "the zip's quillon-cli.exe runs alone and lists C06.CUT as the Linux one does"

@@ -49,7 +49,7 @@ for dll in $imports; do
 done
 alone=$(mktemp -d)
 cp "$exe" "$alone/"
-(cd "$alone" && timeout 60 "$wine" quillon-cli.exe --help | head -1)
+(cd "$alone" && timeout 60 $wine quillon-cli.exe --help | head -1)
 rm -rf "$alone"
 
 step "the game's resource file unpacked alike"
@@ -60,7 +60,7 @@ unpacked="$build/game"
 rm -rf "$unpacked"
 mkdir -p "$unpacked"
 (cd "$unpacked" && "$linux_cli" unpack "$game" -o linux >linux.out 2>linux.err)
-(cd "$unpacked" && timeout 300 "$wine" "$exe" unpack "$game" -o windows >windows.out 2>windows.err)
+(cd "$unpacked" && timeout 300 $wine "$exe" unpack "$game" -o windows >windows.out 2>windows.err)
 cmp "$unpacked/linux.out" "$unpacked/windows.out"
 cmp "$unpacked/linux.err" "$unpacked/windows.err"
 diff -r "$unpacked/linux" "$unpacked/windows"
