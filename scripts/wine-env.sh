@@ -18,6 +18,8 @@ wine="setarch -R $wine_loader"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Making the wine prefix $WINEPREFIX"
     timeout 300 $wine wineboot --init </dev/null >/dev/null 2>&1 || true
+    # The registry files are written when the server ends, a few seconds after the last program.
+    timeout 300 "$wineserver" -w || true
     [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not set up $WINEPREFIX" >&2; exit 1; }
 fi
 # The server and the services it starts keep whatever output they were given open, so they get
