@@ -306,16 +306,6 @@ private:
     bool skipping_ = false;      // passing over files without text
     bool skipRequested_ = false; // the file just opened has no text either
     std::map<const Control*, const Control*> containers_;
-    // Above 0 while the boxes are refilled from the table: what the edit step stores then
-    // is the display catching up, not a change the user made.
-    int refreshing_ = 0;
-    struct RefreshScope {
-        explicit RefreshScope(Form1& form) : form_(form) { ++form_.refreshing_; }
-        ~RefreshScope() { --form_.refreshing_; }
-        RefreshScope(const RefreshScope&) = delete;
-        RefreshScope& operator=(const RefreshScope&) = delete;
-        Form1& form_;
-    };
 };
 
 // While it lives, changes of the boxes are a display, not an edit; when it ends the shown

@@ -72,7 +72,6 @@ void Form1::CheckHideControlCharacters_Click() {
     if (Ended) return;
     const int row = CurrentRow();
     if (row < 1 || row > Table.Count()) return; // nothing shown yet: the boxes stay
-    const RefreshScope refresh(*this);
     DisplayScope display(*this);
     if (CheckHideControlCharacters.Value() == 1) {
         if (TextMessageGB.Text() == "*") {
@@ -110,7 +109,8 @@ void Form1::TextMessageGR_Change() {
     const int length = static_cast<int>(newMessage.size());
     // The work changes when the user's edit (typing, F10, Break, Esc) alters the stored
     // message; the boxes being refilled from the table is no change of the work.
-    if (refreshing_ == 0 && newMessage != Table.Cell(row, ColNewMessage)) State.WorkChanged = true;
+    if (PendingEditKind != EditKind::Display && newMessage != Table.Cell(row, ColNewMessage))
+        State.WorkChanged = true;
     Table.SetCell(row, ColNewMessage, std::move(newMessage));
     Table.SetCell(row, ColNewLength, std::to_string(length));
     State.CurrentNewLength = length;

@@ -43,7 +43,6 @@ void Form1::ShowCurrentMessage() {
     if (Slider1.Value == 2 && State.Numbering.MessageCount == 1) Slider1.Value = 1;
     const int row = Table.FindRealAA(std::to_string(Slider1.Value));
     if (row == 0) return; // no message has this number: nothing to show
-    const RefreshScope refresh(*this);
     ListView1.SelectedRow = row;
     ++ListView1.RedrawCount;
     DisplayScope display(*this, true);
