@@ -11,19 +11,19 @@ namespace quillon {
 
 // Column numbers of a MessageRow, in display order.
 enum Col : int {
-    ColRealAA = 0,           // "Real A/A": message number, or the text itself for 0/1-byte entries
-    ColAA = 1,               // "A/A": row number
-    ColBlock = 2,            // "Block"
-    ColNumberInBlock = 3,    // "Number in block"
+    ColRealAA = 0,            // "Real A/A": message number, or the text itself for 0/1-byte entries
+    ColAA = 1,                // "A/A": row number
+    ColBlock = 2,             // "Block"
+    ColNumberInBlock = 3,     // "Number in block"
     ColRealNumberInBlock = 4, // "Real number in block"
-    ColOriginalMessage = 5,  // "Original message"
-    ColNewMessage = 6,       // "New message"
-    ColOriginalLength = 7,   // "Original length"
-    ColNewLength = 8,        // "New length"
-    ColBad = 9,              // "Bad": "1" invalid, "0" valid
-    ColCc1 = 10,             // "1st cc"
-    ColCc2 = 11,             // "2nd cc"
-    ColCc3 = 12,             // "3rd cc"
+    ColOriginalMessage = 5,   // "Original message"
+    ColNewMessage = 6,        // "New message"
+    ColOriginalLength = 7,    // "Original length"
+    ColNewLength = 8,         // "New length"
+    ColBad = 9,               // "Bad": "1" invalid, "0" valid
+    ColCc1 = 10,              // "1st cc"
+    ColCc2 = 11,              // "2nd cc"
+    ColCc3 = 12,              // "3rd cc"
 };
 inline constexpr int kColumnCount = 13;
 
@@ -55,9 +55,12 @@ public:
     void Clear() { rows_.clear(); }
 
     const MessageRow& Row(int row) const { return rows_.at(static_cast<std::size_t>(row - 1)); }
-    const std::string& Cell(int row, int col) const { return Row(row)[static_cast<std::size_t>(col)]; }
+    const std::string& Cell(int row, int col) const {
+        return Row(row)[static_cast<std::size_t>(col)];
+    }
     void SetCell(int row, int col, std::string text) {
-        rows_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(col)] = std::move(text);
+        rows_.at(static_cast<std::size_t>(row - 1))[static_cast<std::size_t>(col)] =
+            std::move(text);
     }
     // Number of the first row whose column 0 equals text exactly, or 0 when none does.
     int FindRealAA(std::string_view text) const;
