@@ -1,6 +1,7 @@
 // The resource file's table: read, checked, and the input it is read from.
 #include "res/ResourceFile.h"
 
+#include "cut/FileIO.h"
 #include "cut/Utf8Path.h"
 
 #include <algorithm>
@@ -211,15 +212,6 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
     return result;
 }
 
-std::FILE* OpenResourceFile(const fs::path& path, const char* mode) {
-#ifdef _WIN32
-    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return ::_wfopen(path.c_str(), wideMode.c_str());
-#else
-    return std::fopen(path.c_str(), mode);
-#endif
-}
-
 ResourceInput::ResourceInput(const fs::path& path) : path_(path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -232,7 +224,7 @@ ResourceInput::ResourceInput(const fs::path& path) : path_(path) {
         return;
     }
     errno = 0;
-    file_ = OpenResourceFile(path, "rb");
+    file_ = OpenPath(path, "rb");
     if (file_ == nullptr) {
         error_ = Utf8FromPath(path) + ": the file cannot be opened (" +
                  std::generic_category().message(errno) + ").";

@@ -66,9 +66,6 @@ bool IsCutscene(const ResourceEntry& entry);
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 std::string UpperCaseName(std::string_view name);
 
-// The one place this library opens a file (wide-character paths on Windows).
-std::FILE* OpenResourceFile(const std::filesystem::path& path, const char* mode);
-
 // A file read piece by piece at given offsets, never whole.
 class ResourceInput {
 public:

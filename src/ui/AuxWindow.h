@@ -27,6 +27,8 @@ struct AuxWindow {
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
     void Sync();
+    // A push button on the window that mirrors source and runs its Click through run.
+    WrapButton* AddButton(CommandButton& source, const Runner& run);
     // The headless window is gone: stop mirroring and let Qt delete the widgets.
     void Dismiss();
 };

@@ -1,4 +1,4 @@
-// The Yes/No question window.
+// The Yes/No question window, and the parts every small window shares.
 #include "ui/AuxWindow.h"
 
 #include "ui/MirrorWidgets.h"
@@ -10,6 +10,19 @@ void AuxWindow::Sync() {
     for (auto& mirror : mirrors)
         mirror->Sync();
     window->SyncWindow();
+}
+
+WrapButton* AuxWindow::AddButton(CommandButton& source, const Runner& run) {
+    auto* widget = new WrapButton(window);
+    QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive = alive] {
+        if (*alive)
+            run([&source] {
+                if (source.Click) source.Click();
+            });
+    });
+    mirrors.push_back(std::make_unique<ButtonMirror>(source, widget));
+    widgets[&source] = widget;
+    return widget;
 }
 
 void AuxWindow::Dismiss() {
@@ -38,19 +51,10 @@ AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run, QWidget* o
     aux.mirrors.push_back(std::make_unique<LabelMirror>(confirm.Label1, label));
     aux.widgets[&confirm.Label1] = label;
 
-    std::shared_ptr<bool> alive = aux.alive;
     auto button = [&](CommandButton& source) {
-        auto* widget = new WrapButton(window);
+        WrapButton* widget = aux.AddButton(source, run);
         // Enter and Space answer with the button that has the focus; none is the default.
         widget->setAutoDefault(true);
-        QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive] {
-            if (*alive)
-                run([&source] {
-                    if (source.Click) source.Click();
-                });
-        });
-        aux.mirrors.push_back(std::make_unique<ButtonMirror>(source, widget));
-        aux.widgets[&source] = widget;
         return widget;
     };
     QWidget* yes = button(confirm.btnYes);

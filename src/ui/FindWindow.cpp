@@ -164,16 +164,8 @@ AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
     caption->setBuddy(edit);
 
     auto button = [&](CommandButton& source) {
-        auto* widget = new WrapButton(window);
+        WrapButton* widget = aux.AddButton(source, run);
         widget->setMinimumSize(80, 24);
-        QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive] {
-            if (*alive)
-                run([&source] {
-                    if (source.Click) source.Click();
-                });
-        });
-        aux.mirrors.push_back(std::make_unique<ButtonMirror>(source, widget));
-        aux.widgets[&source] = widget;
         return widget;
     };
     auto option = [&](OptionButton& source) {

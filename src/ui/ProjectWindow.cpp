@@ -120,16 +120,8 @@ AuxWindow BuildProjectWindow(FormProject& project, const Runner& run, QWidget* o
         return widget;
     };
     auto button = [&](CommandButton& source, int width) {
-        auto* widget = new WrapButton(window);
+        WrapButton* widget = aux.AddButton(source, run);
         widget->setMinimumSize(width, 26);
-        QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive] {
-            if (*alive)
-                run([&source] {
-                    if (source.Click) source.Click();
-                });
-        });
-        aux.mirrors.push_back(std::make_unique<ButtonMirror>(source, widget));
-        aux.widgets[&source] = widget;
         return widget;
     };
 
