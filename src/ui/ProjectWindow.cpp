@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QProgressBar>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -111,6 +112,10 @@ AuxWindow BuildProjectWindow(FormProject& project, const Runner& run, QWidget* o
     window->CloseRequested = [&project, run, alive] {
         if (*alive) run([&project] { project.btnClose_Click(); });
     };
+    // Esc closes it like any tool window; the main window then has the keys again.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window,
+                     [close = window->CloseRequested] { close(); });
 
     auto label = [&](Label& source) {
         auto* widget = new QLabel(window);
