@@ -62,5 +62,8 @@ inline std::string Listing(const fs::path& folder, bool withBytes = false) {
         all += withBytes ? name + after + ";" : (all.empty() ? "" : " ") + name + after;
     return all;
 }
+inline std::string Listing(const std::string& folder, bool withBytes = false) {
+    return Listing(PathFromUtf8(folder), withBytes);
+}
 
 } // namespace quillon::test
