@@ -46,32 +46,26 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     form.LabelBgColorNew_Click();
     const std::string boxes = Boxes();
 
-    platform.fileDialogAnswers.push_back(target);
-    form.btnCreateNewCUT_Click();
+    Create(target);
     EXPECT_EQ(Question(), question);
     if (*question) Answer(yes);
-    EXPECT_TRUE(form.Form.Enabled);
-    EXPECT_TRUE(form.CheckAlwaysOnTop.Value() == 1 && form.Form.Topmost);
-    EXPECT_EQ(form.TextMessageGR.BackColor, 0x123456u);
+    EXPECT_TRUE(form.Form.Enabled && form.CheckAlwaysOnTop.Value() == 1 && form.Form.Topmost &&
+                form.TextMessageGR.BackColor == 0x123456u);
 
     if (outcome == 'c') {
-        EXPECT_EQ(ReadBytes(target), Bank(kWritten));
-        EXPECT_EQ(Boxes(), boxes + ": CUT file is created!\n");
+        EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + boxes + ": CUT file is created!\n");
         // The open file stays, and its table keeps the padding that was written.
-        EXPECT_EQ(form.State.CutFileName, "C12.CUT");
-        EXPECT_EQ(Cell(1, ColNewMessage), "Hola *AB");
-        EXPECT_EQ(form.TextMessageGR.Text(), "Buenos dias amigo");
+        EXPECT_EQ(form.State.CutFileName + "|" + Cell(1, ColNewMessage) + "|" +
+                      form.TextMessageGR.Text(),
+                  "C12.CUT|Hola *AB|Buenos dias amigo");
     } else if (outcome == 'u') {
-        EXPECT_EQ(ReadBytes(open), Bank(kWritten));
-        EXPECT_EQ(ReadBytes(open + ".BAK"), Bank(kOriginal));
-        EXPECT_FALSE(fs::exists(open + ".TEMP"));
-        EXPECT_EQ(LastMessage(), "CUT file is updated!");
+        EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".BAK"), Bank(kWritten) + Bank(kOriginal));
+        EXPECT_TRUE(!fs::exists(open + ".TEMP") && LastMessage() == "CUT file is updated!");
         // The file is opened again at its first message, with nothing typed yet.
         EXPECT_EQ(form.TextMessageGB.Text() + "|" + form.TextMessageGR.Text(), "Hola *AB|");
     } else {
-        EXPECT_EQ(ReadBytes(existing ? target : open), before);
-        EXPECT_EQ(Boxes(), boxes);
-        EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
+        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + Cell(1, ColNewMessage),
+                  before + boxes + "Hola*AB");
     }
 }
 
@@ -90,28 +84,28 @@ TEST_F(CreateCut, ACancelOrAWriteTheFormatCannotHoldLeavesTheFilesUntouched) {
     const std::string open = TranslateC12(0);
     form.btnCreateNewCUT_Click(); // the dialog is cancelled
     const FileDialogRequest& asked = platform.fileDialogs.back();
-    EXPECT_EQ(asked.title, "Create new Flight of the Amazon Queen Cutscene file (.CUT)");
-    EXPECT_EQ(asked.filter, "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
+    EXPECT_EQ(asked.title + "|" + asked.filter,
+              "Create new Flight of the Amazon Queen Cutscene file (.CUT)|"
+              "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
     EXPECT_TRUE(asked.save && asked.fileName == "C12.CUT");
-    EXPECT_EQ(std::distance(fs::directory_iterator(CutDir()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Listing(CutDir()), "C12.CUT");
 
     // 255 bytes against an even original: the padding would make it 256.
     Type(2, std::string(255, 'a'));
-    platform.fileDialogAnswers.push_back(CutDir() + "NEW.CUT");
-    form.btnCreateNewCUT_Click();
+    Create(CutDir() + "NEW.CUT");
     EXPECT_EQ(platform.fileDialogs.size(), 2u) << "no save dialog for an unwritable table";
     EXPECT_EQ(Boxes().rfind("Quillon: ", 0), 0u);
 
     // A folder that does not exist: the failure names the file and nothing else changes.
     Type(2, "Buenos dias amigo");
     const std::string gone = CutDir() + "gone" + kPathSeparator;
-    platform.fileDialogAnswers = {gone + "NEW.CUT"};
-    form.btnCreateNewCUT_Click();
-    EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
-    EXPECT_NE(LastMessage().find("NEW.CUT"), std::string::npos) << LastMessage();
-    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
-    EXPECT_EQ(std::distance(fs::directory_iterator(CutDir()), fs::directory_iterator()), 1);
-    EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
+    platform.fileDialogAnswers.clear(); // the answer the refused table never took
+    Create(gone + "NEW.CUT");
+    EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
+                LastMessage().find("NEW.CUT") != std::string::npos)
+        << LastMessage();
+    EXPECT_EQ(Listing(CutDir()) + "|" + ReadBytes(open) + "|" + Cell(1, ColNewMessage),
+              "C12.CUT|" + Bank(kOriginal) + "|Hola*AB");
     // The dialog itself succeeded, so its folder is remembered.
     EXPECT_EQ(platform.settings.values["Last directory"], gone);
 }
@@ -120,12 +114,11 @@ TEST_F(CreateCut, AnUpdateThatCannotKeepTheOldVersionLeavesItAndSaysWhy) {
     const std::string open = TranslateC12(0);
     // A folder in the backup's place: the old version cannot be kept as C12.CUT.BAK.
     fs::create_directories(open + ".BAK" + kPathSeparator + "inside");
-    platform.fileDialogAnswers.push_back(open);
-    form.btnCreateNewCUT_Click();
-    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
-    EXPECT_EQ(ReadBytes(open + ".TEMP"), Bank(kWritten));
-    EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
-    EXPECT_NE(LastMessage().find(".TEMP"), std::string::npos) << LastMessage();
+    Create(open);
+    EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".TEMP"), Bank(kOriginal) + Bank(kWritten));
+    EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
+                LastMessage().find(".TEMP") != std::string::npos)
+        << LastMessage();
 }
 
 } // namespace
