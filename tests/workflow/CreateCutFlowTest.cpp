@@ -1,6 +1,9 @@
 // Writing the translated .CUT file: a new file, a replaced one, the open file updated in
-// place, with and without the questions, and the writes that must not happen.
+// place, with and without the questions, the report of invalid messages that comes first, and
+// the writes that must not happen.
 #include "EditorHarness.h"
+
+#include <numeric>
 
 namespace quillon::testing {
 namespace {
@@ -119,6 +122,72 @@ TEST_F(CreateCut, AnUpdateThatCannotKeepTheOldVersionLeavesItAndSaysWhy) {
     EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
                 LastMessage().find(".TEMP") != std::string::npos)
         << LastMessage();
+}
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> numbers(static_cast<std::size_t>(to - from + 1));
+    std::iota(numbers.begin(), numbers.end(), from);
+    return numbers;
+}
+// "1, 2, ..., to"
+std::string UpTo(int to) {
+    std::string text = "1";
+    for (int n = 2; n <= to; ++n)
+        text += ", " + std::to_string(n);
+    return text;
+}
+
+TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow) {
+    std::vector<std::string> messages;
+    for (int n = 1; n <= 120; ++n)
+        messages.push_back("Message " + std::to_string(n));
+    const std::string bytes = CutBytes(messages);
+    // The invalid messages, the report, and the label top, window height and button tops.
+    const std::tuple<std::vector<int>, std::string, const char*> cases[] = {
+        {{1}, "The 1st message is invalid.", "240 1940 1040 1040"},
+        {{2}, "The 2nd message is invalid.", "240 1940 1040 1040"},
+        {{3}, "The 3rd message is invalid.", "240 1940 1040 1040"},
+        {{22}, "The 22th message is invalid.", "240 1940 1040 1040"},
+        {{5, 7}, "There are 2 invalid messages:\r\n5 and 7.", "120 1940 1040 1040"},
+        {{4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", "120 1940 1040 1040"},
+        {Range(1, 20), "There are 20 invalid messages:\r\n" + UpTo(19) + " and 20.",
+         "120 2060 1160 1160"},
+        {{5, 104}, "There are 2 invalid messages:\r\n5, 104", "120 1940 1040 1040"},
+        {Range(1, 115), "There are 115 invalid messages:\r\n" + UpTo(115),
+         "120 1940 1040 1040"}, // too many to grow for
+    };
+    bool yes = false;
+    for (const auto& [invalid, report, layout] : cases) {
+        SCOPED_TRACE(report.substr(0, 30));
+        Editor e;
+        // The report is asked for with "Confirm" on or off.
+        e.platform.settings.values["Confirm"] = (yes = !yes) ? "1" : "0";
+        e.platform.settings.values["Always on top"] = "1";
+        e.Open(e.Put("C40.CUT", bytes));
+        e.Raw();
+        for (int n : invalid)
+            e.Type(n, "x*");
+        Control* typing = e.form.Focus.Current();
+        e.form.btnCreateNewCUT_Click();
+        ASSERT_NE(e.form.Confirm, nullptr);
+        EXPECT_EQ(e.Question(), report + "\r\nAre you sure you want to create the .CUT file?");
+        const FormConfirm& w = *e.form.Confirm;
+        std::string shown;
+        for (double value : {w.Label1.Top, w.Form.Height, w.btnYes.Top, w.btnNo.Top})
+            shown += (shown.empty() ? "" : " ") + std::to_string(static_cast<int>(value));
+        EXPECT_EQ(shown, layout);
+        EXPECT_EQ(w.Form.Caption, " Confirmation");
+        EXPECT_TRUE(w.Form.Visible && w.Form.CloseRemoved && w.Form.Topmost &&
+                    w.Label1.ForeColor == kDarkRed && e.form.Focus.Current() == &w.btnNo &&
+                    !e.form.Form.Enabled);
+
+        // No goes back to the message; Yes on to the save dialog, whose cancel writes nothing.
+        e.Answer(yes);
+        EXPECT_TRUE(e.form.Confirm == nullptr && e.form.Form.Enabled);
+        EXPECT_EQ(e.platform.fileDialogs.size(), yes ? 2u : 1u);
+        EXPECT_TRUE(yes ? e.platform.fileDialogs.back().save : e.form.Focus.Current() == typing);
+        EXPECT_EQ(e.Boxes(), "");
+    }
 }
 
 } // namespace
