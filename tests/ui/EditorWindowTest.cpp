@@ -208,7 +208,7 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
     EXPECT_EQ(table->currentIndex().row(), 3); // the shown message's row
 }
 
-TEST_F(EditorWindow, QuestionAndAboutWindowsDisableTheMainWindowUntilAnswered) {
+TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNextRun) {
     OpenSample();
     s->Click(f().btnCloseFile);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) question "));
@@ -245,15 +245,22 @@ TEST_F(EditorWindow, QuestionAndAboutWindowsDisableTheMainWindowUntilAnswered) {
     QApplication::processEvents();
     EXPECT_EQ(Windows(), QStringLiteral("main "));
 
-    // Exit, then Yes: the settings are saved and the program ends.
+    // Always on top, then Exit and Yes: the settings are saved, the program ends, and the
+    // next run starts as this one was left.
+    ASSERT_FALSE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    s->Click(f().CheckAlwaysOnTop);
+    EXPECT_TRUE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
     s->Click(f().btnExit);
     EXPECT_EQ(s->Text(f().Confirm->Label1),
               QStringLiteral("Are you sure you want to exit Quillon?"));
     s->Click(f().Confirm->btnYes);
     QApplication::processEvents();
-    EXPECT_TRUE(s->platform->QuitRequested());
-    EXPECT_EQ(Windows(), QString());
-    EXPECT_TRUE(QSettingsStore().Read("Confirm").has_value());
+    EXPECT_TRUE(s->platform->QuitRequested() && Windows().isEmpty());
+    s.reset();
+    Session next(home.path());
+    next.Open(next.CutPath(QStringLiteral("C12.CUT")));
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
+                (next.ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReachTheBoxes) {
@@ -337,24 +344,6 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     const QColor picked(0x56, 0x34, 0x12);
     EXPECT_EQ(s->GR()->palette().color(QPalette::Base), picked);
     EXPECT_EQ(s->W(f().LabelBgColorNew)->palette().color(QPalette::Window), picked);
-}
-
-TEST_F(EditorWindow, SettingsChangedInOneRunAreThereInTheNext) {
-    const QString path = s->Put(QStringLiteral("C12.CUT"), {"Hello", "World"});
-    s->Open(path);
-    ASSERT_FALSE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
-    s->Click(f().CheckAlwaysOnTop);
-    EXPECT_TRUE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
-    s->Click(f().CheckConfirm); // off: Exit leaves at once
-    s->Click(f().btnExit);
-    ASSERT_TRUE(s->platform->QuitRequested());
-    s.reset();
-
-    Session next(home.path());
-    next.Open(path);
-    EXPECT_EQ(next.form->CheckConfirm.Value(), 0);
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked());
-    EXPECT_TRUE(next.ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 } // namespace
