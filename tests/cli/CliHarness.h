@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cut/Utf8Path.h"
+#include "support/CutImage.h"
 #include "support/Files.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ struct CliResult {
 };
 
 using quillon::test::ReadBytes;
+using quillon::test::TmfBytes;
 using quillon::test::WriteBytes;
 
 // Absolute, so they still name the same files from the tool's own working folder (under wine
@@ -130,6 +132,9 @@ protected:
 private:
     quillon::test::TempDir dir_;
 };
+
+// What check and apply print for a work file with nothing invalid or blank.
+inline const std::string kClean = "Invalid messages: 0\nBlank messages: 0\n";
 
 // The exit status, stdout and stderr in one text, so one expectation states a whole run.
 inline std::string Outcome(const CliResult& r) {

@@ -7,7 +7,6 @@ namespace {
 const std::string kFolder = "Übersetzung";
 const std::string kCut = kFolder + "/É1.CUT";
 const std::string kWork = kFolder + "/é1.tmf";
-const std::string kClean = "Invalid messages: 0\nBlank messages: 0\n";
 
 } // namespace
 

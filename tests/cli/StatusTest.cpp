@@ -7,10 +7,6 @@
 
 namespace {
 
-std::string WorkFile(const std::string& cutName, const std::string& lines) {
-    return "Original CUT file: " + cutName + "\r\n\r\n" + lines;
-}
-
 // A path as the system joins it (work\C03.tmf on Windows), in a cell: backslashes escaped.
 std::string PathCell(const std::string& folder, const std::string& name) {
     std::string cell;
@@ -27,12 +23,12 @@ TEST_F(CliTest, StatusCountsEachFileWithItsNewestWorkFileExactlyAsCheckCountsThe
         CopySample(name, "cuts/" + name);
     // Work files made older or newer on purpose: the newest one for the right file counts.
     const std::tuple<std::string, std::string, int> works[] = {
-        {"C06-old.tmf", WorkFile("C06.CUT", "001 *30Old.\r\n"), 5},
-        {"C06-new.TMF", WorkFile("C06.CUT", "001 *30Welcome.\r\n002 No code.\r\n003 A\tb*32\r\n"),
+        {"C06-old.tmf", TmfBytes("C06.CUT", "001 *30Old.\r\n"), 5},
+        {"C06-new.TMF", TmfBytes("C06.CUT", "001 *30Welcome.\r\n002 No code.\r\n003 A\tb*32\r\n"),
          1},
-        {"C06-other-case.tmf", WorkFile("c06.cut", "001 *30Wrong file.\r\n"), 0},
-        {"C06.tmf.tmp", WorkFile("C06.CUT", "001 *30Leftover.\r\n"), 0},
-        {"C03.tmf", WorkFile("C03.CUT", "001 *01Nadie contesta.*02\r\n"), 2},
+        {"C06-other-case.tmf", TmfBytes("c06.cut", "001 *30Wrong file.\r\n"), 0},
+        {"C06.tmf.tmp", TmfBytes("C06.CUT", "001 *30Leftover.\r\n"), 0},
+        {"C03.tmf", TmfBytes("C03.CUT", "001 *01Nadie contesta.*02\r\n"), 2},
         {"empty.tmf", "", 0}};
     for (const auto& [name, bytes, hoursAgo] : works) {
         WriteBytes(Path("work/" + name), bytes);
@@ -56,7 +52,7 @@ TEST_F(CliTest, StatusCountsEachFileWithItsNewestWorkFileExactlyAsCheckCountsThe
         for (std::string& count : counts)
             std::getline(cells, count, '\t');
         if (!std::getline(cells, work))
-            WriteBytes(Path(work = "header-only.tmf"), WorkFile(name, ""));
+            WriteBytes(Path(work = "header-only.tmf"), TmfBytes(name, ""));
         const std::string check = Run({"check", "cuts/" + name, work}).out;
         EXPECT_TRUE(check.starts_with("Invalid messages: " + counts[3] + "\n") &&
                     check.find("Blank messages: " + counts[2] + "\n") != std::string::npos)
