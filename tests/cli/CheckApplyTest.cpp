@@ -1,15 +1,6 @@
-// "check" and "apply": a work file's messages validated, counted and written into a cutscene file.
+// "list" escaping cells, "export" writing the originals as a .TMF, and "check" and "apply": a
+// work file's messages validated, counted and written into a cutscene file.
 #include "CliHarness.h"
-
-namespace {
-
-const std::string kClean = "Invalid messages: 0\nBlank messages: 0\n";
-
-std::string WorkFile(const std::string& cutName, const std::string& lines) {
-    return "Original CUT file: " + cutName + "\r\n\r\n" + lines;
-}
-
-} // namespace
 
 TEST_F(CliTest, EverySampleIsListedAndComesBackThroughExportCheckApply) {
     const std::vector<std::pair<std::string, long>> samples = {{"C01.CUT", 11}, {"C02.CUT", 6},
@@ -64,18 +55,18 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
     };
     for (const auto& [header, lines, force, outcome] : cases) {
         SCOPED_TRACE(outcome);
-        WriteBytes(Path("work.tmf"), WorkFile(header, lines));
+        WriteBytes(Path("work.tmf"), TmfBytes(header, lines));
         Args args = {"apply", "C06.CUT", "work.tmf", "-o", "new.CUT"};
         if (force) args.push_back("--force");
         const CliResult result = Run(args);
         EXPECT_TRUE(Outcome(result).starts_with(outcome)) << Outcome(result);
         ExpectOneErrorLine(result, outcome.substr(outcome.rfind('|') + 1, 8));
-        EXPECT_EQ(Listing(), (Args{"C06.CUT", "work.tmf"}));
+        EXPECT_EQ(Listing(), "C06.CUT work.tmf");
     }
 
-    WriteBytes(Path("work.tmf"), WorkFile("C06.CUT", some));
+    WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", some));
     EXPECT_EQ(Outcome(Run({"check", "C06.CUT", "work.tmf"})), "1|" + invalid + blank + "|");
-    WriteBytes(Path("work.tmf"), WorkFile("C06.CUT", all));
+    WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", all));
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "new.CUT", "--force"})),
               "0|" + counted + "CUT file is created!\n|");
     // Message 5 gets a space to match its original's even length; its tab comes back escaped.
@@ -92,6 +83,44 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
         EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", target, "--force"})),
                   "0|" + verdict + "CUT file is updated!\n|");
         EXPECT_EQ(ReadBytes(Path("C06.CUT")) + ReadBytes(Path("C06.CUT.BAK")), written + before);
-        EXPECT_EQ(Listing(), (Args{"C06.CUT", "C06.CUT.BAK", "new.CUT", "work.tmf"}));
+        EXPECT_EQ(Listing(), "C06.CUT C06.CUT.BAK new.CUT work.tmf");
     }
+}
+
+TEST_F(CliTest, ListEscapesTabsLineBreaksAndBackslashes) {
+    // "Run!", the last message of C06.CUT, becomes tab, backslash, CR, LF: the same length.
+    std::string bytes = ReadBytes(kSamples / "C06.CUT");
+    bytes.replace(bytes.rfind("Run!"), 4, "\t\\\r\n");
+    WriteBytes(Path("C06.CUT"), bytes);
+    const std::string out = Run({"list", "C06.CUT"}).out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 13);
+    EXPECT_TRUE(out.ends_with("\n9\t12\t1\t12\t10\t\\t\\\\\\r\\n\t\t4\t0\t0\t0\t0\t0\n")) << out;
+}
+
+TEST_F(CliTest, ExportWritesTheOriginalsByteForByte) {
+    // Written out by hand from the dialogue of the sample: real messages only, the trimmed one
+    // without its spaces, Windows-1252 bytes untouched.
+    const std::string expected =
+        "Original CUT file: C01.CUT\r\n\r\n"
+        "001 *01Good morning, captain. The seaplane is fuelled and ready.\r\n"
+        "002 Where did you leave the map of the river?*Fa\r\n"
+        "003 I*02 told you*03 it is under the seat, next to the parrot.\r\n"
+        "004 Caf\xe9 au lait for the pilot, s'il vous pla\xeet.*10\r\n"
+        "005 Let us go*AB\r\n"
+        "006 *Ab*Cd\r\n"
+        "007 The na\xefve explorer smiled at the se\xf1ora.\r\n";
+    EXPECT_EQ(Outcome(Run({"export", quillon::Utf8FromPath(kSamples / "C01.CUT")})),
+              "0|" + expected + "|");
+
+    WriteBytes(Path("work.tmf"), std::string(5000, 'x')); // replaced whole
+    EXPECT_EQ(
+        Outcome(Run({"export", quillon::Utf8FromPath(kSamples / "C01.CUT"), "--output=work.tmf"})),
+        "0||");
+    EXPECT_EQ(ReadBytes(Path("work.tmf")), expected);
+
+    // The header names the file without its folder, also when it has no real message.
+    fs::create_directory(Path("scenes"));
+    CopySample("C04.CUT", "scenes/Intro.cut");
+    EXPECT_EQ(Run({"export", "scenes/Intro.cut"}).out, "Original CUT file: Intro.cut\r\n\r\n");
+    EXPECT_EQ(Listing(), "scenes/ scenes/Intro.cut work.tmf");
 }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "cut/Utf8Path.h"
+#include "support/CutImage.h"
+#include "support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +13,9 @@
 #include <sys/wait.h>
 #endif
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,14 +28,9 @@ struct CliResult {
     std::string out, err;
 };
 
-inline std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using quillon::test::ReadBytes;
+using quillon::test::TmfBytes;
+using quillon::test::WriteBytes;
 
 // Absolute, so they still name the same files from the tool's own working folder (under wine
 // a folder given as /work/... is taken on the current drive).
@@ -109,24 +103,14 @@ inline int RunTool(const fs::path& dir, const std::vector<std::string>& args, co
 // arguments are the names the tool prints back.
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quillon-cli-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(std::random_device{}()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // name is UTF-8, as the tool takes its arguments.
-    fs::path Path(const std::string& name) const { return dir_ / quillon::PathFromUtf8(name); }
+    fs::path Path(const std::string& name) const { return dir_ / name; }
     void CopySample(const std::string& sample, const std::string& as = {}) {
         fs::copy_file(kSamples / sample, Path(as.empty() ? sample : as));
     }
 
     CliResult Run(const Args& args) const {
-        const int status = RunTool(dir_, args, Path(".out"), Path(".err"));
+        const int status = RunTool(dir_.path, args, Path(".out"), Path(".err"));
         CliResult result{status, ReadBytes(Path(".out")), ReadBytes(Path(".err"))};
         fs::remove(Path(".out"));
         fs::remove(Path(".err"));
@@ -139,19 +123,18 @@ protected:
         return Run(Args(std::istream_iterator<std::string>(words), {}));
     }
 
-    // The names in the scratch folder (or a folder in it), so a test sees what a command left
-    // behind.
-    Args Listing(const std::string& folder = "") const {
-        Args names;
-        for (const auto& entry : fs::directory_iterator(Path(folder)))
-            names.push_back(quillon::Utf8FromPath(entry.path().filename()));
-        std::sort(names.begin(), names.end());
-        return names;
+    // Everything in the scratch folder (or a folder in it), so a test sees what a command
+    // left behind: "a b sub/ sub/c".
+    std::string Listing(const std::string& folder = "") const {
+        return quillon::test::Listing(Path(folder));
     }
 
 private:
-    fs::path dir_;
+    quillon::test::TempDir dir_;
 };
+
+// What check and apply print for a work file with nothing invalid or blank.
+inline const std::string kClean = "Invalid messages: 0\nBlank messages: 0\n";
 
 // The exit status, stdout and stderr in one text, so one expectation states a whole run.
 inline std::string Outcome(const CliResult& r) {

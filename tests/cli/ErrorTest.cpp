@@ -5,24 +5,40 @@
 
 TEST_F(CliTest, HelpGoesToStdoutAndBadUsageIsOneLineWithExitStatusTwo) {
     CopySample("C03.CUT");
+    // Help wins over every other mistake on its line.
     for (const std::string line :
-         {"--help", "list --help", "export -h", "check --help", "apply a.CUT --bogus --help"}) {
+         {"--help", "list --help", "export -h", "check --help", "apply a.CUT --bogus --help",
+          "pack --help", "unpack -h", "status --help"}) {
         const std::string command = line[0] == '-' ? "COMMAND" : line.substr(0, line.find(' '));
         const std::string outcome = Outcome(RunLine(line)); // nothing on stderr
         EXPECT_TRUE(outcome.starts_with("0|Usage: quillon-cli " + command + " ") &&
                     outcome.ends_with("\n|"))
             << outcome;
     }
-    for (const char* line :
-         {"", "frobnicate C03.CUT", "list", "list C03.CUT C01.CUT", "list C03.CUT -o out.txt",
-          "export C03.CUT -o", "export C03.CUT -o a.tmf --output b.tmf",
-          "export C03.CUT --output= a.tmf", "list -- C03.CUT -- C01.CUT", "check C03.CUT",
-          "apply C03.CUT work.tmf", "apply C03.CUT work.tmf -o new.CUT --quiet"}) {
-        const CliResult result = RunLine(line);
-        EXPECT_TRUE(Outcome(result).starts_with("2||quillon-cli")) << Outcome(result);
-        ExpectOneErrorLine(result, "quillon-cli");
-    }
-    EXPECT_EQ(Listing(), Args{"C03.CUT"});
+    // The line, the command the error names, and what is wrong with the line.
+    const std::tuple<const char*, std::string, const char*> usage[] = {
+        {"", "", "no command given"},
+        {"frobnicate C03.CUT", "", "unknown command 'frobnicate'"},
+        {"list", " list", "expects FILE.CUT, got 0 files"},
+        {"list -- C03.CUT -- C01.CUT", " list", "expects FILE.CUT, got 3 files"},
+        {"list C03.CUT -o out.txt", " list", "unknown option '-o'"},
+        {"export C03.CUT -o", " export", "-o needs a file name"},
+        {"export C03.CUT -o a.tmf --output b.tmf", " export", "the output file is given twice"},
+        {"export C03.CUT --output= a.tmf", " export", "the output file name is empty"},
+        {"check C03.CUT", " check", "expects FILE.CUT and WORK.tmf, got 1 file"},
+        {"apply C03.CUT work.tmf", " apply", "missing -o NEW.CUT"},
+        {"apply C03.CUT work.tmf -o new.CUT --quiet", " apply", "unknown option '--quiet'"},
+        {"pack queen.1c work", " pack", "missing -o NEW"},
+        {"unpack --list queen.1c --all", " unpack",
+         "--list only prints the table; it takes no -o, --all or --force"},
+        {"status cuts --tmf", " status", "--tmf needs a folder"},
+        {"status cuts --tmf work --tmf work", " status", "the work-file folder is given twice"},
+        {"status cuts work", " status", "expects DIR, got 2 files"},
+    };
+    for (const auto& [line, command, what] : usage)
+        EXPECT_EQ(Outcome(RunLine(line)), "2||quillon-cli" + command + ": " + what +
+                                              "; see 'quillon-cli" + command + " --help'.\n");
+    EXPECT_EQ(Listing(), "C03.CUT");
 }
 
 TEST_F(CliTest, BrokenInputsAreNamedAndLeaveNoOutput) {
@@ -35,7 +51,7 @@ TEST_F(CliTest, BrokenInputsAreNamedAndLeaveNoOutput) {
     WriteBytes(Path("empty.tmf"), "");
     CopySample("C03.CUT");
     ASSERT_EQ(Run({"export", "C03.CUT", "-o", "work.tmf"}).status, 0);
-    const Args before = Listing();
+    const std::string before = Listing();
 
     // What goes wrong, the file the error line must name, and what stdout holds by then.
     std::vector<std::tuple<Args, std::string, std::string>> cases = {

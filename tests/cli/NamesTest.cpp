@@ -7,7 +7,6 @@ namespace {
 const std::string kFolder = "Übersetzung";
 const std::string kCut = kFolder + "/É1.CUT";
 const std::string kWork = kFolder + "/é1.tmf";
-const std::string kClean = "Invalid messages: 0\nBlank messages: 0\n";
 
 } // namespace
 
@@ -25,7 +24,7 @@ TEST_F(CliTest, NamesOutsideAsciiGoThroughEveryCommand) {
     EXPECT_EQ(Outcome(Run({"apply", kCut, kWork, "-o", kCut})),
               "0|" + kClean + "CUT file is updated!\n|");
     EXPECT_EQ(ReadBytes(Path(kCut)) + ReadBytes(Path(kCut + ".BAK")), original + original);
-    EXPECT_EQ(Listing(kFolder), (Args{"É1.CUT", "É1.CUT.BAK", "é1.tmf"}));
+    EXPECT_EQ(Listing(kFolder), "É1.CUT É1.CUT.BAK é1.tmf");
 
     // Errors name the file as it was given, in UTF-8.
     const std::string missing = kFolder + "/Ñ.CUT";
@@ -58,13 +57,13 @@ TEST_F(CliTest, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
     // keep their own spellings, and no second backup appears.
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "c06.cut"})),
               "0|" + kClean + "CUT file is updated!\n|");
-    EXPECT_EQ(Listing(), (Args{"C06.CUT", "C06.CUT.bak", "work.tmf"}));
+    EXPECT_EQ(Listing(), "C06.CUT C06.CUT.bak work.tmf");
     EXPECT_EQ(ReadBytes(Path("C06.CUT.bak")), original);
 #else
     ExpectOneErrorLine(Run({"export", "c06.cut"}), "c06.cut");
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "c06.cut"})),
               "0|" + kClean + "CUT file is created!\n|");
-    EXPECT_EQ(Listing(), (Args{"C06.CUT", "C06.CUT.bak", "c06.cut", "work.tmf"}));
+    EXPECT_EQ(Listing(), "C06.CUT C06.CUT.bak c06.cut work.tmf");
     EXPECT_EQ(ReadBytes(Path("C06.CUT.bak")), "an older backup");
 #endif
     EXPECT_EQ(ReadBytes(Path("C06.CUT")), original);

@@ -40,26 +40,24 @@ TEST_F(CliTest, UnpackListsAndTakesOutTheCutscenesWithoutOverwriting) {
     EXPECT_EQ(Outcome(Run({"unpack", "--all", "queen.1c", "-o", "all"})),
               "0|Entries unpacked: 3\n|" + skipped);
     EXPECT_EQ(ReadBytes(Path("all/CDINT06.SB")) + ReadBytes(Path("all/ZOMBIE.ACT")), "voicewalk");
-    EXPECT_EQ(Listing(), (Args{"CUT", "all", "queen.1c"}));
+    EXPECT_EQ(Listing(),
+              "CUT/ CUT/CDINT.CUT all/ all/CDINT.CUT all/CDINT06.SB all/ZOMBIE.ACT queen.1c");
 }
 
 TEST_F(CliTest, PackPutsTheTranslationBackOrRefusesBeforeWritingAnything) {
     const std::string game = ResourceBytes(kEntries);
     WriteBytes(Path("queen.1c"), game);
-    ASSERT_EQ(Run({"unpack", "queen.1c", "-o", "work"}).status, 0);
-    WriteBytes(Path("work.tmf"),
-               "Original CUT file: CDINT.CUT\r\n\r\n001 Bien, rey... \xA1qu\xE9 noche!*00*01\r\n"
-               "002 *01S\xF3lo cena.\r\n");
-    EXPECT_EQ(Run({"apply", "work/CDINT.CUT", "work.tmf", "-o", "work/CDINT.CUT"}).status, 0);
-    fs::remove(Path("work/CDINT.CUT.BAK"));
-    const std::string translated = ReadBytes(Path("work/CDINT.CUT"));
+    // A translated scene, with bytes outside ASCII, goes back in place of the original.
+    const std::string translated =
+        CutBytes({"Bien, rey... \xA1qu\xE9 noche!*00*01", "*01S\xF3lo cena."});
+    fs::create_directory(Path("work"));
+    WriteBytes(Path("work/CDINT.CUT"), translated);
     std::vector<ResEntry> expected = kEntries;
     expected[0].data = translated;
 
     EXPECT_EQ(Outcome(Run({"pack", "queen.1c", "work", "-o", "new.1c"})),
               "0|Entries replaced: 1\n|");
     EXPECT_EQ(ReadBytes(Path("new.1c")), ResourceBytes(expected));
-    EXPECT_NE(translated.find("\xA1qu\xE9 noche!"), std::string::npos);
 
     // Refusals: one line naming the file, exit status 2, and no new file.
     WriteBytes(Path("work/notes.txt"), "x");
@@ -75,27 +73,12 @@ TEST_F(CliTest, PackPutsTheTranslationBackOrRefusesBeforeWritingAnything) {
     ExpectOneErrorLine(elsewhere, quillon::Utf8FromPath(fs::path("work") / "Z.cut") +
                                       ": the entry Z.CUT of queen.1c lies in bundle 2");
     fs::remove(Path("work/Z.cut"));
-    const CliResult notGame = Run({"pack", "work/CDINT.CUT", "work", "-o", "other.1c"});
-    ExpectOneErrorLine(notGame, "work/CDINT.CUT: not a resource file with an embedded table");
-    EXPECT_EQ(std::to_string(unmatched.status) + std::to_string(elsewhere.status) +
-                  std::to_string(notGame.status),
-              "222");
-    EXPECT_EQ(Listing(), (Args{"new.1c", "queen.1c", "work", "work.tmf"}));
+    EXPECT_EQ(elsewhere.status, 2);
+    EXPECT_EQ(Listing(), "new.1c queen.1c work/ work/CDINT.CUT");
 
     // Onto the game itself, with the old one kept.
     EXPECT_EQ(Outcome(Run({"pack", "queen.1c", "work", "-o", "./queen.1c"})),
               "0|Entries replaced: 1\n|");
     EXPECT_EQ(ReadBytes(Path("queen.1c")) + ReadBytes(Path("queen.1c.BAK")),
               ReadBytes(Path("new.1c")) + game);
-
-    for (const char* line : {"pack queen.1c work", "unpack --list queen.1c --all",
-                             "unpack queen.1c -o", "pack --help", "unpack -h"}) {
-        const CliResult result = RunLine(line);
-        if (result.status == 0)
-            EXPECT_TRUE(
-                result.out.starts_with("Usage: quillon-cli " + std::string(line).substr(0, 4)))
-                << result.out;
-        else
-            ExpectOneErrorLine(result, "quillon-cli " + std::string(line).substr(0, 4));
-    }
 }

@@ -1,4 +1,5 @@
-// Hand-built .CUT byte images: the bank header, a data header, the text block and what follows.
+// Hand-built .CUT byte images (the bank header, a data header, the text block and what
+// follows) and the work files that go with them.
 #pragma once
 
 #include <string>
@@ -43,6 +44,11 @@ inline std::string CutBytes(const std::vector<std::string>& messages, int S,
     for (int i = 12; i < S; ++i)
         at.before += static_cast<char>(0x11 * ((i - 12) % 15 + 1));
     return CutBytes(messages, at);
+}
+
+// A work file (.TMF) for the named cutscene file: the header, then the lines as given.
+inline std::string TmfBytes(const std::string& cutName, const std::string& lines = "") {
+    return "Original CUT file: " + cutName + "\r\n\r\n" + lines;
 }
 
 } // namespace quillon::test

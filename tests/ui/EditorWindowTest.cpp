@@ -53,9 +53,9 @@ void ExpectMirrored(const Session& s) {
     auto* slider = qobject_cast<QSlider*>(s.W(f.Slider1));
     add(f.Slider1, QStringLiteral("%1 of %2").arg(slider->value()).arg(slider->maximum()), true,
         std::to_string(f.Slider1.Value) + " of " + std::to_string(f.Slider1.Max), true);
-    for (const TextBox* box : {&f.TextMessageGB, &f.TextMessageGR}) {
-        const Label& script = box == &f.TextMessageGB ? f.LabelFontOriginal[3] : f.LabelFontNew[3];
-        const CodePage& page = *CodePageForScript(LeadingInt16(script.ToolTipText) & 0xFF).page;
+    for (auto [box, script] : {std::pair{&f.TextMessageGB, &f.LabelFontOriginal[3]},
+                               std::pair{&f.TextMessageGR, &f.LabelFontNew[3]}}) {
+        const CodePage& page = *CodePageForScript(LeadingInt16(script->ToolTipText) & 0xFF).page;
         add(*box, s.ui->BoxOf(*box)->RawText(), true, BytesToText(box->Text(), page).toStdString(),
             true);
     }
@@ -96,25 +96,6 @@ protected:
     }
 };
 
-TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHolds) {
-    OpenSample();
-    TopWindow* window = s->ui->MainWindow();
-    ASSERT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("QUILLON cutscene editor v.1.1 - Velunor"));
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint); // removed once a file is open
-    EXPECT_EQ(window->width(), 1018);
-    EXPECT_EQ(s->Text(f().LabelOriginalFilename) + " " + s->Text(f().LabelOriginalMessages),
-              QStringLiteral("C12.CUT 3"));
-    // Hidden mode is the first-run setting: codes at the ends vanish, inner runs break lines.
-    EXPECT_EQ(Shown(), QStringLiteral("1|Hello\nWorld|"));
-    EXPECT_EQ(window->focusWidget(), s->GR());
-    ExpectMirrored(*s);
-    // The frames of the settings pages lie on one another once a file is open.
-    EXPECT_EQ(s->W(f().FrameSettingsNew)->geometry().topLeft(),
-              s->W(f().FrameSettingsGeneral)->geometry().topLeft());
-    EXPECT_FALSE(s->W(f().FrameSettingsNew)->isVisibleTo(window));
-}
-
 TEST_F(EditorWindow, EverySampleOpensAndWalksToItsLastMessage) {
     const QDir samples(QStringLiteral(QUILLON_SAMPLES));
     const QStringList names = samples.entryList({QStringLiteral("*.CUT")}, QDir::Files);
@@ -139,8 +120,23 @@ TEST_F(EditorWindow, EverySampleOpensAndWalksToItsLastMessage) {
     }
 }
 
-TEST_F(EditorWindow, TypingInHiddenAndRawModeReachesTheTable) {
+TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable) {
     OpenSample();
+    TopWindow* window = s->ui->MainWindow();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("QUILLON cutscene editor v.1.1 - Velunor"));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint); // removed once a file is open
+    EXPECT_EQ(window->width(), 1018);
+    EXPECT_EQ(s->Text(f().LabelOriginalFilename) + " " + s->Text(f().LabelOriginalMessages),
+              QStringLiteral("C12.CUT 3"));
+    // Hidden mode is the first-run setting: codes at the ends vanish, inner runs break lines.
+    EXPECT_EQ(Shown(), QStringLiteral("1|Hello\nWorld|"));
+    EXPECT_EQ(window->focusWidget(), s->GR());
+    // The frames of the settings pages lie on one another once a file is open.
+    EXPECT_EQ(s->W(f().FrameSettingsNew)->geometry().topLeft(),
+              s->W(f().FrameSettingsGeneral)->geometry().topLeft());
+    EXPECT_FALSE(s->W(f().FrameSettingsNew)->isVisibleTo(window));
+
     s->Type(s->GR(), QStringLiteral("Hi\nEarth"));
     EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01Hi*02Earth*03");
     EXPECT_EQ(s->GR()->textCursor().position(), 8); // the caret stays where typing left it
@@ -161,7 +157,7 @@ TEST_F(EditorWindow, TypingInHiddenAndRawModeReachesTheTable) {
     EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("0"));
 }
 
-TEST_F(EditorWindow, FunctionKeysAndButtonsMoveAndEditTheMessage) {
+TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable) {
     OpenSample();
     QWidget* gr = s->GR();
     auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) { s->Key(gr, k, m); };
@@ -194,10 +190,8 @@ TEST_F(EditorWindow, FunctionKeysAndButtonsMoveAndEditTheMessage) {
     key(Qt::Key_F10);
     EXPECT_EQ(s->GR()->RawText(), QStringLiteral("Hello\nWorld"));
     EXPECT_EQ(s->GR()->textCursor().position(), 11);
-}
 
-TEST_F(EditorWindow, TheTableAppearsOnTheEighthDoubleClick) {
-    OpenSample();
+    // The table appears on the eighth double-click, on the shown message's row.
     s->Key(s->GR(), Qt::Key_F5);
     QTreeView* table = s->ui->TableView();
     TopWindow* window = s->ui->MainWindow();
@@ -214,7 +208,7 @@ TEST_F(EditorWindow, TheTableAppearsOnTheEighthDoubleClick) {
     EXPECT_EQ(table->currentIndex().row(), 3); // the shown message's row
 }
 
-TEST_F(EditorWindow, QuestionAndAboutWindowsDisableTheMainWindowUntilAnswered) {
+TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNextRun) {
     OpenSample();
     s->Click(f().btnCloseFile);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) question "));
@@ -251,50 +245,35 @@ TEST_F(EditorWindow, QuestionAndAboutWindowsDisableTheMainWindowUntilAnswered) {
     QApplication::processEvents();
     EXPECT_EQ(Windows(), QStringLiteral("main "));
 
-    // Exit, then Yes: the settings are saved and the program ends.
+    // Always on top, then Exit and Yes: the settings are saved, the program ends, and the
+    // next run starts as this one was left.
+    ASSERT_FALSE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    s->Click(f().CheckAlwaysOnTop);
+    EXPECT_TRUE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
     s->Click(f().btnExit);
     EXPECT_EQ(s->Text(f().Confirm->Label1),
               QStringLiteral("Are you sure you want to exit Quillon?"));
     s->Click(f().Confirm->btnYes);
     QApplication::processEvents();
-    EXPECT_TRUE(s->platform->QuitRequested());
-    EXPECT_EQ(Windows(), QString());
-    EXPECT_TRUE(QSettingsStore().Read("Confirm").has_value());
+    EXPECT_TRUE(s->platform->QuitRequested() && Windows().isEmpty());
+    s.reset();
+    Session next(home.path());
+    next.Open(next.CutPath(QStringLiteral("C12.CUT")));
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
+                (next.ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint));
 }
 
-TEST_F(EditorWindow, AGreekLetterTypedThroughTheGreekScriptIsItsByteInTheTableAndTheFile) {
+TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReachTheBoxes) {
     s->Open(s->Put(QStringLiteral("C01.CUT"), {"Hello"}));
-    s->Click(f().OptionSettingsNew);
-    EXPECT_TRUE(s->W(f().FrameSettingsNew)->isVisibleTo(s->ui->MainWindow()));
-    s->platform->fontAnswers.push_back({true, 0, {"Arial", 14, 700, false, false, false, 161}});
-    s->Click(f().LabelFontNew[4]);
-    EXPECT_EQ(s->Text(f().LabelFontNew[3]), QStringLiteral("Greek"));
-    EXPECT_TRUE(s->GR()->font().bold() && s->GR()->font().pointSize() == 14);
-
-    s->Type(s->GR(), QStringLiteral("\u0393\u03B5\u03B9\u03AC"));
-    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "\xC3\xE5\xE9\xDC");
-    EXPECT_FALSE(s->GR()->StatusVisible());
-
-    const QString target = s->CutPath(QStringLiteral("NEW.CUT"));
-    s->platform->fileAnswers.push_back(target.toStdString());
-    s->Click(f().btnCreateNewCUT);
-    EXPECT_EQ(s->platform->LastMessage(), "CUT file is created!");
-    QFile written(target);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    // The new message is padded to its original's odd length.
-    EXPECT_TRUE(written.readAll().contains("\x05\xC3\xE5\xE9\xDC "));
-}
-
-TEST_F(EditorWindow, ACharacterTheScriptCannotHoldIsRefusedAndSaidSo) {
-    OpenSample();
+    // Western cannot hold a Cyrillic letter: it is refused and said so; a paste is refused
+    // whole; the next accepted edit clears the status line.
     s->Type(s->GR(), QStringLiteral("ab\u0416"));
-    EXPECT_EQ(s->GR()->RawText(), QStringLiteral("ab"));
-    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01ab*03"); // hidden mode: the run is lost
-    EXPECT_TRUE(s->GR()->StatusVisible());
-    EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("U+0416")));
-    EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Windows-1252")));
-
-    // A paste is refused whole; the next accepted edit clears the status line.
+    EXPECT_EQ(s->GR()->RawText() + QString::fromStdString(f().Table.Cell(1, ColNewMessage)),
+              QStringLiteral("abab"));
+    const QString status = s->GR()->StatusVisible() ? s->GR()->Status() : QString();
+    EXPECT_TRUE(status.contains(QStringLiteral("U+0416")) &&
+                status.contains(QStringLiteral("Windows-1252")))
+        << status.toStdString();
     QApplication::clipboard()->setText(QStringLiteral("c\u0416d"));
     s->GR()->paste();
     EXPECT_EQ(s->GR()->RawText(), QStringLiteral("ab"));
@@ -304,26 +283,24 @@ TEST_F(EditorWindow, ACharacterTheScriptCannotHoldIsRefusedAndSaidSo) {
     EXPECT_FALSE(s->GR()->StatusVisible());
 
     // A script without a code page shows its text as Western, and says so.
-    s->platform->fontAnswers.push_back({true, 0, {"Arial", 12, 400, false, false, false, 128}});
     s->Click(f().OptionSettingsNew);
+    EXPECT_TRUE(s->W(f().FrameSettingsNew)->isVisibleTo(s->ui->MainWindow()));
+    s->platform->fontAnswers.push_back({true, 0, {"Arial", 12, 400, false, false, false, 128}});
     s->Click(f().LabelFontNew[4]);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")));
     EXPECT_TRUE(s->W(f().LabelFontNew[3])->toolTip().contains(QStringLiteral("Western")));
-}
 
-TEST_F(EditorWindow, TheFontGroupsShowTheScriptNumberAndTheChosenColoursReachTheBoxes) {
-    OpenSample();
-    s->Click(f().OptionSettingsNew);
     // Nothing lies over the script label, so hovering it shows the script number; a click on
     // it, or anywhere else in the group, opens the font chooser.
     QWidget* script = s->W(f().LabelFontNew[3]);
     QWidget* page = script->parentWidget();
     const QPoint centre = script->geometry().center();
     ASSERT_EQ(page->childAt(centre), script);
-    s->platform->fontAnswers = {{true, 0, {"Arial", 12, 400, false, false, false, 161}},
+    s->platform->fontAnswers = {{true, 0, {"Arial", 14, 700, false, false, false, 161}},
                                 {false, 0, {}}};
     s->Click(f().LabelFontNew[3]);
     EXPECT_EQ(s->Text(f().LabelFontNew[3]), QStringLiteral("Greek"));
+    EXPECT_TRUE(s->GR()->font().bold() && s->GR()->font().pointSize() == 14);
     QHelpEvent hover(QEvent::ToolTip, script->rect().center(),
                      script->mapToGlobal(script->rect().center()));
     QApplication::sendEvent(page->childAt(centre), &hover);
@@ -333,6 +310,20 @@ TEST_F(EditorWindow, TheFontGroupsShowTheScriptNumberAndTheChosenColoursReachThe
     QWidget* area = s->W(f().LabelFontNew[4]);
     QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 3, area->height() - 3));
     EXPECT_TRUE(s->platform->fontAnswers.empty());
+
+    // A Greek letter typed through the Greek script is its byte in the table and the file,
+    // padded to its original's odd length.
+    s->Key(s->GR(), Qt::Key_Pause);
+    s->Type(s->GR(), QStringLiteral("\u0393\u03B5\u03B9\u03AC"));
+    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "\xC3\xE5\xE9\xDC");
+    EXPECT_FALSE(s->GR()->StatusVisible());
+    const QString target = s->CutPath(QStringLiteral("NEW.CUT"));
+    s->platform->fileAnswers.push_back(target.toStdString());
+    s->Click(f().btnCreateNewCUT);
+    EXPECT_EQ(s->platform->LastMessage(), "CUT file is created!");
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("\x05\xC3\xE5\xE9\xDC "));
 
     // A stored face that is not installed says what the box shows instead; an installed one
     // needs no word.
@@ -353,24 +344,6 @@ TEST_F(EditorWindow, TheFontGroupsShowTheScriptNumberAndTheChosenColoursReachThe
     const QColor picked(0x56, 0x34, 0x12);
     EXPECT_EQ(s->GR()->palette().color(QPalette::Base), picked);
     EXPECT_EQ(s->W(f().LabelBgColorNew)->palette().color(QPalette::Window), picked);
-}
-
-TEST_F(EditorWindow, SettingsChangedInOneRunAreThereInTheNext) {
-    const QString path = s->Put(QStringLiteral("C12.CUT"), {"Hello", "World"});
-    s->Open(path);
-    ASSERT_FALSE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
-    s->Click(f().CheckAlwaysOnTop);
-    EXPECT_TRUE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
-    s->Click(f().CheckConfirm); // off: Exit leaves at once
-    s->Click(f().btnExit);
-    ASSERT_TRUE(s->platform->QuitRequested());
-    s.reset();
-
-    Session next(home.path());
-    next.Open(path);
-    EXPECT_EQ(next.form->CheckConfirm.Value(), 0);
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked());
-    EXPECT_TRUE(next.ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 } // namespace

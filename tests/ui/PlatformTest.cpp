@@ -40,27 +40,13 @@ TEST(QtPlatformPieces, MessageBoxesShowIconTitleAndLines) {
     auto box = MakeMessageBox(
         {"There are too many TMF files.\r\nPlease delete some.", "Quillon", MsgIcon::Critical},
         nullptr);
-    EXPECT_EQ(box->icon(), QMessageBox::Critical);
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Quillon"));
-    EXPECT_EQ(box->text(), QStringLiteral("There are too many TMF files.\nPlease delete some."));
-    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    EXPECT_TRUE(box->icon() == QMessageBox::Critical && box->standardButtons() == QMessageBox::Ok);
+    EXPECT_EQ(box->windowTitle() + "|" + box->text(),
+              QStringLiteral("Quillon|There are too many TMF files.\nPlease delete some."));
     EXPECT_EQ(MakeMessageBox({"x", "", MsgIcon::None}, nullptr)->icon(), QMessageBox::NoIcon);
 }
 
-TEST(QtPlatformPieces, SettingsWrittenByOneStoreAreReadByTheNextAndDeletedWhole) {
-    QSettingsStore().DeleteKey();
-    EXPECT_FALSE(QSettingsStore().Read("Confirm"));
-    EXPECT_TRUE(QSettingsStore().Write("Last directory", "/home/ana/CUT/"));
-    EXPECT_TRUE(QSettingsStore().Write("New message Font", "DejaVu Sans, Bold")); // not a list
-    QSettingsStore store;
-    EXPECT_EQ(store.Read("Last directory"), "/home/ana/CUT/");
-    EXPECT_EQ(store.Read("New message Font"), "DejaVu Sans, Bold");
-    EXPECT_TRUE(store.DeleteKey());
-    EXPECT_FALSE(store.DeleteKey()); // nothing left to remove
-    EXPECT_FALSE(QSettingsStore().Read("Last directory"));
-}
-
-TEST(QtPlatformPieces, SettingsAreReadAndWrittenOnlyUnderTheProgramsOwnKey) {
+TEST(QtPlatformPieces, SettingsAreReadAndWrittenWholeAndOnlyUnderTheProgramsOwnKey) {
     // A value in the organisation's own file is not the program's, which no save of the
     // program would ever clear: it is never read.
     QSettings organisation(QSettings::NativeFormat, QSettings::UserScope,
@@ -68,9 +54,20 @@ TEST(QtPlatformPieces, SettingsAreReadAndWrittenOnlyUnderTheProgramsOwnKey) {
     organisation.setValue(QStringLiteral("Always on top"), QStringLiteral("1"));
     organisation.sync();
     QSettingsStore().DeleteKey();
-    EXPECT_FALSE(QSettingsStore().Read("Always on top"));
-    EXPECT_FALSE(QSettingsStore().DeleteKey()) << "the program's key holds nothing";
+    EXPECT_FALSE(QSettingsStore().Read("Always on top") || QSettingsStore().DeleteKey())
+        << "the program's key holds nothing";
     organisation.remove(QStringLiteral("Always on top"));
+
+    // Written by one store, read by the next, deleted whole.
+    EXPECT_TRUE(QSettingsStore().Write("Last directory", "/home/ana/CUT/"));
+    EXPECT_TRUE(QSettingsStore().Write("New message Font", "DejaVu Sans, Bold")); // not a list
+    QSettingsStore store;
+    EXPECT_EQ(store.Read("Last directory").value_or("?") + "|" +
+                  store.Read("New message Font").value_or("?"),
+              "/home/ana/CUT/|DejaVu Sans, Bold");
+    EXPECT_TRUE(store.DeleteKey());
+    EXPECT_FALSE(store.DeleteKey()); // nothing left to remove
+    EXPECT_FALSE(QSettingsStore().Read("Last directory"));
 }
 
 TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
@@ -88,24 +85,21 @@ TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
     QtPlatform platform;
     EXPECT_EQ(platform.ProgramFolder(), dir.toStdString());
     qunsetenv("QUILLON_HOME");
-    const std::string folder = dir.toStdString() + "/";
-    EXPECT_EQ(platform.FileLength(folder + "\xc3\x89"
-                                           "1.CUT"),
-              5);
-    EXPECT_TRUE(platform.DeleteFile(folder + "\xc3\x89"
-                                             "1.CUT"));
-    EXPECT_TRUE(platform.CreateFolder(folder + "Backup"));
-    EXPECT_FALSE(platform.CreateFolder(folder + "Backup"));
+    const std::string folder = dir.toStdString() + "/", accented = folder + "\xc3\x89"
+                                                                            "1.CUT";
+    EXPECT_EQ(platform.FileLength(accented), 5);
+    EXPECT_TRUE(platform.DeleteFile(accented) && platform.CreateFolder(folder + "Backup") &&
+                !platform.CreateFolder(folder + "Backup"));
     // Files only, letter case ignored when sorting.
     EXPECT_EQ(platform.ListDirectory(folder),
               (std::vector<std::string>{"A.CUT", "a.txt", "b.CUT", "C.cut"}));
-    EXPECT_TRUE(platform.ListDirectory(folder + "missing").empty());
+    EXPECT_TRUE(platform.ListDirectory(folder + "missing").empty() &&
+                !platform.FileLength(folder + "Backup") &&
+                platform.FolderExists(folder + "Backup"));
     EXPECT_EQ(platform.FileLength(folder + "A.CUT"), 5);
-    EXPECT_FALSE(platform.FileLength(folder + "Backup"));
-    EXPECT_TRUE(platform.FolderExists(folder + "Backup"));
-    EXPECT_TRUE(platform.RenameFile(folder + "A.CUT", folder + "b.CUT")); // replaces it
-    EXPECT_TRUE(platform.DeleteFile(folder + "b.CUT"));
-    EXPECT_FALSE(platform.DeleteFile(folder + "b.CUT"));
+    // A rename replaces the file in the way; a file deleted is gone.
+    EXPECT_TRUE(platform.RenameFile(folder + "A.CUT", folder + "b.CUT") &&
+                platform.DeleteFile(folder + "b.CUT") && !platform.DeleteFile(folder + "b.CUT"));
     EXPECT_EQ(platform.ListDirectory(folder), (std::vector<std::string>{"a.txt", "C.cut"}));
 }
 
@@ -132,6 +126,7 @@ TEST(QtPlatformPieces, FontChooserOffersInstalledFacesSizesStylesScriptsAndColou
     FontChooser chooser({"Arial", 30, 600, false, false, false, 100});
     EXPECT_EQ(chooser.Style()->currentText(), QStringLiteral("Bold"));
     EXPECT_EQ(describe(chooser.Choice()), "shown 24 600 script 100 colour 0");
+    EXPECT_EQ(chooser.Size()->minimum() * 100 + chooser.Size()->maximum(), 824); // 8 to 24
     chooser.Size()->setValue(14);
     chooser.Style()->setCurrentText(QStringLiteral("Italic"));
     chooser.Strikeout()->setChecked(true);

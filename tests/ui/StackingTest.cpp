@@ -1,18 +1,13 @@
 // The editor's windows under a real X server and window manager (stacking.sh starts Xvfb and
 // openbox): the question, About, the font chooser and the colour chooser stay above the main
 // window whatever the user clicks, with and without "Always on top".
-#include "support/CutImage.h"
-#include "ui/EditorUi.h"
-#include "ui/QSettingsStore.h"
-#include "ui/QtPlatform.h"
+#include "UiHarness.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
+#include "ui/QSettingsStore.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -52,26 +47,19 @@ std::string Against(const QWidget* window, const QWidget* main) {
 class Stacking : public ::testing::Test {
 protected:
     QTemporaryDir home;
-    std::unique_ptr<QtPlatform> platform = std::make_unique<QtPlatform>();
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(*platform);
-    std::unique_ptr<EditorUi> ui;
+    std::unique_ptr<testing::Session> s;
+    EditorUi* ui = nullptr;
+    Form1* form = nullptr;
 
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run stacking.sh";
         QSettingsStore().DeleteKey();
-        qputenv("QUILLON_HOME", home.path().toUtf8());
-        QDir().mkpath(home.filePath(QStringLiteral("CUT")));
-        QFile file(home.filePath(QStringLiteral("CUT/C12.CUT")));
-        const std::string bytes = test::CutBytes({"Hello there", "Second one"});
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
-                    file.write(bytes.data(), qint64(bytes.size())));
-        file.close();
-        ui = std::make_unique<EditorUi>(*form, *platform);
-        platform->SetPresetOpenAnswer(file.fileName().toStdString());
-        ui->Start();
+        s = std::make_unique<testing::Session>(home.path());
+        s->platform->realChoosers = true;
+        ui = s->ui.get(), form = s->form.get();
+        s->Open(s->Put(QStringLiteral("C12.CUT"), {"Hello there", "Second one"}));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(ui->MainWindow()));
     }
-    void TearDown() override { ui.reset(); }
 
     // Where window stands once it is up, then after a click on the main window's own area,
     // as a user trying to get back to it makes (the window manager raises what is clicked).

@@ -38,16 +38,21 @@ public:
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
+    bool realChoosers = false; // the real font and colour choosers, shown on the screen
 
     std::optional<std::string> AskFile(const FileDialogRequest&) override {
         PrepareDialog();
         return Next(fileAnswers);
     }
-    FontChooserResult ChooseFont(const FontChoice&) override { return Next(fontAnswers); }
+    FontChooserResult ChooseFont(const FontChoice& initial) override {
+        return realChoosers ? QtPlatform::ChooseFont(initial) : Next(fontAnswers);
+    }
     std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
         return Next(folderAnswers);
     }
-    std::optional<std::uint32_t> ChooseColour() override { return Next(colourAnswers); }
+    std::optional<std::uint32_t> ChooseColour() override {
+        return realChoosers ? QtPlatform::ChooseColour() : Next(colourAnswers);
+    }
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
     bool OpenUrl(const std::string& url) override {
         urls.push_back(url);

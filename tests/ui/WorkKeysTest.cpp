@@ -49,31 +49,8 @@ protected:
     }
 };
 
-TEST_F(WorkKeys, F7AndF8FromEitherBoxReachWhatIsLeftAndSaySoWhenNothingIs) {
-    LoadWork();
-    EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("1")); // counted before it is seen
-    EXPECT_EQ(Number(), QStringLiteral("1"));
-    s->Key(s->GR(), Qt::Key_F7);
-    EXPECT_EQ(Number() + s->GR()->RawText(), QStringLiteral("5Quinto*A"));
-    EXPECT_EQ(Notice(), QString());
-    s->Key(s->GR(), Qt::Key_F7, Qt::ShiftModifier);
-    EXPECT_EQ(Notice(), QStringLiteral("This is the only invalid message."));
-    EXPECT_EQ(s->ui->MainWindow()->focusWidget(), s->GR());
-    s->Key(s->GB(), Qt::Key_F8);
-    EXPECT_EQ(Number() + Notice(), QStringLiteral("6This is the only invalid message."))
-        << "the notice stays for a while";
-    s->Key(s->GB(), Qt::Key_F8, Qt::ShiftModifier);
-    EXPECT_EQ(Number(), QStringLiteral("3"));
-    s->Key(s->GR(), Qt::Key_F8, Qt::ShiftModifier);
-    EXPECT_EQ(Number() + Notice(), QStringLiteral("6Went round to the last message."));
-    // The notice lies over the new-message box and moves nothing of the window.
-    EXPECT_TRUE(s->GR()->geometry().contains(s->ui->NoticeLabel()->geometry().topLeft()));
-    EXPECT_EQ(s->GR()->geometry(), QRect(193, 185, 632, 138));
-    QTest::qWait(NoticeMirror::kShownMilliseconds + 300);
-    EXPECT_EQ(Notice(), QString());
-}
-
-TEST_F(WorkKeys, CtrlZAndCtrlYStepThroughWordsAndTheBoxKeepsNoUndoOfItsOwn) {
+TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
+    // Ctrl+Z and Ctrl+Y step through words and commands; the box keeps no undo of its own.
     EXPECT_FALSE(s->GR()->isUndoRedoEnabled());
     s->Type(s->GR(), QStringLiteral("Hola mundo"));
     s->Key(s->GR(), Qt::Key_F10);
@@ -95,16 +72,35 @@ TEST_F(WorkKeys, CtrlZAndCtrlYStepThroughWordsAndTheBoxKeepsNoUndoOfItsOwn) {
     EXPECT_EQ(s->GR()->textCursor().position(), 10);
     s->Type(s->GR(), QStringLiteral("!"));
     EXPECT_EQ(shown(), QStringLiteral("Hola mundo!|Hola mundo!"));
-}
 
-TEST_F(WorkKeys, CtrlFFindsAsTheBoxesShowAndEscGivesTheKeyboardBack) {
+    // F7 and F8 go to what the loaded work left, and say so when nothing is.
     LoadWork();
+    EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("1")); // counted before it is seen
+    EXPECT_EQ(Number(), QStringLiteral("1"));
+    s->Key(s->GR(), Qt::Key_F7);
+    EXPECT_EQ(Number() + s->GR()->RawText(), QStringLiteral("5Quinto*A"));
+    EXPECT_EQ(Notice(), QString());
+    s->Key(s->GR(), Qt::Key_F7, Qt::ShiftModifier);
+    EXPECT_EQ(Notice(), QStringLiteral("This is the only invalid message."));
+    EXPECT_EQ(s->ui->MainWindow()->focusWidget(), s->GR());
+    s->Key(s->GB(), Qt::Key_F8);
+    EXPECT_EQ(Number() + Notice(), QStringLiteral("6This is the only invalid message."))
+        << "the notice stays for a while";
+    s->Key(s->GB(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(Number(), QStringLiteral("3"));
+    s->Key(s->GR(), Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(Number() + Notice(), QStringLiteral("6Went round to the last message."));
+    // The notice lies over the new-message box and moves nothing of the window.
+    EXPECT_TRUE(s->GR()->geometry().contains(s->ui->NoticeLabel()->geometry().topLeft()));
+    EXPECT_EQ(s->GR()->geometry(), QRect(193, 185, 632, 138));
+    QTest::qWait(NoticeMirror::kShownMilliseconds + 300);
+    EXPECT_EQ(Notice(), QString());
+
+    // Ctrl+F finds what the boxes show; Esc gives the keyboard back.
     s->Key(s->GR(), Qt::Key_F, Qt::ControlModifier);
-    ASSERT_NE(s->ui->FindWindow(), nullptr);
-    ASSERT_TRUE(s->ui->FindWindow()->isVisible());
+    ASSERT_TRUE(s->ui->FindWindow() && s->ui->FindWindow()->isVisible());
     auto* field = qobject_cast<QLineEdit*>(s->W(f().Find->TextFind));
-    ASSERT_NE(field, nullptr);
-    EXPECT_EQ(s->ui->FindWindow()->focusWidget(), field);
+    ASSERT_TRUE(field && s->ui->FindWindow()->focusWidget() == field);
     s->Type(field, QStringLiteral("uint"));
     EXPECT_EQ(f().Find->TextFind.Text(), "uint");
     s->Key(field, Qt::Key_Return);
@@ -117,9 +113,7 @@ TEST_F(WorkKeys, CtrlFFindsAsTheBoxesShowAndEscGivesTheKeyboardBack) {
     EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus), QStringLiteral("5Not found."));
     s->Key(field, Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_EQ(f().Find, nullptr);
-    EXPECT_EQ(s->ui->FindWindow(), nullptr);
-    EXPECT_EQ(s->ui->MainWindow()->focusWidget(), s->GR());
+    EXPECT_TRUE(!f().Find && !s->ui->FindWindow() && s->ui->MainWindow()->focusWidget() == s->GR());
 }
 
 TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {

@@ -13,7 +13,7 @@ struct Appearance : RawEditor {
     }
 };
 
-TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
+TEST_F(Appearance, TheChoosersStartFromTheBoxAndRestyleItOnlyAndOnePageShowsAtATime) {
     platform.fontAnswers.push_back({true, 0, {"Arial", 14, 700, true, true, false, 161, kRed}});
     form.LabelFontNew_Click(2);
     const FontChoice& asked = platform.fontRequests.back();
@@ -22,9 +22,8 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
               "Arial 12 400 0");
     EXPECT_EQ(Shown(form.LabelFontNew), "Arial | 14 | Bold Italic | Greek | 161");
     const auto& font = form.TextMessageGR.Font;
-    EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline);
-    EXPECT_EQ(form.TextMessageGR.ForeColor, kRed);
-    EXPECT_EQ(form.State.NewStyle.Weight, 700);
+    EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline &&
+                form.TextMessageGR.ForeColor == kRed && form.State.NewStyle.Weight == 700);
 
     // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
     const std::string face(32, 'F');
@@ -43,31 +42,28 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesIt) {
     platform.fontAnswers = {{false, 0, {}}, {false, 12, {}}};
     form.LabelFontOriginal_Click(0);
     form.LabelFontOriginal_Click(0);
-    EXPECT_EQ(Shown(form.LabelFontOriginal), before);
-    EXPECT_EQ(form.TextMessageGB.Font.Size, 10);
+    EXPECT_EQ(Shown(form.LabelFontOriginal) + " " + std::to_string(form.TextMessageGB.Font.Size),
+              before + " 10");
     EXPECT_EQ(Boxes(), "Quillon: Common Dialog Error 12\n");
     EXPECT_EQ(platform.messageBoxes[0].icon, MsgIcon::Critical);
-}
 
-TEST_F(Appearance, TheColourChooserPaintsTheSwatchAndTheBoxOnly) {
+    // The colour chooser paints the swatch and the box only; a cancel nothing.
     platform.colourAnswers = {0x123456, std::nullopt};
     form.LabelBgColorOriginal_Click();
     form.LabelBgColorOriginal_Click();
     EXPECT_TRUE(form.LabelBgColorOriginal.BackColor == 0x123456 &&
-                form.TextMessageGB.BackColor == 0x123456);
-    EXPECT_EQ(form.State.OriginalStyle.BackColor, 16777215);
-    EXPECT_EQ(form.TextMessageGR.BackColor, kWhite);
-}
+                form.TextMessageGB.BackColor == 0x123456 &&
+                form.State.OriginalStyle.BackColor == 16777215 &&
+                form.TextMessageGR.BackColor == kWhite);
 
-TEST_F(Appearance, OneSettingsPageAtATime) {
+    // One settings page at a time.
     form.OptionSettingsNew.UserClick();
     form.OptionSettingsNew.UserClick();
     EXPECT_FALSE(form.FrameSettingsGeneral.Visible || form.FrameSettingsOriginal.Visible);
     EXPECT_TRUE(form.FrameSettingsNew.Visible);
     form.OptionSettingsGeneral.UserClick();
-    EXPECT_TRUE(form.FrameSettingsGeneral.Visible && !form.FrameSettingsNew.Visible);
-    EXPECT_FALSE(form.OptionSettingsNew.Value);
-    EXPECT_EQ(form.Focus.Current(), &form.TextMessageGR);
+    EXPECT_TRUE(form.FrameSettingsGeneral.Visible && !form.FrameSettingsNew.Visible &&
+                !form.OptionSettingsNew.Value && form.Focus.Current() == &form.TextMessageGR);
 }
 
 TEST_F(Appearance, AboutHoldsTheMainWindowAndHelpDoesNot) {

@@ -1,6 +1,9 @@
 // Writing the translated .CUT file: a new file, a replaced one, the open file updated in
-// place, with and without the questions, and the writes that must not happen.
+// place, with and without the questions, the report of invalid messages that comes first, and
+// the writes that must not happen.
 #include "EditorHarness.h"
+
+#include <numeric>
 
 namespace quillon::testing {
 namespace {
@@ -46,32 +49,26 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     form.LabelBgColorNew_Click();
     const std::string boxes = Boxes();
 
-    platform.fileDialogAnswers.push_back(target);
-    form.btnCreateNewCUT_Click();
+    Create(target);
     EXPECT_EQ(Question(), question);
     if (*question) Answer(yes);
-    EXPECT_TRUE(form.Form.Enabled);
-    EXPECT_TRUE(form.CheckAlwaysOnTop.Value() == 1 && form.Form.Topmost);
-    EXPECT_EQ(form.TextMessageGR.BackColor, 0x123456u);
+    EXPECT_TRUE(form.Form.Enabled && form.CheckAlwaysOnTop.Value() == 1 && form.Form.Topmost &&
+                form.TextMessageGR.BackColor == 0x123456u);
 
     if (outcome == 'c') {
-        EXPECT_EQ(ReadBytes(target), Bank(kWritten));
-        EXPECT_EQ(Boxes(), boxes + ": CUT file is created!\n");
+        EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + boxes + ": CUT file is created!\n");
         // The open file stays, and its table keeps the padding that was written.
-        EXPECT_EQ(form.State.CutFileName, "C12.CUT");
-        EXPECT_EQ(Cell(1, ColNewMessage), "Hola *AB");
-        EXPECT_EQ(form.TextMessageGR.Text(), "Buenos dias amigo");
+        EXPECT_EQ(form.State.CutFileName + "|" + Cell(1, ColNewMessage) + "|" +
+                      form.TextMessageGR.Text(),
+                  "C12.CUT|Hola *AB|Buenos dias amigo");
     } else if (outcome == 'u') {
-        EXPECT_EQ(ReadBytes(open), Bank(kWritten));
-        EXPECT_EQ(ReadBytes(open + ".BAK"), Bank(kOriginal));
-        EXPECT_FALSE(fs::exists(open + ".TEMP"));
-        EXPECT_EQ(LastMessage(), "CUT file is updated!");
+        EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".BAK"), Bank(kWritten) + Bank(kOriginal));
+        EXPECT_TRUE(!fs::exists(open + ".TEMP") && LastMessage() == "CUT file is updated!");
         // The file is opened again at its first message, with nothing typed yet.
         EXPECT_EQ(form.TextMessageGB.Text() + "|" + form.TextMessageGR.Text(), "Hola *AB|");
     } else {
-        EXPECT_EQ(ReadBytes(existing ? target : open), before);
-        EXPECT_EQ(Boxes(), boxes);
-        EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
+        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + Cell(1, ColNewMessage),
+                  before + boxes + "Hola*AB");
     }
 }
 
@@ -90,28 +87,28 @@ TEST_F(CreateCut, ACancelOrAWriteTheFormatCannotHoldLeavesTheFilesUntouched) {
     const std::string open = TranslateC12(0);
     form.btnCreateNewCUT_Click(); // the dialog is cancelled
     const FileDialogRequest& asked = platform.fileDialogs.back();
-    EXPECT_EQ(asked.title, "Create new Flight of the Amazon Queen Cutscene file (.CUT)");
-    EXPECT_EQ(asked.filter, "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
+    EXPECT_EQ(asked.title + "|" + asked.filter,
+              "Create new Flight of the Amazon Queen Cutscene file (.CUT)|"
+              "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
     EXPECT_TRUE(asked.save && asked.fileName == "C12.CUT");
-    EXPECT_EQ(std::distance(fs::directory_iterator(CutDir()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Listing(CutDir()), "C12.CUT");
 
     // 255 bytes against an even original: the padding would make it 256.
     Type(2, std::string(255, 'a'));
-    platform.fileDialogAnswers.push_back(CutDir() + "NEW.CUT");
-    form.btnCreateNewCUT_Click();
+    Create(CutDir() + "NEW.CUT");
     EXPECT_EQ(platform.fileDialogs.size(), 2u) << "no save dialog for an unwritable table";
     EXPECT_EQ(Boxes().rfind("Quillon: ", 0), 0u);
 
     // A folder that does not exist: the failure names the file and nothing else changes.
     Type(2, "Buenos dias amigo");
     const std::string gone = CutDir() + "gone" + kPathSeparator;
-    platform.fileDialogAnswers = {gone + "NEW.CUT"};
-    form.btnCreateNewCUT_Click();
-    EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
-    EXPECT_NE(LastMessage().find("NEW.CUT"), std::string::npos) << LastMessage();
-    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
-    EXPECT_EQ(std::distance(fs::directory_iterator(CutDir()), fs::directory_iterator()), 1);
-    EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
+    platform.fileDialogAnswers.clear(); // the answer the refused table never took
+    Create(gone + "NEW.CUT");
+    EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
+                LastMessage().find("NEW.CUT") != std::string::npos)
+        << LastMessage();
+    EXPECT_EQ(Listing(CutDir()) + "|" + ReadBytes(open) + "|" + Cell(1, ColNewMessage),
+              "C12.CUT|" + Bank(kOriginal) + "|Hola*AB");
     // The dialog itself succeeded, so its folder is remembered.
     EXPECT_EQ(platform.settings.values["Last directory"], gone);
 }
@@ -120,12 +117,77 @@ TEST_F(CreateCut, AnUpdateThatCannotKeepTheOldVersionLeavesItAndSaysWhy) {
     const std::string open = TranslateC12(0);
     // A folder in the backup's place: the old version cannot be kept as C12.CUT.BAK.
     fs::create_directories(open + ".BAK" + kPathSeparator + "inside");
-    platform.fileDialogAnswers.push_back(open);
-    form.btnCreateNewCUT_Click();
-    EXPECT_EQ(ReadBytes(open), Bank(kOriginal));
-    EXPECT_EQ(ReadBytes(open + ".TEMP"), Bank(kWritten));
-    EXPECT_EQ(platform.messageBoxes.back().title, kAppTitle);
-    EXPECT_NE(LastMessage().find(".TEMP"), std::string::npos) << LastMessage();
+    Create(open);
+    EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".TEMP"), Bank(kOriginal) + Bank(kWritten));
+    EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
+                LastMessage().find(".TEMP") != std::string::npos)
+        << LastMessage();
+}
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> numbers(static_cast<std::size_t>(to - from + 1));
+    std::iota(numbers.begin(), numbers.end(), from);
+    return numbers;
+}
+// "1, 2, ..., to"
+std::string UpTo(int to) {
+    std::string text = "1";
+    for (int n = 2; n <= to; ++n)
+        text += ", " + std::to_string(n);
+    return text;
+}
+
+TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow) {
+    std::vector<std::string> messages;
+    for (int n = 1; n <= 120; ++n)
+        messages.push_back("Message " + std::to_string(n));
+    const std::string bytes = CutBytes(messages);
+    // The invalid messages, the report, and the label top, window height and button tops.
+    const std::tuple<std::vector<int>, std::string, const char*> cases[] = {
+        {{1}, "The 1st message is invalid.", "240 1940 1040 1040"},
+        {{2}, "The 2nd message is invalid.", "240 1940 1040 1040"},
+        {{3}, "The 3rd message is invalid.", "240 1940 1040 1040"},
+        {{22}, "The 22th message is invalid.", "240 1940 1040 1040"},
+        {{5, 7}, "There are 2 invalid messages:\r\n5 and 7.", "120 1940 1040 1040"},
+        {{4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", "120 1940 1040 1040"},
+        {Range(1, 20), "There are 20 invalid messages:\r\n" + UpTo(19) + " and 20.",
+         "120 2060 1160 1160"},
+        {{5, 104}, "There are 2 invalid messages:\r\n5, 104", "120 1940 1040 1040"},
+        {Range(1, 115), "There are 115 invalid messages:\r\n" + UpTo(115),
+         "120 1940 1040 1040"}, // too many to grow for
+    };
+    bool yes = false;
+    for (const auto& [invalid, report, layout] : cases) {
+        SCOPED_TRACE(report.substr(0, 30));
+        Editor e;
+        // The report is asked for with "Confirm" on or off.
+        e.platform.settings.values["Confirm"] = (yes = !yes) ? "1" : "0";
+        e.platform.settings.values["Always on top"] = "1";
+        e.Open(e.Put("C40.CUT", bytes));
+        e.Raw();
+        for (int n : invalid)
+            e.Type(n, "x*");
+        Control* typing = e.form.Focus.Current();
+        e.form.btnCreateNewCUT_Click();
+        ASSERT_NE(e.form.Confirm, nullptr);
+        EXPECT_EQ(e.Question(), report + "\r\nAre you sure you want to create the .CUT file?");
+        const FormConfirm& w = *e.form.Confirm;
+        std::string shown;
+        for (double value : {w.Label1.Top, w.Form.Height, w.btnYes.Top, w.btnNo.Top})
+            shown += (shown.empty() ? "" : " ") + std::to_string(static_cast<int>(value));
+        EXPECT_EQ(shown, layout);
+        EXPECT_EQ(w.Form.Caption, " Confirmation");
+        EXPECT_TRUE(w.Form.Visible && w.Form.CloseRemoved && w.Form.Topmost &&
+                    w.Label1.ForeColor == kDarkRed && e.form.Focus.Current() == &w.btnNo &&
+                    !e.form.Form.Enabled);
+
+        // No goes back to the message; Yes on to the save dialog, whose cancel writes nothing.
+        e.Answer(yes);
+        EXPECT_TRUE(e.form.Confirm == nullptr && e.form.Form.Enabled);
+        EXPECT_EQ(e.platform.fileDialogs.size(), yes ? 2u : 1u);
+        EXPECT_TRUE(yes ? e.platform.fileDialogs.back().save : e.form.Focus.Current() == typing);
+        EXPECT_EQ(e.Boxes(), "");
+    }
 }
 
 } // namespace

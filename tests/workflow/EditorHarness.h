@@ -15,6 +15,7 @@
 namespace quillon::testing {
 
 using quillon::test::CutBytes;
+using quillon::test::TmfBytes;
 
 // Several captions joined by " | ", so one expectation states a whole panel.
 inline std::string Captions(std::initializer_list<const Label*> labels) {
@@ -45,10 +46,13 @@ struct Editor {
         return CutDir() + name;
     }
     // Starts the editor on a file, or opens another one after a close.
-    void Open(const std::string& path) {
-        platform.fileDialogAnswers.push_back(path);
-        form.Form_Load();
-    }
+    void Open(const std::string& path) { Dialog(path), form.Form_Load(); }
+    // The next file dialog answered with path, then the button that opens it: a .TMF loaded,
+    // the work saved as one (index 0: new messages, 1: originals), a .CUT written.
+    void Load(const std::string& path) { Dialog(path), form.btnOpenFile_Click(); }
+    void Save(int index, const std::string& path) { Dialog(path), form.btnSaveFile_Click(index); }
+    void Create(const std::string& path) { Dialog(path), form.btnCreateNewCUT_Click(); }
+    void Dialog(const std::string& path) { platform.fileDialogAnswers.push_back(path); }
     void Raw() { form.CheckHideControlCharacters.SetValue(0); }
     void Go(int message) { form.Slider1.Value = message, form.Slider1.Scroll(); }
     void Type(const std::string& text) { form.TextMessageGR.SetText(text); }

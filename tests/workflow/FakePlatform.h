@@ -3,50 +3,25 @@
 #pragma once
 
 #include "cut/Utf8Path.h"
+#include "support/Files.h"
 #include "workflow/Platform.h"
 
 #include <algorithm>
-#include <atomic>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <strings.h>
-#include <unistd.h>
 #include <vector>
 
 namespace quillon::testing {
 
 namespace fs = std::filesystem;
 
-// A folder of its own under the system's temporary folder, removed with everything in it.
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("quillon-test-" + std::to_string(::getpid()) +
-                                                 "-" + std::to_string(counter++));
-    TempDir() { fs::remove_all(path, ec), fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path, ec); }
-    TempDir(const TempDir&) = delete;
-
-private:
-    static inline std::atomic<int> counter{0};
-    std::error_code ec;
-};
-
-inline std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-inline void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-// The same for a path as the editor holds it: UTF-8 text.
-inline std::string ReadBytes(const std::string& path) {
-    return ReadBytes(PathFromUtf8(path));
-}
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    WriteBytes(PathFromUtf8(path), bytes);
-}
+using test::Listing;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
 
 class FakePlatform : public Platform {
 public:

@@ -59,7 +59,7 @@ TEST_F(Navigation, SelectAllAndTheFocusRule) {
     EXPECT_TRUE(f.TextMessageGR.SelStart == 4 && f.TextMessageGR.SelLength == 0);
 }
 
-TEST_F(Navigation, CopyClearAndRestoreInRawMode) {
+TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
     Raw();
     int key = vbKeyF10, shift = vbShiftMask;
     f.TextMessageGR_KeyDown(key, shift);
@@ -77,12 +77,12 @@ TEST_F(Navigation, CopyClearAndRestoreInRawMode) {
     f.btnClearMessage.Click();
     f.btnRestoreMessage.Click();
     EXPECT_EQ(Cell(2, ColNewMessage), "Hola*01Mundo");
-}
 
-TEST_F(Navigation, CopyAndRestoreInHiddenMode) {
-    Key(vbKeyF10); // copies the hidden form, which the edit step rebuilds
-    EXPECT_EQ(f.TextMessageGR.Text(), "Hello\r\nWorld");
-    EXPECT_EQ(Cell(2, ColNewMessage), "Hello*01World");
+    // With the codes hidden, F10 copies the hidden form, which the edit step rebuilds.
+    f.CheckHideControlCharacters.SetValue(1);
+    Key(vbKeyF10);
+    EXPECT_EQ(f.TextMessageGR.Text() + "|" + Cell(2, ColNewMessage),
+              "Hello\r\nWorld|Hello*01World");
     Type("Hola\r\nMundo");
     Key(vbKeyF12), Key(vbKeyF11);
     EXPECT_EQ(f.State.RestoreText, "Hola*01Mundo"); // always the full notation

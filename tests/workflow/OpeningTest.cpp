@@ -1,8 +1,12 @@
-// Starting the editor, opening good, broken and text-less files, and finding neighbours.
+// Starting the editor, opening good, broken and text-less files, finding neighbours, and
+// closing the file, moving to the next or previous one and leaving, with and without the
+// question, the settings saved before every change.
 #include "EditorHarness.h"
 
 #include <algorithm>
+#include <map>
 #include <stdexcept>
+#include <tuple>
 
 namespace quillon::testing {
 namespace {
@@ -15,24 +19,22 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
     e.Open(path);
     Form1& f = e.form;
     EXPECT_EQ(e.platform.fileDialogs.at(0).initialDir + kPathSeparator, e.CutDir());
-    EXPECT_EQ(e.platform.settings.values["Last directory"], e.CutDir());
-    EXPECT_EQ(f.LabelOriginalFilename.ToolTipText, path);
+    EXPECT_EQ(e.platform.settings.values["Last directory"] + " " +
+                  f.LabelOriginalFilename.ToolTipText,
+              e.CutDir() + " " + path);
     EXPECT_EQ(Captions({&f.LabelOriginalFilename, &f.LabelOriginalSize, &f.LabelOriginalMessages,
                         &f.LabelNewMessages, &f.LabelOriginalTextSize}),
               "C12.CUT | " + size + " bytes | 3 | 3 | 21 bytes");
-    EXPECT_EQ(f.Slider1.Max, 3);
-
-    // The first message in hidden form (the design default); the new box empty.
-    EXPECT_EQ(f.ListView1.SelectedRow, 3);
-    EXPECT_EQ(f.TextMessageGB.Text() + "|" + f.TextMessageGR.Text(), "Hello|");
+    // The first message in hidden form (the design default) in row 3; the new box empty.
+    EXPECT_EQ(std::to_string(f.Slider1.Max) + " " + std::to_string(f.ListView1.SelectedRow) + " " +
+                  f.TextMessageGB.Text() + "|" + f.TextMessageGR.Text(),
+              "3 3 Hello|");
     EXPECT_EQ(Captions({&f.LabelOriginalMessage, &f.LabelCharactersNumberGB, &f.LabelTextsizeGB,
-                        &f.LabelControlCharsGB}),
-              "1 | 8 bytes | 5 bytes | 1");
-
-    // Every message blank: the counters, the buttons and the new file's sizes.
+                        &f.LabelControlCharsGB, &f.LabelNewTextSize, &f.LabelNewSize}),
+              "1 | 8 bytes | 5 bytes | 1 | 1 bytes | " + std::to_string(bytes.size() - 21 + 1) +
+                  " bytes");
+    // Every message blank: the counters and the buttons.
     EXPECT_EQ(e.Counters(), "0 [] dark blue | 3 [1, 2, 3] red | - -");
-    EXPECT_EQ(Captions({&f.LabelNewTextSize, &f.LabelNewSize}),
-              "1 bytes | " + std::to_string(bytes.size() - 21 + 1) + " bytes");
 
     // The bar passes the text start (20 + S), jumps to its maximum, and rests at 0.
     const auto& bar = e.progress;
@@ -43,30 +45,29 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
 
 TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
     const std::string good = CutBytes({"Hello there"});
-    const std::tuple<const char*, std::string, bool> cases[] = {
-        // name, bytes, and whether the box says "Error in " and the path or the reader's line
-        {"caps.CUT", "AMBK" + good.substr(4), true},
-        {"name.CUT", good.substr(0, 12) + "Data    " + good.substr(20), true},
-        {"short.CUT", good.substr(0, good.size() - 8), false},
-        {"limits.CUT", CutBytes({"Hello there"}, 11), false},
-        {"missing.CUT", "", false},
+    const std::tuple<const char*, std::string, const char*> cases[] = {
+        // name, bytes, and the reader's words after the path (none: "Error in " and the path)
+        {"caps.CUT", "AMBK" + good.substr(4), nullptr},
+        {"name.CUT", good.substr(0, 12) + "Data    " + good.substr(20), nullptr},
+        {"short.CUT", good.substr(0, good.size() - 8),
+         "the file ends inside message 1 of the text block."},
+        {"limits.CUT", CutBytes({"Hello there"}, 11), "the text start offset 11 is below 12."},
+        {"missing.CUT", "", "the file does not exist."},
     };
-    for (const auto& [name, bytes, errorIn] : cases) {
+    for (const auto& [name, bytes, what] : cases) {
         // Reached from a good file, as the file cycle reaches it: nothing of that file stays.
         Editor e;
         e.Open(e.Put("good.CUT", good));
         e.Type("Hola");
         ASSERT_EQ(e.form.TextMessageGB.Text(), "Hello there");
         if (!bytes.empty()) e.Put(name, bytes);
-        e.form.OpenFile(e.CutDir() + name);
-        EXPECT_EQ(e.form.TextMessageGB.Text() + "|" + e.form.TextMessageGR.Text(), "|") << name;
-        const std::string box = e.Boxes();
-        ASSERT_EQ(e.platform.messageBoxes.size(), 1u) << box;
-        EXPECT_EQ(box.rfind(errorIn ? "Quillon: Error in " + e.CutDir() : "Quillon: ", 0), 0u);
-        EXPECT_NE(box.find(name), std::string::npos) << box;
-        EXPECT_EQ(e.form.Table.Count(), 0) << name;
-        EXPECT_FALSE(e.form.Slider1.Visible);
-        EXPECT_EQ(e.form.LabelOriginalSize.Caption(), std::to_string(bytes.size()) + " bytes");
+        const std::string path = e.CutDir() + name;
+        e.form.OpenFile(path);
+        EXPECT_EQ(e.Boxes(), "Quillon: " + (what ? path + ": " + what : "Error in " + path) + "\n");
+        EXPECT_EQ(e.form.TextMessageGB.Text() + "|" + e.form.TextMessageGR.Text() + "|" +
+                      std::to_string(e.form.Table.Count()) + (e.form.Slider1.Visible ? "+" : "") +
+                      "|" + e.form.LabelOriginalSize.Caption(),
+                  "||0|" + std::to_string(bytes.size()) + " bytes");
     }
 }
 
@@ -172,22 +173,56 @@ TEST(Opening, PassingOverFilesWithoutTextVisitsEachFileOnce) {
     }
 }
 
-TEST(Opening, EverySampleOpensOrIsReportedAndItsMessagesCanBeWalked) {
-    int opened = 0;
-    for (const auto& entry : fs::directory_iterator(QUILLON_SAMPLES)) {
-        if (entry.path().extension() != ".CUT") continue;
-        Editor e;
-        e.Open(e.Put(Utf8FromPath(entry.path().filename()), ReadBytes(entry.path())));
-        if (!e.platform.messageBoxes.empty()) continue; // a sample made to be refused
-        const std::string count = e.form.LabelOriginalMessages.Caption();
-        for (int m = 1; m < std::stoi(count); ++m)
-            e.Key(vbKeyF12);
-        EXPECT_EQ(e.form.LabelOriginalMessage.Caption(), count) << entry.path();
-        EXPECT_FALSE(fs::exists(e.BackupDir())) << "walking through leaves no backup";
-        ++opened;
+// A command, and how it is carried out: at once (no question), or answered Yes or No.
+enum Answered { AtOnce, Yes, No };
+using CycleCase = std::tuple<char, Answered>;
+const std::map<char, void (Form1::*)()> kCommands{{'c', &Form1::btnCloseFile_Click},
+                                                  {'n', &Form1::btnNextFile_Click},
+                                                  {'p', &Form1::btnPreviousFile_Click},
+                                                  {'x', &Form1::btnExit_Click}};
+
+struct CycleCommand : RawEditor, ::testing::WithParamInterface<CycleCase> {};
+
+TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
+    const auto [command, answered] = GetParam();
+    // Listed A.CUT, B.CUT, B.CUT.BAK, c.cut, D.CUT, E.CUT: next passes over the lower-case
+    // name and D.CUT, which holds no text.
+    for (const char* name : {"A.CUT", "B.CUT", "B.CUT.BAK", "c.cut", "E.CUT"})
+        Put(name, CutBytes({"Hello", "World"}));
+    Put("D.CUT", CutBytes({"", "X"}));
+    platform.settings.values["Confirm"] = answered == AtOnce ? "0" : "1";
+    Open(CutDir() + "B.CUT");
+    form.btnHelp_Click();
+    platform.settings.values["Stray"] = "gone once the settings are saved";
+    platform.fileDialogAnswers.push_back(CutDir() + "A.CUT"); // for the open dialog after close
+
+    (form.*kCommands.at(command))();
+    if (answered != AtOnce) {
+        EXPECT_EQ(Question(), command == 'x' ? "Are you sure you want to exit Quillon?"
+                                             : "Are you sure you want to close file B.CUT?");
+        EXPECT_EQ(form.Confirm->Label1.Top, 360);
+        Answer(answered == Yes);
     }
-    EXPECT_GT(opened, 0);
+    const bool acted = answered != No;
+    EXPECT_EQ(platform.settings.values.count("Stray"), acted ? 0u : 1u);
+    EXPECT_EQ(form.Ended, acted && command == 'x');
+    EXPECT_EQ(platform.quitCalls, form.Ended ? 1 : 0);
+    EXPECT_EQ(form.Help == nullptr, form.Ended);
+    if (command != 'x') {
+        EXPECT_EQ(form.State.CutFileName, !acted ? "B.CUT" : command == 'n' ? "E.CUT" : "A.CUT");
+    }
+    EXPECT_EQ(platform.fileDialogs.size(), acted && command == 'c' ? 2u : 1u);
+    EXPECT_TRUE(platform.messageBoxes.empty());
 }
+
+std::string CaseName(const ::testing::TestParamInfo<CycleCase>& info) {
+    static const char* const answers[] = {"AtOnce", "Yes", "No"};
+    return std::string(1, std::get<0>(info.param)) + answers[std::get<1>(info.param)];
+}
+INSTANTIATE_TEST_SUITE_P(Commands, CycleCommand,
+                         ::testing::Combine(::testing::Values('c', 'n', 'p', 'x'),
+                                            ::testing::Values(AtOnce, Yes, No)),
+                         CaseName);
 
 } // namespace
 } // namespace quillon::testing

@@ -23,8 +23,7 @@ TEST(Permissions, UnreadableFilesAreToldOrPassedOverAndChangeNothing) {
     // A .TMF that cannot be read is passed over in silence, like a cancelled dialog.
     WriteBytes(e.CutDir() + "work.tmf", "Original CUT file: C12.CUT\r\n\r\n001 Adios\r\n");
     Allow(e.CutDir() + "work.tmf", fs::perms::owner_write);
-    e.platform.fileDialogAnswers.push_back(e.CutDir() + "work.tmf");
-    e.form.btnOpenFile_Click();
+    e.Load(e.CutDir() + "work.tmf");
     EXPECT_EQ(e.Cell(1, ColNewMessage) + "|" + e.Boxes(), "Hola|");
 
     // Reached as the next file, a .CUT that cannot be read is told, and nothing of C12.CUT

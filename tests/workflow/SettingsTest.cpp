@@ -44,8 +44,8 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     f.SaveSettings();
 
     auto& stored = e.platform.settings.values;
-    EXPECT_EQ(stored.size(), settings::AllValueNames().size());
-    EXPECT_EQ(stored.count("Written by someone else"), 0u);
+    EXPECT_TRUE(stored.size() == settings::AllValueNames().size() &&
+                stored.count("Written by someone else") == 0);
     EXPECT_EQ(stored["Confirm"] + stored["Always on top"] + " " + stored["New message Italic"] +
                   " " + stored["Original message Italic"] + " " + stored["New message Font color"],
               "00 True False 32768");
@@ -54,8 +54,8 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     next.platform.settings.values = stored;
     next.Open(next.Put("C12.CUT", CutBytes({"Hello*01World"})));
     Form1& g = next.form;
-    EXPECT_EQ(g.CheckConfirm.Value(), 0);
-    EXPECT_EQ(g.TextMessageGB.Text(), "Hello*01World"); // raw mode came back
+    // Confirm off, and raw mode back.
+    EXPECT_EQ(std::to_string(g.CheckConfirm.Value()) + g.TextMessageGB.Text(), "0Hello*01World");
     EXPECT_EQ(FontCaptions(g.LabelFontNew) + " / " + g.LabelFontOriginal[0].Caption(),
               "Courier New | 14 | Bold Italic | Greek / Arial");
     const auto& font = g.TextMessageGR.Font;
@@ -91,14 +91,19 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     EXPECT_EQ(sizes, "1212 1212 1212 88 2424 1212 1212 1212 ");
 }
 
-TEST(Settings, TheProgramFolderIsTheFirstThatWorks) {
-    TempDir exe, data;
-    const std::string exeFolder = Utf8FromPath(exe.path), dataFolder = Utf8FromPath(data.path);
-    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x"), "/opt/quillon");
-    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x"), exeFolder);
-    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe.path / "gone"), dataFolder),
-              dataFolder);
-    EXPECT_TRUE(fs::is_empty(exe.path)); // the probe file is gone again
+TEST(Settings, TheProgramFolderIsTheFirstThatWorksWhateverItsName) {
+    TempDir temp;
+    const fs::path exe = temp.path / PathFromUtf8("Programme/Übersetzer"); // UTF-8, as held
+    fs::create_directories(exe);
+    const std::string exeFolder = Utf8FromPath(exe), data = Utf8FromPath(temp.path);
+    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x") + " " +
+                  ChooseProgramFolder("Ü/", exeFolder, "x"),
+              "/opt/quillon Ü");
+    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x") + " " +
+                  ChooseProgramFolder(nullptr, exeFolder, "x"),
+              exeFolder + " " + exeFolder);
+    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe / "gone"), data), data);
+    EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
 }
 
 } // namespace

@@ -11,33 +11,24 @@ struct TmfFlow : RawEditor {
         Type(1, "Hola*AB");
         Type(2, "Buen dia");
     }
-    void Save(int index, const std::string& path) {
-        platform.fileDialogAnswers.push_back(path);
-        form.btnSaveFile_Click(index);
-    }
-    void Load(const std::string& path) {
-        platform.fileDialogAnswers.push_back(path);
-        form.btnOpenFile_Click();
-    }
     std::string LastDirectory() { return platform.settings.values["Last directory"]; }
 
     const fs::path work = platform.temp.path / "work";
     const std::string tmf = Utf8FromPath(work / "C12.tmf");
-    const std::string newLines =
-        "Original CUT file: C12.CUT\r\n\r\n001 Hola*AB\r\n002 Buen dia\r\n";
+    const std::string newLines = TmfBytes("C12.CUT", "001 Hola*AB\r\n002 Buen dia\r\n");
 };
 
 TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
     Save(0, tmf);
+    // "Remember last directory" is on: the dialog starts where the file was opened.
     const FileDialogRequest& saving = platform.fileDialogs.back();
-    EXPECT_EQ(saving.title + " " + saving.fileName, "Save Temporary Messages File (.TMF) C12");
-    EXPECT_EQ(saving.initialDir, CutDir()); // "Remember last directory" is on
+    EXPECT_EQ(saving.title + " " + saving.fileName + " " + saving.initialDir,
+              "Save Temporary Messages File (.TMF) C12 " + CutDir());
     EXPECT_EQ(saving.filter, "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|"
                              "All files (*.*)|*.*");
-    EXPECT_EQ(ReadBytes(tmf), newLines);
-    EXPECT_EQ(Backup(), newLines); // the backup is the same file
-    EXPECT_EQ(Boxes(), ": Tempory Messages File is saved!\n");
-    EXPECT_EQ(LastDirectory(), Utf8FromPath(work) + kPathSeparator);
+    EXPECT_EQ(ReadBytes(tmf) + Backup(), newLines + newLines); // the backup is the same file
+    EXPECT_EQ(Boxes() + LastDirectory(),
+              ": Tempory Messages File is saved!\n" + Utf8FromPath(work) + kPathSeparator);
 
     // A write that fails says so in one line naming the file, and leaves nothing behind.
     const std::string nowhere = Utf8FromPath(work / "gone" / "C12.tmf");
@@ -79,7 +70,16 @@ TEST_F(TmfFlow, FilesThatAreNotThisFilesWorkChangeNothing) {
     }
 }
 
-TEST_F(TmfFlow, AnExistingFileIsReplacedOnlyAfterYes) {
+TEST_F(TmfFlow, ACancelWritesNothingAndAnExistingFileIsReplacedOnlyAfterYes) {
+    // A cancelled dialog leaves the last directory alone.
+    platform.settings.values["Last directory"] = "somewhere";
+    form.CheckRememberLastDirectory.SetValue(0);
+    form.btnSaveFile_Click(0);
+    form.btnOpenFile_Click();
+    EXPECT_EQ(LastDirectory(), "somewhere");
+    EXPECT_EQ(platform.fileDialogs.back().initialDir + kPathSeparator, CutDir());
+    EXPECT_TRUE(platform.messageBoxes.empty() && !fs::exists(tmf));
+
     WriteBytes(tmf, "keep me");
     Save(1, tmf);
     EXPECT_EQ(Question(), "File C12.tmf already exists.\r\nDo you want to replace it?");
@@ -89,7 +89,7 @@ TEST_F(TmfFlow, AnExistingFileIsReplacedOnlyAfterYes) {
 
     Save(1, tmf);
     Answer(true);
-    EXPECT_EQ(ReadBytes(tmf), "Original CUT file: C12.CUT\r\n\r\n001 Hello*AB\r\n002 Good day\r\n");
+    EXPECT_EQ(ReadBytes(tmf), TmfBytes("C12.CUT", "001 Hello*AB\r\n002 Good day\r\n"));
 
     Save(0, tmf);
     Answer(true);
@@ -100,17 +100,6 @@ TEST_F(TmfFlow, AnExistingFileIsReplacedOnlyAfterYes) {
     Save(0, tmf);
     EXPECT_EQ(form.Confirm, nullptr);
     EXPECT_EQ(ReadBytes(tmf), newLines);
-}
-
-TEST_F(TmfFlow, ACancelledDialogLeavesTheLastDirectoryAlone) {
-    platform.settings.values["Last directory"] = "somewhere";
-    form.CheckRememberLastDirectory.SetValue(0);
-    form.btnSaveFile_Click(0);
-    form.btnOpenFile_Click();
-    EXPECT_EQ(LastDirectory(), "somewhere");
-    EXPECT_EQ(platform.fileDialogs.back().initialDir + kPathSeparator, CutDir());
-    EXPECT_TRUE(platform.messageBoxes.empty());
-    EXPECT_FALSE(fs::exists(tmf));
 }
 
 } // namespace

@@ -16,10 +16,9 @@ struct WholeFile : RawEditor {
     WholeFile() {
         Open(Put("C12.CUT", CutBytes({"Hello*01World", "Plain", "Third", "Fourth", "Fifth",
                                       "Six*AB", "Seven", "Eight"})));
-        WriteBytes(work, "Original CUT file: C12.CUT\r\n\r\n001 Hola*01Mundo\r\n002 Llano\r\n"
-                         "004 Cuarto\r\n005 Quinto\r\n006 Se**is\r\n007 Siete\r\n");
-        platform.fileDialogAnswers.push_back(work);
-        f.btnOpenFile_Click();
+        WriteBytes(work, TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Llano\r\n004 Cuarto\r\n"
+                                             "005 Quinto\r\n006 Se**is\r\n007 Siete\r\n"));
+        Load(work);
     }
     // Types one character at a time at the end, as keys do.
     void TypeKeys(const std::string& text) {
@@ -36,7 +35,7 @@ struct WholeFile : RawEditor {
     }
 };
 
-TEST_F(WholeFile, ALoadedMessageIsCheckedBeforeItIsShownAndTheCountsAreTheBatchTools) {
+TEST_F(WholeFile, ALoadedFileIsCheckedWholeAndF7AndF8GoToWhatIsLeftRoundTheEndOnce) {
     EXPECT_EQ(f.Slider1.Value, 1);
     EXPECT_EQ(Cell(6, ColBad), "1");
     EXPECT_EQ(Counters(), "1 [6] red | 2 [3, 8] red | - -");
@@ -47,9 +46,7 @@ TEST_F(WholeFile, ALoadedMessageIsCheckedBeforeItIsShownAndTheCountsAreTheBatchT
                   std::to_string(tally.blank) + " [" + tally.blankList + "] " +
                   std::to_string(tally.translated) + " of " + std::to_string(tally.withText),
               "1 [6] 2 [3, 8] 5 of 8");
-}
 
-TEST_F(WholeFile, F7AndF8GoToWhatIsLeftRoundTheEndOnce) {
     int serial = f.Notice.Serial;
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[&] { Key(vbKeyF7); }, "6 ()"},
@@ -147,9 +144,8 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     // translator is told, since the invalid counter drops without a key pressed.
     f.CheckHideControlCharacters.SetValue(1);
     const std::string work = Utf8FromPath(e.platform.temp.path / "C12.tmf");
-    WriteBytes(work, "Original CUT file: C12.CUT\r\n\r\n001 Hola*01Mundo\r\n002 Segundo*0\r\n");
-    e.platform.fileDialogAnswers.push_back(work);
-    f.btnOpenFile_Click();
+    WriteBytes(work, TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Segundo*0\r\n"));
+    e.Load(work);
     EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | - create");
     e.Key(vbKeyF7);
     EXPECT_EQ(e.Cell(2, ColNewMessage) + " " + f.LabelBadMessages.Caption(), "Segundo 0");
