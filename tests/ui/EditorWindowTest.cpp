@@ -62,22 +62,13 @@ void ExpectMirrored(const Session& s) {
     EXPECT_EQ(shown, held);
 }
 
-class EditorWindow : public ::testing::Test {
+class EditorWindow : public SessionTest {
 protected:
-    QTemporaryDir home;
-    std::unique_ptr<Session> s;
-
-    void SetUp() override {
-        QSettingsStore().DeleteKey();
-        s = std::make_unique<Session>(home.path());
-    }
-
     // Three messages: one with control codes, one plain, one of one character (skipped).
     void OpenSample() {
         s->Open(
             s->Put(QStringLiteral("C12.CUT"), {"*01Hello*02World*03", "Second one", "x", "Third"}));
     }
-    Form1& f() { return *s->form; }
     // The windows on screen, each marked when it takes no input.
     QString Windows() {
         QString out;

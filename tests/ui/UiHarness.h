@@ -5,12 +5,14 @@
 #include "support/CutImage.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
+#include "ui/QSettingsStore.h"
 #include "ui/QtPlatform.h"
 #include "workflow/Form1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
@@ -18,6 +20,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace quillon::ui::testing {
 
@@ -118,6 +122,19 @@ public:
     std::unique_ptr<ScriptedPlatform> platform;
     std::unique_ptr<Form1> form;
     std::unique_ptr<EditorUi> ui;
+};
+
+// A fresh home folder and settings store for every test, and an editor started in it.
+class SessionTest : public ::testing::Test {
+protected:
+    QTemporaryDir home;
+    std::unique_ptr<Session> s;
+
+    void SetUp() override {
+        QSettingsStore().DeleteKey();
+        s = std::make_unique<Session>(home.path());
+    }
+    Form1& f() { return *s->form; }
 };
 
 } // namespace quillon::ui::testing

@@ -17,20 +17,15 @@
 namespace quillon::ui::testing {
 namespace {
 
-class WorkKeys : public ::testing::Test {
+class WorkKeys : public SessionTest {
 protected:
-    QTemporaryDir home;
-    std::unique_ptr<Session> s;
-
     void SetUp() override {
-        QSettingsStore().DeleteKey();
-        s = std::make_unique<Session>(home.path());
+        SessionTest::SetUp();
         // Raw mode: the work file's codes are shown as they are.
         QSettingsStore().Write("Hide control characters", "0");
         s->Open(s->Put(QStringLiteral("C12.CUT"),
                        {"Hello*01World", "Plain", "Third", "Fourth", "Fifth*AB", "Sixth"}));
     }
-    Form1& f() { return *s->form; }
     // A work file that breaks message 5 and leaves 3 and 6 blank, loaded with its button.
     void LoadWork() {
         const QString path = home.path() + QStringLiteral("/C12.tmf");
@@ -128,6 +123,13 @@ TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {
               QStringLiteral("C13.CUT 2 2"));
     s->Click(f().Project->btnClose);
     EXPECT_EQ(s->ui->ProjectWindow(), nullptr);
+    // Esc closes it too, as it does the find window.
+    s->Key(s->GR(), Qt::Key_F9);
+    ASSERT_NE(s->ui->ProjectWindow(), nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(s->ui->ProjectWindow()));
+    s->Key(list = s->ui->ProjectWindow()->findChild<QTreeWidget*>(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(!f().Project && !s->ui->ProjectWindow());
 
     // The "File" frame's menu: the one entry opens the window again.
     QWidget* frame = s->W(f().Frame1);
