@@ -120,13 +120,7 @@ PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource
     for (std::size_t s = 0; s < sources.size(); ++s)
         sourceOf[sources[s].entry] = static_cast<int>(s);
 
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < table.entries.size(); ++i)
-        if (table.entries[i].InThisFile()) order.push_back(i);
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const ResourceEntry &x = table.entries[a], &y = table.entries[b];
-        return x.offset != y.offset ? x.offset < y.offset : x.size < y.size;
-    });
+    const std::vector<std::size_t> order = FileOrder(table);
 
     auto add = [&plan](int source, std::uint64_t offset, std::uint64_t size) {
         if (size == 0) return;

@@ -192,13 +192,7 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
 
     // Data of this file in file order: each entry must start where the one before it ends or
     // later. Empty entries sort first at their offset, so only real overlaps are refused.
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < table.entries.size(); ++i)
-        if (table.entries[i].InThisFile()) order.push_back(i);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const ResourceEntry &x = table.entries[a], &y = table.entries[b];
-        return x.offset != y.offset ? x.offset < y.offset : x.size < y.size;
-    });
+    const std::vector<std::size_t> order = FileOrder(table);
     for (std::size_t k = 1; k < order.size(); ++k) {
         const ResourceEntry& before = table.entries[order[k - 1]];
         const ResourceEntry& after = table.entries[order[k]];
@@ -210,6 +204,17 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
                           std::to_string(after.offset + after.size) + ").");
     }
     return result;
+}
+
+std::vector<std::size_t> FileOrder(const ResourceTable& table) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < table.entries.size(); ++i)
+        if (table.entries[i].InThisFile()) order.push_back(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const ResourceEntry &x = table.entries[a], &y = table.entries[b];
+        return x.offset != y.offset ? x.offset < y.offset : x.size < y.size;
+    });
+    return order;
 }
 
 ResourceInput::ResourceInput(const fs::path& path) : path_(path) {

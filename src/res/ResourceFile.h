@@ -95,6 +95,10 @@ private:
     std::vector<char> buffer_;
 };
 
+// The entries kept in this file, in the order their data lie (by offset; empty entries first
+// at a shared offset).
+std::vector<std::size_t> FileOrder(const ResourceTable& table);
+
 // Opens a file and checks its table; input stays open for reading the entries.
 ResourceTableResult ReadResourceTable(ResourceInput& input, const std::string& displayName);
 ResourceTableResult ReadResourceTable(const std::filesystem::path& path);
