@@ -79,23 +79,21 @@ CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
     sub->allow_extras();
     // The file count is checked afterwards, so "expects 2 files, got 3" can be said.
     sub->add_option("files", into.files)->expected(0, -1);
-    if (shape.outputName)
-        sub->add_option("-o,--output", into.outputs)
+    // An option with one value each time; every use is kept, so a repeat can be refused.
+    auto repeatable = [sub](const std::string& names, std::vector<std::string>& values) {
+        sub->add_option(names, values)
             ->type_size(1)
             ->expected(1)
             ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
             ->allow_extra_args(false);
+    };
+    if (shape.outputName) repeatable("-o,--output", into.outputs);
     if (shape.takesForce) sub->add_flag("--force", into.force);
     if (shape.takesAllAndList) {
         sub->add_flag("--all", into.all);
         sub->add_flag("--list", into.list);
     }
-    if (shape.takesTmfFolder)
-        sub->add_option("--tmf", into.tmfFolders)
-            ->type_size(1)
-            ->expected(1)
-            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-            ->allow_extra_args(false);
+    if (shape.takesTmfFolder) repeatable("--tmf", into.tmfFolders);
     return sub;
 }
 
