@@ -140,7 +140,7 @@ private:
 AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
                           const BoxMirror& original, const BoxMirror& edited) {
     AuxWindow aux;
-    auto* window = new TopWindow(find.Form, TopWindow::Placement::TopRightOfOwner, owner);
+    auto* window = new TopWindow(find.Form, TopWindow::Placement::NextToOwner, owner);
     aux.window = window;
     aux.widgets[&find.Form] = window;
     std::shared_ptr<bool> alive = aux.alive;

@@ -49,10 +49,21 @@ void TopWindow::SetTransientParent() {
 
 void TopWindow::Place() {
     QRect area;
-    if (placement_ == Placement::TopRightOfOwner && owner_ && owner_->isVisible()) {
-        // Over the owner's top right corner, where it hides the least of the message boxes.
+    if (placement_ == Placement::NextToOwner && owner_ && owner_->isVisible()) {
+        // Below the owner, or above it, so both message boxes stay in sight; over the owner's
+        // top right corner only when the screen has no room. The frame is not known before
+        // the first show, so a title bar's height is allowed for.
         const QRect owner = owner_->frameGeometry();
-        move(owner.right() - frameGeometry().width() - 8, owner.top() + 8);
+        const QScreen* screen = owner_->screen();
+        const QRect free = screen ? screen->availableGeometry() : QRect();
+        const int height = frameGeometry().height() + (isVisible() ? 0 : Px(kTitleTwips));
+        const int x = owner.right() - frameGeometry().width();
+        if (free.isValid() && owner.bottom() + height < free.bottom())
+            move(x, owner.bottom() + 1);
+        else if (free.isValid() && owner.top() - height > free.top())
+            move(x, owner.top() - height);
+        else
+            move(x - 8, owner.top() + 8);
         placed_ = true;
         return;
     }

@@ -15,7 +15,7 @@ namespace quillon::ui {
 class TopWindow : public QWidget {
 public:
     // Where the window first appears.
-    enum class Placement { CentreOfScreen, CentreOfOwner, TopRightOfOwner };
+    enum class Placement { CentreOfScreen, CentreOfOwner, NextToOwner };
 
     TopWindow(const Window& source, Placement placement, QWidget* owner = nullptr);
 

@@ -1,6 +1,7 @@
 // The editor's windows under a real X server and window manager (stacking.sh starts Xvfb and
 // openbox): the question, About, the font chooser and the colour chooser stay above the main
-// window whatever the user clicks, with and without "Always on top".
+// window whatever the user clicks, with and without "Always on top"; the find window opens
+// where it hides nothing.
 #include "UiHarness.h"
 
 #include "ui/QSettingsStore.h"
@@ -110,6 +111,16 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveIt) {
         EXPECT_EQ(AfterClickInDialog([&] { form->LabelFontNew_Click(0); }), "above above");
         EXPECT_EQ(AfterClickInDialog([&] { form->LabelBgColorNew_Click(); }), "above above");
     }
+}
+
+TEST_F(Stacking, TheFindWindowOpensBesideTheMessageBoxesNotOverThem) {
+    ui->Run([&] { form->ShowFindWindow(); });
+    QWidget* find = ui->FindWindow();
+    ASSERT_TRUE(find && QTest::qWaitForWindowExposed(find));
+    QTest::qWait(300); // the window manager has framed it
+    const QRect screen = ui->MainWindow()->screen()->availableGeometry();
+    EXPECT_FALSE(find->frameGeometry().intersects(ui->MainWindow()->frameGeometry()));
+    EXPECT_TRUE(screen.contains(find->frameGeometry())) << find->frameGeometry().y();
 }
 
 } // namespace
