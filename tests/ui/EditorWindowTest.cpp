@@ -2,9 +2,7 @@
 // checked against the headless editor they mirror and against the files left on disk.
 #include "UiHarness.h"
 
-#include "cut/MessageTable.h"
 #include "ui/CodePages.h"
-#include "ui/QSettingsStore.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -13,11 +11,8 @@
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QToolTip>
 #include <QTreeView>
-
-#include <gtest/gtest.h>
 
 namespace quillon::ui::testing {
 namespace {

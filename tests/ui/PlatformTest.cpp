@@ -75,9 +75,7 @@ TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
     // Names outside ASCII reach the handlers as UTF-8, and come back from them as such.
     const QString dir = temp.filePath(QStringLiteral("\u00dcbersetzung"));
     ASSERT_TRUE(QDir().mkdir(dir));
-    for (const char* name : {"b.CUT", "A.CUT", "C.cut", "a.txt",
-                             "\xc3\x89"
-                             "1.CUT"}) {
+    for (const char* name : {"b.CUT", "A.CUT", "C.cut", "a.txt", "É1.CUT"}) {
         QFile file(dir + QLatin1Char('/') + QString::fromUtf8(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("12345") == 5);
     }
@@ -85,8 +83,7 @@ TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
     QtPlatform platform;
     EXPECT_EQ(platform.ProgramFolder(), dir.toStdString());
     qunsetenv("QUILLON_HOME");
-    const std::string folder = dir.toStdString() + "/", accented = folder + "\xc3\x89"
-                                                                            "1.CUT";
+    const std::string folder = dir.toStdString() + "/", accented = folder + "É1.CUT";
     EXPECT_EQ(platform.FileLength(accented), 5);
     EXPECT_TRUE(platform.DeleteFile(accented) && platform.CreateFolder(folder + "Backup") &&
                 !platform.CreateFolder(folder + "Backup"));

@@ -4,15 +4,10 @@
 // where it hides nothing.
 #include "UiHarness.h"
 
-#include "ui/QSettingsStore.h"
-
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
-
-#include <gtest/gtest.h>
 
 namespace quillon::ui {
 namespace {
@@ -45,17 +40,14 @@ std::string Against(const QWidget* window, const QWidget* main) {
     return at > mainAt ? "above" : "below";
 }
 
-class Stacking : public ::testing::Test {
+class Stacking : public testing::SessionTest {
 protected:
-    QTemporaryDir home;
-    std::unique_ptr<testing::Session> s;
     EditorUi* ui = nullptr;
     Form1* form = nullptr;
 
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run stacking.sh";
-        QSettingsStore().DeleteKey();
-        s = std::make_unique<testing::Session>(home.path());
+        SessionTest::SetUp();
         s->platform->realChoosers = true;
         ui = s->ui.get(), form = s->form.get();
         s->Open(s->Put(QStringLiteral("C12.CUT"), {"Hello there", "Second one"}));

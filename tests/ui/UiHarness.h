@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/CutImage.h"
+#include "support/Files.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/QSettingsStore.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,7 +38,6 @@ class ScriptedPlatform : public QtPlatform {
 public:
     std::deque<std::optional<std::string>> fileAnswers;
     std::deque<FontChooserResult> fontAnswers;
-    std::deque<std::optional<std::string>> folderAnswers;
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
@@ -50,9 +49,6 @@ public:
     }
     FontChooserResult ChooseFont(const FontChoice& initial) override {
         return realChoosers ? QtPlatform::ChooseFont(initial) : Next(fontAnswers);
-    }
-    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
-        return Next(folderAnswers);
     }
     std::optional<std::uint32_t> ChooseColour() override {
         return realChoosers ? QtPlatform::ChooseColour() : Next(colourAnswers);
@@ -78,9 +74,7 @@ public:
 
     QString CutPath(const QString& name) const { return home_ + QStringLiteral("/CUT/") + name; }
     QString Put(const QString& name, const std::vector<std::string>& messages) {
-        const std::string bytes = quillon::test::CutBytes(messages);
-        QFile file(CutPath(name));
-        if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), qint64(bytes.size()));
+        quillon::test::WriteBytes(CutPath(name).toStdString(), quillon::test::CutBytes(messages));
         return CutPath(name);
     }
     // Starts the editor the way `quillon FILE` does.

@@ -2,17 +2,11 @@
 // and mouse events: F7/F8, undo and redo, the find window, the project window.
 #include "UiHarness.h"
 
-#include "cut/MessageTable.h"
-#include "ui/QSettingsStore.h"
-
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 namespace quillon::ui::testing {
 namespace {
@@ -28,13 +22,12 @@ protected:
     }
     // A work file that breaks message 5 and leaves 3 and 6 blank, loaded with its button.
     void LoadWork() {
-        const QString path = home.path() + QStringLiteral("/C12.tmf");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("Original CUT file: C12.CUT\r\n\r\n001 Hola*01Mundo\r\n002 Llano\r\n"
-                   "004 Cuarto\r\n005 Quinto*A\r\n");
-        file.close();
-        s->platform->fileAnswers.push_back(path.toStdString());
+        const std::string path = home.path().toStdString() + "/C12.tmf";
+        quillon::test::WriteBytes(path,
+                                  quillon::test::TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n"
+                                                                     "002 Llano\r\n004 Cuarto\r\n"
+                                                                     "005 Quinto*A\r\n"));
+        s->platform->fileAnswers.push_back(path);
         s->Click(f().btnOpenFile);
     }
     QString Number() { return s->Text(f().LabelOriginalMessage); }
