@@ -28,6 +28,7 @@ inline std::string Captions(std::initializer_list<const Label*> labels) {
 struct Editor {
     FakePlatform platform;
     Form1 form{platform};
+    Form1& f = form;              // the short name most tests use
     std::vector<double> progress; // every value the progress bar took
 
     // The program folder's own name may be given (UTF-8).

@@ -9,7 +9,6 @@ namespace {
 
 // Messages 1 to 4 sit in rows 2 to 5, behind an unnumbered empty entry.
 struct Navigation : ::testing::Test, Editor {
-    Form1& f = form;
     Navigation() {
         Open(Put("C12.CUT", CutBytes({"", "Hello*01World", "*01Hi*02", "Plain", "*01*02"})));
     }

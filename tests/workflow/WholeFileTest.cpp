@@ -11,7 +11,6 @@ namespace {
 
 // Eight messages; the work file breaks message 6 and leaves 3 and 8 untranslated.
 struct WholeFile : RawEditor {
-    Form1& f = form;
     const std::string work = Utf8FromPath(platform.temp.path / "C12.tmf");
     WholeFile() {
         Open(Put("C12.CUT", CutBytes({"Hello*01World", "Plain", "Third", "Fourth", "Fifth",

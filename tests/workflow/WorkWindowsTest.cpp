@@ -8,7 +8,6 @@ namespace {
 
 // Control codes hidden, as on a first run; messages 2 and 3 have translations.
 struct Find : ::testing::Test, Editor {
-    Form1& f = form;
     Find() {
         Open(Put("C12.CUT", CutBytes({"Hello*01World", "*01Say*02hello there*03", "Plain words",
                                       "*01*02", "Worldly*AB"})));
@@ -76,16 +75,12 @@ TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
 
 // A folder of four cutscene files, backups of A.CUT in the Backup folder, and a work folder.
 struct Project : RawEditor {
-    Form1& f = form;
     const fs::path work = platform.temp.path / "work";
     fs::file_time_type t0 = fs::file_time_type::clock::now() - std::chrono::hours(10);
 
     void At(const fs::path& path, const std::string& bytes, int hour) {
         WriteBytes(path, bytes);
         fs::last_write_time(path, t0 + std::chrono::hours(hour));
-    }
-    static std::string Tmf(const std::string& cut, const std::string& lines) {
-        return "Original CUT file: " + cut + "\r\n\r\n" + lines;
     }
     Project() {
         fs::create_directories(work);
@@ -97,12 +92,12 @@ struct Project : RawEditor {
         Open(CutDir() + "B.CUT");
         const std::string backups = BackupDir();
         fs::create_directories(backups);
-        At(backups + "A_1.tmf", Tmf("A.CUT", "001 Uno\r\n"), 1);
-        At(backups + "A_2.tmf", Tmf("A.CUT", "001 Uno\r\n002 Dos*\r\n"), 3);
-        At(backups + "A_4.tmf.tmp", Tmf("A.CUT", "001 X\r\n"), 6); // an interrupted write
-        At(work / "A.tmf", Tmf("A.CUT", "001 Uno\r\n002 Dos*AB\r\n003 Tres\r\n"), 2);
-        At(work / "beta.tmf", Tmf("B.CUT", "001 Alfa\r\n"), 4);
-        At(work / "other.tmf", Tmf("b.cut", "001 Wrong\r\n003 Wrong\r\n"), 7); // not B.CUT's
+        At(backups + "A_1.tmf", TmfBytes("A.CUT", "001 Uno\r\n"), 1);
+        At(backups + "A_2.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*\r\n"), 3);
+        At(backups + "A_4.tmf.tmp", TmfBytes("A.CUT", "001 X\r\n"), 6); // an interrupted write
+        At(work / "A.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*AB\r\n003 Tres\r\n"), 2);
+        At(work / "beta.tmf", TmfBytes("B.CUT", "001 Alfa\r\n"), 4);
+        At(work / "other.tmf", TmfBytes("b.cut", "001 Wrong\r\n003 Wrong\r\n"), 7); // not B.CUT's
     }
     // Each row as "name withText/translated/blank/invalid percent% read from".
     std::vector<std::string> Rows() const {
