@@ -3,8 +3,6 @@
 // the writes that must not happen.
 #include "EditorHarness.h"
 
-#include <numeric>
-
 namespace quillon::testing {
 namespace {
 
@@ -83,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Stories, CreateCutTarget,
                                            TargetCase{"C12.CUT", nullptr, 1, kUpdate, 0, '-'},
                                            TargetCase{"c12.cut", nullptr, 0, "", 0, 'u'}));
 
-TEST_F(CreateCut, ACancelOrAWriteTheFormatCannotHoldLeavesTheFilesUntouched) {
+TEST_F(CreateCut, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUntouched) {
     const std::string open = TranslateC12(0);
     form.btnCreateNewCUT_Click(); // the dialog is cancelled
     const FileDialogRequest& asked = platform.fileDialogs.back();
@@ -111,11 +109,9 @@ TEST_F(CreateCut, ACancelOrAWriteTheFormatCannotHoldLeavesTheFilesUntouched) {
               "C12.CUT|" + Bank(kOriginal) + "|Hola*AB");
     // The dialog itself succeeded, so its folder is remembered.
     EXPECT_EQ(platform.settings.values["Last directory"], gone);
-}
 
-TEST_F(CreateCut, AnUpdateThatCannotKeepTheOldVersionLeavesItAndSaysWhy) {
-    const std::string open = TranslateC12(0);
-    // A folder in the backup's place: the old version cannot be kept as C12.CUT.BAK.
+    // A folder in the backup's place: the old version cannot be kept as C12.CUT.BAK, so the
+    // update leaves it and says why.
     fs::create_directories(open + ".BAK" + kPathSeparator + "inside");
     Create(open);
     EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".TEMP"), Bank(kOriginal) + Bank(kWritten));
@@ -124,17 +120,12 @@ TEST_F(CreateCut, AnUpdateThatCannotKeepTheOldVersionLeavesItAndSaysWhy) {
         << LastMessage();
 }
 
-std::vector<int> Range(int from, int to) {
-    std::vector<int> numbers(static_cast<std::size_t>(to - from + 1));
-    std::iota(numbers.begin(), numbers.end(), from);
-    return numbers;
-}
-// "1, 2, ..., to"
-std::string UpTo(int to) {
-    std::string text = "1";
-    for (int n = 2; n <= to; ++n)
-        text += ", " + std::to_string(n);
-    return text;
+// 1 to n, and "1, 2, ..., n"
+std::pair<std::vector<int>, std::string> UpTo(int n) {
+    std::pair<std::vector<int>, std::string> both{{1}, "1"};
+    for (int k = 2; k <= n; ++k)
+        both.first.push_back(k), both.second += ", " + std::to_string(k);
+    return both;
 }
 
 TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow) {
@@ -150,10 +141,10 @@ TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow
         {{22}, "The 22th message is invalid.", "240 1940 1040 1040"},
         {{5, 7}, "There are 2 invalid messages:\r\n5 and 7.", "120 1940 1040 1040"},
         {{4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", "120 1940 1040 1040"},
-        {Range(1, 20), "There are 20 invalid messages:\r\n" + UpTo(19) + " and 20.",
+        {UpTo(20).first, "There are 20 invalid messages:\r\n" + UpTo(19).second + " and 20.",
          "120 2060 1160 1160"},
         {{5, 104}, "There are 2 invalid messages:\r\n5, 104", "120 1940 1040 1040"},
-        {Range(1, 115), "There are 115 invalid messages:\r\n" + UpTo(115),
+        {UpTo(115).first, "There are 115 invalid messages:\r\n" + UpTo(115).second,
          "120 1940 1040 1040"}, // too many to grow for
     };
     bool yes = false;
