@@ -69,9 +69,10 @@ TEST_F(CliTest, PackPutsTheTranslationBackOrRefusesBeforeWritingAnything) {
     EXPECT_EQ(elsewhere.status, 2);
     EXPECT_EQ(Listing(), "new.1c queen.1c work/ work/CDINT.CUT");
 
-    // Onto the game itself, with the old one kept.
+    // Onto the game itself, named another way: the old one kept as .BAK, no temporary file left.
     EXPECT_EQ(Outcome(Run({"pack", "queen.1c", "work", "-o", "./queen.1c"})),
               "0|Entries replaced: 1\n|");
     EXPECT_EQ(ReadBytes(Path("queen.1c")) + ReadBytes(Path("queen.1c.BAK")),
               ReadBytes(Path("new.1c")) + game);
+    EXPECT_EQ(Listing(), "new.1c queen.1c queen.1c.BAK work/ work/CDINT.CUT");
 }

@@ -68,13 +68,6 @@ TEST_F(ResourceFiles, PackReplacesEntriesAnywhereAndKeepsEveryOtherByte) {
         EXPECT_EQ(packed.error + std::to_string(packed.replaced), std::to_string(files.size()));
         EXPECT_EQ(Get("new.1c"), ResourceBytes(expected, parts)) << std::get<0>(files[0]);
     }
-
-    // Onto the game itself: the old one is kept as .BAK.
-    packed = Pack(Path("game.1c"), Path("in"), Path("game.1c"));
-    EXPECT_TRUE(packed.error.empty() && packed.inPlace) << packed.error;
-    EXPECT_EQ(Get("game.1c.BAK"), game);
-    EXPECT_EQ(Get("game.1c"), Get("new.1c"));
-    EXPECT_FALSE(fs::exists(Path("game.1c.TEMP")));
 }
 
 TEST_F(ResourceFiles, EveryRefusalIsOneLineAndLeavesNothingBehind) {
