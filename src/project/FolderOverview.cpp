@@ -10,23 +10,12 @@ namespace quillon {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The order of the editor's file list: ASCII letters without regard to case, then exactly.
 bool ListedBefore(const std::string& a, const std::string& b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-    const bool less =
-        std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
-            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
-        });
-    const bool greater =
-        std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) {
-            return lower(static_cast<unsigned char>(x)) < lower(static_cast<unsigned char>(y));
-        });
-    return less != greater ? less : a < b;
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : int(c); };
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]);
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
-
-} // namespace
 
 FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work) {
     FileOverview file;

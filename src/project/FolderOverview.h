@@ -32,6 +32,10 @@ struct OverviewSources {
     std::optional<std::filesystem::path> workFolder;   // where the translator saves .TMF files
 };
 
+// The order of the editor's file lists: ASCII letters without regard to case, then byte by byte
+// (so "A.CUT" before "a.CUT", both before "b.CUT").
+bool ListedBefore(const std::string& a, const std::string& b);
+
 // One cutscene file read as the editor opens it, the work file's lines put in as "Load text
 // file" puts them, every row validated. Without a work file every message counts as blank.
 FileOverview OverviewOf(const std::filesystem::path& cutPath, const WorkFile& work);

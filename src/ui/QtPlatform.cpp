@@ -8,6 +8,7 @@
 
 #include "cut/FileIO.h"
 #include "cut/Utf8Path.h"
+#include "project/FolderOverview.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -23,7 +24,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cctype>
 
 namespace quillon::ui {
 namespace {
@@ -54,16 +54,6 @@ QMessageBox::Icon QtIcon(MsgIcon icon) {
         break;
     }
     return QMessageBox::NoIcon;
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    auto lower = [](std::string s) {
-        for (auto& c : s)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    };
-    const std::string la = lower(a), lb = lower(b);
-    return la != lb ? la < lb : a < b;
 }
 
 } // namespace
@@ -157,7 +147,7 @@ std::vector<std::string> QtPlatform::ListDirectory(const std::string& dir) {
     if (!folder.exists()) return names;
     for (const QString& name : folder.entryList(QDir::Files, QDir::NoSort))
         names.push_back(ToProgramText(name));
-    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    std::sort(names.begin(), names.end(), ListedBefore);
     return names;
 }
 

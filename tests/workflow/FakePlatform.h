@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cut/Utf8Path.h"
+#include "project/FolderOverview.h"
 #include "support/Files.h"
 #include "workflow/Platform.h"
 
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <strings.h>
 #include <vector>
 
 namespace quillon::testing {
@@ -65,10 +65,7 @@ public:
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(PathFromUtf8(dir), ec))
             if (entry.is_regular_file(ec)) names.push_back(Utf8FromPath(entry.path().filename()));
-        std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-            const int order = ::strcasecmp(a.c_str(), b.c_str());
-            return order != 0 ? order < 0 : a < b;
-        });
+        std::sort(names.begin(), names.end(), ListedBefore);
         return names;
     }
     std::optional<std::int64_t> FileLength(const std::string& path) override {

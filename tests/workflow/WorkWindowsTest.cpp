@@ -1,6 +1,7 @@
 // The find window and the project window, driven through their headless handlers.
 #include "EditorHarness.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace quillon::testing {
@@ -172,6 +173,14 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     p.btnClose.Click();
     EXPECT_EQ(f.Project, nullptr);
     EXPECT_EQ(f.Focus.Current(), &f.TextMessageGR);
+}
+
+TEST(FileLists, ComeInLetterOrderWithoutCaseThenByteByByte) {
+    std::vector<std::string> names{"b.CUT",  "C.CUT", "a.CUT", "A.CUT.BAK",
+                                   "AB.CUT", "A.CUT", "_x.CUT"};
+    std::sort(names.begin(), names.end(), ListedBefore);
+    EXPECT_EQ(names, (std::vector<std::string>{"_x.CUT", "A.CUT", "a.CUT", "A.CUT.BAK", "AB.CUT",
+                                               "b.CUT", "C.CUT"}));
 }
 
 } // namespace
