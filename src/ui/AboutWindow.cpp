@@ -12,11 +12,8 @@ namespace quillon::ui {
 
 AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) {
     AuxWindow aux;
-    auto* window = new TopWindow(about.Form, TopWindow::Placement::CentreOfOwner, owner);
+    TopWindow* window = aux.Open(about.Form, TopWindow::Placement::CentreOfOwner, owner);
     window->KeepAbove(owner);
-    aux.window = window;
-    aux.widgets[&about.Form] = window;
-    std::shared_ptr<bool> alive = aux.alive;
 
     auto label = [&](Label& source) {
         auto* widget = new ClickLabel(window);
@@ -56,26 +53,15 @@ AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner) 
         QFont underlined = links[i]->font();
         underlined.setUnderline(true);
         links[i]->setFont(underlined);
-        links[i]->Clicked = [&source, run, alive] {
-            if (*alive)
-                run([&source] {
-                    if (source.Click) source.Click();
-                });
-        };
+        links[i]->Clicked = aux.Guarded(run, [&source] {
+            if (source.Click) source.Click();
+        });
     }
 
-    auto* ok = new WrapButton(window);
+    WrapButton* ok = aux.AddButton(about.cmdOK, run);
     ok->setAutoDefault(true);
     ok->setMinimumWidth(90);
     ok->setMinimumHeight(26);
-    QObject::connect(ok, &QPushButton::clicked, window, [&about, run, alive] {
-        if (*alive)
-            run([&about] {
-                if (about.cmdOK.Click) about.cmdOK.Click();
-            });
-    });
-    aux.mirrors.push_back(std::make_unique<ButtonMirror>(about.cmdOK, ok));
-    aux.widgets[&about.cmdOK] = ok;
 
     auto* heading = new QVBoxLayout;
     heading->addWidget(title);

@@ -26,6 +26,11 @@ struct AuxWindow {
     // Cleared when the headless window goes, so a late event never reaches it.
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
+    // Makes the window that mirrors form; it closes only when its headless window goes.
+    TopWindow* Open(const Window& form, TopWindow::Placement placement, QWidget* owner);
+    // handler, run through run, while the headless window is still there.
+    std::function<void()> Guarded(const Runner& run, std::function<void()> handler) const;
+
     void Sync();
     // A push button on the window that mirrors source and runs its Click through run.
     WrapButton* AddButton(CommandButton& source, const Runner& run);

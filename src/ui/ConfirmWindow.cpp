@@ -5,6 +5,18 @@
 
 namespace quillon::ui {
 
+TopWindow* AuxWindow::Open(const Window& form, TopWindow::Placement placement, QWidget* owner) {
+    window = new TopWindow(form, placement, owner);
+    widgets[&form] = window;
+    return window;
+}
+
+std::function<void()> AuxWindow::Guarded(const Runner& run, std::function<void()> handler) const {
+    return [alive = alive, run, handler = std::move(handler)] {
+        if (*alive) run(handler);
+    };
+}
+
 void AuxWindow::Sync() {
     if (!window) return;
     for (auto& mirror : mirrors)
@@ -14,12 +26,9 @@ void AuxWindow::Sync() {
 
 WrapButton* AuxWindow::AddButton(CommandButton& source, const Runner& run) {
     auto* widget = new WrapButton(window);
-    QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive = alive] {
-        if (*alive)
-            run([&source] {
-                if (source.Click) source.Click();
-            });
-    });
+    QObject::connect(widget, &QPushButton::clicked, window, Guarded(run, [&source] {
+                         if (source.Click) source.Click();
+                     }));
     mirrors.push_back(std::make_unique<ButtonMirror>(source, widget));
     widgets[&source] = widget;
     return widget;
@@ -39,11 +48,9 @@ void AuxWindow::Dismiss() {
 
 AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run, QWidget* owner) {
     AuxWindow aux;
-    auto* window = new TopWindow(confirm.Form, TopWindow::Placement::CentreOfScreen, owner);
+    TopWindow* window = aux.Open(confirm.Form, TopWindow::Placement::CentreOfScreen, owner);
     // The main window is disabled while the question is open: it must never hide it.
     window->KeepAbove(owner);
-    aux.window = window;
-    aux.widgets[&confirm.Form] = window;
 
     auto* label = new QLabel(window);
     label->setWordWrap(true);

@@ -140,13 +140,8 @@ private:
 AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
                           const BoxMirror& original, const BoxMirror& edited) {
     AuxWindow aux;
-    auto* window = new TopWindow(find.Form, TopWindow::Placement::NextToOwner, owner);
-    aux.window = window;
-    aux.widgets[&find.Form] = window;
-    std::shared_ptr<bool> alive = aux.alive;
-    window->CloseRequested = [&find, run, alive] {
-        if (*alive) run([&find] { find.Close(); });
-    };
+    TopWindow* window = aux.Open(find.Form, TopWindow::Placement::NextToOwner, owner);
+    window->CloseRequested = aux.Guarded(run, [&find] { find.Close(); });
 
     auto* caption = new QLabel(window);
     aux.mirrors.push_back(std::make_unique<LabelMirror>(find.LabelFind, caption));
@@ -159,7 +154,7 @@ AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
     auto* edit = new FindEdit(window);
     edit->setMinimumWidth(240);
     aux.mirrors.push_back(
-        std::make_unique<FindTextMirror>(find, edit, status, original, edited, run, alive));
+        std::make_unique<FindTextMirror>(find, edit, status, original, edited, run, aux.alive));
     aux.widgets[&find.TextFind] = edit;
     caption->setBuddy(edit);
 
@@ -171,17 +166,15 @@ AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
     auto option = [&](OptionButton& source) {
         auto* widget = new WrapButton(window);
         widget->setMinimumSize(140, 24);
-        QObject::connect(widget, &QPushButton::clicked, window, [&source, run, alive] {
-            if (*alive) run([&source] { source.UserClick(); });
-        });
+        QObject::connect(widget, &QPushButton::clicked, window,
+                         aux.Guarded(run, [&source] { source.UserClick(); }));
         aux.mirrors.push_back(std::make_unique<OptionMirror>(source, widget));
         aux.widgets[&source] = widget;
         return widget;
     };
     auto* matchCase = new QCheckBox(window);
-    QObject::connect(matchCase, &QCheckBox::clicked, window, [&find, run, alive] {
-        if (*alive) run([&find] { find.CheckMatchCase.UserClick(); });
-    });
+    QObject::connect(matchCase, &QCheckBox::clicked, window,
+                     aux.Guarded(run, [&find] { find.CheckMatchCase.UserClick(); }));
     aux.mirrors.push_back(std::make_unique<CheckMirror>(find.CheckMatchCase, matchCase));
     aux.widgets[&find.CheckMatchCase] = matchCase;
 

@@ -12,14 +12,9 @@ namespace quillon::ui {
 
 AuxWindow BuildHelpWindow(FormHelp& help, const Runner& run, QWidget* owner) {
     AuxWindow aux;
-    auto* window = new TopWindow(help.Form, TopWindow::Placement::CentreOfOwner, owner);
-    aux.window = window;
-    aux.widgets[&help.Form] = window;
-    std::shared_ptr<bool> alive = aux.alive;
+    TopWindow* window = aux.Open(help.Form, TopWindow::Placement::CentreOfOwner, owner);
     // Its close command stays: closing it is the same as OK.
-    window->CloseRequested = [&help, run, alive] {
-        if (*alive) run([&help] { help.cmdOK_Click(); });
-    };
+    window->CloseRequested = aux.Guarded(run, [&help] { help.cmdOK_Click(); });
 
     auto* heading = new QLabel(window);
     aux.mirrors.push_back(std::make_unique<LabelMirror>(help.Label21, heading));
@@ -53,18 +48,10 @@ AuxWindow BuildHelpWindow(FormHelp& help, const Runner& run, QWidget* owner) {
         ++row;
     }
 
-    auto* ok = new WrapButton(window);
+    WrapButton* ok = aux.AddButton(help.cmdOK, run);
     ok->setAutoDefault(true);
     ok->setMinimumWidth(90);
     ok->setMinimumHeight(26);
-    QObject::connect(ok, &QPushButton::clicked, window, [&help, run, alive] {
-        if (*alive)
-            run([&help] {
-                if (help.cmdOK.Click) help.cmdOK.Click();
-            });
-    });
-    aux.mirrors.push_back(std::make_unique<ButtonMirror>(help.cmdOK, ok));
-    aux.widgets[&help.cmdOK] = ok;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

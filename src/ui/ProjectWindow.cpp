@@ -105,13 +105,9 @@ private:
 
 AuxWindow BuildProjectWindow(FormProject& project, const Runner& run, QWidget* owner) {
     AuxWindow aux;
-    auto* window = new TopWindow(project.Form, TopWindow::Placement::CentreOfOwner, owner);
-    aux.window = window;
-    aux.widgets[&project.Form] = window;
+    TopWindow* window = aux.Open(project.Form, TopWindow::Placement::CentreOfOwner, owner);
     std::shared_ptr<bool> alive = aux.alive;
-    window->CloseRequested = [&project, run, alive] {
-        if (*alive) run([&project] { project.btnClose_Click(); });
-    };
+    window->CloseRequested = aux.Guarded(run, [&project] { project.btnClose_Click(); });
     // Esc closes it like any tool window; the main window then has the keys again.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(escape, &QShortcut::activated, window,
