@@ -1,8 +1,8 @@
 // The game's real resource file (54 MB): packing it with one cutscene replaced, next to copying
 // it with cp in the same run, and unpacking its 301 cutscenes. Skipped when the game is not
 // installed (Debian's flight-of-the-amazon-queen; QUILLON_GAME names another copy).
+#include "base/FileIO.h"
 #include "cut/CutFile.h"
-#include "cut/FileIO.h"
 #include "res/Pack.h"
 #include "res/Unpack.h"
 

@@ -2,10 +2,10 @@
 // 10,900 two-byte messages, every new message invalid), through real Qt key events, until the
 // window shows the recomputed counters.
 #include "cut/MessageTable.h"
+#include "editor/MainWindow.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/QtPlatform.h"
-#include "workflow/Form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,7 +46,7 @@ struct LimitEditor {
     QTemporaryDir home;
     int messages = 0;
     std::unique_ptr<ui::QtPlatform> platform;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<ui::EditorUi> window;
 
     LimitEditor() {
@@ -61,7 +61,7 @@ struct LimitEditor {
 
         platform = std::make_unique<ui::QtPlatform>();
         platform->SetPresetOpenAnswer(path.toStdString());
-        form = std::make_unique<Form1>(*platform);
+        form = std::make_unique<MainWindow>(*platform);
         window = std::make_unique<ui::EditorUi>(*form, *platform);
         window->Start();
         // Raw mode, and every new message invalid.
@@ -71,12 +71,12 @@ struct LimitEditor {
             form->Table.SetCell(row, ColNewLength, "2");
             form->Table.SetCell(row, ColBad, "1");
         }
-        window->Run([this] { form->TextMessageGR_Change(); });
+        window->Run([this] { form->OnNewMessageEdited(); });
         QApplication::processEvents();
     }
-    QWidget* Box() const { return window->BoxOf(form->TextMessageGR); }
+    QWidget* Box() const { return window->BoxOf(form->NewMessageBox); }
     QString Invalid() const {
-        return static_cast<QLabel*>(window->WidgetOf(form->LabelBadMessages))->text();
+        return static_cast<QLabel*>(window->WidgetOf(form->InvalidCountLabel))->text();
     }
 };
 
@@ -96,7 +96,7 @@ void PressKey(LimitEditor& editor, bool type, bool release, bool paint) {
     const int key = type ? Qt::Key_X : Qt::Key_Backspace;
     const QString text = type ? QStringLiteral("x") : QStringLiteral("\b");
     Send(box, QEvent::KeyPress, key, text);
-    if (paint) editor.window->MainWindow()->repaint();
+    if (paint) editor.window->MainView()->repaint();
     if (release) Send(box, QEvent::KeyRelease, key, text);
 }
 

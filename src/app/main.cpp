@@ -1,10 +1,10 @@
 // The editor `quillon`: `quillon` asks for a cutscene file first; `quillon FILE.CUT` opens it.
 #include "app/EndOnSignal.h"
+#include "editor/MainWindow.h"
 #include "ui/EditorUi.h"
 #include "ui/Logo.h"
 #include "ui/QtPlatform.h"
 #include "ui/UiText.h"
-#include "workflow/Form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         platform.SetPresetOpenAnswer(quillon::ui::ToNativePath(
             QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()));
 
-    quillon::Form1 form(platform);
+    quillon::MainWindow form(platform);
     quillon::ui::EditorUi ui(form, platform);
     // Told to stop (at a logout, say), the editor keeps its settings as its Exit button does,
     // without asking: nobody is there to answer.

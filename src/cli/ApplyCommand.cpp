@@ -4,8 +4,8 @@
 #include "cli/OpenedCut.h"
 #include "cli/Verdict.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 
 #include <filesystem>
 #include <system_error>

@@ -4,7 +4,7 @@
 #include "cli/OpenedCut.h"
 #include "cli/Verdict.h"
 
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 
 namespace quillon::cli {
 

@@ -3,8 +3,8 @@
 #include "cli/Commands.h"
 #include "cli/OpenedCut.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 #include "tmf/Tmf.h"
 
 namespace quillon::cli {

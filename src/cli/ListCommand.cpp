@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/OpenedCut.h"
 
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 
 namespace quillon::cli {
 

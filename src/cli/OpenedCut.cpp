@@ -1,8 +1,8 @@
 // A cutscene file read into its message table, with a work file's new messages put into it.
 #include "cli/OpenedCut.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 #include "tmf/Tmf.h"
 
 namespace quillon::cli {

@@ -2,7 +2,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 #include "res/Pack.h"
 
 namespace quillon::cli {

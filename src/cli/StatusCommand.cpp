@@ -1,9 +1,9 @@
 // "status": every cutscene file of a folder with its newest work file, counted as `check`
 // counts one pair, one line per file and a line of totals.
+#include "base/Utf8Path.h"
 #include "cli/CellEscape.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
-#include "cut/Utf8Path.h"
 #include "project/FolderOverview.h"
 
 #include <filesystem>

@@ -3,7 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 #include "res/ResourceFile.h"
 #include "res/Unpack.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #ifdef _WIN32
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 
 #include <cstdio>
 #include <fcntl.h>

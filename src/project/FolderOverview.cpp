@@ -1,8 +1,8 @@
 // A folder of cutscene files read, each with its newest work file, and counted.
 #include "project/FolderOverview.h"
 
+#include "base/Utf8Path.h"
 #include "cut/CutFile.h"
-#include "cut/Utf8Path.h"
 
 #include <algorithm>
 

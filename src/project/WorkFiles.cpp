@@ -1,8 +1,8 @@
 // Finding each cutscene file's newest work file among the backups and a work folder.
 #include "project/WorkFiles.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,9 +1,9 @@
 // Puts files back into a resource file, streaming the game file into the new one.
 #include "res/Pack.h"
 
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 #include "cut/CutFile.h"
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,8 +1,8 @@
 // The resource file's table: read, checked, and the input it is read from.
 #include "res/ResourceFile.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 
 #include <algorithm>
 #include <array>

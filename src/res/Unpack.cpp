@@ -1,8 +1,8 @@
 // Takes entries out of a resource file, all written before any takes its name.
 #include "res/Unpack.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 
 #include <memory>
 #include <system_error>

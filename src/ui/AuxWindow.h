@@ -2,10 +2,10 @@
 // parts go back to their handlers through the same runner as the main window's.
 #pragma once
 
+#include "editor/AboutWindow.h"
+#include "editor/QuestionWindow.h"
 #include "ui/Mirrors.h"
 #include "ui/TopWindow.h"
-#include "workflow/FormAbout.h"
-#include "workflow/FormConfirm.h"
 
 #include <QPointer>
 
@@ -27,7 +27,7 @@ struct AuxWindow {
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
     // Makes the window that mirrors form; it closes only when its headless window goes.
-    TopWindow* Open(const Window& form, TopWindow::Placement placement, QWidget* owner);
+    TopWindow* Open(const WindowPart& form, TopWindow::Placement placement, QWidget* owner);
     // handler, run through run, while the headless window is still there.
     std::function<void()> Guarded(const Runner& run, std::function<void()> handler) const;
 
@@ -40,8 +40,8 @@ struct AuxWindow {
 
 // The question window as designed, centred on the screen; No is first in the tab order.
 // The question and About windows are kept above the main window (owner), which they disable.
-AuxWindow BuildConfirmWindow(FormConfirm& confirm, const Runner& run, QWidget* owner);
-AuxWindow BuildAboutWindow(FormAbout& about, const Runner& run, QWidget* owner);
-AuxWindow BuildHelpWindow(FormHelp& help, const Runner& run, QWidget* owner);
+AuxWindow BuildQuestionView(QuestionWindow& confirm, const Runner& run, QWidget* owner);
+AuxWindow BuildAboutView(AboutWindow& about, const Runner& run, QWidget* owner);
+AuxWindow BuildHelpView(HelpWindow& help, const Runner& run, QWidget* owner);
 
 } // namespace quillon::ui

@@ -1,4 +1,4 @@
-// Building the main window from Form1's controls, and the run-then-sync cycle.
+// Building the main window from MainWindow's controls, and the run-then-sync cycle.
 #include "ui/EditorUi.h"
 
 #include "ui/BoxMirror.h"
@@ -23,7 +23,7 @@ namespace {
 // The window was designed around a small dialog font; the two message boxes set their own.
 // A face like the designed one is preferred, and the size shrinks until the fixed captions
 // and the check boxes fit their designed widths, whatever fonts this system has.
-QFont DialogFont(const Form1& f) {
+QFont DialogFont(const MainWindow& f) {
     QFont font = QApplication::font();
     font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("Helvetica"), font.family()});
@@ -35,7 +35,7 @@ QFont DialogFont(const Form1& f) {
             fits = fits && metrics.horizontalAdvance(QString::fromStdString(fixed->Caption())) <=
                                Px(fixed->Width);
         for (const CheckBox* check :
-             {&f.CheckConfirm, &f.CheckHighlight, &f.CheckHideControlCharacters})
+             {&f.CheckConfirmCloseOrReplace, &f.CheckHighlight, &f.CheckHideControlCharacters})
             fits = fits && metrics.horizontalAdvance(QString::fromStdString(check->Caption)) + 22 <=
                                Px(check->Width);
         if (fits) break;
@@ -45,7 +45,7 @@ QFont DialogFont(const Form1& f) {
 
 } // namespace
 
-EditorUi::EditorUi(Form1& form, QtPlatform& platform) : form_(form), platform_(platform) {
+EditorUi::EditorUi(MainWindow& form, QtPlatform& platform) : form_(form), platform_(platform) {
     BuildMain();
     platform_.SetDialogParent(main_.get());
     // A dialog opened by a handler shows over windows that already say what it is about.
@@ -82,19 +82,20 @@ void EditorUi::Track(const Control& control, QWidget* widget) {
 }
 
 void EditorUi::BuildMain() {
-    Form1& f = form_;
-    main_ = std::make_unique<TopWindow>(f.Form, TopWindow::Placement::CentreOfScreen);
+    MainWindow& f = form_;
+    main_ = std::make_unique<TopWindow>(f.Window, TopWindow::Placement::CentreOfScreen);
     main_->setFont(DialogFont(f));
     main_->minimumClientHeight = Px(f.FrameButtons.Top + f.FrameButtons.Height) + 3;
-    main_->SurfaceDoubleClicked = [this] { Run([this] { form_.Form_DblClick(); }); };
+    main_->SurfaceDoubleClicked = [this] { Run([this] { form_.StepTableIntoView(); }); };
     // Before a file is open the close command is still there; closing then ends the program.
     main_->CloseRequested = [this] { Run([this] { form_.EndProgram(); }); };
-    widgets_[&f.Form] = main_.get();
+    widgets_[&f.Window] = main_.get();
 
     // Frames first, outer before inner, so every control finds its container.
-    for (Frame* frame : {&f.Frame1, &f.Frame2, &f.Frame3, &f.FrameOriginalMessage,
-                         &f.FrameNewMessage, &f.FrameSettings, &f.FrameSettingsGeneral,
-                         &f.FrameSettingsOriginal, &f.FrameSettingsNew, &f.FrameButtons}) {
+    for (Frame* frame :
+         {&f.FileFrame, &f.OriginalFileFrame, &f.NewFileFrame, &f.FrameOriginalMessage,
+          &f.FrameNewMessage, &f.FrameSettings, &f.FrameSettingsGeneral, &f.FrameSettingsOriginal,
+          &f.FrameSettingsNew, &f.FrameButtons}) {
         auto* widget = new FrameBox(ParentOf(*frame));
         Track(*frame, widget);
         mirrors_.push_back(std::make_unique<FrameMirror>(*frame, widget));
@@ -126,31 +127,32 @@ void EditorUi::BuildMain() {
         return widget;
     };
     for (Label* value :
-         {&f.LabelOriginalFilename, &f.LabelOriginalMessage, &f.LabelOriginalMessages,
-          &f.LabelOriginalSize, &f.LabelOriginalTextSize, &f.LabelBadMessages,
-          &f.LabelBlankMessages, &f.LabelNewMessage, &f.LabelNewMessages, &f.LabelNewTextSize,
-          &f.LabelNewSize, &f.LabelTextsizeGB, &f.LabelCharactersNumberGB, &f.LabelControlCharsGB,
-          &f.LabelTextsizeGR, &f.LabelCharactersNumberGR, &f.LabelControlCharsGR})
+         {&f.OriginalFileNameLabel, &f.OriginalNumberLabel, &f.OriginalCountLabel,
+          &f.OriginalFileSizeLabel, &f.OriginalFileTextSizeLabel, &f.InvalidCountLabel,
+          &f.BlankCountLabel, &f.NewNumberLabel, &f.NewCountLabel, &f.NewFileTextSizeLabel,
+          &f.NewFileSizeLabel, &f.OriginalTextSizeLabel, &f.OriginalTotalSizeLabel,
+          &f.OriginalCodeCountLabel, &f.NewTextSizeLabel, &f.NewTotalSizeLabel,
+          &f.NewCodeCountLabel})
         label(*value);
-    for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
+    for (auto* labels : {&f.OriginalFontPage, &f.NewFontPage}) {
         for (int i = 0; i < 4; ++i)
             label((*labels)[static_cast<std::size_t>(i)], i == 3   ? Kind::Script
                                                           : i == 0 ? Kind::Face
                                                                    : Kind::Plain);
     }
-    label(f.LabelBgColorOriginal, Kind::Swatch);
-    label(f.LabelBgColorNew, Kind::Swatch);
+    label(f.OriginalBackgroundSwatch, Kind::Swatch);
+    label(f.NewBackgroundSwatch, Kind::Swatch);
     // The click areas cover their whole group but lie under its labels: a click on a label
     // reaches the same handler, and the script label keeps its tooltip (the script number).
-    for (auto* labels : {&f.LabelFontOriginal, &f.LabelFontNew}) {
+    for (auto* labels : {&f.OriginalFontPage, &f.NewFontPage}) {
         QWidget* area = label((*labels)[4]);
         area->setCursor(Qt::PointingHandCursor);
         area->lower();
         for (int i = 0; i < 4; ++i)
             widgets_[&(*labels)[static_cast<std::size_t>(i)]]->setCursor(Qt::PointingHandCursor);
     }
-    widgets_[&f.LabelBgColorOriginal]->setCursor(Qt::PointingHandCursor);
-    widgets_[&f.LabelBgColorNew]->setCursor(Qt::PointingHandCursor);
+    widgets_[&f.OriginalBackgroundSwatch]->setCursor(Qt::PointingHandCursor);
+    widgets_[&f.NewBackgroundSwatch]->setCursor(Qt::PointingHandCursor);
 
     auto box = [&](TextBox& source, const Label& script, BoxMirror::Handlers handlers) {
         auto* widget = new MessageEdit(ParentOf(source));
@@ -161,17 +163,16 @@ void EditorUi::BuildMain() {
         return raw;
     };
     auto run = [this](const std::function<void()>& handler) { Run(handler); };
-    original_ = box(f.TextMessageGB, f.LabelFontOriginal[3],
-                    {run, [this](int& k, int& s) { form_.TextMessageGB_KeyDown(k, s); }, {}, {}});
-    edited_ =
-        box(f.TextMessageGR, f.LabelFontNew[3],
-            {run, [this](int& k, int& s) { form_.TextMessageGR_KeyDown(k, s); },
-             [this](int k, int s) { form_.TextMessageGR_KeyUp(k, s); },
-             [this](int b, int s, float x, float y) { form_.TextMessageGR_MouseUp(b, s, x, y); }});
+    original_ = box(f.OriginalMessageBox, f.OriginalFontPage[3],
+                    {run, [this](int& k, int& s) { form_.OnOriginalBoxKeyDown(k, s); }, {}, {}});
+    edited_ = box(f.NewMessageBox, f.NewFontPage[3],
+                  {run, [this](int& k, int& s) { form_.OnNewBoxKeyDown(k, s); },
+                   [this](int k, int s) { form_.OnNewBoxKeyUp(k, s); },
+                   [this](int b, int s, float x, float y) { form_.OnNewBoxMouseUp(b, s, x, y); }});
 
     for (CheckBox* check :
-         {&f.CheckConfirm, &f.CheckAlwaysOnTop, &f.CheckHighlight, &f.CheckRememberLastDirectory,
-          &f.CheckAutoBackup, &f.CheckHideControlCharacters}) {
+         {&f.CheckConfirmCloseOrReplace, &f.CheckAlwaysOnTop, &f.CheckHighlight,
+          &f.CheckRememberLastDirectory, &f.CheckAutoBackup, &f.CheckHideControlCharacters}) {
         auto* widget = new QCheckBox(ParentOf(*check));
         QObject::connect(widget, &QCheckBox::clicked, widget, [this, check] {
             Run([this, check] {
@@ -195,7 +196,7 @@ void EditorUi::BuildMain() {
     for (CommandButton* button :
          {&f.btnRestoreMessage, &f.btnClearMessage, &f.btnCopyOriginalMessage,
           &f.btnPreviousMessage, &f.btnNextMessage, &f.btnPreviousFile, &f.btnCloseFile,
-          &f.btnNextFile, &f.btnSaveFile[1], &f.btnSaveFile[0], &f.btnOpenFile, &f.btnCreateNewCUT,
+          &f.btnNextFile, &f.btnSaveFile[1], &f.btnSaveFile[0], &f.btnLoadWorkFile, &f.btnWriteFile,
           &f.btnHelp, &f.btnAbout, &f.btnExit}) {
         auto* widget = new WrapButton(ParentOf(*button));
         QObject::connect(widget, &QPushButton::clicked, widget, [this, button] {
@@ -207,39 +208,39 @@ void EditorUi::BuildMain() {
         mirrors_.push_back(std::make_unique<ButtonMirror>(*button, widget));
     }
 
-    auto* slider = new QSlider(Qt::Horizontal, ParentOf(f.Slider1));
+    auto* slider = new QSlider(Qt::Horizontal, ParentOf(f.MessageSlider));
     QObject::connect(slider, &QSlider::valueChanged, slider, [this](int value) {
         Run([this, value] {
-            form_.Slider1.Value = value;
-            if (form_.Slider1.Scroll) form_.Slider1.Scroll();
+            form_.MessageSlider.Value = value;
+            if (form_.MessageSlider.Scroll) form_.MessageSlider.Scroll();
         });
     });
-    Track(f.Slider1, slider);
-    mirrors_.push_back(std::make_unique<SliderMirror>(f.Slider1, slider));
+    Track(f.MessageSlider, slider);
+    mirrors_.push_back(std::make_unique<SliderMirror>(f.MessageSlider, slider));
 
-    auto* bar = new QProgressBar(ParentOf(f.ProgressBar1));
-    Track(f.ProgressBar1, bar);
-    auto progress = std::make_unique<ProgressMirror>(f.ProgressBar1, bar);
+    auto* bar = new QProgressBar(ParentOf(f.ReadProgressBar));
+    Track(f.ReadProgressBar, bar);
+    auto progress = std::make_unique<ProgressMirror>(f.ReadProgressBar, bar);
     progress_ = progress.get();
     mirrors_.push_back(std::move(progress));
 
     // Last, so that once revealed it lies over everything else.
-    table_ = new QTreeView(ParentOf(f.ListView1));
-    Track(f.ListView1, table_);
+    table_ = new QTreeView(ParentOf(f.TableView));
+    Track(f.TableView, table_);
     mirrors_.push_back(
-        std::make_unique<ListMirror>(f.ListView1, f.Table, table_, *original_, *edited_));
+        std::make_unique<ListMirror>(f.TableView, f.Table, table_, *original_, *edited_));
     BuildWorkParts();
 }
 
 // What the window has beyond its design: the notice over the new-message box, and the "File"
 // frame's menu with the project window.
 void EditorUi::BuildWorkParts() {
-    Form1& f = form_;
+    MainWindow& f = form_;
     auto notice = std::make_unique<NoticeMirror>(f.Notice, main_.get(), edited_->Edit());
     notice_ = notice.get();
     mirrors_.push_back(std::move(notice));
 
-    QWidget* frame = widgets_[&f.Frame1];
+    QWidget* frame = widgets_[&f.FileFrame];
     frame->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(frame, &QWidget::customContextMenuRequested, frame, [this, frame](QPoint at) {
         QMenu menu(frame);
@@ -262,13 +263,13 @@ QWidget* EditorUi::WidgetOf(const Control& control) const {
 }
 
 MessageEdit* EditorUi::BoxOf(const TextBox& box) const {
-    if (&box == &form_.TextMessageGB) return original_->Edit();
-    if (&box == &form_.TextMessageGR) return edited_->Edit();
+    if (&box == &form_.OriginalMessageBox) return original_->Edit();
+    if (&box == &form_.NewMessageBox) return edited_->Edit();
     return nullptr;
 }
 
 void EditorUi::Start() {
-    Run([this] { form_.Form_Load(); });
+    Run([this] { form_.Start(); });
 }
 
 void EditorUi::Run(const std::function<void()>& handler) {
@@ -310,18 +311,18 @@ void EditorUi::SyncAll() {
 
     auto run = [this](const std::function<void()>& handler) { Run(handler); };
     SyncAux(confirm_, confirmSource_, form_.Confirm.get(),
-            [&] { return BuildConfirmWindow(*form_.Confirm, run, main_.get()); });
+            [&] { return BuildQuestionView(*form_.Confirm, run, main_.get()); });
     SyncAux(about_, aboutSource_, form_.About.get(),
-            [&] { return BuildAboutWindow(*form_.About, run, main_.get()); });
+            [&] { return BuildAboutView(*form_.About, run, main_.get()); });
     SyncAux(help_, helpSource_, form_.Help.get(),
-            [&] { return BuildHelpWindow(*form_.Help, run, main_.get()); });
+            [&] { return BuildHelpView(*form_.Help, run, main_.get()); });
     const bool findWasOpen = findSource_ != nullptr;
     SyncAux(find_, findSource_, form_.Find.get(),
-            [&] { return BuildFindWindow(*form_.Find, run, main_.get(), *original_, *edited_); });
+            [&] { return BuildFindView(*form_.Find, run, main_.get(), *original_, *edited_); });
     // Closing the find window hands the keyboard back to the main window.
     if (findWasOpen && findSource_ == nullptr && main_->isVisible()) main_->activateWindow();
     SyncAux(project_, projectSource_, form_.Project.get(),
-            [&] { return BuildProjectWindow(*form_.Project, run, main_.get()); });
+            [&] { return BuildProjectView(*form_.Project, run, main_.get()); });
     SyncFocus();
     syncing_ = false;
 }

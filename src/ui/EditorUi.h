@@ -2,11 +2,11 @@
 // a call of its handler, and then brings every window up to date with the headless state.
 #pragma once
 
+#include "editor/MainWindow.h"
 #include "ui/AuxWindow.h"
 #include "ui/Mirrors.h"
 #include "ui/TopWindow.h"
 #include "ui/WorkWindows.h"
-#include "workflow/Form1.h"
 
 #include <QObject>
 
@@ -26,25 +26,25 @@ class QtPlatform;
 
 class EditorUi : public QObject {
 public:
-    EditorUi(Form1& form, QtPlatform& platform);
+    EditorUi(MainWindow& form, QtPlatform& platform);
     ~EditorUi() override;
 
-    // The program's start: the open dialog of Form_Load, then the window for what it chose.
+    // The program's start: the open dialog of Start, then the window for what it chose.
     void Start();
     // Runs one handler (or several calls that make up one user action), then syncs.
     void Run(const std::function<void()>& handler);
     // Brings every widget in line with the headless state, changing only what differs.
     void SyncAll();
 
-    TopWindow* MainWindow() const { return main_.get(); }
+    TopWindow* MainView() const { return main_.get(); }
     QWidget* WidgetOf(const Control& control) const;
     MessageEdit* BoxOf(const TextBox& box) const;
     QTreeView* TableView() const { return table_; }
-    TopWindow* ConfirmWindow() const { return confirm_.window; }
-    TopWindow* AboutWindow() const { return about_.window; }
-    TopWindow* HelpWindow() const { return help_.window; }
-    TopWindow* FindWindow() const { return find_.window; }
-    TopWindow* ProjectWindow() const { return project_.window; }
+    TopWindow* QuestionView() const { return confirm_.window; }
+    TopWindow* AboutView() const { return about_.window; }
+    TopWindow* HelpView() const { return help_.window; }
+    TopWindow* FindView() const { return find_.window; }
+    TopWindow* ProjectView() const { return project_.window; }
     QLabel* NoticeLabel() const { return notice_->Widget(); }
 
 protected:
@@ -59,7 +59,7 @@ private:
     void SyncFocus();
     void BuildWorkParts();
 
-    Form1& form_;
+    MainWindow& form_;
     QtPlatform& platform_;
     std::unique_ptr<TopWindow> main_;
     std::vector<std::unique_ptr<Mirror>> mirrors_;

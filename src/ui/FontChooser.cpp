@@ -1,11 +1,11 @@
 // The message boxes' font dialog.
 #include "ui/FontChooser.h"
 
+#include "editor/MainWindow.h"
 #include "ui/CodePages.h"
 #include "ui/Colours.h"
 #include "ui/TopWindow.h"
 #include "ui/UiText.h"
-#include "workflow/Form1.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -33,7 +33,7 @@ constexpr int kMaxSize = kMaxFontSize;
 enum StyleIndex { kRegular, kItalic, kBold, kBoldItalic };
 
 QString ScriptLabel(int script) {
-    QString name = FromProgramText(Form1::GetScriptName(script));
+    QString name = FromProgramText(MainWindow::ScriptName(script));
     if (name.isEmpty()) name = QString::number(script);
     if (CodePageForScript(script).fellBack) name += QStringLiteral(" (text shown as Western)");
     return name;

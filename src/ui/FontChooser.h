@@ -2,7 +2,7 @@
 // script and colour in one dialog (Qt's own font dialog has neither script nor colour).
 #pragma once
 
-#include "workflow/Platform.h"
+#include "editor/Platform.h"
 
 #include <QDialog>
 

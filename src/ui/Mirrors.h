@@ -3,7 +3,7 @@
 // blocked, so nothing echoes back into the handlers.
 #pragma once
 
-#include "workflow/Controls.h"
+#include "editor/Controls.h"
 
 #include <QColor>
 #include <QString>

@@ -6,7 +6,7 @@
 
 namespace quillon::ui {
 
-NoticeMirror::NoticeMirror(const Form1::NoticeText& notice, QWidget* parent, QWidget* anchor)
+NoticeMirror::NoticeMirror(const MainWindow::NoticeText& notice, QWidget* parent, QWidget* anchor)
     : notice_(notice), anchor_(anchor), label_(new QLabel(parent)), serial_(notice.Serial) {
     label_->setAutoFillBackground(true);
     QPalette palette = label_->palette();

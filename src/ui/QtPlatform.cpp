@@ -6,8 +6,8 @@
 #include "ui/TopWindow.h"
 #include "ui/UiText.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 #include "project/FolderOverview.h"
 
 #include <QColorDialog>

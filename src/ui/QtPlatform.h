@@ -2,8 +2,8 @@
 // system, the program folder, the settings in QSettings, links and ending the program.
 #pragma once
 
+#include "editor/Platform.h"
 #include "ui/QSettingsStore.h"
-#include "workflow/Platform.h"
 
 #include <QObject>
 #include <QPointer>

@@ -12,7 +12,7 @@
 
 namespace quillon::ui {
 
-TopWindow::TopWindow(const Window& source, Placement placement, QWidget* owner)
+TopWindow::TopWindow(const WindowPart& source, Placement placement, QWidget* owner)
     : QWidget(nullptr), source_(source), placement_(placement), owner_(owner) {
     // The windows are independent: disabling the main window while a question is open must
     // not disable the question.

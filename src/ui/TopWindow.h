@@ -2,7 +2,7 @@
 // state, "always on top" and the close command.
 #pragma once
 
-#include "workflow/Controls.h"
+#include "editor/Controls.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,7 +17,7 @@ public:
     // Where the window first appears.
     enum class Placement { CentreOfScreen, CentreOfOwner, NextToOwner };
 
-    TopWindow(const Window& source, Placement placement, QWidget* owner = nullptr);
+    TopWindow(const WindowPart& source, Placement placement, QWidget* owner = nullptr);
 
     // Heights and widths of the headless windows count the title bar and the border, which
     // take 380 and 90 twips in the designs; the client area is the rest.
@@ -46,7 +46,7 @@ private:
     void Place();
     void SetTransientParent();
 
-    const Window& source_;
+    const WindowPart& source_;
     Placement placement_;
     QWidget* owner_;
     QPointer<QWidget> above_;

@@ -2,8 +2,8 @@
 // the project window, and the short notice over the main window that goes by itself.
 #pragma once
 
+#include "editor/MainWindow.h"
 #include "ui/AuxWindow.h"
-#include "workflow/Form1.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -14,22 +14,22 @@ class BoxMirror;
 
 // The find window beside the main window. Its text is typed in the new box's code page and
 // looked for in the original messages in the original box's.
-AuxWindow BuildFindWindow(FormFind& find, const Runner& run, QWidget* owner,
-                          const BoxMirror& original, const BoxMirror& edited);
+AuxWindow BuildFindView(FindWindow& find, const Runner& run, QWidget* owner,
+                        const BoxMirror& original, const BoxMirror& edited);
 // The project window: the folder's files, a progress bar each, and the folder's total.
-AuxWindow BuildProjectWindow(FormProject& project, const Runner& run, QWidget* owner);
+AuxWindow BuildProjectView(ProjectWindow& project, const Runner& run, QWidget* owner);
 
 // The notice, drawn over the top right corner of anchor (the new-message box) without moving
 // anything of the designed window; each new notice shows for a few seconds.
 class NoticeMirror : public Mirror {
 public:
     static constexpr int kShownMilliseconds = 3500;
-    NoticeMirror(const Form1::NoticeText& notice, QWidget* parent, QWidget* anchor);
+    NoticeMirror(const MainWindow::NoticeText& notice, QWidget* parent, QWidget* anchor);
     void Sync() override;
     QLabel* Widget() const { return label_; }
 
 private:
-    const Form1::NoticeText& notice_;
+    const MainWindow::NoticeText& notice_;
     QWidget* anchor_;
     QLabel* label_;
     QTimer timer_;

@@ -1,7 +1,7 @@
 // Runs the built quillon-cli in a scratch folder and reads back what it printed and wrote.
 #pragma once
 
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 #include "support/CutImage.h"
 #include "support/Files.h"
 

@@ -3,8 +3,8 @@
 #include "res/Pack.h"
 #include "res/Unpack.h"
 
-#include "cut/FileIO.h"
-#include "cut/Utf8Path.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
 #include "support/CutImage.h"
 #include "support/Files.h"
 #include "support/ResourceImage.h"

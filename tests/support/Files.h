@@ -2,7 +2,7 @@
 // a folder holds, so a test sees what a step left behind.
 #pragma once
 
-#include "cut/Utf8Path.h"
+#include "base/Utf8Path.h"
 
 #include <algorithm>
 #include <atomic>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cut/FileIO.h"
+#include "base/FileIO.h"
 
 namespace quillon {
 namespace {

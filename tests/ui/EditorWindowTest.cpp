@@ -20,36 +20,48 @@ namespace {
 // Every label, several buttons, the check boxes, the slider and both message boxes, written
 // out as the widgets show them and as the headless controls hold them: the two must match.
 void ExpectMirrored(const Session& s) {
-    Form1& f = *s.form;
+    MainWindow& f = *s.form;
     std::string shown, held;
     auto add = [&](const Control& c, const QString& widget, bool widgetOn, std::string value,
                    bool on) {
         shown += c.Name + "=" + widget.toStdString() + (widgetOn ? "\n" : " (off)\n");
         held += c.Name + "=" + value + (on ? "\n" : " (off)\n");
     };
-    std::vector<const Label*> labels = {
-        &f.LabelOriginalFilename,   &f.LabelOriginalMessage,  &f.LabelOriginalMessages,
-        &f.LabelOriginalSize,       &f.LabelOriginalTextSize, &f.LabelBadMessages,
-        &f.LabelBlankMessages,      &f.LabelNewMessage,       &f.LabelNewMessages,
-        &f.LabelNewTextSize,        &f.LabelNewSize,          &f.LabelTextsizeGB,
-        &f.LabelCharactersNumberGB, &f.LabelControlCharsGB,   &f.LabelTextsizeGR,
-        &f.LabelCharactersNumberGR, &f.LabelControlCharsGR};
-    for (auto& label : f.LabelFontNew)
+    std::vector<const Label*> labels = {&f.OriginalFileNameLabel,
+                                        &f.OriginalNumberLabel,
+                                        &f.OriginalCountLabel,
+                                        &f.OriginalFileSizeLabel,
+                                        &f.OriginalFileTextSizeLabel,
+                                        &f.InvalidCountLabel,
+                                        &f.BlankCountLabel,
+                                        &f.NewNumberLabel,
+                                        &f.NewCountLabel,
+                                        &f.NewFileTextSizeLabel,
+                                        &f.NewFileSizeLabel,
+                                        &f.OriginalTextSizeLabel,
+                                        &f.OriginalTotalSizeLabel,
+                                        &f.OriginalCodeCountLabel,
+                                        &f.NewTextSizeLabel,
+                                        &f.NewTotalSizeLabel,
+                                        &f.NewCodeCountLabel};
+    for (auto& label : f.NewFontPage)
         labels.push_back(&label);
     for (auto& fixed : f.FixedLabels)
         labels.push_back(fixed.get());
     for (const Label* label : labels)
         add(*label, s.Text(*label), !s.W(*label)->isHidden(), label->Caption(), label->Visible);
     for (const CommandButton* b :
-         {&f.btnNextMessage, &f.btnCreateNewCUT, &f.btnSaveFile[0], &f.btnExit})
+         {&f.btnNextMessage, &f.btnWriteFile, &f.btnSaveFile[0], &f.btnExit})
         add(*b, s.W(*b)->toolTip(), s.W(*b)->isEnabled(), b->ToolTipText, b->Enabled);
-    for (const CheckBox* c : {&f.CheckConfirm, &f.CheckAlwaysOnTop, &f.CheckHideControlCharacters})
+    for (const CheckBox* c :
+         {&f.CheckConfirmCloseOrReplace, &f.CheckAlwaysOnTop, &f.CheckHideControlCharacters})
         add(*c, {}, qobject_cast<QCheckBox*>(s.W(*c))->isChecked(), {}, c->Value() == 1);
-    auto* slider = qobject_cast<QSlider*>(s.W(f.Slider1));
-    add(f.Slider1, QStringLiteral("%1 of %2").arg(slider->value()).arg(slider->maximum()), true,
-        std::to_string(f.Slider1.Value) + " of " + std::to_string(f.Slider1.Max), true);
-    for (auto [box, script] : {std::pair{&f.TextMessageGB, &f.LabelFontOriginal[3]},
-                               std::pair{&f.TextMessageGR, &f.LabelFontNew[3]}}) {
+    auto* slider = qobject_cast<QSlider*>(s.W(f.MessageSlider));
+    add(f.MessageSlider, QStringLiteral("%1 of %2").arg(slider->value()).arg(slider->maximum()),
+        true, std::to_string(f.MessageSlider.Value) + " of " + std::to_string(f.MessageSlider.Max),
+        true);
+    for (auto [box, script] : {std::pair{&f.OriginalMessageBox, &f.OriginalFontPage[3]},
+                               std::pair{&f.NewMessageBox, &f.NewFontPage[3]}}) {
         const CodePage& page = *CodePageForScript(LeadingInt16(script->ToolTipText) & 0xFF).page;
         add(*box, s.ui->BoxOf(*box)->RawText(), true, BytesToText(box->Text(), page).toStdString(),
             true);
@@ -67,17 +79,17 @@ protected:
     // The windows on screen, each marked when it takes no input.
     QString Windows() {
         QString out;
-        for (auto [name, window] : {std::pair{"main", s->ui->MainWindow()},
-                                    {"question", s->ui->ConfirmWindow()},
-                                    {"about", s->ui->AboutWindow()},
-                                    {"help", s->ui->HelpWindow()}})
+        for (auto [name, window] : {std::pair{"main", s->ui->MainView()},
+                                    {"question", s->ui->QuestionView()},
+                                    {"about", s->ui->AboutView()},
+                                    {"help", s->ui->HelpView()}})
             if (window && window->isVisible())
                 out += QString::fromLatin1(name) + (window->isEnabled() ? " " : "(off) ");
         return out;
     }
     // The message's number and both boxes, as one line.
     QString Shown() {
-        return s->Text(f().LabelOriginalMessage) + "|" + s->GB()->RawText() + "|" +
+        return s->Text(f().OriginalNumberLabel) + "|" + s->GB()->RawText() + "|" +
                s->GR()->RawText();
     }
 };
@@ -94,26 +106,25 @@ TEST_F(EditorWindow, EverySampleOpensAndWalksToItsLastMessage) {
         if (run.form->State.Numbering.MessageCount == 0) {
             // A file without text is refused; the dialog that follows is cancelled here.
             EXPECT_EQ(run.platform->LastMessage(), "There aren't any text messages in this file");
-            EXPECT_FALSE(run.ui->MainWindow()->isVisible());
+            EXPECT_FALSE(run.ui->MainView()->isVisible());
             continue;
         }
-        ASSERT_TRUE(run.ui->MainWindow()->isVisible());
+        ASSERT_TRUE(run.ui->MainView()->isVisible());
         ExpectMirrored(run);
         run.Key(run.GR(), Qt::Key_F5);
-        EXPECT_EQ(run.Text(run.form->LabelOriginalMessage),
-                  run.Text(run.form->LabelOriginalMessages));
+        EXPECT_EQ(run.Text(run.form->OriginalNumberLabel), run.Text(run.form->OriginalCountLabel));
         ExpectMirrored(run);
     }
 }
 
 TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable) {
     OpenSample();
-    TopWindow* window = s->ui->MainWindow();
+    TopWindow* window = s->ui->MainView();
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("QUILLON cutscene editor v.1.1 - Velunor"));
     EXPECT_FALSE(window->windowFlags() & Qt::WindowCloseButtonHint); // removed once a file is open
     EXPECT_EQ(window->width(), 1018);
-    EXPECT_EQ(s->Text(f().LabelOriginalFilename) + " " + s->Text(f().LabelOriginalMessages),
+    EXPECT_EQ(s->Text(f().OriginalFileNameLabel) + " " + s->Text(f().OriginalCountLabel),
               QStringLiteral("C12.CUT 3"));
     // Hidden mode is the first-run setting: codes at the ends vanish, inner runs break lines.
     EXPECT_EQ(Shown(), QStringLiteral("1|Hello\nWorld|"));
@@ -134,13 +145,14 @@ TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable
     s->GR()->moveCursor(QTextCursor::End);
     s->Type(s->GR(), QStringLiteral("*"));
     EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01Hi*02Earth*03*");
-    EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("1"));
+    EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("1"));
     EXPECT_EQ(s->GR()->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_EQ(s->W(f().LabelBadMessages)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(s->W(f().InvalidCountLabel)->palette().color(QPalette::WindowText),
+              QColor(255, 0, 0));
     ExpectMirrored(*s);
     s->Key(s->GR(), Qt::Key_Backspace);
     EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01Hi*02Earth*03");
-    EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("0"));
+    EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("0"));
 }
 
 TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable) {
@@ -157,7 +169,7 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
         {[&] { key(Qt::Key_F10); }, "2|Second one|Second one"},
         {[&] { key(Qt::Key_Escape); }, "2|Second one|"},
         {[&] { key(Qt::Key_F5); }, "3|Third|"},
-        {[&] { qobject_cast<QSlider*>(s->W(f().Slider1))->setValue(2); }, "2|Second one|"},
+        {[&] { qobject_cast<QSlider*>(s->W(f().MessageSlider))->setValue(2); }, "2|Second one|"},
         {[&] { key(Qt::Key_F1); }, "1|Hello\nWorld|"},
         {[&] { s->Click(f().btnNextMessage); }, "2|Second one|"},
         {[&] { s->Click(f().btnCopyOriginalMessage); }, "2|Second one|Second one"},
@@ -169,7 +181,7 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
     for (const auto& [act, after] : steps) {
         act();
         EXPECT_EQ(Shown(), after);
-        EXPECT_EQ(s->ui->MainWindow()->focusWidget(), gr) << after.toStdString();
+        EXPECT_EQ(s->ui->MainView()->focusWidget(), gr) << after.toStdString();
     }
     ExpectMirrored(*s);
     // F10 leaves the caret after the copied text, its line break counted as one character.
@@ -180,7 +192,7 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
     // The table appears on the eighth double-click, on the shown message's row.
     s->Key(s->GR(), Qt::Key_F5);
     QTreeView* table = s->ui->TableView();
-    TopWindow* window = s->ui->MainWindow();
+    TopWindow* window = s->ui->MainView();
     // The strip right of the frames stays bare even when the table covers the left side.
     const QPoint surface(window->width() - 2, Px(2000));
     ASSERT_EQ(window->childAt(surface), nullptr);
@@ -198,18 +210,18 @@ TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNext
     OpenSample();
     s->Click(f().btnCloseFile);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) question "));
-    EXPECT_EQ(s->ui->ConfirmWindow()->windowTitle(), QStringLiteral(" Confirmation"));
-    EXPECT_FALSE(s->ui->ConfirmWindow()->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(s->Text(f().Confirm->Label1),
+    EXPECT_EQ(s->ui->QuestionView()->windowTitle(), QStringLiteral(" Confirmation"));
+    EXPECT_FALSE(s->ui->QuestionView()->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(s->Text(f().Confirm->QuestionLabel),
               QStringLiteral("Are you sure you want to close file C12.CUT?"));
-    EXPECT_EQ(s->ui->ConfirmWindow()->focusWidget(), s->W(f().Confirm->btnNo));
+    EXPECT_EQ(s->ui->QuestionView()->focusWidget(), s->W(f().Confirm->btnNo));
     s->Click(f().Confirm->btnNo);
     QApplication::processEvents();
     EXPECT_EQ(Windows(), QStringLiteral("main ")); // nothing was closed
 
     s->Click(f().btnAbout);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) about "));
-    EXPECT_EQ(s->ui->AboutWindow()->windowTitle(), QStringLiteral(" About Quillon"));
+    EXPECT_EQ(s->ui->AboutView()->windowTitle(), QStringLiteral(" About Quillon"));
     // A link looks like one only when it leads somewhere; the maker's two are plain names.
     QString looks;
     for (const Label& link : f().About->LabelLink) {
@@ -223,21 +235,21 @@ TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNext
     EXPECT_TRUE(s->platform->urls.empty());
     s->Click(f().About->LabelLink[3]);
     EXPECT_EQ(s->platform->urls, std::vector<std::string>{f().About->Links[3]});
-    s->Click(f().About->cmdOK);
+    s->Click(f().About->btnOk);
     QApplication::processEvents();
     s->Click(f().btnHelp);
     EXPECT_EQ(Windows(), QStringLiteral("main help ")); // Help does not block
-    s->ui->HelpWindow()->close();                       // its close command is the same as OK
+    s->ui->HelpView()->close();                         // its close command is the same as OK
     QApplication::processEvents();
     EXPECT_EQ(Windows(), QStringLiteral("main "));
 
     // Always on top, then Exit and Yes: the settings are saved, the program ends, and the
     // next run starts as this one was left.
-    ASSERT_FALSE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    ASSERT_FALSE(s->ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint);
     s->Click(f().CheckAlwaysOnTop);
-    EXPECT_TRUE(s->ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(s->ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint);
     s->Click(f().btnExit);
-    EXPECT_EQ(s->Text(f().Confirm->Label1),
+    EXPECT_EQ(s->Text(f().Confirm->QuestionLabel),
               QStringLiteral("Are you sure you want to exit Quillon?"));
     s->Click(f().Confirm->btnYes);
     QApplication::processEvents();
@@ -246,7 +258,7 @@ TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNext
     Session next(home.path());
     next.Open(next.CutPath(QStringLiteral("C12.CUT")));
     EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
-                (next.ui->MainWindow()->windowFlags() & Qt::WindowStaysOnTopHint));
+                (next.ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReachTheBoxes) {
@@ -270,22 +282,22 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
 
     // A script without a code page shows its text as Western, and says so.
     s->Click(f().OptionSettingsNew);
-    EXPECT_TRUE(s->W(f().FrameSettingsNew)->isVisibleTo(s->ui->MainWindow()));
+    EXPECT_TRUE(s->W(f().FrameSettingsNew)->isVisibleTo(s->ui->MainView()));
     s->platform->fontAnswers.push_back({true, 0, {"Arial", 12, 400, false, false, false, 128}});
-    s->Click(f().LabelFontNew[4]);
+    s->Click(f().NewFontPage[4]);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")));
-    EXPECT_TRUE(s->W(f().LabelFontNew[3])->toolTip().contains(QStringLiteral("Western")));
+    EXPECT_TRUE(s->W(f().NewFontPage[3])->toolTip().contains(QStringLiteral("Western")));
 
     // Nothing lies over the script label, so hovering it shows the script number; a click on
     // it, or anywhere else in the group, opens the font chooser.
-    QWidget* script = s->W(f().LabelFontNew[3]);
+    QWidget* script = s->W(f().NewFontPage[3]);
     QWidget* page = script->parentWidget();
     const QPoint centre = script->geometry().center();
     ASSERT_EQ(page->childAt(centre), script);
     s->platform->fontAnswers = {{true, 0, {"Arial", 14, 700, false, false, false, 161}},
                                 {false, 0, {}}};
-    s->Click(f().LabelFontNew[3]);
-    EXPECT_EQ(s->Text(f().LabelFontNew[3]), QStringLiteral("Greek"));
+    s->Click(f().NewFontPage[3]);
+    EXPECT_EQ(s->Text(f().NewFontPage[3]), QStringLiteral("Greek"));
     EXPECT_TRUE(s->GR()->font().bold() && s->GR()->font().pointSize() == 14);
     QHelpEvent hover(QEvent::ToolTip, script->rect().center(),
                      script->mapToGlobal(script->rect().center()));
@@ -293,7 +305,7 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("161"));
     QToolTip::hideText();
-    QWidget* area = s->W(f().LabelFontNew[4]);
+    QWidget* area = s->W(f().NewFontPage[4]);
     QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 3, area->height() - 3));
     EXPECT_TRUE(s->platform->fontAnswers.empty());
 
@@ -305,7 +317,7 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     EXPECT_FALSE(s->GR()->StatusVisible());
     const QString target = s->CutPath(QStringLiteral("NEW.CUT"));
     s->platform->fileAnswers.push_back(target.toStdString());
-    s->Click(f().btnCreateNewCUT);
+    s->Click(f().btnWriteFile);
     EXPECT_EQ(s->platform->LastMessage(), "CUT file is created!");
     QFile written(target);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -315,8 +327,8 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     // needs no word.
     const QString installed = QFontDatabase::families().constFirst();
     for (const QString& face : {QStringLiteral("NoSuchFont"), installed}) {
-        s->ui->Run([&] { f().LabelFontNew[0].SetCaption(face.toStdString()); });
-        EXPECT_EQ(s->W(f().LabelFontNew[0])->toolTip(),
+        s->ui->Run([&] { f().NewFontPage[0].SetCaption(face.toStdString()); });
+        EXPECT_EQ(s->W(f().NewFontPage[0])->toolTip(),
                   face == installed
                       ? QString()
                       : QStringLiteral("NoSuchFont is not installed: the box shows ") +
@@ -325,11 +337,11 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
 
     // The colour picked for the background paints the box and its swatch; a cancel nothing.
     s->platform->colourAnswers = {0x123456, std::nullopt};
-    s->Click(f().LabelBgColorNew);
-    s->Click(f().LabelBgColorNew);
+    s->Click(f().NewBackgroundSwatch);
+    s->Click(f().NewBackgroundSwatch);
     const QColor picked(0x56, 0x34, 0x12);
     EXPECT_EQ(s->GR()->palette().color(QPalette::Base), picked);
-    EXPECT_EQ(s->W(f().LabelBgColorNew)->palette().color(QPalette::Window), picked);
+    EXPECT_EQ(s->W(f().NewBackgroundSwatch)->palette().color(QPalette::Window), picked);
 }
 
 } // namespace

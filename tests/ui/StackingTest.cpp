@@ -43,7 +43,7 @@ std::string Against(const QWidget* window, const QWidget* main) {
 class Stacking : public testing::SessionTest {
 protected:
     EditorUi* ui = nullptr;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
 
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run stacking.sh";
@@ -51,7 +51,7 @@ protected:
         s->platform->realChoosers = true;
         ui = s->ui.get(), form = s->form.get();
         s->Open(s->Put(QStringLiteral("C12.CUT"), {"Hello there", "Second one"}));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(ui->MainWindow()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(ui->MainView()));
     }
 
     // Where window stands once it is up, then after a click on the main window's own area,
@@ -59,13 +59,13 @@ protected:
     std::string AfterClick(QWidget* window) {
         if (!QTest::qWaitForWindowExposed(window)) return "not shown";
         QTest::qWait(300);
-        const std::string before = Against(window, ui->MainWindow());
+        const std::string before = Against(window, ui->MainView());
         Output(QStringLiteral("xdotool"),
-               {QStringLiteral("mousemove"), QStringLiteral("--window"), NativeId(ui->MainWindow()),
+               {QStringLiteral("mousemove"), QStringLiteral("--window"), NativeId(ui->MainView()),
                 QStringLiteral("30"), QStringLiteral("30"), QStringLiteral("click"),
                 QStringLiteral("1")});
         QTest::qWait(500);
-        return before + " " + Against(window, ui->MainWindow());
+        return before + " " + Against(window, ui->MainView());
     }
     // The same for a chooser that runs its own loop: checked, then closed, from inside it.
     std::string AfterClickInDialog(const std::function<void()>& open) {
@@ -84,34 +84,34 @@ protected:
 TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveIt) {
     // The clicks reach the window manager: the main window comes over Help, which is free to
     // go behind it.
-    ui->Run([&] { form->btnHelp_Click(); });
-    EXPECT_EQ(AfterClick(ui->HelpWindow()), "above below");
-    ui->Run([&] { form->Help->cmdOK_Click(); });
+    ui->Run([&] { form->OnHelpClicked(); });
+    EXPECT_EQ(AfterClick(ui->HelpView()), "above below");
+    ui->Run([&] { form->Help->OnOkClicked(); });
 
     for (const bool onTop : {false, true}) {
         SCOPED_TRACE(onTop ? "always on top" : "normal");
         if ((form->CheckAlwaysOnTop.Value() == 1) != onTop)
             ui->Run([&] { form->CheckAlwaysOnTop.UserClick(); });
-        ui->Run([&] { form->btnCloseFile_Click(); }); // "Confirm" is on: the question opens
-        ASSERT_NE(ui->ConfirmWindow(), nullptr);
-        EXPECT_EQ(AfterClick(ui->ConfirmWindow()), "above above");
-        ui->Run([&] { form->Confirm->btnNo_Click(); });
-        ui->Run([&] { form->btnAbout_Click(); });
-        ASSERT_NE(ui->AboutWindow(), nullptr);
-        EXPECT_EQ(AfterClick(ui->AboutWindow()), "above above");
-        ui->Run([&] { form->About->cmdOK_Click(); });
-        EXPECT_EQ(AfterClickInDialog([&] { form->LabelFontNew_Click(0); }), "above above");
-        EXPECT_EQ(AfterClickInDialog([&] { form->LabelBgColorNew_Click(); }), "above above");
+        ui->Run([&] { form->OnCloseFileClicked(); }); // "Confirm" is on: the question opens
+        ASSERT_NE(ui->QuestionView(), nullptr);
+        EXPECT_EQ(AfterClick(ui->QuestionView()), "above above");
+        ui->Run([&] { form->Confirm->OnNoClicked(); });
+        ui->Run([&] { form->OnAboutClicked(); });
+        ASSERT_NE(ui->AboutView(), nullptr);
+        EXPECT_EQ(AfterClick(ui->AboutView()), "above above");
+        ui->Run([&] { form->About->OnOkClicked(); });
+        EXPECT_EQ(AfterClickInDialog([&] { form->OnNewFontPageClicked(0); }), "above above");
+        EXPECT_EQ(AfterClickInDialog([&] { form->OnNewBackgroundClicked(); }), "above above");
     }
 }
 
 TEST_F(Stacking, TheFindWindowOpensBesideTheMessageBoxesNotOverThem) {
     ui->Run([&] { form->ShowFindWindow(); });
-    QWidget* find = ui->FindWindow();
+    QWidget* find = ui->FindView();
     ASSERT_TRUE(find && QTest::qWaitForWindowExposed(find));
     QTest::qWait(300); // the window manager has framed it
-    const QRect screen = ui->MainWindow()->screen()->availableGeometry();
-    EXPECT_FALSE(find->frameGeometry().intersects(ui->MainWindow()->frameGeometry()));
+    const QRect screen = ui->MainView()->screen()->availableGeometry();
+    EXPECT_FALSE(find->frameGeometry().intersects(ui->MainView()->frameGeometry()));
     EXPECT_TRUE(screen.contains(find->frameGeometry())) << find->frameGeometry().y();
 }
 

@@ -2,13 +2,13 @@
 // input sent as real Qt key and mouse events.
 #pragma once
 
+#include "editor/MainWindow.h"
 #include "support/CutImage.h"
 #include "support/Files.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/QSettingsStore.h"
 #include "ui/QtPlatform.h"
-#include "workflow/Form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,7 +68,7 @@ public:
         qputenv("QUILLON_HOME", home_.toUtf8());
         QDir().mkpath(home_ + QStringLiteral("/CUT"));
         platform = std::make_unique<ScriptedPlatform>();
-        form = std::make_unique<Form1>(*platform);
+        form = std::make_unique<MainWindow>(*platform);
         ui = std::make_unique<EditorUi>(*form, *platform);
     }
 
@@ -85,8 +85,8 @@ public:
     }
 
     QWidget* W(const Control& control) const { return ui->WidgetOf(control); }
-    MessageEdit* GR() const { return ui->BoxOf(form->TextMessageGR); }
-    MessageEdit* GB() const { return ui->BoxOf(form->TextMessageGB); }
+    MessageEdit* GR() const { return ui->BoxOf(form->NewMessageBox); }
+    MessageEdit* GB() const { return ui->BoxOf(form->OriginalMessageBox); }
     QString Text(const Label& label) const { return qobject_cast<QLabel*>(W(label))->text(); }
 
     // A press and release of one key, as the keyboard sends them.
@@ -114,7 +114,7 @@ private:
 public:
     // Declared in this order so the windows go before the editor they mirror.
     std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<EditorUi> ui;
 };
 
@@ -128,7 +128,7 @@ protected:
         QSettingsStore().DeleteKey();
         s = std::make_unique<Session>(home.path());
     }
-    Form1& f() { return *s->form; }
+    MainWindow& f() { return *s->form; }
 };
 
 } // namespace quillon::ui::testing

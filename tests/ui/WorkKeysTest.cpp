@@ -28,9 +28,9 @@ protected:
                                                                      "002 Llano\r\n004 Cuarto\r\n"
                                                                      "005 Quinto*A\r\n"));
         s->platform->fileAnswers.push_back(path);
-        s->Click(f().btnOpenFile);
+        s->Click(f().btnLoadWorkFile);
     }
-    QString Number() { return s->Text(f().LabelOriginalMessage); }
+    QString Number() { return s->Text(f().OriginalNumberLabel); }
     QString Notice() {
         QLabel* notice = s->ui->NoticeLabel();
         return notice->isVisible() ? notice->text() : QString();
@@ -63,14 +63,14 @@ TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
 
     // F7 and F8 go to what the loaded work left, and say so when nothing is.
     LoadWork();
-    EXPECT_EQ(s->Text(f().LabelBadMessages), QStringLiteral("1")); // counted before it is seen
+    EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("1")); // counted before it is seen
     EXPECT_EQ(Number(), QStringLiteral("1"));
     s->Key(s->GR(), Qt::Key_F7);
     EXPECT_EQ(Number() + s->GR()->RawText(), QStringLiteral("5Quinto*A"));
     EXPECT_EQ(Notice(), QString());
     s->Key(s->GR(), Qt::Key_F7, Qt::ShiftModifier);
     EXPECT_EQ(Notice(), QStringLiteral("This is the only invalid message."));
-    EXPECT_EQ(s->ui->MainWindow()->focusWidget(), s->GR());
+    EXPECT_EQ(s->ui->MainView()->focusWidget(), s->GR());
     s->Key(s->GB(), Qt::Key_F8);
     EXPECT_EQ(Number() + Notice(), QStringLiteral("6This is the only invalid message."))
         << "the notice stays for a while";
@@ -86,9 +86,9 @@ TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
 
     // Ctrl+F finds what the boxes show; Esc gives the keyboard back.
     s->Key(s->GR(), Qt::Key_F, Qt::ControlModifier);
-    ASSERT_TRUE(s->ui->FindWindow() && s->ui->FindWindow()->isVisible());
+    ASSERT_TRUE(s->ui->FindView() && s->ui->FindView()->isVisible());
     auto* field = qobject_cast<QLineEdit*>(s->W(f().Find->TextFind));
-    ASSERT_TRUE(field && s->ui->FindWindow()->focusWidget() == field);
+    ASSERT_TRUE(field && s->ui->FindView()->focusWidget() == field);
     s->Type(field, QStringLiteral("uint"));
     EXPECT_EQ(f().Find->TextFind.Text(), "uint");
     s->Key(field, Qt::Key_Return);
@@ -101,31 +101,31 @@ TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
     EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus), QStringLiteral("5Not found."));
     s->Key(field, Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_TRUE(!f().Find && !s->ui->FindWindow() && s->ui->MainWindow()->focusWidget() == s->GR());
+    EXPECT_TRUE(!f().Find && !s->ui->FindView() && s->ui->MainView()->focusWidget() == s->GR());
 }
 
 TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {
     s->Put(QStringLiteral("C13.CUT"), {"Other", "Again"});
     s->Key(s->GR(), Qt::Key_F9);
-    ASSERT_NE(s->ui->ProjectWindow(), nullptr);
-    auto* list = s->ui->ProjectWindow()->findChild<QTreeWidget*>();
+    ASSERT_NE(s->ui->ProjectView(), nullptr);
+    auto* list = s->ui->ProjectView()->findChild<QTreeWidget*>();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1) + " " +
                   list->topLevelItem(1)->text(3),
               QStringLiteral("C13.CUT 2 2"));
     s->Click(f().Project->btnClose);
-    EXPECT_EQ(s->ui->ProjectWindow(), nullptr);
+    EXPECT_EQ(s->ui->ProjectView(), nullptr);
     // Esc closes it too, as it does the find window.
     s->Key(s->GR(), Qt::Key_F9);
-    ASSERT_NE(s->ui->ProjectWindow(), nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(s->ui->ProjectWindow()));
-    s->Key(list = s->ui->ProjectWindow()->findChild<QTreeWidget*>(), Qt::Key_Escape);
+    ASSERT_NE(s->ui->ProjectView(), nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(s->ui->ProjectView()));
+    s->Key(list = s->ui->ProjectView()->findChild<QTreeWidget*>(), Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_TRUE(!f().Project && !s->ui->ProjectWindow());
+    EXPECT_TRUE(!f().Project && !s->ui->ProjectView());
 
     // The "File" frame's menu: the one entry opens the window again.
-    QWidget* frame = s->W(f().Frame1);
+    QWidget* frame = s->W(f().FileFrame);
     QTimer::singleShot(0, [] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             QTest::keyClick(menu, Qt::Key_Down);
@@ -135,8 +135,8 @@ TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10),
                            frame->mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(frame, &menu);
-    ASSERT_NE(s->ui->ProjectWindow(), nullptr);
-    list = s->ui->ProjectWindow()->findChild<QTreeWidget*>();
+    ASSERT_NE(s->ui->ProjectView(), nullptr);
+    list = s->ui->ProjectView()->findChild<QTreeWidget*>();
 
     // A double-click opens the file through the close question.
     QTreeWidgetItem* other = list->topLevelItem(1);
@@ -144,11 +144,11 @@ TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at); // as a mouse sends it
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     ASSERT_NE(f().Confirm, nullptr);
-    EXPECT_EQ(s->Text(f().Confirm->Label1),
+    EXPECT_EQ(s->Text(f().Confirm->QuestionLabel),
               QStringLiteral("Are you sure you want to close file C12.CUT?"));
     s->Click(f().Confirm->btnYes);
     QApplication::processEvents();
-    EXPECT_EQ(s->Text(f().LabelOriginalFilename), QStringLiteral("C13.CUT"));
+    EXPECT_EQ(s->Text(f().OriginalFileNameLabel), QStringLiteral("C13.CUT"));
     EXPECT_TRUE(list->topLevelItem(1)->font(0).bold());
 }
 

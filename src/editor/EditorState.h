@@ -1,0 +1,61 @@
+// The editor's global fields, alive for the whole run.
+#pragma once
+
+#include "cut/CutFile.h"
+#include "editor/Controls.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+namespace quillon {
+
+// Font and colours of one message box; the face and script live in the label arrays.
+struct BoxStyle {
+    bool Italic = false;
+    bool Strikeout = false;
+    bool Underline = false;
+    std::int16_t Size = 12;
+    std::int16_t Weight = 400;
+    double ForeColor = 0;
+    double BackColor = 16777215;
+};
+
+struct EditorState {
+    // The open file.
+    std::string FileFolder; // ends in the path separator
+    std::string FileName;
+    double OriginalFileSize = 0;
+    double NewFileSize = 0;
+
+    // What the reader found (BankFlags, TextStartPosition, TextEndPosition, ReadPosition).
+    CutLayout Layout;
+
+    // Numbering of the table rows and the block of the shown row.
+    NumberingState Numbering;
+
+    std::string MessageWhenShown;
+    std::int16_t ReachedBy = 0; // 0 open dialog, 7 previous-file, 8 next-file
+    std::string PreviousFileName;
+    std::string NextFileName;
+    std::int16_t PendingQuestion = 0;
+    std::string TargetPath;
+    // The automatic backup of the open file: no number is taken and nothing is written until
+    // the first real change of a new message (WorkChanged); then the name is chosen once.
+    std::string BackupFileName;
+    bool WorkChanged = false;
+    bool BackupRefused = false; // every number was taken; the user has been told
+    // Unfinished backups the user has already been told about in this run.
+    std::set<std::string> ToldLeftoverBackups;
+    std::string LastDirectory; // ends in the path separator
+
+    BoxStyle OriginalStyle;
+    BoxStyle NewStyle;
+
+    // Statistics of live editing.
+    double NewTextSize = 0;
+    std::int16_t BlankCount = 0;
+    int CurrentNewLength = 0;
+};
+
+} // namespace quillon

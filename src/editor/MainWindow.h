@@ -1,0 +1,334 @@
+// The main window, headless: its controls, the message table, the editor's state and every
+// handler. Handlers call one another exactly as the window system would run them, so a test
+// drives the editor as a user would and the Qt window only mirrors this state.
+#pragma once
+
+#include "cut/MessageTable.h"
+#include "editor/AboutWindow.h"
+#include "editor/Controls.h"
+#include "editor/EditHistory.h"
+#include "editor/EditorState.h"
+#include "editor/FindWindow.h"
+#include "editor/Platform.h"
+#include "editor/ProjectWindow.h"
+#include "editor/QuestionWindow.h"
+#include "editor/SharedDialog.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+inline constexpr const char* kAppTitle = "Quillon";
+inline constexpr const char* kVersion = "1.1";
+
+// Key codes and modifier bits of the key handlers.
+enum KeyCode : int {
+    vbKeyA = 65,
+    vbKeyPause = 19,
+    vbKeyEscape = 27,
+    vbKeyF1 = 112,
+    vbKeyF2 = 113,
+    vbKeyF3 = 114,
+    vbKeyF4 = 115,
+    vbKeyF5 = 116,
+    vbKeyF10 = 121,
+    vbKeyF11 = 122,
+    vbKeyF12 = 123,
+    // Keys of the commands for working through a whole file and folder.
+    vbKeyReturn = 13,
+    vbKeyPageUp = 33, // PageUp, PageDown, End, Home and the arrows run up to 40
+    vbKeyDown = 40,
+    vbKeyF = 70,
+    vbKeyY = 89,
+    vbKeyZ = 90,
+    vbKeyF7 = 118,
+    vbKeyF8 = 119,
+    vbKeyF9 = 120,
+};
+enum ShiftBits : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
+
+// A "Real A/A" that is a whole number: the message's number, which the slider goes to. A
+// one-character row's own text (a letter, say) is not one.
+bool WholeMessageNumber(const std::string& text, int& value);
+
+class MainWindow {
+public:
+    explicit MainWindow(Platform& platform);
+    ~MainWindow();
+
+    Platform& platform;
+    EditorState State;
+    MessageTable Table;
+    FocusTracker Focus;
+    SharedDialog SharedFileDialog;
+    // Set once the program has ended (the platform was told to quit): handlers do nothing.
+    bool Ended = false;
+
+    // --- The window and its controls -------------------------------------------------
+    WindowPart Window{"MainWindow"};
+
+    Frame FileFrame{"FileFrame"};                 // "File"
+    Frame OriginalFileFrame{"OriginalFileFrame"}; // "Original file"
+    Frame NewFileFrame{"NewFileFrame"};           // "New file"
+    Frame FrameOriginalMessage{"FrameOriginalMessage"};
+    Frame FrameNewMessage{"FrameNewMessage"};
+    Frame FrameSettings{"FrameSettings"};
+    Frame FrameSettingsGeneral{"FrameSettingsGeneral"};
+    Frame FrameSettingsOriginal{"FrameSettingsOriginal"};
+    Frame FrameSettingsNew{"FrameSettingsNew"};
+    Frame FrameButtons{"FrameButtons"};
+
+    Label OriginalFileNameLabel{"OriginalFileNameLabel"};
+    Label OriginalNumberLabel{"OriginalNumberLabel"};
+    Label OriginalCountLabel{"OriginalCountLabel"};
+    Label OriginalFileSizeLabel{"OriginalFileSizeLabel"};
+    Label OriginalFileTextSizeLabel{"OriginalFileTextSizeLabel"};
+    Label InvalidCountLabel{"InvalidCountLabel"};
+    Label BlankCountLabel{"BlankCountLabel"};
+    Label NewNumberLabel{"NewNumberLabel"};
+    Label NewCountLabel{"NewCountLabel"};
+    Label NewFileTextSizeLabel{"NewFileTextSizeLabel"};
+    Label NewFileSizeLabel{"NewFileSizeLabel"};
+    Label OriginalTextSizeLabel{"OriginalTextSizeLabel"};
+    Label OriginalTotalSizeLabel{"OriginalTotalSizeLabel"};
+    Label OriginalCodeCountLabel{"OriginalCodeCountLabel"};
+    Label NewTextSizeLabel{"NewTextSizeLabel"};
+    Label NewTotalSizeLabel{"NewTotalSizeLabel"};
+    Label NewCodeCountLabel{"NewCodeCountLabel"};
+    // Index 0 face, 1 size, 2 style word, 3 script (tooltip: script number), 4 click area.
+    std::array<Label, 5> OriginalFontPage;
+    std::array<Label, 5> NewFontPage;
+    Label OriginalBackgroundSwatch{"OriginalBackgroundSwatch"};
+    Label NewBackgroundSwatch{"NewBackgroundSwatch"};
+
+    TextBox OriginalMessageBox{"OriginalMessageBox"};
+    TextBox NewMessageBox{"NewMessageBox"};
+    Slider MessageSlider{"MessageSlider"};
+    ProgressBar ReadProgressBar{"ReadProgressBar"};
+    ListView TableView{"TableView"};
+
+    CommandButton btnRestoreMessage{"btnRestoreMessage"};
+    CommandButton btnClearMessage{"btnClearMessage"};
+    CommandButton btnCopyOriginalMessage{"btnCopyOriginalMessage"};
+    CommandButton btnPreviousMessage{"btnPreviousMessage"};
+    CommandButton btnNextMessage{"btnNextMessage"};
+    CommandButton btnPreviousFile{"btnPreviousFile"};
+    CommandButton btnCloseFile{"btnCloseFile"};
+    CommandButton btnNextFile{"btnNextFile"};
+    std::array<CommandButton, 2> btnSaveFile; // 0 "Save to text file", 1 "Save original ..."
+    CommandButton btnLoadWorkFile{"btnLoadWorkFile"};
+    CommandButton btnWriteFile{"btnWriteFile"};
+    CommandButton btnHelp{"btnHelp"};
+    CommandButton btnAbout{"btnAbout"};
+    CommandButton btnExit{"btnExit"};
+
+    CheckBox CheckConfirmCloseOrReplace{"CheckConfirmCloseOrReplace"};
+    CheckBox CheckAlwaysOnTop{"CheckAlwaysOnTop"};
+    CheckBox CheckHighlight{"CheckHighlight"};
+    CheckBox CheckRememberLastDirectory{"CheckRememberLastDirectory"};
+    CheckBox CheckAutoBackup{"CheckAutoBackup"};
+    CheckBox CheckHideControlCharacters{"CheckHideControlCharacters"};
+
+    OptionButton OptionSettingsGeneral{"OptionSettingsGeneral"};
+    OptionButton OptionSettingsOriginal{"OptionSettingsOriginal"};
+    OptionButton OptionSettingsNew{"OptionSettingsNew"};
+
+    // The fixed captions beside the labels ("Message:", "Text size:", ...), for the mirror.
+    std::vector<std::unique_ptr<Label>> FixedLabels;
+    // The frame whose client area a control's position is relative to; nullptr for a
+    // control placed on the window itself.
+    const Control* ContainerOf(const Control& control) const;
+    // Told every value the progress bar takes while a file is read.
+    std::function<void(double)> ProgressChanged;
+
+    // The question, About and Help windows exist only while shown.
+    std::unique_ptr<QuestionWindow> Confirm;
+    std::unique_ptr<AboutWindow> About;
+    std::unique_ptr<HelpWindow> Help;
+
+    // --- Start-up, opening and closing ------------------------------------------------
+    void Start();
+    void OpenFile(std::string FileName);
+    void CloseAndAskForFile();
+    void LoadGameFile(const std::string& Path);
+    void FindNextFile();
+    void FindPreviousFile();
+    // Where the file dialogs start: the stored "Last directory" when it is to be remembered
+    // and can be read, else the program's CUT folder.
+    std::string DialogStartFolder(bool trailingSeparator);
+    // Every successful file dialog remembers the chosen file's folder.
+    void RememberDialogFolder(const std::string& chosen);
+
+    // --- Navigation and editing commands ----------------------------------------------
+    void ShowCurrentMessage();
+    void OnMessageSliderMoved();
+    void OnNextMessageClicked();
+    void OnPreviousMessageClicked();
+    void OnCopyOriginalMessageClicked();
+    void OnClearMessageClicked();
+    void OnRestoreMessageClicked();
+    void OnNewBoxKeyDown(int& KeyCode, int& Shift);
+    void OnOriginalBoxKeyDown(int& KeyCode, int& Shift);
+    void ApplyFocusSelectionRule();
+    void OnNewBoxKeyUp(int KeyCode, int Shift);
+    void OnNewBoxMouseUp(int Button, int Shift, float X, float Y);
+    void StepTableIntoView();
+
+    // --- Control codes, live editing, sizes and validity ------------------------------
+    void RefreshMessageBoxes();
+    void OnOriginalMessageChanged();
+    void OnNewMessageEdited();
+    void ValidateNewMessage();
+    void UpdateOriginalTextSize();
+    void UpdateNewTextSize();
+    void OnOriginalCodeCountChanged();
+    void OnNewCodeCountChanged();
+    void UpdateInvalidCounter();
+    void UpdateBlankCounter();
+    // The current row (the table's selected row), 0 when there is none.
+    int CurrentRow() const { return TableView.SelectedRow; }
+
+    // --- Temporary messages files -----------------------------------------------------
+    void WriteWorkFile(int Index);
+    void OnSaveWorkFileClicked(int Index);
+    void OnLoadWorkFileClicked();
+
+    // --- File cycle -------------------------------------------------------------------
+    void OnCloseFileClicked();
+    void OnNextFileClicked();
+    void OnPreviousFileClicked();
+    void OnExitClicked();
+
+    // --- Creating or updating a cutscene file -----------------------------------------
+    void OnWriteFileClicked();
+    void ConfirmInvalidMessages();
+    void AskWhereToWriteFile();
+    void ConfirmUpdateFile();
+    void ConfirmReplaceFile();
+    void KeepQuestionOnTop();
+    void WriteGameFile();
+    // What Yes in the question window does, by PendingQuestion.
+    void OnQuestionAnsweredYes();
+    // Ends the program: tells the platform and stops every handler from doing more.
+    void EndProgram();
+
+    // --- Settings, fonts, colours, window behaviour -----------------------------------
+    void LoadSettings();
+    void SaveSettings();
+    static std::string ScriptName(int Number);
+    void OnOriginalFontPageClicked(int Index);
+    void OnNewFontPageClicked(int Index);
+    void OnOriginalBackgroundClicked();
+    void OnNewBackgroundClicked();
+    void RemoveCloseButton(WindowPart& frm);
+    void OnAlwaysOnTopClicked();
+    void OnConfirmCloseOrReplaceClicked();
+    void OnHighlightClicked();
+    void OnRememberLastDirectoryClicked();
+    void OnSettingsGeneralClicked();
+    void OnSettingsOriginalClicked();
+    void OnSettingsNewClicked();
+    void ShowSettingsPage(const OptionButton& clicked);
+    void OnAboutClicked();
+    void OnHelpClicked();
+
+    // --- Working through a whole file and folder --------------------------------------
+    // The keys beyond the designed ones: jumps, undo and redo, find, the project window.
+    // Each swallows its key.
+    void WorkKeys(int& KeyCode, int& Shift);
+
+    // A short word to the translator that asks for nothing: the window shows it for a few
+    // seconds, then it goes by itself. Serial tells a repeated notice from the last one.
+    struct NoticeText {
+        std::string Text;
+        int Serial = 0;
+    };
+    NoticeText Notice;
+    void ShowNotice(std::string text);
+
+    // F7 / Shift+F7 (invalid) and F8 / Shift+F8 (blank): the next or previous such message,
+    // round the end of the file once.
+    void JumpToInvalid(bool forward);
+    void JumpToBlank(bool forward);
+
+    // Undo and redo of the shown message; every step goes through the box and its change
+    // handler, so the table, the counters and the backup follow.
+    EditHistory History;
+    EditKind PendingEditKind = EditKind::Typing;
+    BoxState ShownBoxState() const;
+    void NoteShown();
+    // With the codes hidden, showing a message puts its original's codes back: when that
+    // changed the row's message (before is what it held), the translator is told.
+    void NoteCodesPutBack(int row, const std::string& before);
+    void UndoEdit();
+    void RedoEdit();
+    // The text the box shows for a state, in the current mode.
+    std::string BoxTextFor(const BoxState& state) const;
+    // A work file replaced some messages: one undo step for each message it changed.
+    void NoteReplacedMessages(const std::vector<std::string>& before);
+    // The row's text as its box shows it in the current mode (control codes hidden or not).
+    std::string AsShown(int row, int col) const;
+
+    // Ctrl+F: the find window, which exists only while shown.
+    std::unique_ptr<FindWindow> Find;
+    void ShowFindWindow();
+
+    // F9 or the "File" frame's menu: the project window, which exists only while shown.
+    std::unique_ptr<ProjectWindow> Project;
+    std::string ProjectFileName; // the file the project window is about to open
+    void ShowProjectWindow();
+    // Opens a file of the folder the way "Next file" does: settings saved, the close
+    // question asked when "Confirm overwriting/closing files" is checked.
+    void OpenFromProject(const std::string& name);
+    void OpenProjectFile();
+
+    // Shows a message box through the platform.
+    void ShowMessage(const std::string& text, const std::string& title = {},
+                     MsgIcon icon = MsgIcon::None);
+
+private:
+    void JumpTo(bool forward, bool invalid);
+    void StepHistory(bool undo);
+    void LayOut();       // designed positions, captions and tooltips
+    void WireHandlers(); // connects every control to its handler
+    // The backup's name, chosen at the first change of the work; false when none is free.
+    bool TakeBackupNumber();
+    // Tells the user about unfinished backups of the file being opened, each once a run.
+    void TellLeftoverBackups();
+    // Opens the neighbours in the direction the file was reached until one holds text; false
+    // when none is left.
+    bool PassOverFilesWithoutText();
+    bool skipping_ = false;      // passing over files without text
+    bool skipRequested_ = false; // the file just opened has no text either
+    std::map<const Control*, const Control*> containers_;
+};
+
+// While it lives, changes of the boxes are a display, not an edit; when it ends the shown
+// message's state is where its next undo step starts. A display of a row from the table
+// (not a refresh of the boxes) also tells when it changed the row's message.
+class DisplayScope {
+public:
+    explicit DisplayScope(MainWindow& form, bool fromTable = false)
+        : form_(form), kind_(form.PendingEditKind, EditKind::Display),
+          row_(fromTable ? form.CurrentRow() : 0),
+          before_(row_ > 0 ? form.Table.Cell(row_, ColNewMessage) : std::string()) {}
+    ~DisplayScope() {
+        form_.NoteShown();
+        if (row_ > 0) form_.NoteCodesPutBack(row_, before_);
+    }
+    DisplayScope(const DisplayScope&) = delete;
+    DisplayScope& operator=(const DisplayScope&) = delete;
+
+private:
+    MainWindow& form_;
+    EditKindScope kind_;
+    int row_;
+    std::string before_;
+};
+
+} // namespace quillon

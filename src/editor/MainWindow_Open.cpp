@@ -1,0 +1,294 @@
+// Start-up, opening a cutscene file into the window, closing it, and finding the open
+// file's neighbours in its folder.
+#include "editor/MainWindow.h"
+
+#include "base/Utf8Path.h"
+#include "cut/CutFile.h"
+#include "editor/AutoBackup.h"
+#include "project/MessageTally.h"
+#include "settings/Settings.h"
+#include "text/Validity.h"
+#include "tmf/Tmf.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+namespace quillon {
+
+namespace {
+
+// Only an upper-case ".CUT" ending makes a listed name a cutscene neighbour.
+bool IsCutEntry(const std::string& name) {
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".CUT") == 0;
+}
+
+// Where the open file stands among the .CUT entries: its own spelling first, so that on a
+// disk that keeps letter case C12.CUT is never taken for c12.CUT beside it; any spelling
+// when its own is not listed. npos when it is not there at all.
+std::size_t PlaceOfOpenFile(const std::vector<std::string>& names, const std::string& open) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (IsCutEntry(names[i]) && names[i] == open) return i;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (IsCutEntry(names[i]) && EqualIgnoringCase(names[i], open)) return i;
+    return std::string::npos;
+}
+
+void SetProgress(MainWindow& form, double value) {
+    form.ReadProgressBar.Value = value;
+    if (form.ProgressChanged) form.ProgressChanged(value);
+}
+
+} // namespace
+
+void MainWindow::Start() {
+    if (Ended) return;
+    Window.Caption = std::string("QUILLON cutscene editor v.") + kVersion + " - Velunor";
+    Window.Height = FrameButtons.Top + FrameButtons.Height + 340;
+    Window.Width = 15360;
+    Window.Visible = false;
+
+    // From here on a failing step is skipped and the next one runs.
+    SettingsStore& store = platform.Settings();
+    if (auto stored = store.Read(settings::kRememberLastDirectory)) {
+        auto state = settings::ParseInt16(*stored);
+        if (state && (*state == 0 || *state == 1)) CheckRememberLastDirectory.SetValue(*state);
+    }
+    if (Ended) return;
+
+    SharedFileDialog.DialogTitle = "Open Flight of the Amazon Queen Cutscene files (.CUT)";
+    SharedFileDialog.InitDir = DialogStartFolder(false);
+    SharedFileDialog.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
+    // A cancel leaves the dialog's previous name, which may open that file again.
+    SharedFileDialog.ShowOpen();
+    State.ReachedBy = 0;
+    OpenFile(SharedFileDialog.FileName);
+}
+
+void MainWindow::OpenFile(std::string FileName) {
+    if (Ended) return;
+    MessageSlider.Visible = true;
+    State.Numbering.MessageCount = 0;
+    State.Numbering.NumberInBlock = 0;
+    State.Numbering.RealNumberInBlock = 0;
+    State.Numbering.PreviousBlock = 0;
+
+    SettingsStore& store = platform.Settings();
+    const std::size_t separator = LastSeparator(FileName);
+    const std::string directory =
+        separator == std::string::npos ? FileName : FileName.substr(0, separator + 1);
+    State.LastDirectory = directory;
+    store.Write(settings::kLastDirectory, directory);
+
+    if (FileName.empty()) {
+        EndProgram();
+        return;
+    }
+
+    if (separator != std::string::npos) {
+        State.FileFolder = FileName.substr(0, separator + 1);
+        State.FileName = FileName.substr(separator + 1);
+        store.Write(settings::kLastDirectory, State.FileFolder);
+    }
+
+    // The label and size change only when the path names an existing file of that name.
+    const std::string listedName =
+        separator == std::string::npos ? FileName : FileName.substr(separator + 1);
+    auto length = platform.FileLength(FileName);
+    if (length && EqualIgnoringCase(listedName, State.FileName)) {
+        OriginalFileNameLabel.SetCaption(State.FileName);
+        OriginalFileNameLabel.ToolTipText = State.FileFolder + State.FileName;
+        State.OriginalFileSize = static_cast<double>(*length);
+        OriginalFileSizeLabel.SetCaption(SizeCaption(*length));
+    } else {
+        OriginalFileSizeLabel.SetCaption("0 bytes");
+    }
+
+    ReadProgressBar.Max = State.OriginalFileSize + 1;
+    SetProgress(*this, 0);
+    Window.Visible = true;
+
+    for (auto* labels : {&OriginalFontPage, &NewFontPage}) {
+        (*labels)[0].SetCaption("Arial");
+        (*labels)[1].SetCaption("12");
+        (*labels)[2].SetCaption("Regular");
+        (*labels)[3].SetCaption("Western");
+    }
+    for (BoxStyle* style : {&State.OriginalStyle, &State.NewStyle}) {
+        style->Size = 12;
+        style->Weight = 400;
+        style->Italic = false;
+        style->Underline = false;
+        style->Strikeout = false;
+        style->ForeColor = 0;
+    }
+
+    LoadSettings();
+    if (Ended) return;
+    RemoveCloseButton(Window);
+    if (Ended) return;
+
+    // The three settings pages lie on one another, and the settings frame ends level with
+    // the frame "New file".
+    FrameSettings.Top = 2920;
+    FrameSettings.Left = FrameOriginalMessage.Left;
+    FrameSettingsOriginal.Top = FrameSettingsGeneral.Top;
+    FrameSettingsNew.Top = FrameSettingsGeneral.Top;
+    FrameSettingsGeneral.Border = false;
+    FrameSettingsOriginal.Border = false;
+    FrameSettingsNew.Border = false;
+    FrameSettings.Height = NewFileFrame.Top + NewFileFrame.Height - FrameSettings.Top;
+
+    Table.Clear();
+    TableView.SelectedRow = 0;
+    History.Clear();
+
+    // Each opening that changes the work gets its own backup, numbered at the first change:
+    // paging through files leaves no backups behind.
+    State.BackupFileName.clear();
+    State.WorkChanged = false;
+    State.BackupRefused = false;
+    TellLeftoverBackups();
+    if (Ended) return;
+
+    LoadGameFile(State.FileFolder + State.FileName);
+}
+
+std::string MainWindow::DialogStartFolder(bool trailingSeparator) {
+    std::string cutFolder = platform.ProgramFolder() + kPathSeparator + "CUT";
+    if (trailingSeparator) cutFolder += kPathSeparator;
+    if (CheckRememberLastDirectory.Value() != 1) return cutFolder;
+    return platform.Settings().Read(settings::kLastDirectory).value_or(cutFolder);
+}
+
+void MainWindow::RememberDialogFolder(const std::string& chosen) {
+    State.LastDirectory = chosen.substr(0, LastSeparator(chosen) + 1);
+    platform.Settings().Write(settings::kLastDirectory, State.LastDirectory);
+}
+
+void MainWindow::CloseAndAskForFile() {
+    if (Ended) return;
+    Window.Visible = false;
+    Start();
+}
+
+void MainWindow::LoadGameFile(const std::string& Path) {
+    if (Ended) return;
+    CutReadResult read = ReadCutFile(PathFromUtf8(Path));
+    if (!read.ok()) {
+        // The file is not one the editor can read: empty boxes, and say why.
+        MessageSlider.Visible = false;
+        OriginalMessageBox.SetText("");
+        NewMessageBox.SetText("");
+        ShowMessage(read.error == CutError::BadHeader ? "Error in " + Path : read.message,
+                    kAppTitle);
+        return;
+    }
+
+    State.Layout = read.layout;
+    // The bar moves through the header: 20 bytes, 8, 4, then up to the text block.
+    const double textStart = static_cast<double>(read.layout.TextStartPosition);
+    SetProgress(*this, 20);
+    SetProgress(*this, 28);
+    SetProgress(*this, 32);
+    SetProgress(*this, textStart);
+
+    State.Numbering.CurrentBlock = 1;
+    FillMessageTable(Table, State.Numbering, read.entries);
+    // Every row is checked, not only the ones shown, so the counters cover the whole file.
+    ValidateEveryRow(Table, false);
+    SetProgress(*this, ReadProgressBar.Max);
+
+    const std::string count = std::to_string(State.Numbering.MessageCount);
+    OriginalCountLabel.SetCaption(count);
+    NewCountLabel.SetCaption(count);
+    double textSize = 0;
+    for (int row = 1; row <= Table.Count(); ++row)
+        textSize += LeadingNumber(Table.Cell(row, ColOriginalLength));
+    OriginalFileTextSizeLabel.SetCaption(settings::NumberText(textSize) + " bytes");
+
+    if (State.Numbering.MessageCount == 0) {
+        if (skipping_) {
+            // Inside a run of files without text: the opening that passes over them goes on.
+            skipRequested_ = true;
+            return;
+        }
+        // Going through the folder, a file without text is passed over in the same
+        // direction; otherwise the user is told and asked for another file.
+        if (!PassOverFilesWithoutText()) {
+            ShowMessage("There aren't any text messages in this file");
+            SharedFileDialog.FileName.clear();
+            Start();
+            return;
+        }
+        if (Ended) return;
+        // The file opened in its place has shown itself; the rest runs once more on its table.
+    }
+
+    if (State.Numbering.MessageCount == 1) {
+        MessageSlider.Max = 2;
+        MessageSlider.Visible = false;
+    } else {
+        MessageSlider.Max = State.Numbering.MessageCount;
+    }
+    int key = vbKeyF1, shift = 0;
+    OnNewBoxKeyDown(key, shift);
+    OnNewMessageEdited();
+    SetProgress(*this, 0);
+    if (Project) Project->Refresh();
+}
+
+bool MainWindow::PassOverFilesWithoutText() {
+    if (State.ReachedBy != 7 && State.ReachedBy != 8) return false;
+    // Each file is opened at most once, so a folder whose listing leads back to a file
+    // already passed (or one that changes meanwhile) cannot keep the editor going round.
+    std::set<std::string> visited{State.FileName};
+    skipping_ = true;
+    bool found = false;
+    for (;;) {
+        std::string neighbour;
+        if (State.ReachedBy == 7) {
+            FindPreviousFile();
+            neighbour = State.PreviousFileName;
+        } else {
+            FindNextFile();
+            neighbour = State.NextFileName;
+        }
+        if (neighbour.empty() || !visited.insert(neighbour).second) break;
+        skipRequested_ = false;
+        OpenFile(State.FileFolder + neighbour);
+        if (Ended || !skipRequested_) {
+            found = true;
+            break;
+        }
+    }
+    skipping_ = false;
+    skipRequested_ = false;
+    return found;
+}
+
+void MainWindow::FindNextFile() {
+    if (Ended) return;
+    State.NextFileName.clear();
+    const auto names = platform.ListDirectory(State.FileFolder);
+    const std::size_t open = PlaceOfOpenFile(names, State.FileName);
+    if (open == std::string::npos) return;
+    for (std::size_t j = open + 1; j < names.size(); ++j) {
+        if (IsCutEntry(names[j])) {
+            State.NextFileName = names[j];
+            return;
+        }
+    }
+}
+
+void MainWindow::FindPreviousFile() {
+    if (Ended) return;
+    State.PreviousFileName.clear();
+    const auto names = platform.ListDirectory(State.FileFolder);
+    // Without the open file among them, every .CUT entry comes before it.
+    const std::size_t open = std::min(PlaceOfOpenFile(names, State.FileName), names.size());
+    for (std::size_t i = 0; i < open; ++i)
+        if (IsCutEntry(names[i])) State.PreviousFileName = names[i];
+}
+
+} // namespace quillon

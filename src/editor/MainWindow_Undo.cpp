@@ -1,0 +1,108 @@
+// Undo and redo of the shown message: the box's states recorded by its change handler, and
+// put back through the box so that the edit step runs as it does for typing.
+#include "editor/MainWindow.h"
+
+#include "text/ControlCodes.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// Where the caret goes after a step is put back: the end of what changed.
+int ChangedEnd(const std::string& before, const std::string& after) {
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t head = 0;
+    while (head < shorter && before[head] == after[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    return static_cast<int>(after.size() - tail);
+}
+
+} // namespace
+
+BoxState MainWindow::ShownBoxState() const {
+    BoxState state;
+    state.box = NewMessageBox.Text();
+    const int row = CurrentRow();
+    if (row >= 1 && row <= Table.Count()) state.message = Table.Cell(row, ColNewMessage);
+    state.hidden = CheckHideControlCharacters.Value() == 1;
+    return state;
+}
+
+void MainWindow::NoteShown() {
+    if (Ended) return;
+    const int row = CurrentRow();
+    if (row < 1 || row > Table.Count()) return;
+    History.Shown(row, ShownBoxState());
+}
+
+void MainWindow::NoteCodesPutBack(int row, const std::string& before) {
+    if (Ended || row != CurrentRow() || row > Table.Count()) return;
+    if (Table.Cell(row, ColNewMessage) == before) return;
+    ShowNotice("Message " + Table.Cell(row, ColRealAA) +
+               ": its control codes were put back as in the original.");
+}
+
+std::string MainWindow::BoxTextFor(const BoxState& state) const {
+    const bool hidden = CheckHideControlCharacters.Value() == 1;
+    if (state.hidden == hidden) return state.box;
+    if (!hidden) return state.message;
+    // Taken with the codes shown, put back with them hidden: the box shows it as a display
+    // would.
+    if (OriginalMessageBox.Text() == "*") return "*";
+    return HideControlCodes(state.message);
+}
+
+void MainWindow::NoteReplacedMessages(const std::vector<std::string>& before) {
+    const bool hidden = CheckHideControlCharacters.Value() == 1;
+    const int rows = std::min(Table.Count(), static_cast<int>(before.size()));
+    for (int row = 1; row <= rows; ++row) {
+        const std::string& old = before[static_cast<std::size_t>(row - 1)];
+        if (old == Table.Cell(row, ColNewMessage)) continue;
+        BoxState state{old, old, hidden};
+        if (hidden) {
+            // As the box would have shown it.
+            const bool codesOnly = HideControlCodes(Table.Cell(row, ColOriginalMessage)).empty();
+            state.box = codesOnly ? "*" : HideControlCodes(old);
+        }
+        History.Replaced(row, std::move(state));
+    }
+}
+
+void MainWindow::UndoEdit() {
+    StepHistory(true);
+}
+
+void MainWindow::RedoEdit() {
+    StepHistory(false);
+}
+
+void MainWindow::StepHistory(bool undo) {
+    if (Ended) return;
+    const int row = CurrentRow();
+    if (row < 1 || row > Table.Count()) return;
+    const auto shows = [this](const BoxState& state) { return BoxTextFor(state); };
+    const std::optional<BoxState> target = undo ? History.Undo(row, ShownBoxState(), shows)
+                                                : History.Redo(row, ShownBoxState(), shows);
+    Focus.SetFocus(NewMessageBox);
+    if (!target) {
+        ShowNotice(undo ? "Nothing to undo." : "Nothing to redo.");
+        return;
+    }
+    const std::string before = NewMessageBox.Text();
+    const std::string text = BoxTextFor(*target);
+    {
+        EditKindScope scope(PendingEditKind, EditKind::History);
+        NewMessageBox.SetText(text);
+    }
+    if (Ended) return;
+    NewMessageBox.SelStart = ChangedEnd(before, text);
+    NewMessageBox.SelLength = 0;
+}
+
+} // namespace quillon

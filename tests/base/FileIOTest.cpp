@@ -1,0 +1,192 @@
+// Whole-file reads and writes: what is left on disk when a write works and when it fails, with
+// names outside ASCII and in another letter case.
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
+#include "support/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <memory>
+
+#if defined(__unix__)
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Listing;
+using test::WriteBytes;
+
+struct FileIO : ::testing::Test {
+    test::TempDir dir;
+};
+
+TEST_F(FileIO, AtomicWritesReplaceWholeOrLeaveEverythingAsItWas) {
+    WriteBytes(dir / "C12.CUT", "old contents, longer than the new ones");
+    EXPECT_EQ(WriteFileAtomically(dir / "C12.CUT", "new") +
+                  WriteFileAtomically(dir / "empty.tmf", ""),
+              "");
+    EXPECT_EQ(Listing(dir.path, true), "C12.CUT=new;empty.tmf=;");
+
+    // Written in pieces: the target changes only at the commit; a writer dropped before it
+    // leaves nothing behind.
+    {
+        AtomicFileWriter writer(dir / "C12.CUT");
+        writer.Write("ne");
+        writer.Write("wer");
+        EXPECT_EQ(test::ReadBytes(dir / "C12.CUT"), "new");
+        EXPECT_EQ(writer.Commit(), "");
+        AtomicFileWriter(dir / "C12.CUT").Write("half");
+    }
+    EXPECT_EQ(Listing(dir.path, true), "C12.CUT=newer;empty.tmf=;");
+
+    const fs::path nowhere = dir / "no such folder/C12.CUT";
+    EXPECT_TRUE(
+        WriteFileAtomically(nowhere, "x").starts_with("Cannot write " + Utf8FromPath(nowhere)));
+#if defined(__unix__)
+    // A file size limit makes the write fail the way a full disk does.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string full = WriteFileAtomically(dir / "C12.CUT", std::string(100000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_TRUE(full.starts_with("Cannot write " + Utf8FromPath(dir / "C12.CUT"))) << full;
+#endif
+    EXPECT_EQ(Listing(dir.path, true), "C12.CUT=newer;empty.tmf=;");
+}
+
+TEST_F(FileIO, CommitAllNamesEveryFileOrLeavesTheTargetsAsTheyWere) {
+    WriteBytes(dir / "A.CUT", "old A");
+    fs::create_directory(dir / "sub");
+    const auto batch = [&](const std::vector<std::pair<std::string, std::string>>& files) {
+        std::vector<std::unique_ptr<AtomicFileWriter>> writers;
+        std::vector<AtomicFileWriter*> pointers;
+        for (const auto& [name, bytes] : files) {
+            writers.push_back(std::make_unique<AtomicFileWriter>(dir / name));
+            pointers.push_back(writers.back().get());
+            pointers.back()->Write(bytes);
+            // Closed early or left open: the batch takes both.
+            if (writers.size() % 2 == 1) {
+                EXPECT_EQ(pointers.back()->Close(), "");
+            }
+        }
+        return AtomicFileWriter::CommitAll(pointers);
+    };
+    EXPECT_EQ(batch({{"A.CUT", "new A"}, {"B.CUT", ""}, {"sub/C.CUT", "C"}}) + batch({}), "");
+    EXPECT_EQ(Listing(dir.path, true), "A.CUT=new A;B.CUT=;sub/;sub/C.CUT=C;");
+
+    // One writer that cannot work stops the batch before any file takes its name.
+    const std::string failed =
+        batch({{"A.CUT", "newer A"}, {"missing/D.CUT", "D"}, {"B.CUT", "newer B"}});
+    EXPECT_TRUE(failed.starts_with("Cannot write " + Utf8FromPath(dir / "missing/D.CUT")))
+        << failed;
+    EXPECT_EQ(Listing(dir.path, true), "A.CUT=new A;B.CUT=;sub/;sub/C.CUT=C;");
+}
+
+TEST(Utf8Paths, ReachTheSystemWholeAndComeBackAsTheSameBytes) {
+    // Narrow literals are UTF-8 (the sources' encoding); the wide ones are what Windows takes.
+    const std::vector<std::pair<std::string, std::wstring>> names = {
+        {"C12.CUT", L"C12.CUT"},
+        {"Übersetzung/É1.CUT", L"\u00dcbersetzung/\u00c91.CUT"},
+        {"Ελληνικά/Σκηνή.CUT", L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac/"
+                               L"\u03a3\u03ba\u03b7\u03bd\u03ae.CUT"},
+        {"台詞/🦜.tmf", L"\u53f0\u8a5e/\U0001f99c.tmf"}};
+    for (const auto& [utf8, wide] : names) {
+        const fs::path path = PathFromUtf8(utf8);
+#ifdef _WIN32
+        EXPECT_EQ(path.native(), wide) << utf8;
+#else
+        EXPECT_EQ(path.native(), utf8);
+#endif
+        EXPECT_EQ(Utf8FromPath(path), utf8);
+    }
+    // Bytes that are not UTF-8: the bytes themselves where the system takes bytes, a
+    // replacement character on Windows; never an exception.
+#ifdef _WIN32
+    EXPECT_EQ(Utf8FromPath(PathFromUtf8("\xff.CUT")), "\xef\xbf\xbd.CUT");
+#else
+    EXPECT_EQ(Utf8FromPath(PathFromUtf8("\xff.CUT")), "\xff.CUT");
+#endif
+}
+
+// Every step in a folder named outside ASCII, every byte kept: the update in place, which
+// keeps the old file as .BAK and never loses it, and the exclusive creation of new files.
+TEST_F(FileIO, EveryStepKeepsEveryByteAndTheUpdateInPlaceNeverLosesTheOldFile) {
+    std::string everyByte; // 0x1A ends a file read in text mode on Windows; CR LF would change
+    for (int b = 0; b < 256; ++b)
+        everyByte += static_cast<char>(b);
+    const std::string tmf = "Original CUT file: É1.CUT\r\n\r\n001 Caf\xe9\r\n002 lone\n\r\n";
+    fs::create_directory(dir / "Übersetzung");
+    const fs::path cut = dir / "Übersetzung/É1.CUT";
+    ASSERT_EQ(WriteFileAtomically(cut, everyByte) +
+                  WriteFileAtomically(dir / "Übersetzung/É1.CUT.BAK", "older"),
+              "");
+    EXPECT_EQ(ReadWholeFile(cut).bytes, everyByte);
+
+    WriteBytes(dir / "Übersetzung/É1.CUT.TEMP", tmf);
+    EXPECT_EQ(FinishUpdateInPlace(cut), "");
+    EXPECT_EQ(Listing(dir / "Übersetzung", true),
+              "É1.CUT=" + tmf + ";É1.CUT.BAK=" + everyByte + ";");
+    EXPECT_EQ(ReadWholeFile(cut).bytes, tmf);
+    EXPECT_NE(FinishUpdateInPlace(cut).find("É1.CUT.TEMP"), std::string::npos);
+    EXPECT_EQ(Listing(dir / "Übersetzung", true), "É1.CUT=" + tmf + ";É1.CUT.BAK=" + tmf + ";");
+
+    // A backup that cannot be made keeps the file as it was, and the new version in .TEMP.
+    fs::remove(dir / "Übersetzung/É1.CUT.BAK");
+    fs::create_directories(dir / "Übersetzung/É1.CUT.BAK/in the way");
+    WriteBytes(dir / "Übersetzung/É1.CUT.TEMP", "newer");
+    EXPECT_NE(FinishUpdateInPlace(cut).find("É1.CUT.BAK"), std::string::npos);
+    EXPECT_EQ(Listing(dir / "Übersetzung", true),
+              "É1.CUT=" + tmf + ";É1.CUT.BAK/;É1.CUT.BAK/in the way/;É1.CUT.TEMP=newer;");
+
+    // New files are created only where nothing is in the way.
+    errno = 0;
+    EXPECT_EQ(CreateNewFile(dir / "Übersetzung/É1.CUT.TEMP"), nullptr);
+    EXPECT_EQ(errno, EEXIST);
+    std::FILE* created = CreateNewFile(dir / "Übersetzung/é2.part");
+    ASSERT_NE(created, nullptr);
+    EXPECT_TRUE(std::fputs("mine\r\n", created) >= 0 && std::fclose(created) == 0);
+    EXPECT_EQ(ReadWholeFile(dir / "Übersetzung/é2.part").bytes, "mine\r\n");
+
+    // Errors name the file in the same UTF-8 it was given in.
+    const fs::path missing = dir / "Übersetzung/Ñ/É2.CUT";
+    EXPECT_EQ(ReadWholeFile(missing).error, Utf8FromPath(missing) + ": the file does not exist.");
+    EXPECT_TRUE(WriteFileAtomically(missing, "x")
+                    .starts_with("Cannot write " + Utf8FromPath(missing) + ": "));
+}
+
+TEST_F(FileIO, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
+    WriteBytes(dir / "C12.CUT", "old");
+    WriteBytes(dir / "C12.CUT.bak", "older");
+    WriteBytes(dir / "É1.CUT", "accent");
+#ifdef _WIN32
+    const bool oneFile = true;
+#else
+    const bool oneFile = false;
+#endif
+    EXPECT_EQ(ReadWholeFile(dir / "c12.cut").bytes, oneFile ? "old" : "");
+    EXPECT_EQ(ReadWholeFile(dir / "é1.cut").bytes, oneFile ? "accent" : "");
+
+    // Replaced under another spelling, the file and its backup keep their own.
+    WriteBytes(dir / "c12.cut.TEMP", "new");
+    const std::string update = FinishUpdateInPlace(dir / "c12.cut");
+    ASSERT_EQ(WriteFileAtomically(dir / "é1.cut", "replaced"), "");
+    if (oneFile) {
+        EXPECT_EQ(update, "");
+        EXPECT_EQ(Listing(dir.path, true), "C12.CUT=new;C12.CUT.bak=old;É1.CUT=replaced;");
+    } else {
+        EXPECT_EQ(Listing(dir.path, true),
+                  "C12.CUT=old;C12.CUT.bak=older;c12.cut=new;É1.CUT=accent;é1.cut=replaced;");
+    }
+}
+
+} // namespace
+} // namespace quillon

@@ -1,0 +1,185 @@
+// Writing the translated .CUT file: a new file, a replaced one, the open file updated in
+// place, with and without the questions, the report of invalid messages that comes first, and
+// the writes that must not happen.
+#include "EditorHarness.h"
+
+namespace quillon::testing {
+namespace {
+
+// Data on both sides of the text block, so a writer that loses or shifts it is caught.
+std::string Bank(const std::vector<std::string>& messages) {
+    return CutBytes(messages, 16);
+}
+const std::vector<std::string> kOriginal{"Hello*AB", "", "X", "Good day"};
+// "Hola*AB" and the 17-byte text each gain a space to keep their original's parity.
+const std::vector<std::string> kWritten{"Hola *AB", "", "X", "Buenos dias amigo "};
+
+struct CreateCut : RawEditor {
+    std::string TranslateC12(int confirm) {
+        platform.settings.values["Confirm"] = std::to_string(confirm);
+        const std::string path = Put("C12.CUT", Bank(kOriginal));
+        Open(path);
+        Type(1, "Hola*AB");
+        Type(2, "Buenos dias amigo");
+        return path;
+    }
+};
+
+// Longer than the new file, so a replacement that only overwrites its start is caught.
+constexpr const char* kLongOld = "an older translation of this cutscene, much longer than the "
+                                 "file that replaces it, which must not leave a byte behind";
+constexpr const char* kReplace = "File OLD.CUT already exists.\r\nDo you want to replace it?";
+constexpr const char* kUpdate = "Do you want to update C12.CUT?";
+// The name chosen in the save dialog, what is there already (nullptr: nothing), "Confirm",
+// the question asked ("" for none), the answer, and what happens: 'c'reated, 'u'pdated or
+// nothing written.
+using TargetCase = std::tuple<const char*, const char*, int, const char*, bool, char>;
+struct CreateCutTarget : CreateCut, ::testing::WithParamInterface<TargetCase> {};
+
+TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
+    const auto& [name, existing, confirm, question, yes, outcome] = GetParam();
+    const std::string open = TranslateC12(confirm), target = CutDir() + name;
+    const std::string before = existing ? existing : ReadBytes(open);
+    if (existing) WriteBytes(target, existing);
+    // Settings changed in this session, not yet stored: no outcome loses them.
+    form.CheckAlwaysOnTop.UserClick();
+    platform.colourAnswers.push_back(0x123456);
+    form.OnNewBackgroundClicked();
+    const std::string boxes = Boxes();
+
+    Create(target);
+    EXPECT_EQ(Question(), question);
+    if (*question) Answer(yes);
+    EXPECT_TRUE(form.Window.Enabled && form.CheckAlwaysOnTop.Value() == 1 && form.Window.Topmost &&
+                form.NewMessageBox.BackColor == 0x123456u);
+
+    if (outcome == 'c') {
+        EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + boxes + ": CUT file is created!\n");
+        // The open file stays, and its table keeps the padding that was written.
+        EXPECT_EQ(form.State.FileName + "|" + Cell(1, ColNewMessage) + "|" +
+                      form.NewMessageBox.Text(),
+                  "C12.CUT|Hola *AB|Buenos dias amigo");
+    } else if (outcome == 'u') {
+        EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".BAK"), Bank(kWritten) + Bank(kOriginal));
+        EXPECT_TRUE(!fs::exists(open + ".TEMP") && LastMessage() == "CUT file is updated!");
+        // The file is opened again at its first message, with nothing typed yet.
+        EXPECT_EQ(form.OriginalMessageBox.Text() + "|" + form.NewMessageBox.Text(), "Hola *AB|");
+    } else {
+        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + Cell(1, ColNewMessage),
+                  before + boxes + "Hola*AB");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stories, CreateCutTarget,
+                         ::testing::Values(TargetCase{"NEW.CUT", nullptr, 1, "", 0, 'c'},
+                                           TargetCase{"NEW.CUT", "", 1, "", 0, 'c'},
+                                           TargetCase{"OLD.CUT", kLongOld, 0, "", 0, 'c'},
+                                           TargetCase{"OLD.CUT", kLongOld, 1, kReplace, 1, 'c'},
+                                           TargetCase{"OLD.CUT", "keep me", 1, kReplace, 0, '-'},
+                                           TargetCase{"C12.CUT", nullptr, 0, "", 0, 'u'},
+                                           TargetCase{"C12.CUT", nullptr, 1, kUpdate, 1, 'u'},
+                                           TargetCase{"C12.CUT", nullptr, 1, kUpdate, 0, '-'},
+                                           TargetCase{"c12.cut", nullptr, 0, "", 0, 'u'}));
+
+TEST_F(CreateCut, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUntouched) {
+    const std::string open = TranslateC12(0);
+    form.OnWriteFileClicked(); // the dialog is cancelled
+    const FileDialogRequest& asked = platform.fileDialogs.back();
+    EXPECT_EQ(asked.title + "|" + asked.filter,
+              "Create new Flight of the Amazon Queen Cutscene file (.CUT)|"
+              "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
+    EXPECT_TRUE(asked.save && asked.fileName == "C12.CUT");
+    EXPECT_EQ(Listing(CutDir()), "C12.CUT");
+
+    // 255 bytes against an even original: the padding would make it 256.
+    Type(2, std::string(255, 'a'));
+    Create(CutDir() + "NEW.CUT");
+    EXPECT_EQ(platform.fileDialogs.size(), 2u) << "no save dialog for an unwritable table";
+    EXPECT_EQ(Boxes().rfind("Quillon: ", 0), 0u);
+
+    // A folder that does not exist: the failure names the file and nothing else changes.
+    Type(2, "Buenos dias amigo");
+    const std::string gone = CutDir() + "gone" + kPathSeparator;
+    platform.fileDialogAnswers.clear(); // the answer the refused table never took
+    Create(gone + "NEW.CUT");
+    EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
+                LastMessage().find("NEW.CUT") != std::string::npos)
+        << LastMessage();
+    EXPECT_EQ(Listing(CutDir()) + "|" + ReadBytes(open) + "|" + Cell(1, ColNewMessage),
+              "C12.CUT|" + Bank(kOriginal) + "|Hola*AB");
+    // The dialog itself succeeded, so its folder is remembered.
+    EXPECT_EQ(platform.settings.values["Last directory"], gone);
+
+    // A folder in the backup's place: the old version cannot be kept as C12.CUT.BAK, so the
+    // update leaves it and says why.
+    fs::create_directories(open + ".BAK" + kPathSeparator + "inside");
+    Create(open);
+    EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".TEMP"), Bank(kOriginal) + Bank(kWritten));
+    EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
+                LastMessage().find(".TEMP") != std::string::npos)
+        << LastMessage();
+}
+
+// 1 to n, and "1, 2, ..., n"
+std::pair<std::vector<int>, std::string> UpTo(int n) {
+    std::pair<std::vector<int>, std::string> both{{1}, "1"};
+    for (int k = 2; k <= n; ++k)
+        both.first.push_back(k), both.second += ", " + std::to_string(k);
+    return both;
+}
+
+TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow) {
+    std::vector<std::string> messages;
+    for (int n = 1; n <= 120; ++n)
+        messages.push_back("Message " + std::to_string(n));
+    const std::string bytes = CutBytes(messages);
+    // The invalid messages, the report, and the label top, window height and button tops.
+    const std::tuple<std::vector<int>, std::string, const char*> cases[] = {
+        {{1}, "The 1st message is invalid.", "240 1940 1040 1040"},
+        {{2}, "The 2nd message is invalid.", "240 1940 1040 1040"},
+        {{3}, "The 3rd message is invalid.", "240 1940 1040 1040"},
+        {{22}, "The 22th message is invalid.", "240 1940 1040 1040"},
+        {{5, 7}, "There are 2 invalid messages:\r\n5 and 7.", "120 1940 1040 1040"},
+        {{4, 9, 17}, "There are 3 invalid messages:\r\n4, 9 and 17.", "120 1940 1040 1040"},
+        {UpTo(20).first, "There are 20 invalid messages:\r\n" + UpTo(19).second + " and 20.",
+         "120 2060 1160 1160"},
+        {{5, 104}, "There are 2 invalid messages:\r\n5, 104", "120 1940 1040 1040"},
+        {UpTo(115).first, "There are 115 invalid messages:\r\n" + UpTo(115).second,
+         "120 1940 1040 1040"}, // too many to grow for
+    };
+    bool yes = false;
+    for (const auto& [invalid, report, layout] : cases) {
+        SCOPED_TRACE(report.substr(0, 30));
+        Editor e;
+        // The report is asked for with "Confirm" on or off.
+        e.platform.settings.values["Confirm"] = (yes = !yes) ? "1" : "0";
+        e.platform.settings.values["Always on top"] = "1";
+        e.Open(e.Put("C40.CUT", bytes));
+        e.Raw();
+        for (int n : invalid)
+            e.Type(n, "x*");
+        Control* typing = e.form.Focus.Current();
+        e.form.OnWriteFileClicked();
+        ASSERT_NE(e.form.Confirm, nullptr);
+        EXPECT_EQ(e.Question(), report + "\r\nAre you sure you want to create the .CUT file?");
+        const QuestionWindow& w = *e.form.Confirm;
+        std::string shown;
+        for (double value : {w.QuestionLabel.Top, w.Window.Height, w.btnYes.Top, w.btnNo.Top})
+            shown += (shown.empty() ? "" : " ") + std::to_string(static_cast<int>(value));
+        EXPECT_EQ(shown, layout);
+        EXPECT_EQ(w.Window.Caption, " Confirmation");
+        EXPECT_TRUE(w.Window.Visible && w.Window.CloseRemoved && w.Window.Topmost &&
+                    w.QuestionLabel.ForeColor == kDarkRed && e.form.Focus.Current() == &w.btnNo &&
+                    !e.form.Window.Enabled);
+
+        // No goes back to the message; Yes on to the save dialog, whose cancel writes nothing.
+        e.Answer(yes);
+        EXPECT_TRUE(e.form.Confirm == nullptr && e.form.Window.Enabled);
+        EXPECT_EQ(e.platform.fileDialogs.size(), yes ? 2u : 1u);
+        EXPECT_TRUE(yes ? e.platform.fileDialogs.back().save : e.form.Focus.Current() == typing);
+        EXPECT_EQ(e.Boxes(), "");
+    }
+}
+
+} // namespace
+} // namespace quillon::testing

@@ -1,0 +1,229 @@
+// Starting the editor, opening good, broken and text-less files, finding neighbours, and
+// closing the file, moving to the next or previous one and leaving, with and without the
+// question, the settings saved before every change.
+#include "EditorHarness.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+#include <tuple>
+
+namespace quillon::testing {
+namespace {
+
+TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
+    Editor e;
+    // An empty and a one-byte entry come first: F1 must find message 1, not row 1.
+    const std::string bytes = CutBytes({"", "x", "Hello*01", "Plain text", "ab"}, 14);
+    const std::string path = e.Put("C12.CUT", bytes), size = std::to_string(bytes.size());
+    e.Open(path);
+    MainWindow& f = e.form;
+    EXPECT_EQ(e.platform.fileDialogs.at(0).initialDir + kPathSeparator, e.CutDir());
+    EXPECT_EQ(e.platform.settings.values["Last directory"] + " " +
+                  f.OriginalFileNameLabel.ToolTipText,
+              e.CutDir() + " " + path);
+    EXPECT_EQ(Captions({&f.OriginalFileNameLabel, &f.OriginalFileSizeLabel, &f.OriginalCountLabel,
+                        &f.NewCountLabel, &f.OriginalFileTextSizeLabel}),
+              "C12.CUT | " + size + " bytes | 3 | 3 | 21 bytes");
+    // The first message in hidden form (the design default) in row 3; the new box empty.
+    EXPECT_EQ(std::to_string(f.MessageSlider.Max) + " " + std::to_string(f.TableView.SelectedRow) +
+                  " " + f.OriginalMessageBox.Text() + "|" + f.NewMessageBox.Text(),
+              "3 3 Hello|");
+    EXPECT_EQ(Captions({&f.OriginalNumberLabel, &f.OriginalTotalSizeLabel, &f.OriginalTextSizeLabel,
+                        &f.OriginalCodeCountLabel, &f.NewFileTextSizeLabel, &f.NewFileSizeLabel}),
+              "1 | 8 bytes | 5 bytes | 1 | 1 bytes | " + std::to_string(bytes.size() - 21 + 1) +
+                  " bytes");
+    // Every message blank: the counters and the buttons.
+    EXPECT_EQ(e.Counters(), "0 [] dark blue | 3 [1, 2, 3] red | - -");
+
+    // The bar passes the text start (20 + S), jumps to its maximum, and rests at 0.
+    const auto& bar = e.progress;
+    EXPECT_NE(std::find(std::find(bar.begin(), bar.end(), 34.0), bar.end(), bytes.size() + 1.0),
+              bar.end());
+    EXPECT_EQ(bar.back(), 0);
+}
+
+TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
+    const std::string good = CutBytes({"Hello there"});
+    const std::tuple<const char*, std::string, const char*> cases[] = {
+        // name, bytes, and the reader's words after the path (none: "Error in " and the path)
+        {"caps.CUT", "AMBK" + good.substr(4), nullptr},
+        {"name.CUT", good.substr(0, 12) + "Data    " + good.substr(20), nullptr},
+        {"short.CUT", good.substr(0, good.size() - 8),
+         "the file ends inside message 1 of the text block."},
+        {"limits.CUT", CutBytes({"Hello there"}, 11), "the text start offset 11 is below 12."},
+        {"missing.CUT", "", "the file does not exist."},
+    };
+    for (const auto& [name, bytes, what] : cases) {
+        // Reached from a good file, as the file cycle reaches it: nothing of that file stays.
+        Editor e;
+        e.Open(e.Put("good.CUT", good));
+        e.Type("Hola");
+        ASSERT_EQ(e.form.OriginalMessageBox.Text(), "Hello there");
+        if (!bytes.empty()) e.Put(name, bytes);
+        const std::string path = e.CutDir() + name;
+        e.form.OpenFile(path);
+        EXPECT_EQ(e.Boxes(), "Quillon: " + (what ? path + ": " + what : "Error in " + path) + "\n");
+        EXPECT_EQ(e.form.OriginalMessageBox.Text() + "|" + e.form.NewMessageBox.Text() + "|" +
+                      std::to_string(e.form.Table.Count()) +
+                      (e.form.MessageSlider.Visible ? "+" : "") + "|" +
+                      e.form.OriginalFileSizeLabel.Caption(),
+                  "||0|" + std::to_string(bytes.size()) + " bytes");
+    }
+}
+
+TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
+    Editor cancel;
+    cancel.platform.settings.values["Last directory"] = "/somewhere/";
+    cancel.form.Start();
+    EXPECT_EQ(cancel.platform.fileDialogs.at(0).initialDir, "/somewhere/");
+    EXPECT_TRUE(cancel.form.Ended && !cancel.form.Window.Visible);
+    EXPECT_EQ(cancel.platform.settings.values["Last directory"], "");
+
+    // Entries too short to be messages, and a bank of exactly 32 bytes with an empty block.
+    for (const std::string& bytes : {CutBytes({"", "x", ""}), CutBytes({}, {.tail = ""})}) {
+        Editor e;
+        e.Open(e.Put("EMPTY.CUT", bytes));
+        EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
+        ASSERT_EQ(e.platform.fileDialogs.size(), 2u);
+        EXPECT_EQ(e.platform.fileDialogs[1].fileName, ""); // the name was cleared...
+        EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
+    }
+}
+
+TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
+    Editor e;
+    // 0.CUT and B.CUT hold no text.
+    for (const char* name : {"0.CUT", "B.CUT", "C.CUT.BAK", "d.cut", "E.txt"})
+        e.Put(name, CutBytes({"", "x"}));
+    e.Put("C.CUT", CutBytes({"Charlie"}));
+    e.Open(e.Put("A.CUT", CutBytes({"Alpha one", "Alpha two"})));
+    const std::array<const char*, 3> cases[] = {
+        {"0.CUT", "", "A.CUT"},    {"B.CUT", "A.CUT", "C.CUT"}, {"A.CUT", "0.CUT", "B.CUT"},
+        {"C.CUT", "B.CUT", ""},    {"c.Cut", "B.CUT", ""},      {"d.cut", "C.CUT", ""},
+        {"gone.CUT", "C.CUT", ""},
+    };
+    for (const auto& [open, previous, next] : cases) {
+        e.form.State.FileName = open;
+        e.form.FindPreviousFile();
+        e.form.FindNextFile();
+        EXPECT_EQ(e.form.State.PreviousFileName + " < > " + e.form.State.NextFileName,
+                  std::string(previous) + " < > " + next)
+            << open;
+    }
+    e.form.OnNextFileClicked(); // nothing after gone.CUT: nothing happens
+    auto openFrom = [&](int direction, const char* name) {
+        e.form.State.ReachedBy = static_cast<std::int16_t>(direction);
+        e.form.OpenFile(e.CutDir() + name);
+        return Captions({&e.form.OriginalFileNameLabel, &e.form.OriginalNumberLabel}) + " | " +
+               e.form.OriginalMessageBox.Text() + " | " + std::to_string(e.form.MessageSlider.Max);
+    };
+    EXPECT_EQ(openFrom(8, "B.CUT"), "C.CUT | 1 | Charlie | 2");
+    EXPECT_EQ(e.progress.back(), 0);
+    EXPECT_EQ(openFrom(7, "B.CUT"), "A.CUT | 1 | Alpha one | 2");
+    EXPECT_EQ(e.Boxes(), "");
+    openFrom(7, "0.CUT"); // nothing before it: told, and the dialog comes back
+    EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
+    EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
+}
+
+#ifndef _WIN32 // on Windows such names are one file (tests/cut/FileIOTest.cpp)
+TEST(Opening, NamesThatDifferInCaseAreTwoFilesAndPassingOverFilesWithoutTextEnds) {
+    // Listed A.CUT, C12.CUT, c12.CUT, D13.CUT on a disk that keeps letter case; c12.CUT and
+    // D13.CUT hold no text. Next from C12.CUT passes over both and says so once.
+    Editor e;
+    e.platform.settings.values["Confirm"] = "0";
+    e.Put("A.CUT", CutBytes({"Alpha"}));
+    e.Put("c12.CUT", CutBytes({"", "x"}));
+    e.Put("D13.CUT", CutBytes({"", "y"}));
+    e.Open(e.Put("C12.CUT", CutBytes({"Twelve"})));
+    e.platform.fileDialogAnswers.push_back(e.CutDir() + "A.CUT");
+    e.form.OnNextFileClicked();
+    EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
+    // Reached backwards, D13.CUT passes over c12.CUT, whose neighbour is C12.CUT, not A.CUT.
+    e.form.State.ReachedBy = 7;
+    e.form.OpenFile(e.CutDir() + "D13.CUT");
+    EXPECT_EQ(e.form.State.FileName + " " + e.form.OriginalMessageBox.Text(), "C12.CUT Twelve");
+    EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
+}
+#endif
+
+// A listing that comes back in the other order every second time, as a folder changed
+// meanwhile may: each file is still opened at most once.
+struct FlippingPlatform : FakePlatform {
+    std::string cutFolder = Utf8FromPath(programFolder / "CUT") + kPathSeparator;
+    int listings = 0;
+    std::vector<std::string> ListDirectory(const std::string& dir) override {
+        if (listings > 50) throw std::runtime_error("the editor keeps going round the folder");
+        std::vector<std::string> names = FakePlatform::ListDirectory(dir);
+        if (dir == cutFolder && listings++ % 2 == 1) std::reverse(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST(Opening, PassingOverFilesWithoutTextVisitsEachFileOnce) {
+    for (int direction : {7, 8}) {
+        FlippingPlatform platform;
+        for (const char* name : {"A.CUT", "B.CUT", "C.CUT"})
+            WriteBytes(platform.cutFolder + name, CutBytes({"", "x"}));
+        MainWindow form(platform);
+        form.State.ReachedBy = static_cast<std::int16_t>(direction);
+        form.OpenFile(platform.cutFolder + "B.CUT");
+        ASSERT_EQ(platform.messageBoxes.size(), 1u) << direction;
+        EXPECT_EQ(platform.messageBoxes[0].text, "There aren't any text messages in this file");
+    }
+}
+
+// A command, and how it is carried out: at once (no question), or answered Yes or No.
+enum Answered { AtOnce, Yes, No };
+using CycleCase = std::tuple<char, Answered>;
+const std::map<char, void (MainWindow::*)()> kCommands{{'c', &MainWindow::OnCloseFileClicked},
+                                                       {'n', &MainWindow::OnNextFileClicked},
+                                                       {'p', &MainWindow::OnPreviousFileClicked},
+                                                       {'x', &MainWindow::OnExitClicked}};
+
+struct CycleCommand : RawEditor, ::testing::WithParamInterface<CycleCase> {};
+
+TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
+    const auto [command, answered] = GetParam();
+    // Listed A.CUT, B.CUT, B.CUT.BAK, c.cut, D.CUT, E.CUT: next passes over the lower-case
+    // name and D.CUT, which holds no text.
+    for (const char* name : {"A.CUT", "B.CUT", "B.CUT.BAK", "c.cut", "E.CUT"})
+        Put(name, CutBytes({"Hello", "World"}));
+    Put("D.CUT", CutBytes({"", "X"}));
+    platform.settings.values["Confirm"] = answered == AtOnce ? "0" : "1";
+    Open(CutDir() + "B.CUT");
+    form.OnHelpClicked();
+    platform.settings.values["Stray"] = "gone once the settings are saved";
+    platform.fileDialogAnswers.push_back(CutDir() + "A.CUT"); // for the open dialog after close
+
+    (form.*kCommands.at(command))();
+    if (answered != AtOnce) {
+        EXPECT_EQ(Question(), command == 'x' ? "Are you sure you want to exit Quillon?"
+                                             : "Are you sure you want to close file B.CUT?");
+        EXPECT_EQ(form.Confirm->QuestionLabel.Top, 360);
+        Answer(answered == Yes);
+    }
+    const bool acted = answered != No;
+    EXPECT_EQ(platform.settings.values.count("Stray"), acted ? 0u : 1u);
+    EXPECT_EQ(form.Ended, acted && command == 'x');
+    EXPECT_EQ(platform.quitCalls, form.Ended ? 1 : 0);
+    EXPECT_EQ(form.Help == nullptr, form.Ended);
+    if (command != 'x') {
+        EXPECT_EQ(form.State.FileName, !acted ? "B.CUT" : command == 'n' ? "E.CUT" : "A.CUT");
+    }
+    EXPECT_EQ(platform.fileDialogs.size(), acted && command == 'c' ? 2u : 1u);
+    EXPECT_TRUE(platform.messageBoxes.empty());
+}
+
+std::string CaseName(const ::testing::TestParamInfo<CycleCase>& info) {
+    static const char* const answers[] = {"AtOnce", "Yes", "No"};
+    return std::string(1, std::get<0>(info.param)) + answers[std::get<1>(info.param)];
+}
+INSTANTIATE_TEST_SUITE_P(Commands, CycleCommand,
+                         ::testing::Combine(::testing::Values('c', 'n', 'p', 'x'),
+                                            ::testing::Values(AtOnce, Yes, No)),
+                         CaseName);
+
+} // namespace
+} // namespace quillon::testing

@@ -1,0 +1,113 @@
+// Settings surviving a save and a load, stored texts that do not convert, the program folder.
+#include "settings/Settings.h"
+#include "EditorHarness.h"
+
+namespace quillon::testing {
+namespace {
+
+TEST(Settings, StoredTextsConvertOrAreRefused) {
+    using namespace settings;
+    const std::pair<const char*, std::optional<bool>> booleans[] = {
+        {"True", true}, {"false", false}, {"-1", true}, {"0", false},
+        {"2.5", true},  {"yes", {}},      {"", {}},     {"1x", {}}};
+    for (const auto& [text, expected] : booleans)
+        EXPECT_EQ(ParseBoolean(text), expected) << text;
+    const std::pair<const char*, std::optional<std::int16_t>> integers[] = {
+        {"12", 12},    {" -7 ", -7}, {"12.5", 12}, {"13.5", 14},
+        {"40000", {}}, {"12px", {}}, {"", {}},     {"True", {}}};
+    for (const auto& [text, expected] : integers)
+        EXPECT_EQ(ParseInt16(text), expected) << text;
+}
+
+std::string FontCaptions(const std::array<Label, 5>& labels) {
+    return Captions({&labels[0], &labels[1], &labels[2], &labels[3]});
+}
+
+TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
+    Editor e;
+    e.Open(e.Put("C12.CUT", CutBytes({"Hello*01World"})));
+    MainWindow& f = e.form;
+    EXPECT_EQ(FontCaptions(f.OriginalFontPage) + " / " + FontCaptions(f.NewFontPage),
+              "Arial | 12 | Regular | Western / Arial | 12 | Regular | Western");
+    EXPECT_TRUE(f.NewMessageBox.BackColor == kWhite &&
+                f.OriginalBackgroundSwatch.BackColor == kWhite);
+    for (CheckBox* box :
+         {&f.CheckConfirmCloseOrReplace, &f.CheckHighlight, &f.CheckRememberLastDirectory,
+          &f.CheckAutoBackup, &f.CheckHideControlCharacters, &f.CheckAlwaysOnTop})
+        EXPECT_EQ(box->Value(), box == &f.CheckAlwaysOnTop ? 0 : 1) << box->Name;
+
+    f.CheckConfirmCloseOrReplace.SetValue(0);
+    f.CheckHideControlCharacters.SetValue(0);
+    f.NewFontPage[0].SetCaption("Courier New");
+    f.NewFontPage[3].ToolTipText = "161";
+    f.State.NewStyle = {.Italic = true, .Size = 14, .Weight = 700, .ForeColor = 32768};
+    f.NewBackgroundSwatch.BackColor = 65535;
+    e.platform.settings.values["Written by someone else"] = "1";
+    f.SaveSettings();
+
+    auto& stored = e.platform.settings.values;
+    EXPECT_TRUE(stored.size() == settings::AllValueNames().size() &&
+                stored.count("Written by someone else") == 0);
+    EXPECT_EQ(stored["Confirm"] + stored["Always on top"] + " " + stored["New message Italic"] +
+                  " " + stored["Original message Italic"] + " " + stored["New message Font color"],
+              "00 True False 32768");
+
+    Editor next;
+    next.platform.settings.values = stored;
+    next.Open(next.Put("C12.CUT", CutBytes({"Hello*01World"})));
+    MainWindow& g = next.form;
+    // Confirm off, and raw mode back.
+    EXPECT_EQ(std::to_string(g.CheckConfirmCloseOrReplace.Value()) + g.OriginalMessageBox.Text(),
+              "0Hello*01World");
+    EXPECT_EQ(FontCaptions(g.NewFontPage) + " / " + g.OriginalFontPage[0].Caption(),
+              "Courier New | 14 | Bold Italic | Greek / Arial");
+    const auto& font = g.NewMessageBox.Font;
+    EXPECT_EQ(font.Name + " " + std::to_string(font.Charset), "Courier New 161");
+    EXPECT_TRUE(font.Bold && font.Italic);
+    EXPECT_TRUE(g.NewMessageBox.BackColor == 65535 && g.NewBackgroundSwatch.BackColor == 65535);
+    EXPECT_EQ(g.NewMessageBox.ForeColor, 32768u); // the new message is valid: its own colour
+
+    // Values that do not convert leave what was there; an empty background is white again.
+    next.platform.settings.values = {{"Original message Font size", "big"},
+                                     {"Confirm", "yes"},
+                                     {"Always on top", "7"},
+                                     {"Original message Font color", "red"},
+                                     {"New message Background color", ""},
+                                     {"Original message Italic", "-1"},
+                                     {"Original message Font weight", "600"},
+                                     {"New message Font weight", "599"},
+                                     {"New message Font script", "100"}};
+    g.OpenFile(next.CutDir() + "C12.CUT");
+    EXPECT_TRUE(g.State.OriginalStyle.Size == 12 && g.CheckConfirmCloseOrReplace.Value() == 0 &&
+                g.CheckAlwaysOnTop.Value() == 0);
+    EXPECT_TRUE(g.OriginalMessageBox.ForeColor == kBlack && g.NewMessageBox.BackColor == kWhite);
+    EXPECT_EQ(Captions({&g.OriginalFontPage[2], &g.NewFontPage[2], &g.NewFontPage[3]}),
+              "Bold Italic | Regular | 100");
+
+    // Only the sizes the font chooser offers are taken; any other falls back to 12.
+    std::string sizes;
+    for (const char* stored : {"3000", "40", "25", "8", "24", "7", "0", "-12"}) {
+        next.platform.settings.values = {{"New message Font size", stored}};
+        g.OpenFile(next.CutDir() + "C12.CUT");
+        sizes += g.NewFontPage[1].Caption() + std::to_string(g.NewMessageBox.Font.Size) + " ";
+    }
+    EXPECT_EQ(sizes, "1212 1212 1212 88 2424 1212 1212 1212 ");
+}
+
+TEST(Settings, TheProgramFolderIsTheFirstThatWorksWhateverItsName) {
+    TempDir temp;
+    const fs::path exe = temp.path / PathFromUtf8("Programme/Übersetzer"); // UTF-8, as held
+    fs::create_directories(exe);
+    const std::string exeFolder = Utf8FromPath(exe), data = Utf8FromPath(temp.path);
+    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x") + " " +
+                  ChooseProgramFolder("Ü/", exeFolder, "x"),
+              "/opt/quillon Ü");
+    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x") + " " +
+                  ChooseProgramFolder(nullptr, exeFolder, "x"),
+              exeFolder + " " + exeFolder);
+    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe / "gone"), data), data);
+    EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
+}
+
+} // namespace
+} // namespace quillon::testing
