@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the .CUT reader, then writes what it read and reads that back.
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 
 #include "FuzzCheck.h"
 

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the .TMF reader, applies them, and checks the file round trip.
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 #include "FuzzCheck.h"
 

@@ -2,7 +2,7 @@
 // it with cp in the same run, and unpacking its 301 cutscenes. Skipped when the game is not
 // installed (Debian's flight-of-the-amazon-queen; QUILLON_GAME names another copy).
 #include "base/FileIO.h"
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 #include "res/Pack.h"
 #include "res/Unpack.h"
 

@@ -1,8 +1,8 @@
 // One keystroke in the new-message box on a file at the format's limit (text start 12, about
 // 10,900 two-byte messages, every new message invalid), through real Qt key events, until the
 // window shows the recomputed counters.
-#include "cut/MessageTable.h"
 #include "editor/MainWindow.h"
+#include "formats/MessageTable.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/QtPlatform.h"

@@ -3,7 +3,7 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 namespace quillon::cli {
 namespace {

@@ -1,8 +1,8 @@
 // A cutscene file read into its message table, with a work file's new messages put into it.
 #pragma once
 
-#include "cut/CutFile.h"
-#include "cut/MessageTable.h"
+#include "formats/CutFile.h"
+#include "formats/MessageTable.h"
 
 #include <filesystem>
 #include <string>

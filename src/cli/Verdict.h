@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/OpenedCut.h"
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 
 #include <optional>
 #include <ostream>

@@ -1,8 +1,8 @@
 // The editor's global fields, alive for the whole run.
 #pragma once
 
-#include "cut/CutFile.h"
 #include "editor/Controls.h"
+#include "formats/CutFile.h"
 
 #include <cstdint>
 #include <set>

@@ -3,7 +3,6 @@
 // drives the editor as a user would and the Qt window only mirrors this state.
 #pragma once
 
-#include "cut/MessageTable.h"
 #include "editor/AboutWindow.h"
 #include "editor/Controls.h"
 #include "editor/EditHistory.h"
@@ -13,6 +12,7 @@
 #include "editor/ProjectWindow.h"
 #include "editor/QuestionWindow.h"
 #include "editor/SharedDialog.h"
+#include "formats/MessageTable.h"
 
 #include <array>
 #include <functional>

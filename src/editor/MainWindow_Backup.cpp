@@ -3,7 +3,7 @@
 #include "editor/MainWindow.h"
 
 #include "editor/AutoBackup.h"
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 namespace quillon {
 

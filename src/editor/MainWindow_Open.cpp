@@ -3,12 +3,12 @@
 #include "editor/MainWindow.h"
 
 #include "base/Utf8Path.h"
-#include "cut/CutFile.h"
 #include "editor/AutoBackup.h"
+#include "formats/CutFile.h"
 #include "project/MessageTally.h"
 #include "settings/Settings.h"
 #include "text/Validity.h"
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 #include <algorithm>
 #include <cctype>

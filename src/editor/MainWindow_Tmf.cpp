@@ -4,7 +4,7 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "editor/AutoBackup.h"
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 namespace quillon {
 

@@ -4,7 +4,7 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "project/MessageTally.h"
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 #include <algorithm>
 #include <cctype>

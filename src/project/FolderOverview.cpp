@@ -2,7 +2,7 @@
 #include "project/FolderOverview.h"
 
 #include "base/Utf8Path.h"
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 
 #include <algorithm>
 

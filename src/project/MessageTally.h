@@ -2,7 +2,7 @@
 // translator follows: messages with text, translated, blank, invalid.
 #pragma once
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 
 #include <string>
 

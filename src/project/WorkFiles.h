@@ -3,7 +3,7 @@
 // their own. The newest file that would load into the cutscene file wins.
 #pragma once
 
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 #include <filesystem>
 #include <map>

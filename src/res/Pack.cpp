@@ -3,7 +3,7 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 // Message boxes: bytes at the headless side, characters in the widget.
 #include "ui/BoxMirror.h"
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 #include "ui/Colours.h"
 #include "ui/KeyCodes.h"
 #include "ui/MirrorWidgets.h"

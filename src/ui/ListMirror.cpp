@@ -1,7 +1,7 @@
 // The table's list view.
 #include "ui/ListMirror.h"
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 #include "ui/BoxMirror.h"
 #include "ui/MessageTableModel.h"
 

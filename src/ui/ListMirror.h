@@ -2,7 +2,7 @@
 // the double-click cycle brings it to the left edge.
 #pragma once
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 #include "ui/Mirrors.h"
 
 class QTreeView;

@@ -2,7 +2,7 @@
 // view paints them, so a table of ten thousand rows costs nothing while the view is hidden.
 #pragma once
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 #include "ui/CodePages.h"
 
 #include <QAbstractTableModel>

@@ -1,7 +1,7 @@
 // The plain controls' mirrors.
 #include "ui/Mirrors.h"
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 #include "ui/CodePages.h"
 #include "ui/Colours.h"
 #include "ui/MirrorWidgets.h"

@@ -2,7 +2,7 @@
 // per message, "NNN text", all lines ending in CR LF.
 #pragma once
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
 // The message table: numbering of appended rows and the numeric reading of cell texts.
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 // one text block of length-prefixed messages. Everything here is bytes; nothing is shown.
 #pragma once
 
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // Reading and writing the largest files the reader accepts: a text block ending at 32747.
-#include "cut/CutFile.h"
-#include "tmf/Tmf.h"
+#include "formats/CutFile.h"
+#include "work/Tmf.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Reads a .CUT file: checks the bank header, finds the text block and lists its entries.
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 
 namespace quillon {
 

@@ -1,5 +1,5 @@
 // The .CUT writer: parity padding, the rebuilt file's bytes, and what it refuses to write.
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 #include "support/CutImage.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Temporary messages files: building and parsing their lines, applying them, backup names.
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 #include <cmath>
 #include <limits>

@@ -1,5 +1,5 @@
 // Row numbering of the message table and the numeric reading of cell texts.
-#include "cut/MessageTable.h"
+#include "formats/MessageTable.h"
 
 #include <gtest/gtest.h>
 

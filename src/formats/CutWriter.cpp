@@ -1,5 +1,5 @@
 // Writes a .CUT file: pads new messages to their original's parity and rebuilds the text block.
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 
 #include <algorithm>
 #include <cmath>

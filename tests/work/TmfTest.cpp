@@ -1,5 +1,5 @@
 // Temporary messages files: golden bytes, every kind of line, and the round trip.
-#include "tmf/Tmf.h"
+#include "work/Tmf.h"
 
 #include <gtest/gtest.h>
 

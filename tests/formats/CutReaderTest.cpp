@@ -1,5 +1,5 @@
 // The .CUT reader on hand-built byte images: entries, trimming, limits and every error.
-#include "cut/CutFile.h"
+#include "formats/CutFile.h"
 #include "support/CutImage.h"
 
 #include <gtest/gtest.h>
