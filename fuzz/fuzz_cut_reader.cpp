@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the .CUT reader, then writes what it read and reads that back.
-#include "formats/CutFile.h"
+#include "formats/CutFormat.h"
 
 #include "FuzzCheck.h"
 
@@ -17,47 +17,43 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(read.message.empty(), "no message without an error");
 
-    MessageTable table;
-    NumberingState state;
-    FillMessageTable(table, state, read.entries);
-    Check(table.Count() == static_cast<int>(read.entries.size()), "one row per entry");
-
+    const CutFormat& format = TheCutFormat();
+    ReadResult opened = format.Read(source, "F.CUT");
+    Check(opened.ok(), "the format reads what the parser reads");
+    Document& document = opened.document;
+    Check(document.Count() == static_cast<int>(read.entries.size()), "one row per entry");
     // The input's size picks the translation: unchanged, emptied, or doubled.
     const std::size_t mode = size % 3;
     bool trimmed = false;
-    for (int row = 1; row <= table.Count(); ++row) {
-        const std::string& original = table.Cell(row, ColOriginalMessage);
-        trimmed = trimmed || static_cast<int>(original.size()) !=
+    for (int row = 1; row <= document.Count(); ++row) {
+        Message& message = document.At(row);
+        trimmed = trimmed || static_cast<int>(message.original.size()) !=
                                  read.entries[static_cast<std::size_t>(row - 1)].storedLength;
-        const std::string text = mode == 0   ? original
-                                 : mode == 1 ? std::string()
-                                             : original + original;
-        table.SetCell(row, ColNewMessage, text);
-        table.SetCell(row, ColNewLength, std::to_string(text.size()));
+        message.edited = mode == 0   ? message.original
+                         : mode == 1 ? std::string()
+                                     : message.original + message.original;
     }
-
-    if (!CheckCutWritable(table, read.layout).empty()) return 0;
-    PadForParity(table);
-    const CutBuildResult built = BuildCutBytes(source, table, read.layout);
-    Check(built.error.empty(), "a writable table builds");
+    if (!format.CheckWritable(document).empty()) return 0;
+    format.FitForWriting(document);
+    const WriteResult built = format.Write(document, source);
+    Check(built.error.empty(), "a writable document builds");
     const std::string& out = built.bytes;
-
     long long block = 0;
-    for (int row = 1; row <= table.Count(); ++row)
-        block += 1 + static_cast<long long>(std::stoll(table.Cell(row, ColNewLength)));
+    for (const Message& message : document.Messages())
+        block += 1 + static_cast<long long>(message.edited.size());
     const long long newEnd = read.layout.TextStartPosition - 20 + block;
     const CutReadResult again = ParseCutBytes(out, "F.CUT");
     if (newEnd + 20 > 32767) {
         // Writable, but beyond what the reader accepts: it must say so, not misread it.
-        Check(again.error == CutError::OutOfLimits, "an end past 32747 is refused");
+        Check(again.failure == ReadFailure::Broken, "an end past 32747 is refused");
         return 0;
     }
     Check(again.ok(), "the written file reads back");
     Check(again.entries.size() == read.entries.size(), "as many entries as before");
     Check(again.layout.BankFlags == read.layout.BankFlags, "the flags are kept");
-    for (int row = 1; row <= table.Count(); ++row)
+    for (int row = 1; row <= document.Count(); ++row)
         Check(again.entries[static_cast<std::size_t>(row - 1)].storedLength ==
-                  std::stoi(table.Cell(row, ColNewLength)),
+                  static_cast<int>(document.At(row).edited.size()),
               "each length byte is the padded new length");
     Check(out.substr(0, 8) == source.substr(0, 8) && out.substr(12, 18) == source.substr(12, 18),
           "the header is copied");

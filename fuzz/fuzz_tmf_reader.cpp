@@ -1,4 +1,5 @@
 // Feeds arbitrary bytes to the .TMF reader, applies them, and checks the file round trip.
+#include "formats/CutFormat.h"
 #include "work/Tmf.h"
 
 #include "FuzzCheck.h"
@@ -6,14 +7,6 @@
 #include <cstdint>
 
 using namespace quillon;
-
-namespace {
-
-bool AllDigits(const std::string& s) {
-    return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -36,12 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t line = 0;
     for (int row = 1; row <= table.Count(); ++row) {
-        if (table.Cell(row, ColNewMessage).size() <= 1) continue;
+        const Message& message = table.At(row);
+        if (message.edited.size() <= 1) continue;
         Check(line < back.lines.size(), "one line per written row");
         const TmfLine& l = back.lines[line++];
-        Check(l.text == table.Cell(row, ColNewMessage), "the new message comes back");
-        const std::string& realAA = table.Cell(row, ColRealAA);
-        Check(l.number == (AllDigits(realAA) ? std::stoi(realAA) : 0), "the number comes back");
+        Check(l.text == message.edited, "the new message comes back");
+        Check(l.number == message.number, "the number comes back");
     }
     Check(line == back.lines.size(), "no extra lines");
     return 0;

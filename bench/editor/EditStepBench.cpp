@@ -109,19 +109,18 @@ void BM_EditStepAllInvalid(benchmark::State& state) {
     platform.answer = WriteLimitFile(platform);
     MainWindow form(platform);
     form.Start();
-    for (int row = 1; row <= form.Table.Count(); ++row) {
-        form.Table.SetCell(row, ColNewMessage, "b*");
-        form.Table.SetCell(row, ColNewLength, "2");
-        form.Table.SetCell(row, ColBad, "1");
+    for (int row = 1; row <= form.Doc.Count(); ++row) {
+        form.Doc.At(row).edited = "b*";
+        form.Doc.At(row).invalid = true;
     }
     form.NewMessageBox.SetText("b*");
-    if (form.InvalidCountLabel.Caption() != std::to_string(form.Table.Count()))
+    if (form.InvalidCountLabel.Caption() != std::to_string(form.Doc.Count()))
         state.SkipWithError("the table is not all invalid");
     bool flip = false;
     for (auto _ : state) {
         form.NewMessageBox.SetText((flip = !flip) ? "c*" : "b*");
     }
-    state.counters["messages"] = form.Table.Count();
+    state.counters["messages"] = form.Doc.Count();
 }
 BENCHMARK(BM_EditStepAllInvalid)->Unit(benchmark::kMicrosecond);
 

@@ -1,5 +1,5 @@
 // Reading and writing the largest files the reader accepts: a text block ending at 32747.
-#include "formats/CutFile.h"
+#include "formats/CutFormat.h"
 #include "work/Tmf.h"
 
 #include <benchmark/benchmark.h>
@@ -35,21 +35,17 @@ std::string FullBank(std::size_t entryLength) {
 
 struct Opened {
     std::string source;
-    CutReadResult read;
-    MessageTable table;
+    Document document;
 };
 
 Opened Open(std::size_t entryLength) {
     Opened o;
     o.source = FullBank(entryLength);
-    o.read = ParseCutBytes(o.source, "BENCH.CUT");
-    NumberingState state;
-    FillMessageTable(o.table, state, o.read.entries);
-    for (int row = 1; row <= o.table.Count(); ++row) {
-        std::string text = o.table.Cell(row, ColOriginalMessage);
+    o.document = TheCutFormat().Read(o.source, "BENCH.CUT").document;
+    for (int row = 1; row <= o.document.Count(); ++row) {
+        std::string text = o.document.At(row).original;
         if (!text.empty()) text.back() = 'x'; // a translation that needs no padding
-        o.table.SetCell(row, ColNewMessage, text);
-        o.table.SetCell(row, ColNewLength, std::to_string(text.size()));
+        o.document.At(row).edited = text;
     }
     return o;
 }
@@ -57,11 +53,8 @@ Opened Open(std::size_t entryLength) {
 void BM_ReadCut(benchmark::State& state) {
     const std::string bytes = FullBank(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        CutReadResult r = ParseCutBytes(bytes, "BENCH.CUT");
-        MessageTable table;
-        NumberingState numbering;
-        FillMessageTable(table, numbering, r.entries);
-        benchmark::DoNotOptimize(table.Count());
+        ReadResult r = TheCutFormat().Read(bytes, "BENCH.CUT");
+        benchmark::DoNotOptimize(r.document.Count());
     }
     state.counters["rows"] = static_cast<double>(ParseCutBytes(bytes, "B").entries.size());
 }
@@ -70,10 +63,10 @@ BENCHMARK(BM_ReadCut)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
 void BM_WriteCut(benchmark::State& state) {
     const Opened o = Open(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        MessageTable table = o.table;
-        benchmark::DoNotOptimize(CheckCutWritable(table, o.read.layout));
-        PadForParity(table);
-        CutBuildResult built = BuildCutBytes(o.source, table, o.read.layout);
+        Document document = o.document;
+        benchmark::DoNotOptimize(TheCutFormat().CheckWritable(document));
+        TheCutFormat().FitForWriting(document);
+        WriteResult built = TheCutFormat().Write(document, o.source);
         benchmark::DoNotOptimize(built.bytes.data());
     }
 }
@@ -82,11 +75,11 @@ BENCHMARK(BM_WriteCut)->Arg(2)->Arg(255)->Unit(benchmark::kMicrosecond);
 void BM_TmfRoundTrip(benchmark::State& state) {
     const Opened o = Open(2);
     for (auto _ : state) {
-        MessageTable table = o.table;
-        const TmfBuildResult file = BuildTmf("BENCH.CUT", table, 0);
+        Document document = o.document;
+        const TmfBuildResult file = BuildTmf("BENCH.CUT", document, TmfContent::NewMessages);
         const TmfParseResult parsed = ParseTmf(file.bytes);
-        ApplyTmfLines(table, parsed.lines);
-        benchmark::DoNotOptimize(table.Count());
+        ApplyTmfLines(document, parsed.lines);
+        benchmark::DoNotOptimize(document.Count());
     }
 }
 BENCHMARK(BM_TmfRoundTrip)->Unit(benchmark::kMicrosecond);

@@ -2,7 +2,7 @@
 // it with cp in the same run, and unpacking its 301 cutscenes. Skipped when the game is not
 // installed (Debian's flight-of-the-amazon-queen; QUILLON_GAME names another copy).
 #include "base/FileIO.h"
-#include "formats/CutFile.h"
+#include "formats/CutFormat.h"
 #include "res/Pack.h"
 #include "res/Unpack.h"
 
@@ -49,18 +49,15 @@ bool WriteTranslatedIntro(const fs::path& dir) {
     const UnpackResult unpacked = Unpack(Game(), dir / "all", {});
     if (!unpacked.error.empty()) return false;
     const std::string source = ReadWholeFile(dir / "all" / "CDINT.CUT").bytes;
-    const CutReadResult read = ParseCutBytes(source, "CDINT.CUT");
-    MessageTable table;
-    NumberingState numbering;
-    FillMessageTable(table, numbering, read.entries);
-    for (int row = 1; row <= table.Count(); ++row) {
-        std::string text = table.Cell(row, ColOriginalMessage);
+    ReadResult read = TheCutFormat().Read(source, "CDINT.CUT");
+    Document& document = read.document;
+    for (int row = 1; row <= document.Count(); ++row) {
+        std::string text = document.At(row).original;
         if (row == 1) text = "Bueno, King...*00*01" + text;
-        table.SetCell(row, ColNewMessage, text);
-        table.SetCell(row, ColNewLength, std::to_string(text.size()));
+        document.At(row).edited = text;
     }
-    PadForParity(table);
-    const CutBuildResult built = BuildCutBytes(source, table, read.layout);
+    TheCutFormat().FitForWriting(document);
+    const WriteResult built = TheCutFormat().Write(document, source);
     fs::create_directories(dir / "one");
     return built.error.empty() &&
            WriteFileAtomically(dir / "one" / "CDINT.CUT", built.bytes).empty();

@@ -2,7 +2,6 @@
 // 10,900 two-byte messages, every new message invalid), through real Qt key events, until the
 // window shows the recomputed counters.
 #include "editor/MainWindow.h"
-#include "formats/MessageTable.h"
 #include "ui/EditorUi.h"
 #include "ui/MirrorWidgets.h"
 #include "ui/QtPlatform.h"
@@ -66,10 +65,9 @@ struct LimitEditor {
         window->Start();
         // Raw mode, and every new message invalid.
         window->Run([this] { form->CheckHideControlCharacters.UserClick(); });
-        for (int row = 1; row <= form->Table.Count(); ++row) {
-            form->Table.SetCell(row, ColNewMessage, "a*");
-            form->Table.SetCell(row, ColNewLength, "2");
-            form->Table.SetCell(row, ColBad, "1");
+        for (int row = 1; row <= form->Doc.Count(); ++row) {
+            form->Doc.At(row).edited = "a*";
+            form->Doc.At(row).invalid = true;
         }
         window->Run([this] { form->OnNewMessageEdited(); });
         QApplication::processEvents();
@@ -109,9 +107,7 @@ void Run(benchmark::State& state, bool release, bool paint) {
     }
     if (!type) PressKey(editor, false, release, false);
     state.counters["messages"] = editor.messages;
-    int invalid = 0;
-    for (int row = 1; row <= editor.form->Table.Count(); ++row)
-        invalid += editor.form->Table.Cell(row, ColBad) == "1";
+    const int invalid = editor.form->Doc.Counts().invalid;
     state.counters["invalid"] = invalid;
     if (invalid < editor.messages - 1 || editor.Invalid() != QString::number(invalid))
         state.SkipWithError("the window does not show the table's invalid messages");

@@ -1,11 +1,12 @@
-// "apply": a new cutscene file holding a work file's messages, or the old one updated in place.
+// "apply": a new game text file holding a work file's messages, or the old one updated in place.
 #include "cli/Cli.h"
 #include "cli/Commands.h"
-#include "cli/OpenedCut.h"
+#include "cli/OpenedFile.h"
 #include "cli/Verdict.h"
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
+#include "document/TextFormat.h"
 
 #include <filesystem>
 #include <system_error>
@@ -26,9 +27,9 @@ std::string Plural(int count, const char* one, const char* many) {
 
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::filesystem::path target = PathFromUtf8(*line.output);
-    OpenedCut cut;
+    OpenedFile file;
     const std::optional<Verdict> checked =
-        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), cut, out, err);
+        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), file, out, err);
     if (!checked) return kExitError;
     const Verdict& verdict = *checked;
     // A blank message would leave a hole in the scene, so not even --force writes one.
@@ -44,29 +45,30 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
         return FinishOutput(out, err, kExitInvalid);
     }
 
-    if (std::string unfit = CheckCutWritable(cut.table, cut.layout); !unfit.empty()) {
+    Document& document = file.document;
+    if (std::string unfit = document.format->CheckWritable(document); !unfit.empty()) {
         err << Utf8FromPath(target) << ": not written. " << unfit << '\n';
         return FinishOutput(out, err, kExitError);
     }
-    PadForParity(cut.table);
+    document.format->FitForWriting(document);
     // The source is read again now, as the editor does when it writes, so a file changed on disk
     // since it was listed is caught by the builder instead of being patched blindly.
-    FileReadResult source = ReadWholeFile(cut.path);
+    FileReadResult source = ReadWholeFile(file.path);
     if (!source.error.empty()) {
         err << source.error << '\n';
         return FinishOutput(out, err, kExitError);
     }
-    CutBuildResult built = BuildCutBytes(source.bytes, cut.table, cut.layout);
+    WriteResult built = document.format->Write(document, source.bytes);
     if (!built.error.empty()) {
-        err << Utf8FromPath(cut.path) << ": " << built.error << '\n';
+        err << Utf8FromPath(file.path) << ": " << built.error << '\n';
         return FinishOutput(out, err, kExitError);
     }
 
-    if (IsSameFile(cut.path, target)) {
-        std::filesystem::path temp = cut.path;
+    if (IsSameFile(file.path, target)) {
+        std::filesystem::path temp = file.path;
         temp += ".TEMP";
         std::string problem = WriteFileAtomically(temp, built.bytes);
-        if (problem.empty()) problem = FinishUpdateInPlace(cut.path);
+        if (problem.empty()) problem = FinishUpdateInPlace(file.path);
         if (!problem.empty()) {
             err << problem << '\n';
             return FinishOutput(out, err, kExitError);

@@ -1,7 +1,7 @@
 // "check": how many new messages of a work file are invalid or still blank.
 #include "cli/Cli.h"
 #include "cli/Commands.h"
-#include "cli/OpenedCut.h"
+#include "cli/OpenedFile.h"
 #include "cli/Verdict.h"
 
 #include "base/Utf8Path.h"
@@ -9,9 +9,9 @@
 namespace quillon::cli {
 
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    OpenedCut cut;
+    OpenedFile file;
     const std::optional<Verdict> verdict =
-        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), cut, out, err);
+        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), file, out, err);
     if (!verdict) return kExitError;
     const bool clean = verdict->invalidCount == 0 && verdict->blankCount == 0;
     return FinishOutput(out, err, clean ? kExitOk : kExitInvalid);

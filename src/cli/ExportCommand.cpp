@@ -1,7 +1,7 @@
-// "export": the original messages of a cutscene file as a temporary messages file.
+// "export": the original messages of a game text file as a temporary messages file.
 #include "cli/Cli.h"
 #include "cli/Commands.h"
-#include "cli/OpenedCut.h"
+#include "cli/OpenedFile.h"
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
@@ -10,15 +10,15 @@
 namespace quillon::cli {
 
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    OpenedCut cut;
-    if (std::string problem = OpenCut(PathFromUtf8(line.files[0]), cut); !problem.empty()) {
+    OpenedFile file;
+    if (std::string problem = OpenGameFile(PathFromUtf8(line.files[0]), file); !problem.empty()) {
         err << problem << '\n';
         return kExitError;
     }
-    // Index 1 is the editor's "Save original to text file".
-    TmfBuildResult tmf = BuildTmf(cut.fileName, cut.table, 1);
+    // What the editor's "Save original to text file" writes.
+    TmfBuildResult tmf = BuildTmf(file.fileName, file.document, TmfContent::OriginalMessages);
     if (!tmf.error.empty()) {
-        err << Utf8FromPath(cut.path) << ": " << tmf.error << '\n';
+        err << Utf8FromPath(file.path) << ": " << tmf.error << '\n';
         return kExitError;
     }
     if (!line.output) {

@@ -1,4 +1,5 @@
-// The invalid and blank messages of a table, counted and listed as the editor's counters show them.
+// The invalid and blank messages of a document, counted and listed as the editor's counters show
+// them.
 #include "cli/Verdict.h"
 
 #include "cli/CellEscape.h"
@@ -6,9 +7,9 @@
 
 namespace quillon::cli {
 
-Verdict ValidateAllRows(MessageTable& table) {
+Verdict ValidateAllRows(Document& document) {
     // The editor's project window and `status` count with the same function.
-    MessageTally tally = ValidateEveryRow(table);
+    MessageTally tally = ValidateEveryRow(document);
     return {tally.invalid, std::move(tally.invalidList), tally.blank, std::move(tally.blankList)};
 }
 
@@ -19,14 +20,14 @@ void PrintVerdict(const Verdict& verdict, std::ostream& out) {
     if (verdict.blankCount != 0) out << EscapeCell(verdict.blankList) << '\n';
 }
 
-std::optional<Verdict> CheckWorkFile(const std::filesystem::path& cutPath,
-                                     const std::filesystem::path& tmfPath, OpenedCut& cut,
+std::optional<Verdict> CheckWorkFile(const std::filesystem::path& gamePath,
+                                     const std::filesystem::path& tmfPath, OpenedFile& file,
                                      std::ostream& out, std::ostream& err) {
-    if (std::string problem = OpenCutWithWorkFile(cutPath, tmfPath, cut); !problem.empty()) {
+    if (std::string problem = OpenWithWorkFile(gamePath, tmfPath, file); !problem.empty()) {
         err << problem << '\n';
         return std::nullopt;
     }
-    Verdict verdict = ValidateAllRows(cut.table);
+    Verdict verdict = ValidateAllRows(file.document);
     PrintVerdict(verdict, out);
     return verdict;
 }

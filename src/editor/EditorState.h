@@ -2,7 +2,6 @@
 #pragma once
 
 #include "editor/Controls.h"
-#include "formats/CutFile.h"
 
 #include <cstdint>
 #include <set>
@@ -10,8 +9,10 @@
 
 namespace quillon {
 
-// Font and colours of one message box; the face and script live in the label arrays.
+// Font and colours of one message box; its font page shows them.
 struct BoxStyle {
+    std::string Face = "Arial";
+    int Script = 0; // the font's character set: 0 Western, 161 Greek, ...
     bool Italic = false;
     bool Strikeout = false;
     bool Underline = false;
@@ -27,12 +28,6 @@ struct EditorState {
     std::string FileName;
     double OriginalFileSize = 0;
     double NewFileSize = 0;
-
-    // What the reader found (BankFlags, TextStartPosition, TextEndPosition, ReadPosition).
-    CutLayout Layout;
-
-    // Numbering of the table rows and the block of the shown row.
-    NumberingState Numbering;
 
     std::string MessageWhenShown;
     std::int16_t ReachedBy = 0; // 0 open dialog, 7 previous-file, 8 next-file
@@ -55,6 +50,7 @@ struct EditorState {
     // Statistics of live editing.
     double NewTextSize = 0;
     std::int16_t BlankCount = 0;
+    int InvalidCount = 0; // as the invalid counter shows it
     int CurrentNewLength = 0;
 };
 

@@ -113,19 +113,17 @@ void FindWindow::FindNext(bool forward) {
     const bool inOriginal = !OptionNew.Value;
     const bool inNew = !OptionOriginal.Value;
 
-    const int count = f.Table.Count();
+    const int count = f.Doc.Count();
     const int current = f.CurrentRow();
     // The shown message is looked at last, after every other one round the end.
     int found = 0;
     for (int step = 1; step <= count && found == 0; ++step) {
         int row = current + (forward ? step : -step);
         row = ((row - 1) % count + count) % count + 1;
-        int number = 0;
-        if (!WholeMessageNumber(f.Table.Cell(row, ColRealAA), number)) continue;
-        if ((inNew &&
-             FindFolded(f.AsShown(row, ColNewMessage), forNew, foldNew) != std::string::npos) ||
-            (inOriginal && FindFolded(f.AsShown(row, ColOriginalMessage), forOriginal,
-                                      foldOriginal) != std::string::npos))
+        if (f.Doc.At(row).number == 0) continue;
+        if ((inNew && FindFolded(f.AsShown(row, false), forNew, foldNew) != std::string::npos) ||
+            (inOriginal &&
+             FindFolded(f.AsShown(row, true), forOriginal, foldOriginal) != std::string::npos))
             found = row;
     }
     if (found == 0) {
@@ -137,8 +135,7 @@ void FindWindow::FindNext(bool forward) {
         LabelStatus.SetCaption("Only this message holds it.");
     } else {
         const bool wrapped = forward ? found < current : found > current;
-        int number = 0;
-        WholeMessageNumber(f.Table.Cell(found, ColRealAA), number);
+        const int number = f.Doc.At(found).number;
         f.MessageSlider.Value = number;
         f.ShowCurrentMessage();
         LabelStatus.SetCaption(!wrapped  ? "Message " + std::to_string(number) + "."

@@ -162,7 +162,7 @@ void MainWindow::LayOut() {
                 inFrame(labels[i], page, 900, top, 1635, 200);
             }
         }
-        labels[3].ToolTipText = std::string(1, '0'); // script 0, Western
+        labels[3].ToolTipText = std::to_string(0); // Western, until a file's settings are read
         inFrame(labels[4], page, 0, 0, 2595, 900);
         inFrame(swatch, page, 900, 920, 600, 200);
         swatch.BackColor = kWhite; // the system's window colour
@@ -246,10 +246,6 @@ void MainWindow::WireHandlers() {
     NewMessageBox.GotFocus = on(&MainWindow::ApplyFocusSelectionRule);
     MessageSlider.Scroll = on(&MainWindow::OnMessageSliderMoved);
 
-    OriginalTotalSizeLabel.Change = on(&MainWindow::UpdateOriginalTextSize);
-    NewTotalSizeLabel.Change = on(&MainWindow::UpdateNewTextSize);
-    OriginalCodeCountLabel.Change = on(&MainWindow::OnOriginalCodeCountChanged);
-    NewCodeCountLabel.Change = on(&MainWindow::OnNewCodeCountChanged);
     InvalidCountLabel.Change = on(&MainWindow::UpdateInvalidCounter);
     BlankCountLabel.Change = on(&MainWindow::UpdateBlankCounter);
     for (int i = 0; i < 5; ++i) {

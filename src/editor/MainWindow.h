@@ -3,6 +3,7 @@
 // drives the editor as a user would and the Qt window only mirrors this state.
 #pragma once
 
+#include "document/Document.h"
 #include "editor/AboutWindow.h"
 #include "editor/Controls.h"
 #include "editor/EditHistory.h"
@@ -12,7 +13,6 @@
 #include "editor/ProjectWindow.h"
 #include "editor/QuestionWindow.h"
 #include "editor/SharedDialog.h"
-#include "formats/MessageTable.h"
 
 #include <array>
 #include <functional>
@@ -52,10 +52,6 @@ enum KeyCode : int {
 };
 enum ShiftBits : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
-// A "Real A/A" that is a whole number: the message's number, which the slider goes to. A
-// one-character row's own text (a letter, say) is not one.
-bool WholeMessageNumber(const std::string& text, int& value);
-
 class MainWindow {
 public:
     explicit MainWindow(Platform& platform);
@@ -63,7 +59,8 @@ public:
 
     Platform& platform;
     EditorState State;
-    MessageTable Table;
+    // The open file's messages; the table view and every counter are drawn from it.
+    Document Doc;
     FocusTracker Focus;
     SharedDialog SharedFileDialog;
     // Set once the program has ended (the platform was told to quit): handlers do nothing.
@@ -184,10 +181,8 @@ public:
     void OnOriginalMessageChanged();
     void OnNewMessageEdited();
     void ValidateNewMessage();
-    void UpdateOriginalTextSize();
-    void UpdateNewTextSize();
-    void OnOriginalCodeCountChanged();
-    void OnNewCodeCountChanged();
+    // The sizes and control-code counts of both messages of the current row.
+    void ShowMessageSizes();
     void UpdateInvalidCounter();
     void UpdateBlankCounter();
     // The current row (the table's selected row), 0 when there is none.
@@ -271,8 +266,9 @@ public:
     std::string BoxTextFor(const BoxState& state) const;
     // A work file replaced some messages: one undo step for each message it changed.
     void NoteReplacedMessages(const std::vector<std::string>& before);
-    // The row's text as its box shows it in the current mode (control codes hidden or not).
-    std::string AsShown(int row, int col) const;
+    // The row's original or new message as its box shows it in the current mode (control
+    // codes hidden or not).
+    std::string AsShown(int row, bool original) const;
 
     // Ctrl+F: the find window, which exists only while shown.
     std::unique_ptr<FindWindow> Find;
@@ -316,7 +312,7 @@ public:
     explicit DisplayScope(MainWindow& form, bool fromTable = false)
         : form_(form), kind_(form.PendingEditKind, EditKind::Display),
           row_(fromTable ? form.CurrentRow() : 0),
-          before_(row_ > 0 ? form.Table.Cell(row_, ColNewMessage) : std::string()) {}
+          before_(row_ > 0 ? form.Doc.At(row_).edited : std::string()) {}
     ~DisplayScope() {
         form_.NoteShown();
         if (row_ > 0) form_.NoteCodesPutBack(row_, before_);

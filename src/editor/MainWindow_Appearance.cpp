@@ -19,13 +19,13 @@ std::string StyleWord(int weight, bool italic) {
 // Runs the font chooser for one message box: its labels, its style record and the box.
 void ChooseBoxFont(MainWindow& form, std::array<Label, 5>& labels, BoxStyle& style, TextBox& box) {
     FontChoice initial;
-    initial.face = labels[0].Caption().substr(0, kFaceBytes);
+    initial.face = style.Face.substr(0, kFaceBytes);
     initial.pointSize = style.Size;
     initial.weight = style.Weight;
     initial.italic = style.Italic;
     initial.underline = style.Underline;
     initial.strikeout = style.Strikeout;
-    initial.charset = LeadingInt16(labels[3].ToolTipText) & 0xFF;
+    initial.charset = style.Script & 0xFF;
     initial.colour = box.ForeColor;
 
     FontChooserResult result = form.platform.ChooseFont(initial);
@@ -48,6 +48,7 @@ void ChooseBoxFont(MainWindow& form, std::array<Label, 5>& labels, BoxStyle& sty
     box.Font.Charset = chosen.charset;
     box.ForeColor = chosen.colour;
 
+    style.Face = face;
     labels[0].SetCaption(face);
     labels[1].SetCaption(std::to_string(chosen.pointSize));
     style.ForeColor = chosen.colour;
@@ -57,8 +58,9 @@ void ChooseBoxFont(MainWindow& form, std::array<Label, 5>& labels, BoxStyle& sty
     style.Underline = chosen.underline;
     style.Strikeout = chosen.strikeout;
     labels[2].SetCaption(StyleWord(chosen.weight, chosen.italic));
-    labels[3].ToolTipText = std::to_string(chosen.charset);
-    labels[3].SetCaption(MainWindow::ScriptName(chosen.charset));
+    style.Script = chosen.charset;
+    labels[3].ToolTipText = std::to_string(style.Script);
+    labels[3].SetCaption(MainWindow::ScriptName(style.Script));
 }
 
 // The swatch carries the colour until the settings are saved; the record is not touched.

@@ -4,7 +4,7 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
-#include "formats/CutFile.h"
+#include "document/TextFormat.h"
 
 #include <algorithm>
 #include <cctype>
@@ -55,13 +55,14 @@ std::string OrdinalReport(const std::string& number) {
 
 void MainWindow::OnWriteFileClicked() {
     if (Ended) return;
-    // A table the format cannot hold is refused before any question or dialog.
-    std::string problem = CheckCutWritable(Table, State.Layout);
+    if (Doc.format == nullptr) return; // no file is open
+    // Messages the format cannot hold are refused before any question or dialog.
+    std::string problem = Doc.format->CheckWritable(Doc);
     if (!problem.empty()) {
         ShowMessage(problem, kAppTitle);
         return;
     }
-    if (LeadingNumber(InvalidCountLabel.Caption()) != 0) {
+    if (State.InvalidCount != 0) {
         State.PendingQuestion = 1;
         ConfirmInvalidMessages();
     } else {
@@ -82,17 +83,18 @@ void MainWindow::ConfirmInvalidMessages() {
     KeepQuestionOnTop();
     Confirm->OpenQuestion();
 
-    const std::string& count = InvalidCountLabel.Caption();
-    const std::string& list = InvalidCountLabel.ToolTipText;
+    const int count = State.InvalidCount;
+    const std::string list = Doc.InvalidList();
     std::string text;
     double labelTop = 0;
-    if (count != "1") {
-        const int growth = ReportGrowth(LeadingNumber(count));
+    if (count != 1) {
+        const int growth = ReportGrowth(count);
         Confirm->Window.Height += growth;
         Confirm->btnYes.Top += growth;
         Confirm->btnNo.Top += growth;
         labelTop = 120;
-        text = JoinLastTwo("There are " + count + " invalid messages:" + kCrLf + list);
+        text =
+            JoinLastTwo("There are " + std::to_string(count) + " invalid messages:" + kCrLf + list);
     } else {
         labelTop = 240;
         text = OrdinalReport(list);
@@ -169,16 +171,17 @@ void MainWindow::WriteGameFile() {
         ShowMessage(source.error, kAppTitle);
         return;
     }
-    std::string problem = CheckCutWritable(Table, State.Layout);
+    if (Doc.format == nullptr) return;
+    std::string problem = Doc.format->CheckWritable(Doc);
     if (!problem.empty()) {
         ShowMessage(problem, kAppTitle);
         return;
     }
 
-    // Pad a copy: the table takes the padding only once the file is really written.
-    MessageTable padded = Table;
-    PadForParity(padded);
-    CutBuildResult built = BuildCutBytes(source.bytes, padded, State.Layout);
+    // Fit a copy: the messages take the padding only once the file is really written.
+    Document fitted = Doc;
+    Doc.format->FitForWriting(fitted);
+    WriteResult built = Doc.format->Write(fitted, source.bytes);
     if (!built.error.empty()) {
         ShowMessage(built.error, kAppTitle);
         return;
@@ -188,7 +191,7 @@ void MainWindow::WriteGameFile() {
         ShowMessage(writeError, kAppTitle);
         return;
     }
-    Table = std::move(padded);
+    Doc = std::move(fitted);
 
     if (State.TargetPath == SharedFileDialog.FileName + ".TEMP") {
         // The new file is already complete on disk, and whichever step fails leaves either

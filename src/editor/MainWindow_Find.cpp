@@ -17,13 +17,13 @@ void MainWindow::ShowFindWindow() {
     Find->TextFind.SelLength = static_cast<int>(Find->TextFind.Text().size());
 }
 
-std::string MainWindow::AsShown(int row, int col) const {
-    if (row == CurrentRow())
-        return col == ColOriginalMessage ? OriginalMessageBox.Text() : NewMessageBox.Text();
-    const std::string& text = Table.Cell(row, col);
+std::string MainWindow::AsShown(int row, bool original) const {
+    if (row == CurrentRow()) return original ? OriginalMessageBox.Text() : NewMessageBox.Text();
+    const Message& message = Doc.At(row);
+    const std::string& text = original ? message.original : message.edited;
     if (CheckHideControlCharacters.Value() != 1) return text;
     // A message of codes only shows as "*" in both boxes.
-    if (HideControlCodes(Table.Cell(row, ColOriginalMessage)).empty()) return "*";
+    if (HideControlCodes(message.original).empty()) return "*";
     return HideControlCodes(text);
 }
 

@@ -2,15 +2,7 @@
 // messages), undo and redo, find, the project window; and the notice that needs no answer.
 #include "editor/MainWindow.h"
 
-#include <charconv>
-
 namespace quillon {
-
-bool WholeMessageNumber(const std::string& text, int& value) {
-    if (text.empty()) return false;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
 
 void MainWindow::ShowNotice(std::string text) {
     Notice.Text = std::move(text);
@@ -52,19 +44,21 @@ void MainWindow::JumpToBlank(bool forward) {
     JumpTo(forward, false);
 }
 
-// The rows are those the counters list: invalid by their "Bad", blank by an empty new
-// message; only numbered messages can be shown.
+// The rows are those the counters list; only numbered messages can be shown.
 void MainWindow::JumpTo(bool forward, bool invalid) {
     if (Ended) return;
-    const int count = Table.Count();
+    const int count = Doc.Count();
     const int current = CurrentRow();
     int found = 0, number = 0;
     for (int step = 1; step <= count && found == 0; ++step) {
         int row = current + (forward ? step : -step);
         row = ((row - 1) % count + count) % count + 1;
-        const bool passes = invalid ? LeadingNumber(Table.Cell(row, ColBad)) == 1
-                                    : LeadingNumber(Table.Cell(row, ColNewLength)) == 0;
-        if (passes && WholeMessageNumber(Table.Cell(row, ColRealAA), number)) found = row;
+        const Message& message = Doc.At(row);
+        const bool passes = invalid ? message.invalid : message.Blank();
+        if (passes && message.number != 0) {
+            found = row;
+            number = message.number;
+        }
     }
     const char* what = invalid ? "invalid" : "blank";
     if (found == 0) {

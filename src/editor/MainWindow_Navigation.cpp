@@ -4,34 +4,13 @@
 
 #include "text/ControlCodes.h"
 
-#include <charconv>
-
 namespace quillon {
 
 namespace {
 
-// A "Real A/A" that is a whole number gives the slider position; a one-character row's own
-// text (a letter, say) does not.
-bool WholeNumber(const std::string& text, int& value) {
-    if (text.empty()) return false;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
-}
-
-// The first numbered row whose block passes the key's test; on a .CUT file (one block)
-// nothing does, and the current row is shown again.
-void BlockSearch(MainWindow& form, int key) {
-    for (int row = 1; row <= form.Table.Count(); ++row) {
-        if (form.Table.Cell(row, ColRealAA).empty()) continue;
-        const std::string& block = form.Table.Cell(row, ColBlock);
-        const bool passes = key == vbKeyF2   ? block != "1"
-                            : key == vbKeyF3 ? LeadingNumber(block) > 2
-                                             : LeadingNumber(block) > 3;
-        if (!passes) continue;
-        int value = 0;
-        if (WholeNumber(form.Table.Cell(row, ColRealAA), value)) form.MessageSlider.Value = value;
-        break;
-    }
+// F2, F3 and F4 go to the first message of the second, third or fourth block of messages;
+// a file holds one block, so the current message is shown again.
+void BlockSearch(MainWindow& form) {
     form.ShowCurrentMessage();
     form.Focus.SetFocus(form.NewMessageBox);
 }
@@ -40,32 +19,25 @@ void BlockSearch(MainWindow& form, int key) {
 
 void MainWindow::ShowCurrentMessage() {
     if (Ended) return;
-    if (MessageSlider.Value == 2 && State.Numbering.MessageCount == 1) MessageSlider.Value = 1;
-    const int row = Table.FindRealAA(std::to_string(MessageSlider.Value));
+    if (MessageSlider.Value == 2 && Doc.NumberedCount() == 1) MessageSlider.Value = 1;
+    const int row = Doc.RowOfNumber(MessageSlider.Value);
     if (row == 0) return; // no message has this number: nothing to show
     TableView.SelectedRow = row;
     ++TableView.RedrawCount;
     DisplayScope display(*this, true);
-    State.Numbering.CurrentBlock = LeadingInt16(Table.Cell(row, ColBlock));
 
-    OriginalNumberLabel.SetCaption(Table.Cell(row, ColRealAA));
-    NewNumberLabel.SetCaption(Table.Cell(row, ColRealAA));
-    OriginalTotalSizeLabel.SetCaption(Table.Cell(row, ColOriginalLength) + " bytes");
+    OriginalNumberLabel.SetCaption(Doc.Label(row));
+    NewNumberLabel.SetCaption(Doc.Label(row));
 
     // Each box's change handler runs inside the assignment; the new message's edit step
     // may rewrite the row before it is read back below.
-    OriginalMessageBox.SetText(Table.Cell(row, ColOriginalMessage));
-    NewMessageBox.SetText(Table.Cell(row, ColNewMessage));
-
-    OriginalCodeCountLabel.SetCaption(
-        std::to_string(CountControlChars(Table.Cell(row, ColOriginalMessage))));
-    NewCodeCountLabel.SetCaption(std::to_string(CountControlChars(Table.Cell(row, ColNewMessage))));
+    OriginalMessageBox.SetText(Doc.At(row).original);
+    NewMessageBox.SetText(Doc.At(row).edited);
 
     // Taken before the boxes switch to the hidden form, so it is always the full notation.
     State.MessageWhenShown = NewMessageBox.Text();
 
-    UpdateOriginalTextSize();
-    UpdateNewTextSize();
+    ShowMessageSizes();
     RefreshMessageBoxes();
     Focus.SetFocus(NewMessageBox);
 }
@@ -127,7 +99,7 @@ void MainWindow::OnNewBoxKeyDown(int& KeyCode, int& Shift) {
         ShowCurrentMessage();
         Focus.SetFocus(NewMessageBox);
     }
-    if (KeyCode == vbKeyF2 || KeyCode == vbKeyF3 || KeyCode == vbKeyF4) BlockSearch(*this, KeyCode);
+    if (KeyCode == vbKeyF2 || KeyCode == vbKeyF3 || KeyCode == vbKeyF4) BlockSearch(*this);
     if (KeyCode == vbKeyF5) {
         MessageSlider.Value = MessageSlider.Max;
         ShowCurrentMessage();

@@ -4,7 +4,7 @@
 
 #include "base/Utf8Path.h"
 #include "editor/AutoBackup.h"
-#include "formats/CutFile.h"
+#include "formats/Formats.h"
 #include "project/MessageTally.h"
 #include "settings/Settings.h"
 #include "text/Validity.h"
@@ -18,19 +18,19 @@ namespace quillon {
 
 namespace {
 
-// Only an upper-case ".CUT" ending makes a listed name a cutscene neighbour.
-bool IsCutEntry(const std::string& name) {
-    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".CUT") == 0;
+// Only a game text file's ending in its own letter case makes a listed name a neighbour.
+bool IsNeighbour(const std::string& name) {
+    return IsGameTextFile(name, EndingCase::Exact);
 }
 
-// Where the open file stands among the .CUT entries: its own spelling first, so that on a
+// Where the open file stands among the neighbours: its own spelling first, so that on a
 // disk that keeps letter case C12.CUT is never taken for c12.CUT beside it; any spelling
 // when its own is not listed. npos when it is not there at all.
 std::size_t PlaceOfOpenFile(const std::vector<std::string>& names, const std::string& open) {
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (IsCutEntry(names[i]) && names[i] == open) return i;
+        if (IsNeighbour(names[i]) && names[i] == open) return i;
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (IsCutEntry(names[i]) && EqualIgnoringCase(names[i], open)) return i;
+        if (IsNeighbour(names[i]) && EqualIgnoringCase(names[i], open)) return i;
     return std::string::npos;
 }
 
@@ -68,10 +68,6 @@ void MainWindow::Start() {
 void MainWindow::OpenFile(std::string FileName) {
     if (Ended) return;
     MessageSlider.Visible = true;
-    State.Numbering.MessageCount = 0;
-    State.Numbering.NumberInBlock = 0;
-    State.Numbering.RealNumberInBlock = 0;
-    State.Numbering.PreviousBlock = 0;
 
     SettingsStore& store = platform.Settings();
     const std::size_t separator = LastSeparator(FileName);
@@ -115,6 +111,7 @@ void MainWindow::OpenFile(std::string FileName) {
         (*labels)[3].SetCaption("Western");
     }
     for (BoxStyle* style : {&State.OriginalStyle, &State.NewStyle}) {
+        style->Face = "Arial";
         style->Size = 12;
         style->Weight = 400;
         style->Italic = false;
@@ -139,7 +136,7 @@ void MainWindow::OpenFile(std::string FileName) {
     FrameSettingsNew.Border = false;
     FrameSettings.Height = NewFileFrame.Top + NewFileFrame.Height - FrameSettings.Top;
 
-    Table.Clear();
+    Doc.Clear();
     TableView.SelectedRow = 0;
     History.Clear();
 
@@ -174,40 +171,31 @@ void MainWindow::CloseAndAskForFile() {
 
 void MainWindow::LoadGameFile(const std::string& Path) {
     if (Ended) return;
-    CutReadResult read = ReadCutFile(PathFromUtf8(Path));
+    ReadResult read = ReadGameFile(PathFromUtf8(Path));
     if (!read.ok()) {
         // The file is not one the editor can read: empty boxes, and say why.
         MessageSlider.Visible = false;
         OriginalMessageBox.SetText("");
         NewMessageBox.SetText("");
-        ShowMessage(read.error == CutError::BadHeader ? "Error in " + Path : read.message,
+        ShowMessage(read.failure == ReadFailure::Foreign ? "Error in " + Path : read.message,
                     kAppTitle);
         return;
     }
 
-    State.Layout = read.layout;
-    // The bar moves through the header: 20 bytes, 8, 4, then up to the text block.
-    const double textStart = static_cast<double>(read.layout.TextStartPosition);
-    SetProgress(*this, 20);
-    SetProgress(*this, 28);
-    SetProgress(*this, 32);
-    SetProgress(*this, textStart);
-
-    State.Numbering.CurrentBlock = 1;
-    FillMessageTable(Table, State.Numbering, read.entries);
+    Doc = std::move(read.document);
+    // The bar passes where the messages start, then the end of the file.
+    SetProgress(*this, static_cast<double>(Doc.layout ? Doc.layout->TextStart() : 0));
     // Every row is checked, not only the ones shown, so the counters cover the whole file.
-    ValidateEveryRow(Table, false);
+    Doc.ValidateAll();
     SetProgress(*this, ReadProgressBar.Max);
 
-    const std::string count = std::to_string(State.Numbering.MessageCount);
-    OriginalCountLabel.SetCaption(count);
-    NewCountLabel.SetCaption(count);
-    double textSize = 0;
-    for (int row = 1; row <= Table.Count(); ++row)
-        textSize += LeadingNumber(Table.Cell(row, ColOriginalLength));
-    OriginalFileTextSizeLabel.SetCaption(settings::NumberText(textSize) + " bytes");
+    const int messages = Doc.NumberedCount();
+    OriginalCountLabel.SetCaption(std::to_string(messages));
+    NewCountLabel.SetCaption(std::to_string(messages));
+    OriginalFileTextSizeLabel.SetCaption(
+        settings::NumberText(static_cast<double>(Doc.Counts().originalBytes)) + " bytes");
 
-    if (State.Numbering.MessageCount == 0) {
+    if (messages == 0) {
         if (skipping_) {
             // Inside a run of files without text: the opening that passes over them goes on.
             skipRequested_ = true;
@@ -225,11 +213,11 @@ void MainWindow::LoadGameFile(const std::string& Path) {
         // The file opened in its place has shown itself; the rest runs once more on its table.
     }
 
-    if (State.Numbering.MessageCount == 1) {
+    if (Doc.NumberedCount() == 1) {
         MessageSlider.Max = 2;
         MessageSlider.Visible = false;
     } else {
-        MessageSlider.Max = State.Numbering.MessageCount;
+        MessageSlider.Max = Doc.NumberedCount();
     }
     int key = vbKeyF1, shift = 0;
     OnNewBoxKeyDown(key, shift);
@@ -274,7 +262,7 @@ void MainWindow::FindNextFile() {
     const std::size_t open = PlaceOfOpenFile(names, State.FileName);
     if (open == std::string::npos) return;
     for (std::size_t j = open + 1; j < names.size(); ++j) {
-        if (IsCutEntry(names[j])) {
+        if (IsNeighbour(names[j])) {
             State.NextFileName = names[j];
             return;
         }
@@ -285,10 +273,10 @@ void MainWindow::FindPreviousFile() {
     if (Ended) return;
     State.PreviousFileName.clear();
     const auto names = platform.ListDirectory(State.FileFolder);
-    // Without the open file among them, every .CUT entry comes before it.
+    // Without the open file among them, every neighbour comes before it.
     const std::size_t open = std::min(PlaceOfOpenFile(names, State.FileName), names.size());
     for (std::size_t i = 0; i < open; ++i)
-        if (IsCutEntry(names[i])) State.PreviousFileName = names[i];
+        if (IsNeighbour(names[i])) State.PreviousFileName = names[i];
 }
 
 } // namespace quillon

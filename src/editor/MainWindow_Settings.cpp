@@ -54,7 +54,8 @@ std::optional<int> ParseScript(const std::string& text) {
 // Every value that is missing or does not convert leaves its target as it is.
 void ReadBox(SettingsStore& store, const BoxSettings& b) {
     auto read = [&](const char* value) { return store.Read(BoxValue(b.prefix, value)); };
-    if (auto face = read(kFont); face && !face->empty()) b.labels[0].SetCaption(*face);
+    if (auto face = read(kFont); face && !face->empty()) b.style.Face = *face;
+    b.labels[0].SetCaption(b.style.Face);
     if (auto text = read(kFontSize))
         if (auto size = ParseInt16(*text); size && *size >= kMinFontSize && *size <= kMaxFontSize)
             b.style.Size = *size;
@@ -67,10 +68,10 @@ void ReadBox(SettingsStore& store, const BoxSettings& b) {
     if (auto text = read(kStrikeout))
         if (auto on = ParseBoolean(*text)) b.style.Strikeout = *on;
     if (auto text = read(kFontScript))
-        if (auto script = ParseScript(*text)) b.labels[3].ToolTipText = std::to_string(*script);
-    // The caption follows the tooltip even when no script was stored.
-    if (auto script = ParseScript(b.labels[3].ToolTipText))
-        b.labels[3].SetCaption(MainWindow::ScriptName(*script));
+        if (auto script = ParseScript(*text)) b.style.Script = *script;
+    // The page shows the script even when none was stored.
+    b.labels[3].ToolTipText = std::to_string(b.style.Script);
+    b.labels[3].SetCaption(MainWindow::ScriptName(b.style.Script));
     if (auto text = read(kFontColor))
         if (auto colour = ParseColour(*text)) b.style.ForeColor = *colour;
     // A background that is missing or empty is white.
@@ -92,8 +93,8 @@ Colour ToColour(double colour) {
 }
 
 void ApplyBox(const BoxSettings& b) {
-    b.box.Font.Name = b.labels[0].Caption();
-    if (auto script = ParseScript(b.labels[3].ToolTipText)) b.box.Font.Charset = *script;
+    b.box.Font.Name = b.style.Face;
+    b.box.Font.Charset = b.style.Script;
     b.labels[1].SetCaption(std::to_string(b.style.Size));
     b.box.Font.Size = b.style.Size;
     b.labels[2].SetCaption(StyleWord(b.style));
@@ -110,13 +111,13 @@ void WriteBox(SettingsStore& store, const BoxSettings& b) {
     auto write = [&](const char* value, const std::string& text) {
         store.Write(BoxValue(b.prefix, value), text);
     };
-    write(kFont, b.labels[0].Caption());
+    write(kFont, b.style.Face);
     write(kFontSize, std::to_string(b.style.Size));
     write(kFontWeight, std::to_string(b.style.Weight));
     write(kItalic, BooleanText(b.style.Italic));
     write(kUnderline, BooleanText(b.style.Underline));
     write(kStrikeout, BooleanText(b.style.Strikeout));
-    write(kFontScript, b.labels[3].ToolTipText);
+    write(kFontScript, std::to_string(b.style.Script));
     write(kFontColor, NumberText(b.style.ForeColor));
     write(kBackgroundColor, NumberText(b.swatch.BackColor));
 }

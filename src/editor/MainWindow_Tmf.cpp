@@ -12,7 +12,8 @@ void MainWindow::WriteWorkFile(int Index) {
     if (Ended) return;
     // An opening whose work has not changed yet has nothing to back up.
     if (Index == 3 && !State.WorkChanged) return;
-    TmfBuildResult built = BuildTmf(State.FileName, Table, Index);
+    TmfBuildResult built = BuildTmf(
+        State.FileName, Doc, Index == 1 ? TmfContent::OriginalMessages : TmfContent::NewMessages);
 
     // A backup that cannot be written (its folder gone or read-only) must not interrupt the
     // typing or touch the table; the next edit tries again.

@@ -74,17 +74,16 @@ void MainWindow::OnLoadWorkFileClicked() {
         return;
     }
     std::vector<std::string> before;
-    before.reserve(static_cast<std::size_t>(Table.Count()));
-    for (int row = 1; row <= Table.Count(); ++row)
-        before.push_back(Table.Cell(row, ColNewMessage));
-    ApplyTmfLines(Table, tmf.lines);
+    before.reserve(static_cast<std::size_t>(Doc.Count()));
+    for (const Message& message : Doc.Messages())
+        before.push_back(message.edited);
+    ApplyTmfLines(Doc, tmf.lines);
     // Loaded work that changes a message is a change of the work, and the backup follows.
-    for (int row = 1; row <= Table.Count() && !State.WorkChanged; ++row)
-        State.WorkChanged =
-            Table.Cell(row, ColNewMessage) != before[static_cast<std::size_t>(row - 1)];
+    for (int row = 1; row <= Doc.Count() && !State.WorkChanged; ++row)
+        State.WorkChanged = Doc.At(row).edited != before[static_cast<std::size_t>(row - 1)];
     // Every loaded message is checked now, not when it is shown: a broken one far from the
     // shown one is counted at once.
-    ValidateEveryRow(Table, false);
+    Doc.ValidateAll();
     NoteReplacedMessages(before);
     ShowCurrentMessage();
     OnNewMessageEdited();

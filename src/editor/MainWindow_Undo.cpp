@@ -29,7 +29,7 @@ BoxState MainWindow::ShownBoxState() const {
     BoxState state;
     state.box = NewMessageBox.Text();
     const int row = CurrentRow();
-    if (row >= 1 && row <= Table.Count()) state.message = Table.Cell(row, ColNewMessage);
+    if (Doc.HasRow(row)) state.message = Doc.At(row).edited;
     state.hidden = CheckHideControlCharacters.Value() == 1;
     return state;
 }
@@ -37,14 +37,14 @@ BoxState MainWindow::ShownBoxState() const {
 void MainWindow::NoteShown() {
     if (Ended) return;
     const int row = CurrentRow();
-    if (row < 1 || row > Table.Count()) return;
+    if (!Doc.HasRow(row)) return;
     History.Shown(row, ShownBoxState());
 }
 
 void MainWindow::NoteCodesPutBack(int row, const std::string& before) {
-    if (Ended || row != CurrentRow() || row > Table.Count()) return;
-    if (Table.Cell(row, ColNewMessage) == before) return;
-    ShowNotice("Message " + Table.Cell(row, ColRealAA) +
+    if (Ended || row != CurrentRow() || !Doc.HasRow(row)) return;
+    if (Doc.At(row).edited == before) return;
+    ShowNotice("Message " + Doc.Label(row) +
                ": its control codes were put back as in the original.");
 }
 
@@ -60,14 +60,14 @@ std::string MainWindow::BoxTextFor(const BoxState& state) const {
 
 void MainWindow::NoteReplacedMessages(const std::vector<std::string>& before) {
     const bool hidden = CheckHideControlCharacters.Value() == 1;
-    const int rows = std::min(Table.Count(), static_cast<int>(before.size()));
+    const int rows = std::min(Doc.Count(), static_cast<int>(before.size()));
     for (int row = 1; row <= rows; ++row) {
         const std::string& old = before[static_cast<std::size_t>(row - 1)];
-        if (old == Table.Cell(row, ColNewMessage)) continue;
+        if (old == Doc.At(row).edited) continue;
         BoxState state{old, old, hidden};
         if (hidden) {
             // As the box would have shown it.
-            const bool codesOnly = HideControlCodes(Table.Cell(row, ColOriginalMessage)).empty();
+            const bool codesOnly = HideControlCodes(Doc.At(row).original).empty();
             state.box = codesOnly ? "*" : HideControlCodes(old);
         }
         History.Replaced(row, std::move(state));
@@ -85,7 +85,7 @@ void MainWindow::RedoEdit() {
 void MainWindow::StepHistory(bool undo) {
     if (Ended) return;
     const int row = CurrentRow();
-    if (row < 1 || row > Table.Count()) return;
+    if (!Doc.HasRow(row)) return;
     const auto shows = [this](const BoxState& state) { return BoxTextFor(state); };
     const std::optional<BoxState> target = undo ? History.Undo(row, ShownBoxState(), shows)
                                                 : History.Redo(row, ShownBoxState(), shows);

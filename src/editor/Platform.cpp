@@ -19,16 +19,6 @@ std::size_t LastSeparator(const std::string& path) {
 #endif
 }
 
-std::string LowerCase(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && LowerCase(a) == LowerCase(b);
-}
-
 namespace {
 
 // A trailing separator would double up when a name is appended, so drop it (not from a

@@ -2,6 +2,7 @@
 // the file system as the handlers see it, the program folder, ending the program, links.
 #pragma once
 
+#include "base/AsciiCase.h"
 #include "settings/SettingsStore.h"
 
 #include <cstdint>
@@ -98,11 +99,6 @@ inline constexpr char kPathSeparator = '/';
 
 // Position of the last path separator (on Windows a slash counts too), or npos.
 std::size_t LastSeparator(const std::string& path);
-
-// File names and paths compared as the platform's file list compares them: ASCII letters
-// without regard to case.
-std::string LowerCase(std::string text);
-bool EqualIgnoringCase(const std::string& a, const std::string& b);
 
 // The program folder: QUILLON_HOME when set, else the executable's folder when writable,
 // else the per-user data folder given by the caller.

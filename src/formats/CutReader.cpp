@@ -1,28 +1,24 @@
 // Reads a .CUT file: checks the bank header, finds the text block and lists its entries.
-#include "base/FileIO.h"
-#include "base/Utf8Path.h"
-#include "formats/CutFile.h"
+#include "formats/CutBank.h"
+#include "formats/CutFormat.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr std::string_view kMagic = "AmBk";
-constexpr std::string_view kBankName = "Datas   ";
-constexpr std::size_t kBankNameOffset = 12;
-constexpr std::size_t kBankHeaderSize = 20;
-constexpr std::size_t kDataHeaderEnd = 32; // text start and end offsets end here
-constexpr int kMinTextStart = 12;          // the data header ahead of the text block
-// The game computes 20 + offset in a 16-bit signed integer.
+using namespace cutbank;
+
+// This reader keeps file positions (20 + an offset) in signed 16-bit numbers: a limit of the
+// editor's own, not of the game, whose offsets are two unsigned bytes.
 constexpr int kMaxPosition = 32767;
 
 unsigned Byte(std::string_view bytes, std::size_t at) {
     return static_cast<unsigned char>(bytes[at]);
 }
 
-CutReadResult Fail(CutError error, const std::string& name, const std::string& what) {
+CutReadResult Fail(ReadFailure failure, const std::string& name, const std::string& what) {
     CutReadResult result;
-    result.error = error;
+    result.failure = failure;
     result.message = name + ": " + what;
     return result;
 }
@@ -52,38 +48,38 @@ std::string TrimMessageEnd(std::string_view text) {
 
 CutReadResult ParseCutBytes(std::string_view bytes, const std::string& displayName) {
     if (!PresentBytesMatch(bytes, 0, kMagic))
-        return Fail(CutError::BadHeader, displayName,
+        return Fail(ReadFailure::Foreign, displayName,
                     "the file is not an AMOS memory bank (it does not start with \"AmBk\").");
     if (!PresentBytesMatch(bytes, kBankNameOffset, kBankName))
-        return Fail(CutError::BadHeader, displayName,
+        return Fail(ReadFailure::Foreign, displayName,
                     "the memory bank is not a cutscene bank (its name is not \"Datas\").");
     if (bytes.size() < kBankHeaderSize)
-        return Fail(CutError::Truncated, displayName,
+        return Fail(ReadFailure::Broken, displayName,
                     "the file ends inside the memory bank header.");
     if (bytes.size() < kDataHeaderEnd)
-        return Fail(CutError::Truncated, displayName,
+        return Fail(ReadFailure::Broken, displayName,
                     "the file ends inside the cutscene data header.");
 
-    const unsigned s = Byte(bytes, 28) * 256 + Byte(bytes, 29);
-    const unsigned e = Byte(bytes, 30) * 256 + Byte(bytes, 31);
+    const unsigned s = Byte(bytes, kTextStartOffset) * 256 + Byte(bytes, kTextStartOffset + 1);
+    const unsigned e = Byte(bytes, kTextEndOffset) * 256 + Byte(bytes, kTextEndOffset + 1);
     if (s < kMinTextStart)
-        return Fail(CutError::OutOfLimits, displayName,
+        return Fail(ReadFailure::Broken, displayName,
                     "the text start offset " + std::to_string(s) + " is below 12.");
     if (s + kBankHeaderSize > kMaxPosition)
-        return Fail(CutError::OutOfLimits, displayName,
+        return Fail(ReadFailure::Broken, displayName,
                     "the text start offset " + std::to_string(s) + " is beyond 32747.");
     if (e + kBankHeaderSize > kMaxPosition)
-        return Fail(CutError::OutOfLimits, displayName,
+        return Fail(ReadFailure::Broken, displayName,
                     "the text end offset " + std::to_string(e) + " is beyond 32747.");
 
     CutReadResult result;
     CutLayout& layout = result.layout;
-    layout.BankFlags = static_cast<int>(Byte(bytes, 8) / 16);
+    layout.BankFlags = static_cast<int>(Byte(bytes, kLengthOffset) / 16);
     layout.TextStartPosition = s + kBankHeaderSize;
     layout.TextEndPosition = e + kBankHeaderSize;
     layout.FileSize = static_cast<std::int64_t>(bytes.size());
     if (bytes.size() < static_cast<std::size_t>(layout.TextStartPosition))
-        return Fail(CutError::Truncated, displayName,
+        return Fail(ReadFailure::Broken, displayName,
                     "the file ends before its text block starts (at byte " +
                         std::to_string(layout.TextStartPosition) + ").");
 
@@ -93,7 +89,7 @@ CutReadResult ParseCutBytes(std::string_view bytes, const std::string& displayNa
     while (pos < end) {
         const std::size_t number = result.entries.size() + 1;
         if (pos >= bytes.size() || pos + 1 + Byte(bytes, pos) > bytes.size())
-            return Fail(CutError::Truncated, displayName,
+            return Fail(ReadFailure::Broken, displayName,
                         "the file ends inside message " + std::to_string(number) +
                             " of the text block.");
         const unsigned length = Byte(bytes, pos);
@@ -112,25 +108,32 @@ CutReadResult ParseCutBytes(std::string_view bytes, const std::string& displayNa
     return result;
 }
 
-CutReadResult ReadCutFile(const std::filesystem::path& path) {
-    const std::string name = Utf8FromPath(path);
-    FileReadResult file = ReadWholeFile(path);
-    if (!file.error.empty()) {
-        CutReadResult result;
-        result.error = CutError::Unreadable;
-        result.message = file.error;
-        return result;
+void FillDocument(Document& document, const std::vector<CutEntry>& entries) {
+    int numbered = 0;
+    for (const CutEntry& entry : entries) {
+        Message message;
+        message.original = entry.text;
+        if (entry.text.size() >= 2) message.number = ++numbered;
+        if (entry.text.size() == 1) message.edited = entry.text;
+        document.Append(std::move(message));
     }
-    return ParseCutBytes(file.bytes, name);
 }
 
-void FillMessageTable(MessageTable& table, NumberingState& state,
-                      const std::vector<CutEntry>& entries) {
-    // A .CUT file holds one text block, so every entry belongs to block 1.
-    state.CurrentBlock = 1;
-    table.Reserve(table.Count() + static_cast<int>(entries.size()));
-    for (const CutEntry& entry : entries)
-        table.AddMessageRow(state, entry.text, 0, 0, 0);
+ReadResult CutFormat::Read(std::string_view bytes, const std::string& displayName) const {
+    CutReadResult parsed = ParseCutBytes(bytes, displayName);
+    ReadResult result;
+    result.failure = parsed.failure;
+    result.message = std::move(parsed.message);
+    if (!parsed.ok()) return result;
+    result.document.format = this;
+    FillDocument(result.document, parsed.entries);
+    result.document.layout = std::make_shared<CutLayout>(parsed.layout);
+    return result;
+}
+
+const CutFormat& TheCutFormat() {
+    static const CutFormat format;
+    return format;
 }
 
 } // namespace quillon

@@ -1,8 +1,9 @@
 // A folder of cutscene files read, each with its newest work file, and counted.
 #include "project/FolderOverview.h"
 
+#include "base/AsciiCase.h"
 #include "base/Utf8Path.h"
-#include "formats/CutFile.h"
+#include "formats/Formats.h"
 
 #include <algorithm>
 
@@ -11,7 +12,7 @@ namespace quillon {
 namespace fs = std::filesystem;
 
 bool ListedBefore(const std::string& a, const std::string& b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : int(c); };
+    const auto lower = [](char c) { return static_cast<unsigned char>(AsciiLower(c)); };
     for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
         if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]);
     return a.size() != b.size() ? a.size() < b.size() : a < b;
@@ -20,21 +21,19 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work) {
     FileOverview file;
     file.name = Utf8FromPath(cutPath.filename());
-    const CutReadResult read = ReadCutFile(cutPath);
+    ReadResult read = ReadGameFile(cutPath);
     if (!read.ok()) {
         file.error = read.message.empty() ? file.name + ": cannot be read as a cutscene file."
                                           : read.message;
         return file;
     }
-    MessageTable table;
-    NumberingState numbering;
-    FillMessageTable(table, numbering, read.entries);
+    Document& document = read.document;
     if (work.source != WorkSource::None) {
-        ApplyTmfLines(table, work.tmf.lines);
+        ApplyTmfLines(document, work.tmf.lines);
         file.source = work.source;
         file.workFile = work.path;
     }
-    file.counts = ValidateEveryRow(table);
+    file.counts = ValidateEveryRow(document);
     return file;
 }
 
@@ -46,7 +45,7 @@ FolderOverview BuildFolderOverview(const OverviewSources& sources) {
          it.increment(ec)) {
         std::error_code kind;
         const std::string name = Utf8FromPath(it->path().filename());
-        if (HasCutExtension(name) && it->is_regular_file(kind)) names.push_back(name);
+        if (IsGameTextFile(name) && it->is_regular_file(kind)) names.push_back(name);
     }
     if (ec) {
         overview.error = Utf8FromPath(sources.cutFolder) + ": the folder cannot be listed (" +

@@ -1,6 +1,7 @@
 // Finding each cutscene file's newest work file among the backups and a work folder.
 #include "project/WorkFiles.h"
 
+#include "base/AsciiCase.h"
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 
@@ -13,20 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-bool EndsWithIgnoringCase(const std::string& name, const std::string& lowerEnding) {
-    return name.size() > lowerEnding.size() &&
-           Lower(name.substr(name.size() - lowerEnding.size())) == lowerEnding;
-}
-
 // The backups of C12.CUT are C12_N.tmf: the name without its last four characters.
 std::string BackupStem(const std::string& cutName) {
-    return Lower(cutName.size() > 4 ? cutName.substr(0, cutName.size() - 4) : std::string());
+    return LowerCase(cutName.size() > 4 ? cutName.substr(0, cutName.size() - 4) : std::string());
 }
 
 // The header's name: the first line from its 20th byte on, without its line end.
@@ -53,10 +43,6 @@ template <typename Each> void ForEachFile(const fs::path& folder, Each each) {
 
 } // namespace
 
-bool HasCutExtension(const std::string& name) {
-    return EndsWithIgnoringCase(name, ".cut");
-}
-
 void WorkFileIndex::AddWorkFolder(const fs::path& folder) {
     ForEachFile(folder, [this](const fs::path& path, fs::file_time_type time) {
         if (!EndsWithIgnoringCase(Utf8FromPath(path.filename()), ".tmf")) return;
@@ -76,7 +62,7 @@ void WorkFileIndex::AddBackupFolder(const fs::path& folder) {
         if (!std::all_of(stem.begin() + static_cast<std::ptrdiff_t>(underscore) + 1, stem.end(),
                          [](char c) { return c >= '0' && c <= '9'; }))
             return;
-        backupsByStem_[Lower(stem.substr(0, underscore))].push_back(
+        backupsByStem_[LowerCase(stem.substr(0, underscore))].push_back(
             {path, time, WorkSource::Backup});
     });
 }

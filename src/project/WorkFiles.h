@@ -43,7 +43,4 @@ private:
     std::map<std::string, std::vector<Candidate>> backupsByStem_; // by lower-case stem
 };
 
-// "C12.CUT" is a cutscene file's name, in any letter case.
-bool HasCutExtension(const std::string& name);
-
 } // namespace quillon

@@ -3,7 +3,7 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
-#include "formats/CutFile.h"
+#include "formats/Formats.h"
 
 #include <algorithm>
 #include <limits>
@@ -101,10 +101,10 @@ std::string MatchReplacements(const ResourceTable& table, const std::string& gam
         ResourceInput input(source.file);
         if (!input.ok()) return input.error() + " Nothing written.";
         source.size = input.Size();
-        // A cutscene goes in only when the editor could open it again.
-        if (IsCutscene(entry)) {
-            const CutReadResult cut = ReadCutFile(source.file);
-            if (!cut.ok()) return cut.message + " Nothing written.";
+        // A game text file goes in only when the editor could open it again.
+        if (IsGameTextFile(entry.name)) {
+            const ReadResult text = ReadGameFile(source.file);
+            if (!text.ok()) return text.message + " Nothing written.";
         }
     }
     sources = std::move(found);

@@ -1,6 +1,7 @@
 // The resource file's table: read, checked, and the input it is read from.
 #include "res/ResourceFile.h"
 
+#include "base/AsciiCase.h"
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 
@@ -69,18 +70,8 @@ std::string ResourceTable::Version() const {
 
 int ResourceTable::Find(std::string_view name) const {
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (SameNameIgnoringCase(entries[i].name, name)) return static_cast<int>(i);
+        if (EqualIgnoringCase(entries[i].name, name)) return static_cast<int>(i);
     return -1;
-}
-
-bool IsCutscene(const ResourceEntry& entry) {
-    return entry.name.size() > 4 &&
-           SameNameIgnoringCase(std::string_view(entry.name).substr(entry.name.size() - 4), ".CUT");
-}
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Upper(x) == Upper(y); });
 }
 
 std::string UpperCaseName(std::string_view name) {

@@ -59,11 +59,7 @@ std::string PlainNameProblem(std::string_view name);
 // become \xNN.
 std::string ShownName(std::string_view name);
 
-// A cutscene file: a name ending in ".CUT", in any case.
-bool IsCutscene(const ResourceEntry& entry);
-
-// Case-insensitive comparison of ASCII names (the table's names are upper case).
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+// The name in upper case, as the table spells its names (ASCII letters only).
 std::string UpperCaseName(std::string_view name);
 
 // A file read piece by piece at given offsets, never whole.

@@ -3,6 +3,7 @@
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
+#include "formats/Formats.h"
 
 #include <memory>
 #include <system_error>
@@ -47,7 +48,7 @@ UnpackResult Unpack(const fs::path& game, const fs::path& dir, const UnpackOptio
     std::vector<const ResourceEntry*> chosen;
     std::uint64_t bytes = 0;
     for (const ResourceEntry& entry : table.entries) {
-        if (!options.all && !IsCutscene(entry)) continue;
+        if (!options.all && !IsGameTextFile(entry.name)) continue;
         if (!entry.InThisFile()) {
             result.skipped.push_back(entry.name);
             continue;

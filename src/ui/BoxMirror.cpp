@@ -1,7 +1,7 @@
 // Message boxes: bytes at the headless side, characters in the widget.
 #include "ui/BoxMirror.h"
 
-#include "formats/MessageTable.h"
+#include "editor/MainWindow.h"
 #include "ui/Colours.h"
 #include "ui/KeyCodes.h"
 #include "ui/MirrorWidgets.h"
@@ -28,9 +28,8 @@ bool SameFont(const FontSpec& a, const FontSpec& b) {
 
 } // namespace
 
-BoxMirror::BoxMirror(TextBox& box, MessageEdit* edit, const Label& scriptLabel, Handlers handlers)
-    : ControlMirror(box, edit), box_(box), edit_(edit), scriptLabel_(scriptLabel),
-      handlers_(std::move(handlers)) {
+BoxMirror::BoxMirror(TextBox& box, MessageEdit* edit, Handlers handlers)
+    : ControlMirror(box, edit), box_(box), edit_(edit), handlers_(std::move(handlers)) {
     QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] { OnEdited(); });
     QObject::connect(edit_, &QPlainTextEdit::cursorPositionChanged, edit_,
                      [this] { OnCaretMoved(); });
@@ -46,12 +45,12 @@ BoxMirror::BoxMirror(TextBox& box, MessageEdit* edit, const Label& scriptLabel, 
 }
 
 int BoxMirror::ScriptNumber() const {
-    return LeadingInt16(scriptLabel_.ToolTipText) & 0xFF;
+    return box_.Font.Charset & 0xFF;
 }
 
 QString BoxMirror::PageDescription() const {
-    const QString name =
-        fellBack_ ? QStringLiteral("Western") : FromProgramText(scriptLabel_.Caption());
+    const QString name = fellBack_ ? QStringLiteral("Western")
+                                   : FromProgramText(MainWindow::ScriptName(ScriptNumber()));
     return QStringLiteral("%1 (%2)").arg(name, page_->Name());
 }
 

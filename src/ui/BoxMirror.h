@@ -24,8 +24,8 @@ public:
         std::function<void(int keyCode, int shift)> keyUp;                    // may be empty
         std::function<void(int button, int shift, float x, float y)> mouseUp; // may be empty
     };
-    // The script number is the tooltip of scriptLabel, as the settings keep it.
-    BoxMirror(TextBox& box, MessageEdit* edit, const Label& scriptLabel, Handlers handlers);
+    // The box's font script picks the code page.
+    BoxMirror(TextBox& box, MessageEdit* edit, Handlers handlers);
     void Sync() override;
 
     MessageEdit* Edit() const { return edit_; }
@@ -52,7 +52,6 @@ private:
 
     TextBox& box_;
     MessageEdit* edit_;
-    const Label& scriptLabel_;
     Handlers handlers_;
 
     const CodePage* page_ = nullptr;

@@ -109,7 +109,7 @@ void EditorUi::BuildMain() {
     }
 
     enum class Kind { Plain, Swatch, Script, Face };
-    auto label = [&](Label& source, Kind kind = Kind::Plain) {
+    auto label = [&](Label& source, Kind kind = Kind::Plain, const int* script = nullptr) {
         auto* widget = new ClickLabel(ParentOf(source));
         widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         widget->Clicked = [this, &source] {
@@ -119,7 +119,7 @@ void EditorUi::BuildMain() {
         };
         Track(source, widget);
         if (kind == Kind::Script)
-            mirrors_.push_back(std::make_unique<ScriptLabelMirror>(source, widget));
+            mirrors_.push_back(std::make_unique<ScriptLabelMirror>(source, widget, *script));
         else if (kind == Kind::Face)
             mirrors_.push_back(std::make_unique<FaceLabelMirror>(source, widget));
         else
@@ -134,11 +134,12 @@ void EditorUi::BuildMain() {
           &f.OriginalCodeCountLabel, &f.NewTextSizeLabel, &f.NewTotalSizeLabel,
           &f.NewCodeCountLabel})
         label(*value);
-    for (auto* labels : {&f.OriginalFontPage, &f.NewFontPage}) {
-        for (int i = 0; i < 4; ++i)
-            label((*labels)[static_cast<std::size_t>(i)], i == 3   ? Kind::Script
-                                                          : i == 0 ? Kind::Face
-                                                                   : Kind::Plain);
+    for (auto [labels, style] : {std::pair{&f.OriginalFontPage, &f.State.OriginalStyle},
+                                 std::pair{&f.NewFontPage, &f.State.NewStyle}}) {
+        label((*labels)[0], Kind::Face);
+        label((*labels)[1]);
+        label((*labels)[2]);
+        label((*labels)[3], Kind::Script, &style->Script);
     }
     label(f.OriginalBackgroundSwatch, Kind::Swatch);
     label(f.NewBackgroundSwatch, Kind::Swatch);
@@ -154,18 +155,18 @@ void EditorUi::BuildMain() {
     widgets_[&f.OriginalBackgroundSwatch]->setCursor(Qt::PointingHandCursor);
     widgets_[&f.NewBackgroundSwatch]->setCursor(Qt::PointingHandCursor);
 
-    auto box = [&](TextBox& source, const Label& script, BoxMirror::Handlers handlers) {
+    auto box = [&](TextBox& source, BoxMirror::Handlers handlers) {
         auto* widget = new MessageEdit(ParentOf(source));
         Track(source, widget);
-        auto mirror = std::make_unique<BoxMirror>(source, widget, script, std::move(handlers));
+        auto mirror = std::make_unique<BoxMirror>(source, widget, std::move(handlers));
         BoxMirror* raw = mirror.get();
         mirrors_.push_back(std::move(mirror));
         return raw;
     };
     auto run = [this](const std::function<void()>& handler) { Run(handler); };
-    original_ = box(f.OriginalMessageBox, f.OriginalFontPage[3],
+    original_ = box(f.OriginalMessageBox,
                     {run, [this](int& k, int& s) { form_.OnOriginalBoxKeyDown(k, s); }, {}, {}});
-    edited_ = box(f.NewMessageBox, f.NewFontPage[3],
+    edited_ = box(f.NewMessageBox,
                   {run, [this](int& k, int& s) { form_.OnNewBoxKeyDown(k, s); },
                    [this](int k, int s) { form_.OnNewBoxKeyUp(k, s); },
                    [this](int b, int s, float x, float y) { form_.OnNewBoxMouseUp(b, s, x, y); }});
@@ -228,7 +229,7 @@ void EditorUi::BuildMain() {
     table_ = new QTreeView(ParentOf(f.TableView));
     Track(f.TableView, table_);
     mirrors_.push_back(
-        std::make_unique<ListMirror>(f.TableView, f.Table, table_, *original_, *edited_));
+        std::make_unique<ListMirror>(f.TableView, f.Doc, table_, *original_, *edited_));
     BuildWorkParts();
 }
 

@@ -1,7 +1,7 @@
 // The table's list view.
 #include "ui/ListMirror.h"
 
-#include "formats/MessageTable.h"
+#include "document/Document.h"
 #include "ui/BoxMirror.h"
 #include "ui/MessageTableModel.h"
 
@@ -11,10 +11,10 @@
 
 namespace quillon::ui {
 
-ListMirror::ListMirror(const ListView& list, const MessageTable& table, QTreeView* view,
+ListMirror::ListMirror(const ListView& list, const Document& document, QTreeView* view,
                        const BoxMirror& original, const BoxMirror& edited)
-    : ControlMirror(list, view), list_(list), table_(table), view_(view),
-      model_(new MessageTableModel(table, view)), original_(original), edited_(edited) {
+    : ControlMirror(list, view), list_(list), document_(document), view_(view),
+      model_(new MessageTableModel(document, view)), original_(original), edited_(edited) {
     view_->setModel(model_);
     view_->setRootIsDecorated(false);
     view_->setUniformRowHeights(true);
@@ -28,8 +28,8 @@ ListMirror::ListMirror(const ListView& list, const MessageTable& table, QTreeVie
 void ListMirror::Sync() {
     ControlMirror::Sync();
     const bool visible = list_.Visible;
-    if (table_.Count() != rows_) {
-        rows_ = table_.Count();
+    if (document_.Count() != rows_) {
+        rows_ = document_.Count();
         model_->Reset();
         selected_ = -1;
     }

@@ -2,7 +2,7 @@
 // the double-click cycle brings it to the left edge.
 #pragma once
 
-#include "formats/MessageTable.h"
+#include "document/Document.h"
 #include "ui/Mirrors.h"
 
 class QTreeView;
@@ -14,13 +14,13 @@ class MessageTableModel;
 
 class ListMirror : public ControlMirror {
 public:
-    ListMirror(const ListView& list, const MessageTable& table, QTreeView* view,
+    ListMirror(const ListView& list, const Document& document, QTreeView* view,
                const BoxMirror& original, const BoxMirror& edited);
     void Sync() override;
 
 private:
     const ListView& list_;
-    const MessageTable& table_;
+    const Document& document_;
     QTreeView* view_;
     MessageTableModel* model_;
     const BoxMirror& original_;

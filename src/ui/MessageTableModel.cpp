@@ -16,10 +16,11 @@ int MessageTableModel::columnCount(const QModelIndex& parent) const {
 QVariant MessageTableModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     const int row = index.row() + 1;
-    if (row > table_.Count()) return {};
-    const std::string& cell = table_.Cell(row, index.column());
-    if (index.column() == ColOriginalMessage && original_) return BytesToText(cell, *original_);
-    if (index.column() == ColNewMessage && edited_) return BytesToText(cell, *edited_);
+    if (row > document_.Count()) return {};
+    const auto column = static_cast<Column>(index.column());
+    const std::string cell = ColumnText(document_, row, column);
+    if (column == Column::OriginalMessage && original_) return BytesToText(cell, *original_);
+    if (column == Column::NewMessage && edited_) return BytesToText(cell, *edited_);
     return FromProgramText(cell);
 }
 
@@ -39,7 +40,7 @@ void MessageTableModel::SetCodePages(const CodePage* original, const CodePage* e
 
 void MessageTableModel::Reset() {
     beginResetModel();
-    rows_ = table_.Count();
+    rows_ = document_.Count();
     endResetModel();
 }
 

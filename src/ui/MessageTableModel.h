@@ -1,8 +1,8 @@
-// The message table as a Qt model for the list view: cells are read from the table when the
-// view paints them, so a table of ten thousand rows costs nothing while the view is hidden.
+// The open document as a Qt model for the list view: cells are drawn from the messages when
+// the view paints them, so ten thousand messages cost nothing while the view is hidden.
 #pragma once
 
-#include "formats/MessageTable.h"
+#include "document/TableColumns.h"
 #include "ui/CodePages.h"
 
 #include <QAbstractTableModel>
@@ -11,8 +11,8 @@ namespace quillon::ui {
 
 class MessageTableModel : public QAbstractTableModel {
 public:
-    explicit MessageTableModel(const MessageTable& table, QObject* parent = nullptr)
-        : QAbstractTableModel(parent), table_(table) {}
+    explicit MessageTableModel(const Document& document, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), document_(document) {}
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -21,14 +21,14 @@ public:
 
     // The message columns in the code pages of their boxes.
     void SetCodePages(const CodePage* original, const CodePage* edited);
-    // The table's rows changed in number (a file was opened): the view starts over.
+    // The rows changed in number (a file was opened): the view starts over.
     void Reset();
     // Cells changed in place.
     void Refresh();
 
 private:
-    const MessageTable& table_;
-    int rows_ = 0; // what the view was last told; the table may hold more mid-handler
+    const Document& document_;
+    int rows_ = 0; // what the view was last told; the document may hold more mid-handler
     const CodePage* original_ = nullptr;
     const CodePage* edited_ = nullptr;
 };

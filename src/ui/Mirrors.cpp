@@ -1,7 +1,6 @@
 // The plain controls' mirrors.
 #include "ui/Mirrors.h"
 
-#include "formats/MessageTable.h"
 #include "ui/CodePages.h"
 #include "ui/Colours.h"
 #include "ui/MirrorWidgets.h"
@@ -88,8 +87,7 @@ void LabelMirror::Sync() {
 
 QString ScriptLabelMirror::ToolTip() const {
     const QString number = ControlMirror::ToolTip();
-    const int script = LeadingInt16(control_.ToolTipText) & 0xFF;
-    if (!CodePageForScript(script).fellBack) return number;
+    if (!CodePageForScript(script_ & 0xFF).fellBack) return number;
     return QStringLiteral("%1 (no code page for this script: text is shown and typed as Western, "
                           "Windows-1252)")
         .arg(number);

@@ -71,10 +71,14 @@ private:
 // script has no code page and its box falls back to Western.
 class ScriptLabelMirror : public LabelMirror {
 public:
-    ScriptLabelMirror(const Label& label, QLabel* widget) : LabelMirror(label, widget) {}
+    ScriptLabelMirror(const Label& label, QLabel* widget, const int& script)
+        : LabelMirror(label, widget), script_(script) {}
 
 protected:
     QString ToolTip() const override;
+
+private:
+    const int& script_; // the box's font script, which the label shows
 };
 
 // The face label of a font page: when the stored face is not installed, its tooltip names

@@ -1,9 +1,10 @@
 // Temporary messages files: building and parsing their lines, applying them, backup names.
 #include "work/Tmf.h"
 
-#include <cmath>
+#include "base/Numbers.h"
+
+#include <charconv>
 #include <limits>
-#include <unordered_map>
 
 namespace quillon {
 
@@ -79,41 +80,47 @@ namespace {
 
 // The number field of a message line, appended in place: the backup is built on every
 // keystroke, so no string is made per line.
-void AppendRowNumber(std::string& out, std::string_view realAA) {
+void AppendRowNumber(std::string& out, std::string_view label) {
     // Longer numbers are kept whole: cutting them to three digits would make them ambiguous.
-    if (realAA.size() < 3) out.append(3 - realAA.size(), '0');
+    if (label.size() < 3) out.append(3 - label.size(), '0');
     const std::size_t start = out.size();
-    out.append(realAA);
+    out.append(label);
     for (std::size_t i = start; i < out.size(); ++i)
         if (out[i] == ' ') out[i] = '0';
 }
 
 } // namespace
 
-std::string TmfRowNumber(std::string_view realAA) {
+std::string TmfRowNumber(std::string_view label) {
     std::string field;
-    AppendRowNumber(field, realAA);
+    AppendRowNumber(field, label);
     return field;
 }
 
-TmfBuildResult BuildTmf(std::string_view cutFileName, const MessageTable& table, int index) {
+TmfBuildResult BuildTmf(std::string_view gameFileName, const Document& document,
+                        TmfContent content) {
     TmfBuildResult result;
-    if (HoldsLineBreak(cutFileName)) {
+    if (HoldsLineBreak(gameFileName)) {
         result.error = "The file name of the cutscene file holds a line break, which the "
                        "header line of a temporary messages file cannot hold.";
         return result;
     }
     std::string& out = result.bytes;
-    out.reserve(static_cast<std::size_t>(table.Count()) * 16 + 64);
-    out.append(kTmfHeaderPrefix).append(cutFileName).append(kLineEnd).append(kLineEnd);
-    const bool newMessages = index == 0 || index == 3;
-    if (!newMessages && index != 1) return result;
-    const int lengthColumn = newMessages ? ColNewLength : ColOriginalLength;
-    const int textColumn = newMessages ? ColNewMessage : ColOriginalMessage;
-    for (int row = 1; row <= table.Count(); ++row) {
-        if (!(LeadingNumber(table.Cell(row, lengthColumn)) > 1)) continue;
-        const std::string& text = table.Cell(row, textColumn);
-        AppendRowNumber(out, table.Cell(row, ColRealAA));
+    out.reserve(static_cast<std::size_t>(document.Count()) * 16 + 64);
+    out.append(kTmfHeaderPrefix).append(gameFileName).append(kLineEnd).append(kLineEnd);
+    const bool newMessages = content == TmfContent::NewMessages;
+    for (int row = 1; row <= document.Count(); ++row) {
+        const Message& message = document.At(row);
+        const std::string& text = newMessages ? message.edited : message.original;
+        if (text.size() <= 1) continue;
+        if (message.number != 0) {
+            char digits[16];
+            const auto written = std::to_chars(digits, digits + sizeof digits, message.number);
+            AppendRowNumber(
+                out, std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+        } else {
+            AppendRowNumber(out, message.original);
+        }
         if (HoldsLineBreak(text))
             out.append("\\").append(Escape(text));
         else
@@ -156,24 +163,10 @@ TmfParseResult ParseTmf(std::string_view bytes, std::string_view displayName) {
     return result;
 }
 
-void ApplyTmfLines(MessageTable& table, const std::vector<TmfLine>& lines) {
-    // Each row's number is read once; a line then finds its rows without scanning the table.
-    std::unordered_map<long long, std::vector<int>> rowsByNumber;
-    for (int row = 1; row <= table.Count(); ++row) {
-        const double value = LeadingNumber(table.Cell(row, ColRealAA));
-        if (value != 0 && std::isfinite(value) && value == std::floor(value) &&
-            std::fabs(value) <= std::numeric_limits<int>::max())
-            rowsByNumber[static_cast<long long>(value)].push_back(row);
-    }
-    for (const TmfLine& line : lines) {
-        if (line.number == 0) continue;
-        const auto found = rowsByNumber.find(line.number);
-        if (found == rowsByNumber.end()) continue;
-        for (int row : found->second)
-            table.SetCell(row, ColNewMessage, line.text);
-    }
-    for (int row = 1; row <= table.Count(); ++row)
-        table.SetCell(row, ColNewLength, std::to_string(table.Cell(row, ColNewMessage).size()));
+void ApplyTmfLines(Document& document, const std::vector<TmfLine>& lines) {
+    for (const TmfLine& line : lines)
+        if (const int row = document.RowOfNumber(line.number); row != 0)
+            document.At(row).edited = line.text;
 }
 
 std::string BackupFileName(std::string_view cutFileName, int counter) {

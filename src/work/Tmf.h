@@ -2,7 +2,7 @@
 // per message, "NNN text", all lines ending in CR LF.
 #pragma once
 
-#include "formats/MessageTable.h"
+#include "document/Document.h"
 
 #include <string>
 #include <string_view>
@@ -12,17 +12,20 @@ namespace quillon {
 
 inline constexpr std::string_view kTmfHeaderPrefix = "Original CUT file: ";
 
-// The three-digit number field of a message line for a "Real A/A" text ("7" gives "007").
-std::string TmfRowNumber(std::string_view realAA);
+// The three-digit number field of a message line for a message's label ("7" gives "007").
+std::string TmfRowNumber(std::string_view label);
+
+enum class TmfContent {
+    NewMessages,     // the new messages of more than one byte
+    OriginalMessages // the original messages of more than one byte
+};
 
 struct TmfBuildResult {
     std::string error; // empty when ok
     std::string bytes;
 };
-// Index 0 and 3: the new messages of rows whose "New length" is above 1; index 1: the
-// original messages of rows whose "Original length" is above 1; any other index writes the
-// header and the empty line only.
-TmfBuildResult BuildTmf(std::string_view cutFileName, const MessageTable& table, int index);
+TmfBuildResult BuildTmf(std::string_view gameFileName, const Document& document,
+                        TmfContent content);
 
 struct TmfLine {
     int number = 0;   // the line's message number; 0 when it does not read as one
@@ -37,9 +40,9 @@ TmfParseResult ParseTmf(std::string_view bytes);
 // The same, with the file's name at the start of the error message.
 TmfParseResult ParseTmf(std::string_view bytes, std::string_view displayName);
 
-// Puts each line's text into the "New message" of every row whose "Real A/A" has the line's
-// number, then sets every row's "New length". Lines numbered 0 change nothing.
-void ApplyTmfLines(MessageTable& table, const std::vector<TmfLine>& lines);
+// Puts each line's text into the new message of the message with the line's number. Lines
+// whose number no message has (0 among them) change nothing.
+void ApplyTmfLines(Document& document, const std::vector<TmfLine>& lines);
 
 // The automatic backup's name for a cutscene file: C12.CUT and 3 give "C12_3.tmf".
 std::string BackupFileName(std::string_view cutFileName, int counter);

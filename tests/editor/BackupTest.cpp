@@ -56,7 +56,7 @@ TEST(Backup, NothingIsWrittenUntilAMessageReallyChangesThenEveryEditAndReleaseWr
     fs::remove_all(e.BackupDir());
     e.Type("Still here");
     e.form.OnNewBoxKeyUp(65, 0);
-    EXPECT_EQ(e.Cell(1, ColNewMessage) + "|" + e.Boxes(), "Still here|");
+    EXPECT_EQ(e.New(1) + "|" + e.Boxes(), "Still here|");
 }
 
 TEST(Backup, EachKindOfChangeStartsTheBackupAndAnEditThatChangesNothingDoesNot) {

@@ -56,8 +56,7 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     if (outcome == 'c') {
         EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + boxes + ": CUT file is created!\n");
         // The open file stays, and its table keeps the padding that was written.
-        EXPECT_EQ(form.State.FileName + "|" + Cell(1, ColNewMessage) + "|" +
-                      form.NewMessageBox.Text(),
+        EXPECT_EQ(form.State.FileName + "|" + New(1) + "|" + form.NewMessageBox.Text(),
                   "C12.CUT|Hola *AB|Buenos dias amigo");
     } else if (outcome == 'u') {
         EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".BAK"), Bank(kWritten) + Bank(kOriginal));
@@ -65,7 +64,7 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
         // The file is opened again at its first message, with nothing typed yet.
         EXPECT_EQ(form.OriginalMessageBox.Text() + "|" + form.NewMessageBox.Text(), "Hola *AB|");
     } else {
-        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + Cell(1, ColNewMessage),
+        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + New(1),
                   before + boxes + "Hola*AB");
     }
 }
@@ -105,7 +104,7 @@ TEST_F(CreateCut, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUn
     EXPECT_TRUE(platform.messageBoxes.back().title == kAppTitle &&
                 LastMessage().find("NEW.CUT") != std::string::npos)
         << LastMessage();
-    EXPECT_EQ(Listing(CutDir()) + "|" + ReadBytes(open) + "|" + Cell(1, ColNewMessage),
+    EXPECT_EQ(Listing(CutDir()) + "|" + ReadBytes(open) + "|" + New(1),
               "C12.CUT|" + Bank(kOriginal) + "|Hola*AB");
     // The dialog itself succeeded, so its folder is remembered.
     EXPECT_EQ(platform.settings.values["Last directory"], gone);

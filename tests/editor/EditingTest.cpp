@@ -37,14 +37,14 @@ TEST(Editing, EachEditSizesChecksAndCountsTheMessageAndRebuildsItsHiddenCodes) {
     };
     for (const auto& [text, invalid] : cases) {
         e.Type(text);
-        EXPECT_EQ(e.Cell(2, ColBad) + (f.NewMessageBox.ForeColor == kRed ? " red" : ""),
+        EXPECT_EQ(e.Bad(2) + (f.NewMessageBox.ForeColor == kRed ? " red" : ""),
                   invalid ? "1 red" : "0")
             << text;
     }
     // Each counter sums every row, whichever row is edited; editing one row keeps the others.
     e.Type(1, "Bad*");
     e.Type(4, "*01*02");
-    EXPECT_EQ(e.Cell(2, ColBad) + " " + e.Counters(), "1 2 [1, 2] red | 1 [3] red | - -");
+    EXPECT_EQ(e.Bad(2) + " " + e.Counters(), "1 2 [1, 2] red | 1 [3] red | - -");
     e.Type(1, "Hola");
     e.Type(2, "");
     EXPECT_EQ(e.Counters(), "0 [] blue | 2 [2, 3] red | save -");
@@ -58,15 +58,14 @@ TEST(Editing, EachEditSizesChecksAndCountsTheMessageAndRebuildsItsHiddenCodes) {
     e.Go(3);
     EXPECT_EQ(f.OriginalMessageBox.Text(), "Hello\r\nWorld");
     e.Type("Hi\r\nthere\r\nEarth");
-    EXPECT_EQ(e.Cell(3, ColNewMessage) + " " + f.InvalidCountLabel.Caption(),
-              "*01Hi*02there\r\n\nEarth*03 1");
+    EXPECT_EQ(e.New(3) + " " + f.InvalidCountLabel.Caption(), "*01Hi*02there\r\n\nEarth*03 1");
     e.Type("Hi\r\nEarth");
-    EXPECT_EQ(e.Cell(3, ColNewMessage) + e.Cell(3, ColBad), "*01Hi*02Earth*030");
+    EXPECT_EQ(e.New(3) + e.Bad(3), "*01Hi*02Earth*030");
     // Codes only: both boxes show the placeholder and the message cannot change.
     e.Go(4);
     EXPECT_EQ(f.OriginalMessageBox.Text() + f.NewMessageBox.Text(), "**");
     e.Type("Something");
-    EXPECT_EQ(e.Cell(4, ColNewMessage), "*01*02");
+    EXPECT_EQ(e.New(4), "*01*02");
     // Switching to raw mode shows the notation; switching back hides it again.
     e.Go(3), e.Raw();
     EXPECT_EQ(f.NewMessageBox.Text(), "*01Hi*02Earth*03");

@@ -61,7 +61,9 @@ struct Editor {
     void Type(const std::string& text) { form.NewMessageBox.SetText(text); }
     void Type(int message, const std::string& text) { Go(message), Type(text); }
     void Key(int code, int shift = 0) { form.OnNewBoxKeyDown(code, shift); }
-    const std::string& Cell(int row, int col) const { return form.Table.Cell(row, col); }
+    const std::string& New(int row) const { return form.Doc.At(row).edited; }
+    const std::string& Original(int row) const { return form.Doc.At(row).original; }
+    std::string Bad(int row) const { return form.Doc.At(row).invalid ? "1" : "0"; }
     std::string Backup(const std::string& name = "C12_1.tmf") const {
         return ReadBytes(BackupDir() + name);
     }

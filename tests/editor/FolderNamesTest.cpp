@@ -14,7 +14,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     e.Put("Ö2.CUT", CutBytes({"Next scene"}));
     e.Open(path);
     EXPECT_EQ(Captions({&e.form.OriginalFileNameLabel, &e.form.OriginalFileSizeLabel}) + " | " +
-                  e.Cell(1, ColOriginalMessage),
+                  e.Original(1),
               "É1.CUT | " + std::to_string(original.size()) + " bytes | Hello*AB");
 
     e.Type(1, "Hola*AB");
@@ -29,7 +29,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     EXPECT_EQ(ReadBytes(tmf), lines);
     e.Open(path);
     e.Load(tmf);
-    EXPECT_EQ(e.Cell(1, ColNewMessage), "Hola*AB");
+    EXPECT_EQ(e.New(1), "Hola*AB");
 
     // The update in place leaves the old file as .BAK beside the new one.
     e.Create(path);
@@ -43,7 +43,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     e.platform.settings.values["Confirm"] = "0";
     e.Open(path);
     e.form.OnNextFileClicked();
-    EXPECT_EQ(e.form.State.FileName + " " + e.Cell(1, ColOriginalMessage), "Ö2.CUT Next scene");
+    EXPECT_EQ(e.form.State.FileName + " " + e.Original(1), "Ö2.CUT Next scene");
     e.Type("Nächste Szene");
     EXPECT_EQ(e.Backup("Ö2_1.tmf"), TmfBytes("Ö2.CUT", "001 Nächste Szene\r\n"));
     EXPECT_TRUE(e.platform.messageBoxes.size() == 2) << e.Boxes(); // saved, updated

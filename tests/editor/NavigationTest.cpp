@@ -63,11 +63,11 @@ TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
     int key = vbKeyF10, shift = vbShiftMask;
     f.OnNewBoxKeyDown(key, shift);
     EXPECT_EQ(key + shift, 0); // swallowed
-    EXPECT_EQ(Cell(2, ColNewMessage), "Hello*01World");
+    EXPECT_EQ(New(2), "Hello*01World");
     EXPECT_EQ(f.NewMessageBox.SelLength, 13); // the focus rule ran although focus stayed
 
     Key(vbKeyPause);
-    EXPECT_EQ(Cell(2, ColNewMessage), "");
+    EXPECT_EQ(New(2), "");
     Type("Hola*01Mundo");
     Key(vbKeyEscape); // back to the text as shown: empty
     EXPECT_EQ(f.NewMessageBox.Text(), "");
@@ -75,19 +75,18 @@ TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
     Key(vbKeyF2); // the failed search shows the row again and moves the restore point
     f.btnClearMessage.Click();
     f.btnRestoreMessage.Click();
-    EXPECT_EQ(Cell(2, ColNewMessage), "Hola*01Mundo");
+    EXPECT_EQ(New(2), "Hola*01Mundo");
 
     // With the codes hidden, F10 copies the hidden form, which the edit step rebuilds.
     f.CheckHideControlCharacters.SetValue(1);
     Key(vbKeyF10);
-    EXPECT_EQ(f.NewMessageBox.Text() + "|" + Cell(2, ColNewMessage),
-              "Hello\r\nWorld|Hello*01World");
+    EXPECT_EQ(f.NewMessageBox.Text() + "|" + New(2), "Hello\r\nWorld|Hello*01World");
     Type("Hola\r\nMundo");
     Key(vbKeyF12), Key(vbKeyF11);
     EXPECT_EQ(f.State.MessageWhenShown, "Hola*01Mundo"); // always the full notation
     Key(vbKeyPause);
     f.btnRestoreMessage.Click(); // the button leaves the notation in the box
-    EXPECT_EQ(f.NewMessageBox.Text() + " " + Cell(2, ColNewMessage), "Hola*01Mundo Hola*01Mundo");
+    EXPECT_EQ(f.NewMessageBox.Text() + " " + New(2), "Hola*01Mundo Hola*01Mundo");
     Key(vbKeyEscape); // Esc hides the codes again
     EXPECT_EQ(f.NewMessageBox.Text(), "Hola\r\nMundo");
 }

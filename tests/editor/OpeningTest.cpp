@@ -65,7 +65,7 @@ TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
         e.form.OpenFile(path);
         EXPECT_EQ(e.Boxes(), "Quillon: " + (what ? path + ": " + what : "Error in " + path) + "\n");
         EXPECT_EQ(e.form.OriginalMessageBox.Text() + "|" + e.form.NewMessageBox.Text() + "|" +
-                      std::to_string(e.form.Table.Count()) +
+                      std::to_string(e.form.Doc.Count()) +
                       (e.form.MessageSlider.Visible ? "+" : "") + "|" +
                       e.form.OriginalFileSizeLabel.Caption(),
                   "||0|" + std::to_string(bytes.size()) + " bytes");

@@ -25,7 +25,7 @@ TEST_F(Permissions, UnreadableFilesAreToldOrPassedOverAndChangeNothing) {
     WriteBytes(CutDir() + "work.tmf", "Original CUT file: C12.CUT\r\n\r\n001 Adios\r\n");
     Allow(CutDir() + "work.tmf", fs::perms::owner_write);
     Load(CutDir() + "work.tmf");
-    EXPECT_EQ(Cell(1, ColNewMessage) + "|" + Boxes(), "Hola|");
+    EXPECT_EQ(New(1) + "|" + Boxes(), "Hola|");
 
     // Reached as the next file, a .CUT that cannot be read is told, and nothing of C12.CUT
     // stays in the boxes.
@@ -60,12 +60,12 @@ TEST_F(Permissions, ReadOnlyFoldersRefuseEveryWriteWithAMessageAndKeepTheWork) {
         EXPECT_FALSE(fs::exists(written)) << written;
     }
     EXPECT_EQ(ReadBytes(open), original);
-    EXPECT_EQ(Cell(2, ColNewMessage), "Buen dia"); // nothing written, nothing padded
+    EXPECT_EQ(New(2), "Buen dia"); // nothing written, nothing padded
 
     // The backup cannot be rewritten: the typing goes on, quietly, and the last backup stays.
     platform.messageBoxes.clear();
     Type(1, "Hola otra vez");
-    EXPECT_EQ(Cell(1, ColNewMessage) + "|" + Boxes(), "Hola otra vez|");
+    EXPECT_EQ(New(1) + "|" + Boxes(), "Hola otra vez|");
     EXPECT_EQ(Backup(), backup);
     Allow(BackupDir(), fs::perms::owner_all);
     Type(1, "Hola de nuevo");

@@ -38,9 +38,12 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
 
     f.CheckConfirmCloseOrReplace.SetValue(0);
     f.CheckHideControlCharacters.SetValue(0);
-    f.NewFontPage[0].SetCaption("Courier New");
-    f.NewFontPage[3].ToolTipText = "161";
-    f.State.NewStyle = {.Italic = true, .Size = 14, .Weight = 700, .ForeColor = 32768};
+    f.State.NewStyle = {.Face = "Courier New",
+                        .Script = 161,
+                        .Italic = true,
+                        .Size = 14,
+                        .Weight = 700,
+                        .ForeColor = 32768};
     f.NewBackgroundSwatch.BackColor = 65535;
     e.platform.settings.values["Written by someone else"] = "1";
     f.SaveSettings();

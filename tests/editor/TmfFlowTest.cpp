@@ -38,11 +38,11 @@ TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
     EXPECT_FALSE(fs::exists(work / "gone"));
 
     Open(CutDir() + "C12.CUT");
-    ASSERT_EQ(Cell(1, ColNewMessage), "");
+    ASSERT_EQ(New(1), "");
     Load(tmf);
     EXPECT_EQ(platform.fileDialogs.back().title, "open Temporary Messages File (.TMF)");
     EXPECT_EQ(platform.fileDialogs.back().initialDir, CutDir()); // opening remembered its folder
-    EXPECT_EQ(Cell(1, ColNewMessage) + "|" + Cell(4, ColNewMessage), "Hola*AB|Buen dia");
+    EXPECT_EQ(New(1) + "|" + New(4), "Hola*AB|Buen dia");
     EXPECT_EQ(form.NewMessageBox.Text() + " " + form.BlankCountLabel.Caption(), "Hola*AB 0");
 }
 
@@ -65,7 +65,7 @@ TEST_F(TmfFlow, FilesThatAreNotThisFilesWorkChangeNothing) {
         const std::string box = start ? start : "Quillon: " + path;
         EXPECT_EQ(Boxes().substr(0, box.size()), box) << name;
         EXPECT_EQ(platform.messageBoxes.size(), box.empty() ? 0u : 1u) << name;
-        EXPECT_EQ(Cell(1, ColNewMessage), "Hola*AB");
+        EXPECT_EQ(New(1), "Hola*AB");
         EXPECT_EQ(LastDirectory(), Utf8FromPath(work) + kPathSeparator);
     }
 }

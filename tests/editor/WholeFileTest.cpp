@@ -36,7 +36,7 @@ struct WholeFile : RawEditor {
 
 TEST_F(WholeFile, ALoadedFileIsCheckedWholeAndF7AndF8GoToWhatIsLeftRoundTheEndOnce) {
     EXPECT_EQ(f.MessageSlider.Value, 1);
-    EXPECT_EQ(Cell(6, ColBad), "1");
+    EXPECT_EQ(Bad(6), "1");
     EXPECT_EQ(Counters(), "1 [6] red | 2 [3, 8] red | - -");
     // The folder overview (and with it `quillon-cli status` and `check`) counts the same pair.
     WorkFile loaded{WorkSource::WorkFolder, work, ParseTmf(ReadBytes(work))};
@@ -87,8 +87,7 @@ TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
     // Every undo goes through the edit step: the box, the row and the counters follow.
     auto undo = [&] { Key(vbKeyZ, vbCtrlMask); };
     auto shown = [&] {
-        return f.NewMessageBox.Text() + "|" + Cell(3, ColNewMessage) + "|" +
-               f.BlankCountLabel.Caption();
+        return f.NewMessageBox.Text() + "|" + New(3) + "|" + f.BlankCountLabel.Caption();
     };
     std::vector<std::string> seen;
     for (int i = 0; i < 9; ++i) {
@@ -114,9 +113,9 @@ TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
     EXPECT_EQ(Counters(), "2 [4, 6] red | 1 [8] red | - -");
     Go(4);
     undo();
-    EXPECT_EQ(Cell(4, ColNewMessage), "Cuarto");
+    EXPECT_EQ(New(4), "Cuarto");
     undo();
-    EXPECT_EQ(Cell(4, ColNewMessage) + "|" + f.InvalidCountLabel.Caption(), "|1");
+    EXPECT_EQ(New(4) + "|" + f.InvalidCountLabel.Caption(), "|1");
     Open(CutDir() + "C12.CUT");
     undo();
     EXPECT_EQ(f.Notice.Text, "Nothing to undo.");
@@ -128,16 +127,15 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     e.Open(e.Put("C12.CUT", CutBytes({"Hello*01World", "Second"})));
     e.Type("Hola\r\nMundo");
     e.Key(vbKeyF10);
-    EXPECT_EQ(e.Cell(1, ColNewMessage), "Hello*01World");
+    EXPECT_EQ(e.New(1), "Hello*01World");
     e.Key(vbKeyZ, vbCtrlMask);
-    EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.Cell(1, ColNewMessage),
-              "Hola\r\nMundo|Hola*01Mundo");
+    EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "Hola\r\nMundo|Hola*01Mundo");
     e.Raw(); // a display: no step of its own
     EXPECT_EQ(f.NewMessageBox.Text(), "Hola*01Mundo");
     e.Key(vbKeyZ, vbCtrlMask);
-    EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.Cell(1, ColNewMessage), "|");
+    EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "|");
     e.Key(vbKeyY, vbCtrlMask);
-    EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.Cell(1, ColNewMessage), "Hola*01Mundo|Hola*01Mundo");
+    EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "Hola*01Mundo|Hola*01Mundo");
 
     // Shown with its codes hidden, a loaded message gets its original's codes back; the
     // translator is told, since the invalid counter drops without a key pressed.
@@ -147,7 +145,7 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     e.Load(work);
     EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | - create");
     e.Key(vbKeyF7);
-    EXPECT_EQ(e.Cell(2, ColNewMessage) + " " + f.InvalidCountLabel.Caption(), "Segundo 0");
+    EXPECT_EQ(e.New(2) + " " + f.InvalidCountLabel.Caption(), "Segundo 0");
     EXPECT_EQ(f.Notice.Text, "Message 2: its control codes were put back as in the original.");
 }
 

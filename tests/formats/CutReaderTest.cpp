@@ -1,5 +1,6 @@
 // The .CUT reader on hand-built byte images: entries, trimming, limits and every error.
-#include "formats/CutFile.h"
+#include "formats/CutFormat.h"
+#include "formats/Formats.h"
 #include "support/CutImage.h"
 
 #include <gtest/gtest.h>
@@ -26,10 +27,9 @@ TEST(CutReader, ReadsEveryEntryAndWhereTheBlockLies) {
     const std::vector<std::string> entries = {"abc", "", "Hello!!", ""};
     EXPECT_EQ(Read(CutBytes(entries, {.before = "\1\2\3\4", .tail = "\xA0", .flags = 9})),
               "[abc][][Hello!!][] 9 36 50 50 51");
-    MessageTable table; // real messages are numbered in file order, all in block 1
-    NumberingState state;
-    FillMessageTable(table, state, ParseCutBytes(CutBytes(entries), "X").entries);
-    EXPECT_EQ(table.Cell(3, ColRealAA) + table.Cell(4, ColRealAA) + table.Cell(4, ColBlock), "21");
+    // Real messages are numbered in file order.
+    const ReadResult read = ReadGameBytes(CutBytes(entries), "X.CUT", "X.CUT");
+    EXPECT_EQ(read.document.Label(3) + read.document.Label(4), "2");
 
     // The end offset E, not the file size, ends the block; an entry may run past it.
     const std::vector<std::pair<int, std::string>> ends = {
@@ -64,25 +64,25 @@ TEST(CutReader, ReportsEachBrokenFileWithOneLineNamingIt) {
     auto with = [&good](std::size_t at, const std::string& bytes) {
         return good.substr(0, at) + bytes + good.substr(at + bytes.size());
     };
-    const std::vector<std::tuple<std::string, CutError, std::string>> cases = {
-        {with(0, "ambk"), CutError::BadHeader, "does not start with \"AmBk\""},
-        {with(12, "Datas  X"), CutError::BadHeader, "is not \"Datas\""},
-        {good.substr(0, 15) + "x", CutError::BadHeader, "is not \"Datas\""},
-        {"", CutError::Truncated, "ends inside the memory bank header"},
-        {good.substr(0, 19), CutError::Truncated, "ends inside the memory bank header"},
-        {good.substr(0, 31), CutError::Truncated, "ends inside the cutscene data header"},
-        {with(28, std::string("\0\x0B", 2)), CutError::OutOfLimits, "start offset 11 is below 12"},
-        {with(28, "\x80\x10"), CutError::OutOfLimits, "start offset 32784 is beyond 32747"},
-        {with(28, "\x7F\xEC"), CutError::OutOfLimits, "start offset 32748 is beyond 32747"},
-        {with(30, "\x7F\xEC"), CutError::OutOfLimits, "end offset 32748 is beyond 32747"},
-        {with(30, "\xFF\xFF"), CutError::OutOfLimits, "end offset 65535 is beyond 32747"},
-        {with(30, "\x7F\xEB"), CutError::Truncated, "ends inside message 4 of the text block"},
-        {good.substr(0, 35), CutError::Truncated, "ends before its text block starts"},
-        {good.substr(0, 42), CutError::Truncated, "ends inside message 2 of the text block"},
-        {good.substr(0, good.size() - 1), CutError::Truncated, "ends inside message 3"}};
+    const std::vector<std::tuple<std::string, ReadFailure, std::string>> cases = {
+        {with(0, "ambk"), ReadFailure::Foreign, "does not start with \"AmBk\""},
+        {with(12, "Datas  X"), ReadFailure::Foreign, "is not \"Datas\""},
+        {good.substr(0, 15) + "x", ReadFailure::Foreign, "is not \"Datas\""},
+        {"", ReadFailure::Broken, "ends inside the memory bank header"},
+        {good.substr(0, 19), ReadFailure::Broken, "ends inside the memory bank header"},
+        {good.substr(0, 31), ReadFailure::Broken, "ends inside the cutscene data header"},
+        {with(28, std::string("\0\x0B", 2)), ReadFailure::Broken, "start offset 11 is below 12"},
+        {with(28, "\x80\x10"), ReadFailure::Broken, "start offset 32784 is beyond 32747"},
+        {with(28, "\x7F\xEC"), ReadFailure::Broken, "start offset 32748 is beyond 32747"},
+        {with(30, "\x7F\xEC"), ReadFailure::Broken, "end offset 32748 is beyond 32747"},
+        {with(30, "\xFF\xFF"), ReadFailure::Broken, "end offset 65535 is beyond 32747"},
+        {with(30, "\x7F\xEB"), ReadFailure::Broken, "ends inside message 4 of the text block"},
+        {good.substr(0, 35), ReadFailure::Broken, "ends before its text block starts"},
+        {good.substr(0, 42), ReadFailure::Broken, "ends inside message 2 of the text block"},
+        {good.substr(0, good.size() - 1), ReadFailure::Broken, "ends inside message 3"}};
     for (const auto& [bytes, error, message] : cases) {
         const CutReadResult r = ParseCutBytes(bytes, "C12.CUT");
-        EXPECT_EQ(r.error, error) << message;
+        EXPECT_EQ(r.failure, error) << message;
         EXPECT_TRUE(r.message.starts_with("C12.CUT: ")) << r.message;
         EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
         EXPECT_EQ(r.message.find('\n'), std::string::npos);
@@ -93,8 +93,8 @@ TEST(CutReader, ReportsEachBrokenFileWithOneLineNamingIt) {
     ASSERT_EQ(smallest.size(), 32u);
     EXPECT_EQ(Read(smallest), " 0 32 32 32 32");
 
-    const CutReadResult missing = ReadCutFile("/nonexistent folder/C12.CUT");
-    EXPECT_EQ(missing.error, CutError::Unreadable);
+    const ReadResult missing = ReadGameFile("/nonexistent folder/C12.CUT");
+    EXPECT_EQ(missing.failure, ReadFailure::Unreadable);
     EXPECT_NE(missing.message.find("/nonexistent folder/C12.CUT"), std::string::npos);
 }
 

@@ -1,5 +1,5 @@
 // The .CUT writer: parity padding, the rebuilt file's bytes, and what it refuses to write.
-#include "formats/CutFile.h"
+#include "formats/CutFormat.h"
 #include "support/CutImage.h"
 
 #include <gtest/gtest.h>
@@ -9,32 +9,29 @@ namespace {
 
 using test::CutBytes;
 
-void SetNew(MessageTable& table, int row, const std::string& text) {
-    table.SetCell(row, ColNewMessage, text);
-    table.SetCell(row, ColNewLength, std::to_string(text.size()));
-}
-
-// The table the reader fills for these entries, with these new messages (else the originals).
-MessageTable Edited(const std::vector<CutEntry>& entries,
-                    const std::vector<std::string>& news = {}) {
-    MessageTable table;
-    NumberingState state;
-    FillMessageTable(table, state, entries);
-    for (int row = 1; row <= table.Count(); ++row)
-        SetNew(table, row,
-               news.empty() ? table.Cell(row, ColOriginalMessage)
-                            : news.at(static_cast<std::size_t>(row - 1)));
-    return table;
+// The document the reader fills for these entries, with these new messages (else the
+// originals).
+Document Edited(const std::vector<CutEntry>& entries, const std::vector<std::string>& news = {}) {
+    Document document;
+    document.format = &TheCutFormat();
+    FillDocument(document, entries);
+    for (int row = 1; row <= document.Count(); ++row)
+        document.At(row).edited =
+            news.empty() ? document.At(row).original : news.at(static_cast<std::size_t>(row - 1));
+    return document;
 }
 
 // The source (or onto, when given) rebuilt by the layout read from the source, with these new
 // messages padded as the editor pads them; no check runs first.
-CutBuildResult Rebuild(const std::string& source, const std::vector<std::string>& news = {},
-                       const std::string* onto = nullptr) {
-    const CutReadResult read = ParseCutBytes(source, "C12.CUT");
-    MessageTable table = Edited(read.entries, news);
-    PadForParity(table);
-    return BuildCutBytes(onto ? *onto : source, table, read.layout);
+WriteResult Rebuild(const std::string& source, const std::vector<std::string>& news = {},
+                    const std::string* onto = nullptr) {
+    ReadResult read = TheCutFormat().Read(source, "C12.CUT");
+    Document& document = read.document;
+    for (int row = 1; row <= document.Count(); ++row)
+        document.At(row).edited =
+            news.empty() ? document.At(row).original : news.at(static_cast<std::size_t>(row - 1));
+    TheCutFormat().FitForWriting(document);
+    return TheCutFormat().Write(document, onto ? *onto : source);
 }
 
 TEST(CutWriter, PadsEachNewMessageToItsOriginalsParity) {
@@ -42,13 +39,13 @@ TEST(CutWriter, PadsEachNewMessageToItsOriginalsParity) {
     for (std::string text :
          {"abcdefg", "abcdef", "", "abcde", "abcdef", "abc", "abc", "abc", "abc"})
         originals.push_back({text, static_cast<int>(text.size())});
-    MessageTable table =
+    Document document =
         Edited(originals, {"Hola", "Salut!", "xyz", "", "Hi*01", "ab", "*AB*CD", "*a", "a*bc"});
-    PadForParity(table);
+    TheCutFormat().FitForWriting(document);
     std::string padded;
-    for (int row = 1; row <= table.Count(); ++row)
-        padded += table.Cell(row, ColNewMessage) + "=" + table.Cell(row, ColNewLength) + "|";
-    EXPECT_EQ(padded, "Hola =5|Salut!=6|xyz=3| =1|Hi *01=6|ab  =3| *AB*CD=7| *a=3|a *bc=5|");
+    for (const Message& message : document.Messages())
+        padded += message.edited + "=" + std::to_string(message.edited.size()) + "|";
+    EXPECT_EQ(padded, "Hola =5|Salut!=6|xyz=3| =1|Hi *01=6|ab =3| *AB*CD=7| *a=3|a *bc=5|");
 }
 
 TEST(CutWriter, RewritesOnlyTheLengthTheEndOffsetAndTheTextBlock) {
@@ -69,20 +66,23 @@ TEST(CutWriter, RewritesOnlyTheLengthTheEndOffsetAndTheTextBlock) {
 
 TEST(CutWriter, RefusesWhatTheFormatCannotHold) {
     // 254 bytes and 255 once padded: both fit.
-    MessageTable table =
+    Document table =
         Edited({{"ab", 2}, {"abc", 3}}, {std::string(254, 'a'), std::string(254, 'b')});
     std::vector<CutEntry> entries(256, {std::string(255, 'm'), 255});
     entries.back() = {std::string(242, 'm'), 242};
-    const MessageTable big =
-        Edited(entries); // a block of 65523 bytes: it ends at 65535 when S is 12
-    auto check = [](const MessageTable& t, std::int64_t start, std::int64_t size) {
-        return CheckCutWritable(t, {0, start, 0, 0, size});
+    Document big = Edited(entries); // a block of 65523 bytes: it ends at 65535 when S is 12
+    auto check = [](Document& t, std::int64_t start, std::int64_t size) {
+        auto layout = std::make_shared<CutLayout>();
+        layout->TextStartPosition = start;
+        layout->FileSize = size;
+        t.layout = layout;
+        return TheCutFormat().CheckWritable(t);
     };
     // The bank length holds 28 bits: a file of 2^28 + 11 bytes fits, one more does not.
     EXPECT_EQ(check(table, 32, 39) + check(big, 32, 100) + check(table, 32, (1LL << 28) - 532), "");
     EXPECT_NE(check(table, 32, (1LL << 28) - 531).find("268435468 bytes"), std::string::npos);
     EXPECT_NE(check(big, 33, 100).find("offset 65536"), std::string::npos);
-    SetNew(table, 1, std::string(255, 'a'));
+    table.At(1).edited = std::string(255, 'a');
     EXPECT_EQ(check(table, 32, 39), "Message 1 (row 1) would be 256 bytes long once padded; a "
                                     "message holds at most 255 bytes.");
 }
@@ -94,7 +94,7 @@ TEST(CutWriter, RefusesToBuildOnASourceThatNoLongerMatches) {
     otherStart[29] = 0x11;
     for (const std::string& changed :
          {otherHeader, otherStart, source.substr(0, 44), source + "x", std::string("AmBk")}) {
-        const CutBuildResult r = Rebuild(source, {}, &changed);
+        const WriteResult r = Rebuild(source, {}, &changed);
         EXPECT_NE(r.error.find("no longer matches"), std::string::npos) << r.error;
         EXPECT_TRUE(r.bytes.empty());
     }

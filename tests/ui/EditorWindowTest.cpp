@@ -60,9 +60,9 @@ void ExpectMirrored(const Session& s) {
     add(f.MessageSlider, QStringLiteral("%1 of %2").arg(slider->value()).arg(slider->maximum()),
         true, std::to_string(f.MessageSlider.Value) + " of " + std::to_string(f.MessageSlider.Max),
         true);
-    for (auto [box, script] : {std::pair{&f.OriginalMessageBox, &f.OriginalFontPage[3]},
-                               std::pair{&f.NewMessageBox, &f.NewFontPage[3]}}) {
-        const CodePage& page = *CodePageForScript(LeadingInt16(script->ToolTipText) & 0xFF).page;
+    for (auto [box, style] : {std::pair{&f.OriginalMessageBox, &f.State.OriginalStyle},
+                              std::pair{&f.NewMessageBox, &f.State.NewStyle}}) {
+        const CodePage& page = *CodePageForScript(style->Script & 0xFF).page;
         add(*box, s.ui->BoxOf(*box)->RawText(), true, BytesToText(box->Text(), page).toStdString(),
             true);
     }
@@ -103,7 +103,7 @@ TEST_F(EditorWindow, EverySampleOpensAndWalksToItsLastMessage) {
         ASSERT_TRUE(QFile::copy(samples.filePath(name), s->CutPath(name)));
         Session run(home.path());
         run.Open(run.CutPath(name));
-        if (run.form->State.Numbering.MessageCount == 0) {
+        if (run.form->Doc.NumberedCount() == 0) {
             // A file without text is refused; the dialog that follows is cancelled here.
             EXPECT_EQ(run.platform->LastMessage(), "There aren't any text messages in this file");
             EXPECT_FALSE(run.ui->MainView()->isVisible());
@@ -135,7 +135,7 @@ TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable
     EXPECT_FALSE(s->W(f().FrameSettingsNew)->isVisibleTo(window));
 
     s->Type(s->GR(), QStringLiteral("Hi\nEarth"));
-    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01Hi*02Earth*03");
+    EXPECT_EQ(f().Doc.At(1).edited, "*01Hi*02Earth*03");
     EXPECT_EQ(s->GR()->textCursor().position(), 8); // the caret stays where typing left it
     ExpectMirrored(*s);
 
@@ -144,14 +144,14 @@ TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable
     EXPECT_EQ(Shown(), QStringLiteral("1|*01Hello*02World*03|*01Hi*02Earth*03"));
     s->GR()->moveCursor(QTextCursor::End);
     s->Type(s->GR(), QStringLiteral("*"));
-    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01Hi*02Earth*03*");
+    EXPECT_EQ(f().Doc.At(1).edited, "*01Hi*02Earth*03*");
     EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("1"));
     EXPECT_EQ(s->GR()->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(s->W(f().InvalidCountLabel)->palette().color(QPalette::WindowText),
               QColor(255, 0, 0));
     ExpectMirrored(*s);
     s->Key(s->GR(), Qt::Key_Backspace);
-    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "*01Hi*02Earth*03");
+    EXPECT_EQ(f().Doc.At(1).edited, "*01Hi*02Earth*03");
     EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("0"));
 }
 
@@ -266,7 +266,7 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     // Western cannot hold a Cyrillic letter: it is refused and said so; a paste is refused
     // whole; the next accepted edit clears the status line.
     s->Type(s->GR(), QStringLiteral("ab\u0416"));
-    EXPECT_EQ(s->GR()->RawText() + QString::fromStdString(f().Table.Cell(1, ColNewMessage)),
+    EXPECT_EQ(s->GR()->RawText() + QString::fromStdString(f().Doc.At(1).edited),
               QStringLiteral("abab"));
     const QString status = s->GR()->StatusVisible() ? s->GR()->Status() : QString();
     EXPECT_TRUE(status.contains(QStringLiteral("U+0416")) &&
@@ -313,7 +313,7 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     // padded to its original's odd length.
     s->Key(s->GR(), Qt::Key_Pause);
     s->Type(s->GR(), QStringLiteral("\u0393\u03B5\u03B9\u03AC"));
-    EXPECT_EQ(f().Table.Cell(1, ColNewMessage), "\xC3\xE5\xE9\xDC");
+    EXPECT_EQ(f().Doc.At(1).edited, "\xC3\xE5\xE9\xDC");
     EXPECT_FALSE(s->GR()->StatusVisible());
     const QString target = s->CutPath(QStringLiteral("NEW.CUT"));
     s->platform->fileAnswers.push_back(target.toStdString());

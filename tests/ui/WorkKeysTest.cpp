@@ -43,7 +43,7 @@ TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
     s->Type(s->GR(), QStringLiteral("Hola mundo"));
     s->Key(s->GR(), Qt::Key_F10);
     auto shown = [&] {
-        return s->GR()->RawText() + "|" + QString::fromStdString(f().Table.Cell(1, ColNewMessage));
+        return s->GR()->RawText() + "|" + QString::fromStdString(f().Doc.At(1).edited);
     };
     const std::pair<Qt::KeyboardModifiers, int> keys[] = {
         {Qt::ControlModifier, Qt::Key_Z}, {Qt::ControlModifier, Qt::Key_Z},

@@ -4,21 +4,19 @@
 #include <gtest/gtest.h>
 
 #include "base/FileIO.h"
+#include "formats/CutFormat.h"
 
 namespace quillon {
 namespace {
 
-void SetNew(MessageTable& table, int row, const std::string& text) {
-    table.SetCell(row, ColNewMessage, text);
-    table.SetCell(row, ColNewLength, std::to_string(text.size()));
-}
-
-MessageTable Table(std::initializer_list<const char*> originals) {
-    MessageTable table;
-    NumberingState state;
+// The document a cutscene file of these messages reads into.
+Document Table(std::initializer_list<const char*> originals) {
+    std::vector<CutEntry> entries;
     for (const char* text : originals)
-        table.AddMessageRow(state, text);
-    return table;
+        entries.push_back({text, 0});
+    Document document;
+    FillDocument(document, entries);
+    return document;
 }
 
 // Each line read as "number:text|", or the error.
@@ -30,19 +28,17 @@ std::string Lines(const TmfParseResult& r) {
 }
 
 TEST(Tmf, WritesTheGoldenFilesForNewAndOriginalMessages) {
-    MessageTable table = Table({"Hello*01", "", "x", "World", "ab", "back\\slash"});
-    SetNew(table, 1, "Hola*01");
-    SetNew(table, 5, "Two\r\nlines \\o/"); // escaped behind a backslash
-    SetNew(table, 6, "C:\\dir");           // no line break: as it is
+    Document table = Table({"Hello*01", "", "x", "World", "ab", "back\\slash"});
+    table.At(1).edited = "Hola*01";
+    table.At(5).edited = "Two\r\nlines \\o/"; // escaped behind a backslash
+    table.At(6).edited = "C:\\dir";           // no line break: as it is
     auto golden = [](const std::string& name) {
         return ReadWholeFile(std::string(QUILLON_TEST_DATA) + "/tmf/" + name).bytes;
     };
-    auto build = [&table](int index) { return BuildTmf("C12.CUT", table, index).bytes; };
-    EXPECT_EQ(build(0), golden("C12_new.tmf"));
-    EXPECT_EQ(build(3), golden("C12_new.tmf"));
-    EXPECT_EQ(build(1), golden("C12_original.tmf"));
-    EXPECT_EQ(build(2), "Original CUT file: C12.CUT\r\n\r\n");
-    EXPECT_NE(BuildTmf("C12\n.CUT", table, 0).error, "");
+    auto build = [&table](TmfContent content) { return BuildTmf("C12.CUT", table, content).bytes; };
+    EXPECT_EQ(build(TmfContent::NewMessages), golden("C12_new.tmf"));
+    EXPECT_EQ(build(TmfContent::OriginalMessages), golden("C12_original.tmf"));
+    EXPECT_NE(BuildTmf("C12\n.CUT", table, TmfContent::NewMessages).error, "");
 
     std::string fields;
     for (const char* realAA : {"7", "42", "123", "", "1000", "x"})
@@ -74,35 +70,36 @@ TEST(Tmf, ReadsTheHeaderFromItsTwentiethByteAndEachKindOfLine) {
 }
 
 TEST(Tmf, AppliesLinesToEveryRowWithTheirNumber) {
-    MessageTable table = Table({"", "First", "5", "Second", "a", "Third", "Fourth", "Fifth"});
-    SetNew(table, 2, "kept");
-    table.SetCell(4, ColNewLength, "99");
+    // A one-byte entry that reads as a number ("5") is no message: line 5 is not its.
+    Document table = Table({"", "First", "5", "Second", "a", "Third", "Fourth", "Fifth"});
+    table.At(2).edited = "kept";
     ApplyTmfLines(table,
                   {{0, "none"}, {5, "five"}, {3, "three"}, {77, "nobody"}, {3, "three again"}});
     std::string cells;
-    for (int row = 1; row <= table.Count(); ++row)
-        cells += table.Cell(row, ColNewMessage) + "=" + table.Cell(row, ColNewLength) + ";";
-    EXPECT_EQ(cells, "=0;kept=4;five=4;=0;a=1;three again=11;=0;five=4;");
+    for (const Message& message : table.Messages())
+        cells += message.edited + ";";
+    EXPECT_EQ(cells, ";kept;5;;a;three again;;five;");
 }
 
 TEST(Tmf, NewMessagesComeBackThroughAFile) {
-    MessageTable table;
-    NumberingState state;
+    std::vector<CutEntry> entries;
     for (int i = 0; i < 1200; ++i) // more than 999 numbered rows
-        table.AddMessageRow(state, i % 7 == 0 ? "" : "Original*01 text");
+        entries.push_back({i % 7 == 0 ? "" : "Original*01 text", 0});
+    Document table;
+    FillDocument(table, entries);
     const std::string awkward[] = {"Two\r\nlines", "  spaces", "\\ back \\", "CR\r",    "\n",
                                    "1234 digits",  "\\r",      "plain",      {"\0", 1}, "\xFF"};
     for (int row = 1; row <= table.Count(); ++row)
-        SetNew(table, row, row % 5 ? awkward[row % 10] + std::to_string(row) : "");
+        table.At(row).edited = row % 5 ? awkward[row % 10] + std::to_string(row) : "";
 
-    MessageTable loaded = table;
+    Document loaded = table;
     for (int row = 1; row <= loaded.Count(); ++row)
-        SetNew(loaded, row, "");
-    ApplyTmfLines(loaded, ParseTmf(BuildTmf("C12.CUT", table, 0).bytes).lines);
+        loaded.At(row).edited.clear();
+    ApplyTmfLines(loaded,
+                  ParseTmf(BuildTmf("C12.CUT", table, TmfContent::NewMessages).bytes).lines);
     for (int row = 1; row <= table.Count(); ++row) {
-        const bool numbered = !table.Cell(row, ColRealAA).empty(); // line 000 changes nothing
-        ASSERT_EQ(loaded.Cell(row, ColNewMessage), numbered ? table.Cell(row, ColNewMessage) : "")
-            << row;
+        const bool numbered = table.At(row).number != 0; // line 000 changes nothing
+        ASSERT_EQ(loaded.At(row).edited, numbered ? table.At(row).edited : "") << row;
     }
 }
 

@@ -1,35 +1,14 @@
-// Row numbering of the message table and the numeric reading of cell texts.
-#include "formats/MessageTable.h"
+// Numbers read from text as the editor has always read them.
+#include "base/Numbers.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace quillon {
 namespace {
-
-std::string Column(const MessageTable& table, int col) {
-    std::string joined;
-    for (int row = 1; row <= table.Count(); ++row)
-        joined += (row > 1 ? "|" : "") + table.Cell(row, col);
-    return joined;
-}
-
-TEST(MessageTable, NumbersRealMessagesOnlyButCountsEveryRow) {
-    MessageTable table;
-    NumberingState state;
-    state.CurrentBlock = 1;
-    for (const char* text : {"", "Hello", "x", "abc", ""})
-        table.AddMessageRow(state, text);
-    std::string columns; // a one-byte message starts translated
-    for (int col = 0; col < kColumnCount; ++col)
-        columns += Column(table, col) + "\n";
-    EXPECT_EQ(columns, "|1|x|2|\n1|2|3|4|5\n1|1|1|1|1\n1|2|3|4|5\n|1|2|3|\n|Hello|x|abc|\n||x||\n"
-                       "0|5|1|3|0\n0|0|1|0|0\n0|0|0|0|0\n0|0|0|0|0\n0|0|0|0|0\n0|0|0|0|0\n");
-    EXPECT_EQ(state.MessageCount, 2);
-    EXPECT_EQ(table.FindRealAA("2"), 4);
-    EXPECT_EQ(table.FindRealAA("02"), 0);
-}
 
 TEST(LeadingNumber, ReadsLikeValAndRoundsHalfToEvenIntoSixteenBits) {
     const std::vector<std::pair<std::string, double>> numbers = {

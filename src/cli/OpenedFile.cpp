@@ -1,8 +1,9 @@
-// A cutscene file read into its message table, with a work file's new messages put into it.
-#include "cli/OpenedCut.h"
+// A game text file read into a document, with a work file's new messages put into it.
+#include "cli/OpenedFile.h"
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
+#include "formats/Formats.h"
 #include "work/Tmf.h"
 
 namespace quillon::cli {
@@ -19,37 +20,34 @@ std::string NamingFile(const std::filesystem::path& path, const std::string& mes
 
 } // namespace
 
-std::string OpenCut(const std::filesystem::path& path, OpenedCut& cut) {
-    CutReadResult read = ReadCutFile(path);
+std::string OpenGameFile(const std::filesystem::path& path, OpenedFile& file) {
+    ReadResult read = ReadGameFile(path);
     if (!read.ok())
         return NamingFile(path, read.message.empty() ? "cannot be read as a cutscene file."
                                                      : read.message);
-    cut.path = path;
+    file.path = path;
     // On Windows "c01.cut" opens C01.CUT, whose work files name it C01.CUT.
-    cut.fileName = Utf8FromPath(StoredSpelling(path).filename());
-    cut.layout = read.layout;
-    cut.table.Clear();
-    NumberingState numbering;
-    FillMessageTable(cut.table, numbering, read.entries);
+    file.fileName = Utf8FromPath(StoredSpelling(path).filename());
+    file.document = std::move(read.document);
     return {};
 }
 
-std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedCut& cut) {
-    FileReadResult file = ReadWholeFile(tmfPath);
-    if (!file.error.empty()) return NamingFile(tmfPath, file.error);
-    TmfParseResult parsed = ParseTmf(file.bytes, Utf8FromPath(tmfPath));
+std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedFile& file) {
+    FileReadResult tmf = ReadWholeFile(tmfPath);
+    if (!tmf.error.empty()) return NamingFile(tmfPath, tmf.error);
+    TmfParseResult parsed = ParseTmf(tmf.bytes, Utf8FromPath(tmfPath));
     if (!parsed.error.empty()) return NamingFile(tmfPath, parsed.error);
     // The editor's own words, with the file they are about in front of them.
-    if (parsed.headerName != cut.fileName)
+    if (parsed.headerName != file.fileName)
         return Utf8FromPath(tmfPath) + ": This file is for " + parsed.headerName + ".";
-    ApplyTmfLines(cut.table, parsed.lines);
+    ApplyTmfLines(file.document, parsed.lines);
     return {};
 }
 
-std::string OpenCutWithWorkFile(const std::filesystem::path& cutPath,
-                                const std::filesystem::path& tmfPath, OpenedCut& cut) {
-    std::string problem = OpenCut(cutPath, cut);
-    return problem.empty() ? LoadWorkFile(tmfPath, cut) : problem;
+std::string OpenWithWorkFile(const std::filesystem::path& gamePath,
+                             const std::filesystem::path& tmfPath, OpenedFile& file) {
+    std::string problem = OpenGameFile(gamePath, file);
+    return problem.empty() ? LoadWorkFile(tmfPath, file) : problem;
 }
 
 } // namespace quillon::cli

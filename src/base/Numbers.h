@@ -1,0 +1,16 @@
+// Numbers read from text the way the editor has always read them: work files' line numbers
+// and stored settings.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace quillon {
+
+// The leading numeric value of a text: leading blanks skipped, an optional sign, digits and
+// an optional fraction. An empty or non-numeric text is 0.
+double LeadingNumber(std::string_view text);
+// LeadingNumber rounded half to even into a 16-bit signed integer; 0 when out of range.
+std::int16_t LeadingInt16(std::string_view text);
+
+} // namespace quillon

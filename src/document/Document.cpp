@@ -1,0 +1,76 @@
+// The document's numbering, counts and validation.
+#include "document/Document.h"
+
+#include "document/TextFormat.h"
+
+namespace quillon {
+
+namespace {
+
+template <typename Passes> std::string JoinedLabels(const Document& document, Passes passes) {
+    std::string list;
+    for (int row = 1; row <= document.Count(); ++row) {
+        if (!passes(document.At(row))) continue;
+        if (!list.empty()) list += ", ";
+        list += document.Label(row);
+    }
+    return list;
+}
+
+} // namespace
+
+void Document::Append(Message message) {
+    if (message.number != 0) rowOfNumber_.push_back(Count() + 1);
+    const int entries = entryNumber_.empty() ? 0 : entryNumber_.back();
+    entryNumber_.push_back(message.original.empty() ? entries : entries + 1);
+    messages_.push_back(std::move(message));
+}
+
+void Document::Clear() {
+    messages_.clear();
+    rowOfNumber_.clear();
+    entryNumber_.clear();
+    layout.reset();
+}
+
+int Document::RowOfNumber(int number) const {
+    if (number < 1 || number > NumberedCount()) return 0;
+    return rowOfNumber_[static_cast<std::size_t>(number - 1)];
+}
+
+std::string Document::Label(int row) const {
+    const Message& message = At(row);
+    return message.number != 0 ? std::to_string(message.number) : message.original;
+}
+
+DocumentCounts Document::Counts() const {
+    DocumentCounts counts;
+    for (const Message& message : messages_) {
+        counts.originalBytes += static_cast<long long>(message.original.size());
+        counts.editedBytes += static_cast<long long>(message.edited.size());
+        if (message.Blank()) ++counts.blank;
+        if (message.invalid) ++counts.invalid;
+    }
+    return counts;
+}
+
+std::string Document::InvalidList() const {
+    return JoinedLabels(*this, [](const Message& message) { return message.invalid; });
+}
+
+std::string Document::BlankList() const {
+    return JoinedLabels(*this, [](const Message& message) { return message.Blank(); });
+}
+
+bool Document::Validate(int row) {
+    Message& message = At(row);
+    message.invalid = format != nullptr && format->IsInvalid(message);
+    return message.invalid;
+}
+
+void Document::ValidateAll() {
+    for (int row = 1; row <= Count(); ++row)
+        Validate(row);
+}
+
+} // namespace quillon

@@ -1,0 +1,50 @@
+// One kind of game text file behind one interface: which names it takes, reading a file into
+// a document, what each new message may hold, and writing the document back to bytes.
+#pragma once
+
+#include "document/Document.h"
+
+#include <string>
+#include <string_view>
+
+namespace quillon {
+
+enum class ReadFailure {
+    None,
+    Unreadable, // missing file, a folder, no permission
+    Foreign,    // not a file of this kind at all
+    Broken      // of this kind, but cut short or beyond its limits
+};
+
+struct ReadResult {
+    ReadFailure failure = ReadFailure::None;
+    std::string message; // one line naming the file and what is wrong; empty when ok
+    Document document;
+    bool ok() const { return failure == ReadFailure::None; }
+};
+
+struct WriteResult {
+    std::string error; // empty when ok
+    std::string bytes; // the complete new file
+};
+
+class TextFormat {
+public:
+    virtual ~TextFormat() = default;
+
+    // The ending of this kind's file names in the game's folder, in upper case (".CUT").
+    virtual std::string_view Ending() const = 0;
+    // Reads a whole file held in memory; displayName names it in messages.
+    virtual ReadResult Read(std::string_view bytes, const std::string& displayName) const = 0;
+    // True when a new message breaks a rule of this kind.
+    virtual bool IsInvalid(const Message& message) const = 0;
+    // Turns every new message into the bytes the file will hold (the editor keeps them).
+    virtual void FitForWriting(Document& document) const = 0;
+    // Empty when the document's new messages, once fitted, fit the file; otherwise one line
+    // saying what does not. Nothing is changed.
+    virtual std::string CheckWritable(const Document& document) const = 0;
+    // The new file from the bytes the document was read from and its fitted new messages.
+    virtual WriteResult Write(const Document& document, std::string_view source) const = 0;
+};
+
+} // namespace quillon

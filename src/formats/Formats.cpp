@@ -1,0 +1,43 @@
+// The registry of formats: adding a kind of file is one line here.
+#include "formats/Formats.h"
+
+#include "base/AsciiCase.h"
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
+#include "formats/CutFormat.h"
+
+namespace quillon {
+
+const std::vector<const TextFormat*>& AllFormats() {
+    static const std::vector<const TextFormat*> formats{&TheCutFormat()};
+    return formats;
+}
+
+const TextFormat* FormatForFile(std::string_view fileName, EndingCase match) {
+    for (const TextFormat* format : AllFormats()) {
+        const std::string_view ending = format->Ending();
+        if (match == EndingCase::Any ? EndsWithIgnoringCase(fileName, ending)
+                                     : fileName.ends_with(ending))
+            return format;
+    }
+    return nullptr;
+}
+
+ReadResult ReadGameBytes(std::string_view bytes, std::string_view fileName,
+                         const std::string& displayName) {
+    const TextFormat* format = FormatForFile(fileName);
+    return (format ? format : AllFormats().front())->Read(bytes, displayName);
+}
+
+ReadResult ReadGameFile(const std::filesystem::path& path) {
+    FileReadResult file = ReadWholeFile(path);
+    if (!file.error.empty()) {
+        ReadResult result;
+        result.failure = ReadFailure::Unreadable;
+        result.message = std::move(file.error);
+        return result;
+    }
+    return ReadGameBytes(file.bytes, Utf8FromPath(path.filename()), Utf8FromPath(path));
+}
+
+} // namespace quillon
