@@ -66,6 +66,8 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
 
     WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", some));
     EXPECT_EQ(Outcome(Run({"check", "C06.CUT", "work.tmf"})), "1|" + invalid + blank + "|");
+    WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", "009 Run!\r\n")); // blank ones only
+    EXPECT_EQ(Run({"check", "C06.CUT", "work.tmf"}).status, 1);
     WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", all));
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "new.CUT", "--force"})),
               "0|" + counted + "CUT file is created!\n|");
