@@ -1,5 +1,6 @@
 // Help, bad usage and broken inputs: exit statuses, one error line, and nothing left behind.
 #include "CliHarness.h"
+#include "support/ResourceImage.h"
 
 #include <tuple>
 
@@ -76,3 +77,23 @@ TEST_F(CliTest, BrokenInputsAreNamedAndLeaveNoOutput) {
         EXPECT_EQ(Listing(), before);
     }
 }
+
+#ifndef _WIN32
+// A full disk under stdout is an error of every command, also when stdout holds the report of
+// a refusal: nothing may be lost silently.
+TEST_F(CliTest, StdoutThatCannotBeWrittenIsExitStatusTwo) {
+    CopySample("C03.CUT");
+    WriteBytes(Path("blank.tmf"), TmfBytes("C03.CUT"));
+    WriteBytes(Path("queen.1c"), quillon::test::ResourceBytes({{"C03.CUT", "data"}}));
+    for (const std::string line :
+         {"--help", "list C03.CUT", "export C03.CUT", "check C03.CUT blank.tmf",
+          "apply C03.CUT blank.tmf -o new.CUT", "status .", "unpack --list queen.1c"}) {
+        std::istringstream words(line);
+        const int status = RunTool(Path(""), Args(std::istream_iterator<std::string>(words), {}),
+                                   "/dev/full", Path(".err"));
+        const std::string err = ReadBytes(Path(".err"));
+        EXPECT_TRUE(status == 2 && err.ends_with("stdout: the output could not be written.\n"))
+            << line << ": " << status << " " << err;
+    }
+}
+#endif
