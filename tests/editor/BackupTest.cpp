@@ -95,10 +95,11 @@ TEST(Backup, TooManyNumbersIsToldAtTheFirstChangeAndTheEditingGoesOn) {
                          "Please delete some of them for the automatic backup.\r\n"
                          "Until then the changes to C12.CUT are not backed up.\n");
     EXPECT_FALSE(e.form.Ended);
-    // Once the user has made room, the next change is backed up under the freed number.
-    fs::remove(e.BackupDir() + "c12_42.TMF");
+    // Once the user has made room, the next change is backed up under the freed number, even
+    // the last one.
+    fs::remove(e.BackupDir() + "c12_99.TMF");
     e.Type("Hola otra vez");
-    EXPECT_EQ(e.Backup("C12_42.tmf"), TmfBytes("C12.CUT", "001 Hola otra vez\r\n"));
+    EXPECT_EQ(e.Backup("C12_99.tmf"), TmfBytes("C12.CUT", "001 Hola otra vez\r\n"));
 }
 
 TEST(Backup, AnUnfinishedBackupIsKeptItsNumberSkippedAndPointedOutOnceARun) {
