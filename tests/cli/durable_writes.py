@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Watches quillon-cli's writes through strace: every file the user asked for must be on the
 disk (fsync) before it is renamed into place, and its folder synced after the rename, before
-the tool reports anything. Usage: durable_writes.py QUILLON_CLI SAMPLE.CUT"""
+the tool reports anything. An update in place also syncs the folder after each of its renames
+(the .BAK, then the file), before the next one. Usage: durable_writes.py QUILLON_CLI SAMPLE.CUT"""
 import os
 import re
 import shutil
@@ -22,7 +23,7 @@ def arguments(text):
     return out
 
 
-def check(cli, work, args):
+def check(cli, work, args, each_rename_synced=False):
     trace = os.path.join(work, 'trace')
     # A sanitizer build's leak check cannot run under ptrace; the other checks still do.
     env = dict(os.environ)
@@ -55,6 +56,9 @@ def check(cli, work, args):
             renames += 1
             if src not in synced:
                 problems.append('%s renamed to %s before its data reached the disk' % (src, dst))
+            if each_rename_synced and pending_folder:
+                problems.append('%s renamed to %s before the folder was synced after the rename '
+                                'before it' % (src, dst))
             synced.add(dst)
             pending_folder = os.path.dirname(dst)
         elif name == 'write' and args_ and re.match(r'pipe:|/dev/', args_[0]):
@@ -98,7 +102,8 @@ def main():
                      ['unpack', 'game.1c', '-o', 'CUT', '--all'],  # several files at once
                      ['pack', 'game.1c', 'CUT', '-o', 'NEW.1c'],
                      ['pack', 'game.1c', 'CUT', '-o', 'game.1c']):
-            problems += check(cli, work, args)
+            # Written onto its own input: an update in place, the old version kept as .BAK.
+            problems += check(cli, work, args, each_rename_synced=args[1] == args[-1])
         for p in problems:
             print(p)
         return 1 if problems else 0
