@@ -125,6 +125,7 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     Editor e;
     MainWindow& f = e.form;
     e.Open(e.Put("C12.CUT", CutBytes({"Hello*01World", "Second"})));
+    e.Type(2, "Segundo"), e.Go(1); // a neighbour with a text of its own
     e.Type("Hola\r\nMundo");
     e.Key(vbKeyF10);
     EXPECT_EQ(e.New(1), "Hello*01World");
