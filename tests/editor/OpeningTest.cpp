@@ -33,6 +33,8 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
                         &f.OriginalCodeCountLabel, &f.NewFileTextSizeLabel, &f.NewFileSizeLabel}),
               "1 | 8 bytes | 5 bytes | 1 | 1 bytes | " + std::to_string(bytes.size() - 21 + 1) +
                   " bytes");
+    e.Go(2); // no code, where message 1 had one
+    EXPECT_EQ(f.OriginalTextSizeLabel.Caption(), "10 bytes");
     // Every message blank: the counters and the buttons.
     EXPECT_EQ(e.Counters(), "0 [] dark blue | 3 [1, 2, 3] red | - -");
 
