@@ -24,6 +24,8 @@ TEST_F(Appearance, TheChoosersStartFromTheBoxAndRestyleItOnlyAndOnePageShowsAtAT
     const auto& font = form.NewMessageBox.Font;
     EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline &&
                 form.NewMessageBox.ForeColor == kRed && form.State.NewStyle.Weight == 700);
+    form.SaveSettings(); // the chosen style is the one stored
+    EXPECT_EQ(platform.settings.values["New message Italic"], "True");
 
     // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
     const std::string face(32, 'F');
