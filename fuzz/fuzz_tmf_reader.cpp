@@ -14,15 +14,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(parsed.error.empty() == (size > 0), "only an empty file is refused");
     if (!parsed.error.empty()) return 0;
 
-    MessageTable table;
-    NumberingState state;
-    state.CurrentBlock = 1;
+    std::vector<CutEntry> entries;
     for (const char* text : {"", "Hello*01", "5", "World", "a", "ab", "Third*02 line", "", "7",
                              "Fourth", "x*01y*02z", "Last one"})
-        table.AddMessageRow(state, text);
+        entries.push_back({text, 0});
+    Document table;
+    FillDocument(table, entries);
     ApplyTmfLines(table, parsed.lines);
 
-    const TmfBuildResult file = BuildTmf("C12.CUT", table, 0);
+    const TmfBuildResult file = BuildTmf("C12.CUT", table, TmfContent::NewMessages);
     Check(file.error.empty(), "a table always gives a file");
     const TmfParseResult back = ParseTmf(file.bytes);
     Check(back.error.empty() && back.headerName == "C12.CUT", "the header comes back");
