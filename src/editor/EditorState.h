@@ -22,6 +22,24 @@ struct BoxStyle {
     double BackColor = 16777215;
 };
 
+// What Yes does in the question window that is open.
+enum class Question {
+    None,
+    WriteDespiteInvalidMessages,
+    ReplaceWithOriginalMessages, // a work file of the original messages over an existing file
+    ReplaceWithNewMessages,      // a work file of the new messages over an existing file
+    ReplaceGameFile,
+    CloseFile,
+    UpdateInPlace,
+    OpenPreviousFile,
+    OpenNextFile,
+    Exit,
+    OpenProjectFile,
+};
+
+// How the open file was reached: a file without text is passed over in the same direction.
+enum class ReachedBy { Dialog, PreviousFile, NextFile };
+
 struct EditorState {
     // The open file.
     std::string FileFolder; // ends in the path separator
@@ -30,10 +48,10 @@ struct EditorState {
     double NewFileSize = 0;
 
     std::string MessageWhenShown;
-    std::int16_t ReachedBy = 0; // 0 open dialog, 7 previous-file, 8 next-file
+    ReachedBy Reached = ReachedBy::Dialog;
     std::string PreviousFileName;
     std::string NextFileName;
-    std::int16_t PendingQuestion = 0;
+    Question PendingQuestion = Question::None;
     std::string TargetPath;
     // The automatic backup of the open file: no number is taken and nothing is written until
     // the first real change of a new message (WorkChanged); then the name is chosen once.

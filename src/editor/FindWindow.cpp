@@ -67,16 +67,16 @@ FindWindow::~FindWindow() {
         if (focus.Current() == part) focus.Clear();
 }
 
-void FindWindow::OnFindTextKeyDown(int& KeyCode, int& Shift) {
+void FindWindow::OnFindTextKeyDown(int& keyCode, int& shift) {
     if (owner_.Ended) return;
-    if (KeyCode == vbKeyReturn) {
-        const bool forward = (Shift & vbShiftMask) == 0;
-        KeyCode = 0;
-        Shift = 0;
+    if (keyCode == Key::Return) {
+        const bool forward = (shift & Modifier::Shift) == 0;
+        keyCode = 0;
+        shift = 0;
         FindNext(forward);
-    } else if (KeyCode == vbKeyEscape) {
-        KeyCode = 0;
-        Shift = 0;
+    } else if (keyCode == Key::Escape) {
+        keyCode = 0;
+        shift = 0;
         Close(); // this window is gone once it returns
     }
 }

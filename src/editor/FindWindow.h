@@ -36,7 +36,7 @@ public:
     std::array<unsigned char, 256> FoldOriginal{};
     std::array<unsigned char, 256> FoldNew{};
 
-    void OnFindTextKeyDown(int& KeyCode, int& Shift);
+    void OnFindTextKeyDown(int& keyCode, int& shift);
     void OnNextClicked();
     void OnPreviousClicked();
     void OnOptionClicked(OptionButton& clicked);

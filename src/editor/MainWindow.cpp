@@ -182,8 +182,6 @@ void MainWindow::LayOut() {
         const char* caption;
         const char* tip;
     };
-    btnSaveFile[0].Name = "btnSaveFile(0)";
-    btnSaveFile[1].Name = "btnSaveFile(1)";
     const ButtonDesign upper[] = {
         {btnRestoreMessage, "Restore message (Esc)", ""},
         {btnClearMessage, "Clear message (Break)", ""},
@@ -195,8 +193,9 @@ void MainWindow::LayOut() {
         {btnNextFile, "Next file", "Open (alphabetically) next .CUT file"},
     };
     const ButtonDesign lower[] = {
-        {btnSaveFile[1], "Save original to text file", "Save to Temporary Messages File (.TMF)"},
-        {btnSaveFile[0], "Save to text file", "Save to Temporary Messages File (.TMF)"},
+        {btnSaveOriginalMessages, "Save original to text file",
+         "Save to Temporary Messages File (.TMF)"},
+        {btnSaveNewMessages, "Save to text file", "Save to Temporary Messages File (.TMF)"},
         {btnLoadWorkFile, "Load text file", "Open Temporary Messages File (.TMF)"},
         {btnWriteFile, "Update or create new cutscene file", ""},
         {btnHelp, "Help", ""},
@@ -267,8 +266,8 @@ void MainWindow::WireHandlers() {
     click(btnPreviousFile, on(&MainWindow::OnPreviousFileClicked));
     click(btnCloseFile, on(&MainWindow::OnCloseFileClicked));
     click(btnNextFile, on(&MainWindow::OnNextFileClicked));
-    for (int i = 0; i < 2; ++i)
-        click(btnSaveFile[i], [this, i] { OnSaveWorkFileClicked(i); });
+    click(btnSaveNewMessages, [this] { OnSaveWorkFileClicked(TmfContent::NewMessages); });
+    click(btnSaveOriginalMessages, [this] { OnSaveWorkFileClicked(TmfContent::OriginalMessages); });
     click(btnLoadWorkFile, on(&MainWindow::OnLoadWorkFileClicked));
     click(btnWriteFile, on(&MainWindow::OnWriteFileClicked));
     click(btnHelp, on(&MainWindow::OnHelpClicked));

@@ -9,10 +9,12 @@
 #include "editor/EditHistory.h"
 #include "editor/EditorState.h"
 #include "editor/FindWindow.h"
+#include "editor/Keys.h"
 #include "editor/Platform.h"
 #include "editor/ProjectWindow.h"
 #include "editor/QuestionWindow.h"
 #include "editor/SharedDialog.h"
+#include "work/Tmf.h"
 
 #include <array>
 #include <functional>
@@ -25,32 +27,6 @@ namespace quillon {
 
 inline constexpr const char* kAppTitle = "Quillon";
 inline constexpr const char* kVersion = "1.1";
-
-// Key codes and modifier bits of the key handlers.
-enum KeyCode : int {
-    vbKeyA = 65,
-    vbKeyPause = 19,
-    vbKeyEscape = 27,
-    vbKeyF1 = 112,
-    vbKeyF2 = 113,
-    vbKeyF3 = 114,
-    vbKeyF4 = 115,
-    vbKeyF5 = 116,
-    vbKeyF10 = 121,
-    vbKeyF11 = 122,
-    vbKeyF12 = 123,
-    // Keys of the commands for working through a whole file and folder.
-    vbKeyReturn = 13,
-    vbKeyPageUp = 33, // PageUp, PageDown, End, Home and the arrows run up to 40
-    vbKeyDown = 40,
-    vbKeyF = 70,
-    vbKeyY = 89,
-    vbKeyZ = 90,
-    vbKeyF7 = 118,
-    vbKeyF8 = 119,
-    vbKeyF9 = 120,
-};
-enum ShiftBits : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
 class MainWindow {
 public:
@@ -117,7 +93,8 @@ public:
     CommandButton btnPreviousFile{"btnPreviousFile"};
     CommandButton btnCloseFile{"btnCloseFile"};
     CommandButton btnNextFile{"btnNextFile"};
-    std::array<CommandButton, 2> btnSaveFile; // 0 "Save to text file", 1 "Save original ..."
+    CommandButton btnSaveNewMessages{"btnSaveNewMessages"};           // "Save to text file"
+    CommandButton btnSaveOriginalMessages{"btnSaveOriginalMessages"}; // "Save original ..."
     CommandButton btnLoadWorkFile{"btnLoadWorkFile"};
     CommandButton btnWriteFile{"btnWriteFile"};
     CommandButton btnHelp{"btnHelp"};
@@ -169,11 +146,11 @@ public:
     void OnCopyOriginalMessageClicked();
     void OnClearMessageClicked();
     void OnRestoreMessageClicked();
-    void OnNewBoxKeyDown(int& KeyCode, int& Shift);
-    void OnOriginalBoxKeyDown(int& KeyCode, int& Shift);
+    void OnNewBoxKeyDown(int& keyCode, int& shift);
+    void OnOriginalBoxKeyDown(int& keyCode, int& shift);
     void ApplyFocusSelectionRule();
-    void OnNewBoxKeyUp(int KeyCode, int Shift);
-    void OnNewBoxMouseUp(int Button, int Shift, float X, float Y);
+    void OnNewBoxKeyUp(int keyCode, int shift);
+    void OnNewBoxMouseUp(int Button, int shift, float X, float Y);
     void StepTableIntoView();
 
     // --- Control codes, live editing, sizes and validity ------------------------------
@@ -189,8 +166,10 @@ public:
     int CurrentRow() const { return TableView.SelectedRow; }
 
     // --- Temporary messages files -----------------------------------------------------
-    void WriteWorkFile(int Index);
-    void OnSaveWorkFileClicked(int Index);
+    void WriteWorkFile(TmfContent content);
+    // The automatic backup of the new messages, written on every change of the work.
+    void WriteAutoBackup();
+    void OnSaveWorkFileClicked(TmfContent content);
     void OnLoadWorkFileClicked();
 
     // --- File cycle -------------------------------------------------------------------
@@ -235,7 +214,7 @@ public:
     // --- Working through a whole file and folder --------------------------------------
     // The keys beyond the designed ones: jumps, undo and redo, find, the project window.
     // Each swallows its key.
-    void WorkKeys(int& KeyCode, int& Shift);
+    void WorkKeys(int& keyCode, int& shift);
 
     // A short word to the translator that asks for nothing: the window shows it for a few
     // seconds, then it goes by itself. Serial tells a repeated notice from the last one.

@@ -63,7 +63,7 @@ void MainWindow::OnWriteFileClicked() {
         return;
     }
     if (State.InvalidCount != 0) {
-        State.PendingQuestion = 1;
+        State.PendingQuestion = Question::WriteDespiteInvalidMessages;
         ConfirmInvalidMessages();
     } else {
         AskWhereToWriteFile();
@@ -138,10 +138,10 @@ void MainWindow::AskWhereToWriteFile() {
     }
     if (CheckConfirmCloseOrReplace.Value() == 1) {
         if (isOpenFile) {
-            State.PendingQuestion = 6;
+            State.PendingQuestion = Question::UpdateInPlace;
             ConfirmUpdateFile();
         } else {
-            State.PendingQuestion = 4;
+            State.PendingQuestion = Question::ReplaceGameFile;
             ConfirmReplaceFile();
         }
         return;
@@ -214,47 +214,47 @@ void MainWindow::WriteGameFile() {
 void MainWindow::OnQuestionAnsweredYes() {
     if (Ended) return;
     switch (State.PendingQuestion) {
-    case 1:
+    case Question::WriteDespiteInvalidMessages:
         AskWhereToWriteFile();
         break;
-    case 2:
-        WriteWorkFile(1);
+    case Question::ReplaceWithOriginalMessages:
+        WriteWorkFile(TmfContent::OriginalMessages);
         break;
-    case 3:
-        WriteWorkFile(0);
+    case Question::ReplaceWithNewMessages:
+        WriteWorkFile(TmfContent::NewMessages);
         break;
-    case 4:
+    case Question::ReplaceGameFile:
         State.TargetPath = SharedFileDialog.FileName;
         WriteGameFile();
         break;
-    case 5:
+    case Question::CloseFile:
         SaveSettings();
         CloseAndAskForFile();
         break;
-    case 6:
+    case Question::UpdateInPlace:
         State.TargetPath = SharedFileDialog.FileName + ".TEMP";
         WriteGameFile();
         break;
-    case 7:
+    case Question::OpenPreviousFile:
         SaveSettings();
-        State.ReachedBy = 7;
+        State.Reached = ReachedBy::PreviousFile;
         OpenFile(State.FileFolder + State.PreviousFileName);
         break;
-    case 8:
+    case Question::OpenNextFile:
         SaveSettings();
-        State.ReachedBy = 8;
+        State.Reached = ReachedBy::NextFile;
         OpenFile(State.FileFolder + State.NextFileName);
         break;
-    case 10:
+    case Question::OpenProjectFile:
         OpenProjectFile();
         break;
-    case 9:
+    case Question::Exit:
         SaveSettings();
         Help.reset();
         Window.Visible = false;
         EndProgram();
         break;
-    default:
+    case Question::None:
         break;
     }
 }

@@ -32,7 +32,7 @@ Colour ToColour(double colour) {
 // Saving the new messages makes no sense while nothing is translated or anything is invalid.
 void ApplySaveRule(MainWindow& form) {
     const bool allBlank = form.Doc.NumberedCount() == form.State.BlankCount;
-    form.btnSaveFile[0].Enabled = !(allBlank || form.State.InvalidCount > 0);
+    form.btnSaveNewMessages.Enabled = !(allBlank || form.State.InvalidCount > 0);
 }
 
 // A message's size and its text size: the size less three bytes per control code.
@@ -123,7 +123,7 @@ void MainWindow::OnNewMessageEdited() {
     }
     if (Ended) return;
 
-    WriteWorkFile(3);
+    WriteAutoBackup();
 }
 
 void MainWindow::ValidateNewMessage() {

@@ -18,7 +18,7 @@ void AskToClose(MainWindow& form) {
 void MainWindow::OnCloseFileClicked() {
     if (Ended) return;
     if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = 5;
+        State.PendingQuestion = Question::CloseFile;
         AskToClose(*this);
         return;
     }
@@ -31,12 +31,12 @@ void MainWindow::OnNextFileClicked() {
     FindNextFile();
     if (State.NextFileName.empty()) return;
     if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = 8;
+        State.PendingQuestion = Question::OpenNextFile;
         AskToClose(*this);
         return;
     }
     SaveSettings();
-    State.ReachedBy = 8;
+    State.Reached = ReachedBy::NextFile;
     OpenFile(State.FileFolder + State.NextFileName);
 }
 
@@ -45,19 +45,19 @@ void MainWindow::OnPreviousFileClicked() {
     FindPreviousFile();
     if (State.PreviousFileName.empty()) return;
     if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = 7;
+        State.PendingQuestion = Question::OpenPreviousFile;
         AskToClose(*this);
         return;
     }
     SaveSettings();
-    State.ReachedBy = 7;
+    State.Reached = ReachedBy::PreviousFile;
     OpenFile(State.FileFolder + State.PreviousFileName);
 }
 
 void MainWindow::OnExitClicked() {
     if (Ended) return;
     if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = 9;
+        State.PendingQuestion = Question::Exit;
         KeepQuestionOnTop();
         Confirm->OpenQuestion();
         Confirm->SetQuestion(360, "Are you sure you want to exit Quillon?");

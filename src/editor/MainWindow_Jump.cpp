@@ -9,29 +9,29 @@ void MainWindow::ShowNotice(std::string text) {
     ++Notice.Serial;
 }
 
-void MainWindow::WorkKeys(int& KeyCode, int& Shift) {
-    if (Ended || KeyCode == 0) return;
-    const bool shifted = (Shift & vbShiftMask) != 0;
+void MainWindow::WorkKeys(int& keyCode, int& shift) {
+    if (Ended || keyCode == 0) return;
+    const bool shifted = (shift & Modifier::Shift) != 0;
     bool handled = true;
-    if (KeyCode == vbKeyF7)
+    if (keyCode == Key::F7)
         JumpToInvalid(!shifted);
-    else if (KeyCode == vbKeyF8)
+    else if (keyCode == Key::F8)
         JumpToBlank(!shifted);
-    else if (KeyCode == vbKeyF9)
+    else if (keyCode == Key::F9)
         ShowProjectWindow();
-    else if (KeyCode == vbKeyZ && Shift == vbCtrlMask)
+    else if (keyCode == Key::Z && shift == Modifier::Ctrl)
         UndoEdit();
-    else if ((KeyCode == vbKeyY && Shift == vbCtrlMask) ||
-             (KeyCode == vbKeyZ && Shift == (vbCtrlMask | vbShiftMask)))
+    else if ((keyCode == Key::Y && shift == Modifier::Ctrl) ||
+             (keyCode == Key::Z && shift == (Modifier::Ctrl | Modifier::Shift)))
         RedoEdit();
-    else if (KeyCode == vbKeyF && Shift == vbCtrlMask)
+    else if (keyCode == Key::F && shift == Modifier::Ctrl)
         ShowFindWindow();
     else
         handled = false;
     if (handled) {
-        KeyCode = 0;
-        Shift = 0;
-    } else if (KeyCode >= vbKeyPageUp && KeyCode <= vbKeyDown) {
+        keyCode = 0;
+        shift = 0;
+    } else if (keyCode >= KeyCodeOf(Key::PageUp) && keyCode <= KeyCodeOf(Key::Down)) {
         History.EndGroup(); // the caret moves: what is typed next is a step of its own
     }
 }

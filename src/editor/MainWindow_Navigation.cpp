@@ -85,49 +85,49 @@ void MainWindow::OnRestoreMessageClicked() {
     Focus.SetFocus(NewMessageBox);
 }
 
-void MainWindow::OnNewBoxKeyDown(int& KeyCode, int& Shift) {
+void MainWindow::OnNewBoxKeyDown(int& keyCode, int& shift) {
     if (Ended) return;
     // Independent tests, one after the other: F10 swallows its key, so nothing after it
     // matches.
-    if (KeyCode == vbKeyA && Shift == vbCtrlMask) {
+    if (keyCode == Key::A && shift == Modifier::Ctrl) {
         NewMessageBox.SelStart = 0;
         NewMessageBox.SelLength = static_cast<int>(NewMessageBox.Text().size());
     }
-    if (KeyCode == vbKeyPause) OnClearMessageClicked();
-    if (KeyCode == vbKeyF1) {
+    if (keyCode == Key::Pause) OnClearMessageClicked();
+    if (keyCode == Key::F1) {
         MessageSlider.Value = 1;
         ShowCurrentMessage();
         Focus.SetFocus(NewMessageBox);
     }
-    if (KeyCode == vbKeyF2 || KeyCode == vbKeyF3 || KeyCode == vbKeyF4) BlockSearch(*this);
-    if (KeyCode == vbKeyF5) {
+    if (keyCode == Key::F2 || keyCode == Key::F3 || keyCode == Key::F4) BlockSearch(*this);
+    if (keyCode == Key::F5) {
         MessageSlider.Value = MessageSlider.Max;
         ShowCurrentMessage();
         Focus.SetFocus(NewMessageBox);
     }
-    if (KeyCode == vbKeyF10) {
+    if (keyCode == Key::F10) {
         OnCopyOriginalMessageClicked();
-        KeyCode = 0;
-        Shift = 0;
+        keyCode = 0;
+        shift = 0;
         // The box already had the focus, so no focus event will apply the rule.
         ApplyFocusSelectionRule();
     }
-    if (KeyCode == vbKeyF11) OnPreviousMessageClicked();
-    if (KeyCode == vbKeyF12) OnNextMessageClicked();
-    if (KeyCode == vbKeyEscape) {
+    if (keyCode == Key::F11) OnPreviousMessageClicked();
+    if (keyCode == Key::F12) OnNextMessageClicked();
+    if (keyCode == Key::Escape) {
         OnRestoreMessageClicked();
         RefreshMessageBoxes();
     }
-    WorkKeys(KeyCode, Shift);
+    WorkKeys(keyCode, shift);
 }
 
-void MainWindow::OnOriginalBoxKeyDown(int& KeyCode, int& Shift) {
+void MainWindow::OnOriginalBoxKeyDown(int& keyCode, int& shift) {
     if (Ended) return;
-    if (KeyCode == vbKeyA && Shift == vbCtrlMask) {
+    if (keyCode == Key::A && shift == Modifier::Ctrl) {
         OriginalMessageBox.SelStart = 0;
         OriginalMessageBox.SelLength = static_cast<int>(OriginalMessageBox.Text().size());
     }
-    OnNewBoxKeyDown(KeyCode, Shift);
+    OnNewBoxKeyDown(keyCode, shift);
 }
 
 void MainWindow::ApplyFocusSelectionRule() {
@@ -144,13 +144,13 @@ void MainWindow::ApplyFocusSelectionRule() {
 
 void MainWindow::OnNewBoxKeyUp(int, int) {
     if (Ended) return;
-    if (CheckAutoBackup.Value() == 1) WriteWorkFile(3);
+    if (CheckAutoBackup.Value() == 1) WriteAutoBackup();
 }
 
 void MainWindow::OnNewBoxMouseUp(int, int, float, float) {
     if (Ended) return;
     History.EndGroup(); // a click may have moved the caret
-    if (CheckAutoBackup.Value() == 1) WriteWorkFile(3);
+    if (CheckAutoBackup.Value() == 1) WriteAutoBackup();
 }
 
 void MainWindow::StepTableIntoView() {

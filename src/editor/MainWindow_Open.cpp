@@ -61,7 +61,7 @@ void MainWindow::Start() {
     SharedFileDialog.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
     // A cancel leaves the dialog's previous name, which may open that file again.
     SharedFileDialog.ShowOpen();
-    State.ReachedBy = 0;
+    State.Reached = ReachedBy::Dialog;
     OpenFile(SharedFileDialog.FileName);
 }
 
@@ -219,7 +219,7 @@ void MainWindow::LoadGameFile(const std::string& Path) {
     } else {
         MessageSlider.Max = Doc.NumberedCount();
     }
-    int key = vbKeyF1, shift = 0;
+    int key = KeyCodeOf(Key::F1), shift = 0;
     OnNewBoxKeyDown(key, shift);
     OnNewMessageEdited();
     SetProgress(*this, 0);
@@ -227,7 +227,7 @@ void MainWindow::LoadGameFile(const std::string& Path) {
 }
 
 bool MainWindow::PassOverFilesWithoutText() {
-    if (State.ReachedBy != 7 && State.ReachedBy != 8) return false;
+    if (State.Reached == ReachedBy::Dialog) return false;
     // Each file is opened at most once, so a folder whose listing leads back to a file
     // already passed (or one that changes meanwhile) cannot keep the editor going round.
     std::set<std::string> visited{State.FileName};
@@ -235,7 +235,7 @@ bool MainWindow::PassOverFilesWithoutText() {
     bool found = false;
     for (;;) {
         std::string neighbour;
-        if (State.ReachedBy == 7) {
+        if (State.Reached == ReachedBy::PreviousFile) {
             FindPreviousFile();
             neighbour = State.PreviousFileName;
         } else {

@@ -18,7 +18,7 @@ void MainWindow::OpenFromProject(const std::string& name) {
     if (Ended || !Window.Enabled) return;
     ProjectFileName = name;
     if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = 10;
+        State.PendingQuestion = Question::OpenProjectFile;
         KeepQuestionOnTop();
         Confirm->OpenQuestion();
         Confirm->SetQuestion(360, "Are you sure you want to close file " + State.FileName + "?");
@@ -31,7 +31,7 @@ void MainWindow::OpenProjectFile() {
     if (Ended) return;
     SaveSettings();
     // Chosen by name, as in the open dialog: a file without text is not passed over.
-    State.ReachedBy = 0;
+    State.Reached = ReachedBy::Dialog;
     OpenFile(State.FileFolder + ProjectFileName);
 }
 

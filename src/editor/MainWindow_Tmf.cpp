@@ -4,27 +4,24 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "editor/AutoBackup.h"
-#include "work/Tmf.h"
 
 namespace quillon {
 
-void MainWindow::WriteWorkFile(int Index) {
-    if (Ended) return;
+void MainWindow::WriteAutoBackup() {
     // An opening whose work has not changed yet has nothing to back up.
-    if (Index == 3 && !State.WorkChanged) return;
-    TmfBuildResult built = BuildTmf(
-        State.FileName, Doc, Index == 1 ? TmfContent::OriginalMessages : TmfContent::NewMessages);
-
+    if (Ended || !State.WorkChanged) return;
+    const TmfBuildResult built = BuildTmf(State.FileName, Doc, TmfContent::NewMessages);
     // A backup that cannot be written (its folder gone or read-only) must not interrupt the
-    // typing or touch the table; the next edit tries again.
-    if (Index == 3) {
-        if (built.error.empty() && TakeBackupNumber())
-            ReplaceBackupFile(platform.ProgramFolder() + kPathSeparator + "Backup" +
-                                  kPathSeparator + State.BackupFileName,
-                              built.bytes);
-        return;
-    }
+    // typing or touch the messages; the next edit tries again.
+    if (built.error.empty() && TakeBackupNumber())
+        ReplaceBackupFile(platform.ProgramFolder() + kPathSeparator + "Backup" + kPathSeparator +
+                              State.BackupFileName,
+                          built.bytes);
+}
 
+void MainWindow::WriteWorkFile(TmfContent content) {
+    if (Ended) return;
+    const TmfBuildResult built = BuildTmf(State.FileName, Doc, content);
     const std::string& path = SharedFileDialog.FileName;
     std::string error;
     if (path.empty())

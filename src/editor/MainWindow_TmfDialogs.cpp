@@ -29,7 +29,7 @@ void PrepareTmfDialog(MainWindow& form, const std::string& title) {
 
 } // namespace
 
-void MainWindow::OnSaveWorkFileClicked(int Index) {
+void MainWindow::OnSaveWorkFileClicked(TmfContent content) {
     if (Ended) return;
     Focus.SetFocus(NewMessageBox);
     PrepareTmfDialog(*this, "Save Temporary Messages File (.TMF)");
@@ -43,11 +43,13 @@ void MainWindow::OnSaveWorkFileClicked(int Index) {
     // then leaves the earlier file in place. An empty one is replaced without a question.
     const std::optional<std::int64_t> length = platform.FileLength(chosen);
     if (length && *length > 0 && CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = Index == 1 ? 2 : 3;
+        State.PendingQuestion = content == TmfContent::OriginalMessages
+                                    ? Question::ReplaceWithOriginalMessages
+                                    : Question::ReplaceWithNewMessages;
         ConfirmReplaceFile();
         return;
     }
-    WriteWorkFile(Index);
+    WriteWorkFile(content);
 }
 
 void MainWindow::OnLoadWorkFileClicked() {

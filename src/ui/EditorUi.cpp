@@ -197,8 +197,8 @@ void EditorUi::BuildMain() {
     for (CommandButton* button :
          {&f.btnRestoreMessage, &f.btnClearMessage, &f.btnCopyOriginalMessage,
           &f.btnPreviousMessage, &f.btnNextMessage, &f.btnPreviousFile, &f.btnCloseFile,
-          &f.btnNextFile, &f.btnSaveFile[1], &f.btnSaveFile[0], &f.btnLoadWorkFile, &f.btnWriteFile,
-          &f.btnHelp, &f.btnAbout, &f.btnExit}) {
+          &f.btnNextFile, &f.btnSaveOriginalMessages, &f.btnSaveNewMessages, &f.btnLoadWorkFile,
+          &f.btnWriteFile, &f.btnHelp, &f.btnAbout, &f.btnExit}) {
         auto* widget = new WrapButton(ParentOf(*button));
         QObject::connect(widget, &QPushButton::clicked, widget, [this, button] {
             Run([button] {

@@ -20,8 +20,8 @@ TEST(Backup, NothingIsWrittenUntilAMessageReallyChangesThenEveryEditAndReleaseWr
     e.Open(e.Put("C12.CUT", kFile));
     // Paging, showing the codes, releases, restoring and clearing what is already so, another
     // file and back: none of that changes the work.
-    for (int key : {vbKeyF12, vbKeyF5, vbKeyF1, vbKeyEscape, vbKeyPause})
-        e.Key(key);
+    for (Key key : {Key::F12, Key::F5, Key::F1, Key::Escape, Key::Pause})
+        e.Press(key);
     e.form.CheckHideControlCharacters.UserClick();
     e.form.CheckHideControlCharacters.UserClick();
     e.form.OnNewBoxKeyUp(65, 0);
@@ -67,9 +67,9 @@ TEST(Backup, EachKindOfChangeStartsTheBackupAndAnEditThatChangesNothingDoesNot) 
         };
     };
     const std::tuple<const char*, std::function<void(Editor&)>, bool> cases[] = {
-        {"F10", [](Editor& e) { e.Key(vbKeyF10); }, true},
+        {"F10", [](Editor& e) { e.Press(Key::F10); }, true},
         {"typing", [](Editor& e) { e.Type("Hi\r\nyou"); }, true},
-        {"Break on a blank message", [](Editor& e) { e.Key(vbKeyPause); }, false},
+        {"Break on a blank message", [](Editor& e) { e.Press(Key::Pause); }, false},
         {"a .TMF that changes a message", load("002 Otra*02vez\r\n"), true},
         {"a .TMF that changes nothing", load("001\r\n"), false},
     };
@@ -77,7 +77,7 @@ TEST(Backup, EachKindOfChangeStartsTheBackupAndAnEditThatChangesNothingDoesNot) 
         Editor e;
         e.Open(e.Put("C12.CUT", kFile));
         change(e);
-        e.Key(vbKeyF12);
+        e.Press(Key::F12);
         EXPECT_EQ(Listing(e.BackupDir()), changes ? "C12_1.tmf" : "") << what;
     }
 }

@@ -49,10 +49,10 @@ struct Editor {
     // Starts the editor on a file, or opens another one after a close.
     void Open(const std::string& path) { Dialog(path), form.Start(); }
     // The next file dialog answered with path, then the button that opens it: a .TMF loaded,
-    // the work saved as one (index 0: new messages, 1: originals), a .CUT written.
+    // the work saved as one, a .CUT written.
     void Load(const std::string& path) { Dialog(path), form.OnLoadWorkFileClicked(); }
-    void Save(int index, const std::string& path) {
-        Dialog(path), form.OnSaveWorkFileClicked(index);
+    void Save(TmfContent content, const std::string& path) {
+        Dialog(path), form.OnSaveWorkFileClicked(content);
     }
     void Create(const std::string& path) { Dialog(path), form.OnWriteFileClicked(); }
     void Dialog(const std::string& path) { platform.fileDialogAnswers.push_back(path); }
@@ -60,7 +60,10 @@ struct Editor {
     void Go(int message) { form.MessageSlider.Value = message, form.MessageSlider.Scroll(); }
     void Type(const std::string& text) { form.NewMessageBox.SetText(text); }
     void Type(int message, const std::string& text) { Go(message), Type(text); }
-    void Key(int code, int shift = 0) { form.OnNewBoxKeyDown(code, shift); }
+    void Press(quillon::Key key, int shift = 0) {
+        int code = KeyCodeOf(key);
+        form.OnNewBoxKeyDown(code, shift);
+    }
     const std::string& New(int row) const { return form.Doc.At(row).edited; }
     const std::string& Original(int row) const { return form.Doc.At(row).original; }
     std::string Bad(int row) const { return form.Doc.At(row).invalid ? "1" : "0"; }
@@ -88,7 +91,7 @@ struct Editor {
                                                                    : std::to_string(l->ForeColor);
             shown += l->Caption() + " [" + l->ToolTipText + "] " + colour + " | ";
         }
-        return shown + (form.btnSaveFile[0].Enabled ? "save" : "-") +
+        return shown + (form.btnSaveNewMessages.Enabled ? "save" : "-") +
                (form.btnWriteFile.Enabled ? " create" : " -");
     }
     // Every message box shown so far, "title: text" one to a line.

@@ -25,7 +25,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     const fs::path work = e.platform.temp.path / PathFromUtf8("Arbeit für Ö");
     fs::create_directory(work);
     const std::string tmf = Utf8FromPath(work / PathFromUtf8("É1 (Deutsch).tmf"));
-    e.Save(0, tmf);
+    e.Save(TmfContent::NewMessages, tmf);
     EXPECT_EQ(ReadBytes(tmf), lines);
     e.Open(path);
     e.Load(tmf);

@@ -16,17 +16,17 @@ struct Navigation : ::testing::Test, Editor {
 
 TEST_F(Navigation, KeysButtonsAndSliderReachEveryMessageWithoutWrapping) {
     const std::function<void()> steps[] = {
-        [&] { Key(vbKeyF12); },
-        [&] { Key(vbKeyF11); },
-        [&] { Key(vbKeyF11); },
-        [&] { Key(vbKeyF12, vbShiftMask); },
-        [&] { Key(vbKeyF5); },
-        [&] { Key(vbKeyF12); },
+        [&] { Press(Key::F12); },
+        [&] { Press(Key::F11); },
+        [&] { Press(Key::F11); },
+        [&] { Press(Key::F12, Modifier::Shift); },
+        [&] { Press(Key::F5); },
+        [&] { Press(Key::F12); },
         [&] { f.btnPreviousMessage.Click(); },
         [&] { f.btnNextMessage.Click(); },
-        [&] { Key(vbKeyF1); },
+        [&] { Press(Key::F1); },
         [&] { Go(3); },
-        [&] { Key(vbKeyF2), Key(vbKeyF3), Key(vbKeyF4); }, // one block only: stays
+        [&] { Press(Key::F2), Press(Key::F3), Press(Key::F4); }, // one block only: stays
     };
     // Where each step lands; "!" where the labels, the table or the focus disagree.
     std::string landed;
@@ -44,9 +44,9 @@ TEST_F(Navigation, KeysButtonsAndSliderReachEveryMessageWithoutWrapping) {
 TEST_F(Navigation, SelectAllAndTheFocusRule) {
     Raw();
     Type("Hola");
-    Key(vbKeyA, vbCtrlMask | vbShiftMask); // not Ctrl alone: nothing
+    Press(Key::A, Modifier::Ctrl | Modifier::Shift); // not Ctrl alone: nothing
     EXPECT_EQ(f.NewMessageBox.SelLength, 0);
-    int key = vbKeyA, shift = vbCtrlMask;
+    int key = KeyCodeOf(Key::A), shift = Modifier::Ctrl;
     f.OnOriginalBoxKeyDown(key, shift); // from the original box: both boxes
     EXPECT_TRUE(f.OriginalMessageBox.SelLength == 13 && f.NewMessageBox.SelLength == 4);
 
@@ -60,34 +60,34 @@ TEST_F(Navigation, SelectAllAndTheFocusRule) {
 
 TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
     Raw();
-    int key = vbKeyF10, shift = vbShiftMask;
+    int key = KeyCodeOf(Key::F10), shift = Modifier::Shift;
     f.OnNewBoxKeyDown(key, shift);
     EXPECT_EQ(key + shift, 0); // swallowed
     EXPECT_EQ(New(2), "Hello*01World");
     EXPECT_EQ(f.NewMessageBox.SelLength, 13); // the focus rule ran although focus stayed
 
-    Key(vbKeyPause);
+    Press(Key::Pause);
     EXPECT_EQ(New(2), "");
     Type("Hola*01Mundo");
-    Key(vbKeyEscape); // back to the text as shown: empty
+    Press(Key::Escape); // back to the text as shown: empty
     EXPECT_EQ(f.NewMessageBox.Text(), "");
     Type("Hola*01Mundo");
-    Key(vbKeyF2); // the failed search shows the row again and moves the restore point
+    Press(Key::F2); // the failed search shows the row again and moves the restore point
     f.btnClearMessage.Click();
     f.btnRestoreMessage.Click();
     EXPECT_EQ(New(2), "Hola*01Mundo");
 
     // With the codes hidden, F10 copies the hidden form, which the edit step rebuilds.
     f.CheckHideControlCharacters.SetValue(1);
-    Key(vbKeyF10);
+    Press(Key::F10);
     EXPECT_EQ(f.NewMessageBox.Text() + "|" + New(2), "Hello\r\nWorld|Hello*01World");
     Type("Hola\r\nMundo");
-    Key(vbKeyF12), Key(vbKeyF11);
+    Press(Key::F12), Press(Key::F11);
     EXPECT_EQ(f.State.MessageWhenShown, "Hola*01Mundo"); // always the full notation
-    Key(vbKeyPause);
+    Press(Key::Pause);
     f.btnRestoreMessage.Click(); // the button leaves the notation in the box
     EXPECT_EQ(f.NewMessageBox.Text() + " " + New(2), "Hola*01Mundo Hola*01Mundo");
-    Key(vbKeyEscape); // Esc hides the codes again
+    Press(Key::Escape); // Esc hides the codes again
     EXPECT_EQ(f.NewMessageBox.Text(), "Hola\r\nMundo");
 }
 
@@ -96,7 +96,7 @@ TEST_F(Navigation, ASingleMessageIsShownAgainByNextAndDoubleClicksRevealTheTable
     one.Open(one.Put("ONE.CUT", CutBytes({"Only one"})));
     EXPECT_TRUE(!one.form.MessageSlider.Visible && one.form.MessageSlider.Max == 2);
     one.Type("Solo uno");
-    one.Key(vbKeyF12);
+    one.Press(Key::F12);
     EXPECT_EQ(std::to_string(one.form.MessageSlider.Value) + one.form.State.MessageWhenShown,
               "1Solo uno");
 

@@ -114,17 +114,18 @@ TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
             << open;
     }
     e.form.OnNextFileClicked(); // nothing after gone.CUT: nothing happens
-    auto openFrom = [&](int direction, const char* name) {
-        e.form.State.ReachedBy = static_cast<std::int16_t>(direction);
+    auto openFrom = [&](ReachedBy direction, const char* name) {
+        e.form.State.Reached = direction;
         e.form.OpenFile(e.CutDir() + name);
         return Captions({&e.form.OriginalFileNameLabel, &e.form.OriginalNumberLabel}) + " | " +
                e.form.OriginalMessageBox.Text() + " | " + std::to_string(e.form.MessageSlider.Max);
     };
-    EXPECT_EQ(openFrom(8, "B.CUT"), "C.CUT | 1 | Charlie | 2");
+    EXPECT_EQ(openFrom(ReachedBy::NextFile, "B.CUT"), "C.CUT | 1 | Charlie | 2");
     EXPECT_EQ(e.progress.back(), 0);
-    EXPECT_EQ(openFrom(7, "B.CUT"), "A.CUT | 1 | Alpha one | 2");
+    EXPECT_EQ(openFrom(ReachedBy::PreviousFile, "B.CUT"), "A.CUT | 1 | Alpha one | 2");
     EXPECT_EQ(e.Boxes(), "");
-    openFrom(7, "0.CUT"); // nothing before it: told, and the dialog comes back
+    openFrom(ReachedBy::PreviousFile,
+             "0.CUT"); // nothing before it: told, and the dialog comes back
     EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
 }
@@ -143,7 +144,7 @@ TEST(Opening, NamesThatDifferInCaseAreTwoFilesAndPassingOverFilesWithoutTextEnds
     e.form.OnNextFileClicked();
     EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
     // Reached backwards, D13.CUT passes over c12.CUT, whose neighbour is C12.CUT, not A.CUT.
-    e.form.State.ReachedBy = 7;
+    e.form.State.Reached = ReachedBy::PreviousFile;
     e.form.OpenFile(e.CutDir() + "D13.CUT");
     EXPECT_EQ(e.form.State.FileName + " " + e.form.OriginalMessageBox.Text(), "C12.CUT Twelve");
     EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
@@ -164,14 +165,14 @@ struct FlippingPlatform : FakePlatform {
 };
 
 TEST(Opening, PassingOverFilesWithoutTextVisitsEachFileOnce) {
-    for (int direction : {7, 8}) {
+    for (ReachedBy direction : {ReachedBy::PreviousFile, ReachedBy::NextFile}) {
         FlippingPlatform platform;
         for (const char* name : {"A.CUT", "B.CUT", "C.CUT"})
             WriteBytes(platform.cutFolder + name, CutBytes({"", "x"}));
         MainWindow form(platform);
-        form.State.ReachedBy = static_cast<std::int16_t>(direction);
+        form.State.Reached = direction;
         form.OpenFile(platform.cutFolder + "B.CUT");
-        ASSERT_EQ(platform.messageBoxes.size(), 1u) << direction;
+        ASSERT_EQ(platform.messageBoxes.size(), 1u) << static_cast<int>(direction);
         EXPECT_EQ(platform.messageBoxes[0].text, "There aren't any text messages in this file");
     }
 }

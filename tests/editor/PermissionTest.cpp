@@ -55,7 +55,8 @@ TEST_F(Permissions, ReadOnlyFoldersRefuseEveryWriteWithAMessageAndKeepTheWork) {
     for (const auto& [chosen, written] : writes) {
         platform.messageBoxes.clear();
         platform.fileDialogAnswers.push_back(chosen);
-        chosen.ends_with(".tmf") ? form.OnSaveWorkFileClicked(0) : form.OnWriteFileClicked();
+        chosen.ends_with(".tmf") ? form.OnSaveWorkFileClicked(TmfContent::NewMessages)
+                                 : form.OnWriteFileClicked();
         EXPECT_EQ(Boxes(), "Quillon: Cannot write " + written + ": Permission denied.\n");
         EXPECT_FALSE(fs::exists(written)) << written;
     }

@@ -19,7 +19,7 @@ struct TmfFlow : RawEditor {
 };
 
 TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
-    Save(0, tmf);
+    Save(TmfContent::NewMessages, tmf);
     // "Remember last directory" is on: the dialog starts where the file was opened.
     const FileDialogRequest& saving = platform.fileDialogs.back();
     EXPECT_EQ(saving.title + " " + saving.fileName + " " + saving.initialDir,
@@ -32,7 +32,7 @@ TEST_F(TmfFlow, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
 
     // A write that fails says so in one line naming the file, and leaves nothing behind.
     const std::string nowhere = Utf8FromPath(work / "gone" / "C12.tmf");
-    Save(0, nowhere);
+    Save(TmfContent::NewMessages, nowhere);
     EXPECT_NE(LastMessage().find(nowhere), std::string::npos) << LastMessage();
     EXPECT_EQ(LastMessage().find('\n'), std::string::npos) << "one line";
     EXPECT_FALSE(fs::exists(work / "gone"));
@@ -74,30 +74,30 @@ TEST_F(TmfFlow, ACancelWritesNothingAndAnExistingFileIsReplacedOnlyAfterYes) {
     // A cancelled dialog leaves the last directory alone.
     platform.settings.values["Last directory"] = "somewhere";
     form.CheckRememberLastDirectory.SetValue(0);
-    form.OnSaveWorkFileClicked(0);
+    form.OnSaveWorkFileClicked(TmfContent::NewMessages);
     form.OnLoadWorkFileClicked();
     EXPECT_EQ(LastDirectory(), "somewhere");
     EXPECT_EQ(platform.fileDialogs.back().initialDir + kPathSeparator, CutDir());
     EXPECT_TRUE(platform.messageBoxes.empty() && !fs::exists(tmf));
 
     WriteBytes(tmf, "keep me");
-    Save(1, tmf);
+    Save(TmfContent::OriginalMessages, tmf);
     EXPECT_EQ(Question(), "File C12.tmf already exists.\r\nDo you want to replace it?");
     EXPECT_EQ(form.Confirm->QuestionLabel.Top, 240);
     Answer(false);
     EXPECT_EQ(ReadBytes(tmf), "keep me");
 
-    Save(1, tmf);
+    Save(TmfContent::OriginalMessages, tmf);
     Answer(true);
     EXPECT_EQ(ReadBytes(tmf), TmfBytes("C12.CUT", "001 Hello*AB\r\n002 Good day\r\n"));
 
-    Save(0, tmf);
+    Save(TmfContent::NewMessages, tmf);
     Answer(true);
     EXPECT_EQ(ReadBytes(tmf), newLines);
 
     // An empty file is taken without a question.
     WriteBytes(tmf, "");
-    Save(0, tmf);
+    Save(TmfContent::NewMessages, tmf);
     EXPECT_EQ(form.Confirm, nullptr);
     EXPECT_EQ(ReadBytes(tmf), newLines);
 }

@@ -48,17 +48,17 @@ TEST_F(WholeFile, ALoadedFileIsCheckedWholeAndF7AndF8GoToWhatIsLeftRoundTheEndOn
 
     int serial = f.Notice.Serial;
     const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { Key(vbKeyF7); }, "6 ()"},
-        {[&] { Key(vbKeyF7, vbShiftMask); }, "6 (This is the only invalid message.)"},
-        {[&] { Key(vbKeyF8, vbShiftMask); }, "3 ()"},
-        {[&] { Key(vbKeyF8, vbShiftMask); }, "8 (Went round to the last message.)"},
-        {[&] { Key(vbKeyF8); }, "3 (Went round to the first message.)"},
-        {[&] { Key(vbKeyF8, vbCtrlMask); }, "8 ()"}, // Ctrl does not matter
-        {[&] { Type("Ocho"), Key(vbKeyF8); }, "3 (Went round to the first message.)"},
-        {[&] { Key(vbKeyF8); }, "3 (This is the only blank message.)"},
-        {[&] { Type("Tres"), Key(vbKeyF8); }, "3 (No blank messages.)"},
-        {[&] { Key(vbKeyF7); }, "6 ()"},
-        {[&] { Type("Seis*AB"), Key(vbKeyF7); }, "6 (No invalid messages.)"},
+        {[&] { Press(Key::F7); }, "6 ()"},
+        {[&] { Press(Key::F7, Modifier::Shift); }, "6 (This is the only invalid message.)"},
+        {[&] { Press(Key::F8, Modifier::Shift); }, "3 ()"},
+        {[&] { Press(Key::F8, Modifier::Shift); }, "8 (Went round to the last message.)"},
+        {[&] { Press(Key::F8); }, "3 (Went round to the first message.)"},
+        {[&] { Press(Key::F8, Modifier::Ctrl); }, "8 ()"}, // Ctrl does not matter
+        {[&] { Type("Ocho"), Press(Key::F8); }, "3 (Went round to the first message.)"},
+        {[&] { Press(Key::F8); }, "3 (This is the only blank message.)"},
+        {[&] { Type("Tres"), Press(Key::F8); }, "3 (No blank messages.)"},
+        {[&] { Press(Key::F7); }, "6 ()"},
+        {[&] { Type("Seis*AB"), Press(Key::F7); }, "6 (No invalid messages.)"},
     };
     for (const auto& [step, expected] : steps) {
         f.Notice.Text.clear();
@@ -68,7 +68,7 @@ TEST_F(WholeFile, ALoadedFileIsCheckedWholeAndF7AndF8GoToWhatIsLeftRoundTheEndOn
     }
     EXPECT_EQ(f.Notice.Serial, serial + 7) << "every notice counts, a repeated one too";
     EXPECT_EQ(Counters(), "0 [] blue | 0 [] blue | save create");
-    int key = vbKeyF7, shift = 0;
+    int key = KeyCodeOf(Key::F7), shift = 0;
     f.OnOriginalBoxKeyDown(key, shift); // from the original's box too, and swallowed
     EXPECT_EQ(key + shift, 0);
 }
@@ -78,14 +78,14 @@ TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
     TypeKeys("Tres y");
     Backspace(), Backspace();
     TypeKeys(" mas");
-    Key(37); // the caret moves: what follows is a step of its own
+    Press(Key::Down); // the caret moves: what follows is a step of its own
     TypeKeys("!");
     Type(4, "Cuatro*");
     Go(3); // the restore point is now "Tres mas!"
-    Key(vbKeyF10), Key(vbKeyPause), Key(vbKeyEscape);
+    Press(Key::F10), Press(Key::Pause), Press(Key::Escape);
 
     // Every undo goes through the edit step: the box, the row and the counters follow.
-    auto undo = [&] { Key(vbKeyZ, vbCtrlMask); };
+    auto undo = [&] { Press(Key::Z, Modifier::Ctrl); };
     auto shown = [&] {
         return f.NewMessageBox.Text() + "|" + New(3) + "|" + f.BlankCountLabel.Caption();
     };
@@ -99,14 +99,15 @@ TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
               (std::vector<std::string>{"||2", "Third|Third|1", "Tres mas!|Tres mas!|1",
                                         "Tres mas|Tres mas|1", "Tres|Tres|1", "Tres y|Tres y|1",
                                         "Tres|Tres|1", "||2", "||2Nothing to undo."}));
-    Key(vbKeyY, vbCtrlMask), Key(vbKeyY, vbCtrlMask);
+    Press(Key::Y, Modifier::Ctrl), Press(Key::Y, Modifier::Ctrl);
     EXPECT_EQ(shown(), "Tres y|Tres y|1");
     EXPECT_NE(Backup().find("003 Tres y\r\n"), std::string::npos) << Backup();
-    Key(vbKeyZ, vbCtrlMask | vbShiftMask), Key(vbKeyZ, vbCtrlMask | vbShiftMask);
+    Press(Key::Z, Modifier::Ctrl | Modifier::Shift),
+        Press(Key::Z, Modifier::Ctrl | Modifier::Shift);
     EXPECT_EQ(shown(), "Tres mas|Tres mas|1");
     EXPECT_EQ(f.NewMessageBox.SelStart, 8) << "the caret ends where the change did";
     TypeKeys("?"); // a new step forgets what was undone
-    Key(vbKeyY, vbCtrlMask);
+    Press(Key::Y, Modifier::Ctrl);
     EXPECT_EQ(shown() + f.Notice.Text, "Tres mas?|Tres mas?|1Nothing to redo.");
 
     // Message 4 kept its own steps, the loaded text among them; reopening forgets them all.
@@ -127,15 +128,15 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     e.Open(e.Put("C12.CUT", CutBytes({"Hello*01World", "Second"})));
     e.Type(2, "Segundo"), e.Go(1); // a neighbour with a text of its own
     e.Type("Hola\r\nMundo");
-    e.Key(vbKeyF10);
+    e.Press(Key::F10);
     EXPECT_EQ(e.New(1), "Hello*01World");
-    e.Key(vbKeyZ, vbCtrlMask);
+    e.Press(Key::Z, Modifier::Ctrl);
     EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "Hola\r\nMundo|Hola*01Mundo");
     e.Raw(); // a display: no step of its own
     EXPECT_EQ(f.NewMessageBox.Text(), "Hola*01Mundo");
-    e.Key(vbKeyZ, vbCtrlMask);
+    e.Press(Key::Z, Modifier::Ctrl);
     EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "|");
-    e.Key(vbKeyY, vbCtrlMask);
+    e.Press(Key::Y, Modifier::Ctrl);
     EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "Hola*01Mundo|Hola*01Mundo");
 
     // Shown with its codes hidden, a loaded message gets its original's codes back; the
@@ -145,7 +146,7 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     WriteBytes(work, TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Segundo*0\r\n"));
     e.Load(work);
     EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | - create");
-    e.Key(vbKeyF7);
+    e.Press(Key::F7);
     EXPECT_EQ(e.New(2) + " " + f.InvalidCountLabel.Caption(), "Segundo 0");
     EXPECT_EQ(f.Notice.Text, "Message 2: its control codes were put back as in the original.");
 }

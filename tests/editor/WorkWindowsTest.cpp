@@ -15,14 +15,14 @@ struct Find : ::testing::Test, Editor {
         Type(2, "Dilo\r\nya");
         Type(3, "Palabras del mundo");
         Go(1);
-        Key(vbKeyF, vbCtrlMask);
+        Press(Key::F, Modifier::Ctrl);
     }
     // Types the text, picks where to look, presses Enter (or Shift+Enter) in the field.
     std::string Search(const std::string& text, bool forward = true,
                        OptionButton* where = nullptr) {
         f.Find->TextFind.SetText(text);
         if (where) where->UserClick();
-        int key = vbKeyReturn, shift = forward ? 0 : vbShiftMask;
+        int key = KeyCodeOf(Key::Return), shift = forward ? 0 : Modifier::Shift;
         f.Find->OnFindTextKeyDown(key, shift);
         EXPECT_EQ(key + shift, 0) << "Enter is the field's own";
         EXPECT_EQ(f.Focus.Current(), &f.Find->TextFind) << "typing goes on in the field";
@@ -63,11 +63,11 @@ TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
     EXPECT_EQ(f.NewMessageBox.SelStart * 100 + f.NewMessageBox.SelLength, 903);
 
     // Esc closes the window, and the new message has the keyboard again.
-    int key = vbKeyEscape, shift = 0;
+    int key = KeyCodeOf(Key::Escape), shift = 0;
     w.OnFindTextKeyDown(key, shift);
     EXPECT_TRUE(key == 0 && f.Find == nullptr && f.Focus.Current() == &f.NewMessageBox);
     // A question open in the main window holds the searches too.
-    Key(vbKeyF, vbCtrlMask);
+    Press(Key::F, Modifier::Ctrl);
     f.btnCloseFile.Click();
     f.Find->TextFind.SetText("Worldly");
     f.Find->btnNext.Click();
@@ -112,7 +112,7 @@ struct Project : RawEditor {
 };
 
 TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
-    Key(vbKeyF9);
+    Press(Key::F9);
     ASSERT_NE(f.Project, nullptr);
     ProjectWindow& p = *f.Project;
     EXPECT_TRUE(p.Window.Visible);

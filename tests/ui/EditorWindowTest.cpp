@@ -51,7 +51,7 @@ void ExpectMirrored(const Session& s) {
     for (const Label* label : labels)
         add(*label, s.Text(*label), !s.W(*label)->isHidden(), label->Caption(), label->Visible);
     for (const CommandButton* b :
-         {&f.btnNextMessage, &f.btnWriteFile, &f.btnSaveFile[0], &f.btnExit})
+         {&f.btnNextMessage, &f.btnWriteFile, &f.btnSaveNewMessages, &f.btnExit})
         add(*b, s.W(*b)->toolTip(), s.W(*b)->isEnabled(), b->ToolTipText, b->Enabled);
     for (const CheckBox* c :
          {&f.CheckConfirmCloseOrReplace, &f.CheckAlwaysOnTop, &f.CheckHideControlCharacters})
