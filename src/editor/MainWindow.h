@@ -10,6 +10,7 @@
 #include "editor/EditorState.h"
 #include "editor/FindWindow.h"
 #include "editor/Keys.h"
+#include "editor/MainWindowControls.h"
 #include "editor/Platform.h"
 #include "editor/ProjectWindow.h"
 #include "editor/QuestionWindow.h"
@@ -25,10 +26,7 @@
 
 namespace quillon {
 
-inline constexpr const char* kAppTitle = "Quillon";
-inline constexpr const char* kVersion = "1.1";
-
-class MainWindow {
+class MainWindow : public MainWindowControls {
 public:
     explicit MainWindow(Platform& platform);
     ~MainWindow();
@@ -42,81 +40,6 @@ public:
     // Set once the program has ended (the platform was told to quit): handlers do nothing.
     bool Ended = false;
 
-    // --- The window and its controls -------------------------------------------------
-    WindowPart Window{"MainWindow"};
-
-    Frame FileFrame{"FileFrame"};                 // "File"
-    Frame OriginalFileFrame{"OriginalFileFrame"}; // "Original file"
-    Frame NewFileFrame{"NewFileFrame"};           // "New file"
-    Frame FrameOriginalMessage{"FrameOriginalMessage"};
-    Frame FrameNewMessage{"FrameNewMessage"};
-    Frame FrameSettings{"FrameSettings"};
-    Frame FrameSettingsGeneral{"FrameSettingsGeneral"};
-    Frame FrameSettingsOriginal{"FrameSettingsOriginal"};
-    Frame FrameSettingsNew{"FrameSettingsNew"};
-    Frame FrameButtons{"FrameButtons"};
-
-    Label OriginalFileNameLabel{"OriginalFileNameLabel"};
-    Label OriginalNumberLabel{"OriginalNumberLabel"};
-    Label OriginalCountLabel{"OriginalCountLabel"};
-    Label OriginalFileSizeLabel{"OriginalFileSizeLabel"};
-    Label OriginalFileTextSizeLabel{"OriginalFileTextSizeLabel"};
-    Label InvalidCountLabel{"InvalidCountLabel"};
-    Label BlankCountLabel{"BlankCountLabel"};
-    Label NewNumberLabel{"NewNumberLabel"};
-    Label NewCountLabel{"NewCountLabel"};
-    Label NewFileTextSizeLabel{"NewFileTextSizeLabel"};
-    Label NewFileSizeLabel{"NewFileSizeLabel"};
-    Label OriginalTextSizeLabel{"OriginalTextSizeLabel"};
-    Label OriginalTotalSizeLabel{"OriginalTotalSizeLabel"};
-    Label OriginalCodeCountLabel{"OriginalCodeCountLabel"};
-    Label NewTextSizeLabel{"NewTextSizeLabel"};
-    Label NewTotalSizeLabel{"NewTotalSizeLabel"};
-    Label NewCodeCountLabel{"NewCodeCountLabel"};
-    // Index 0 face, 1 size, 2 style word, 3 script (tooltip: script number), 4 click area.
-    std::array<Label, 5> OriginalFontPage;
-    std::array<Label, 5> NewFontPage;
-    Label OriginalBackgroundSwatch{"OriginalBackgroundSwatch"};
-    Label NewBackgroundSwatch{"NewBackgroundSwatch"};
-
-    TextBox OriginalMessageBox{"OriginalMessageBox"};
-    TextBox NewMessageBox{"NewMessageBox"};
-    Slider MessageSlider{"MessageSlider"};
-    ProgressBar ReadProgressBar{"ReadProgressBar"};
-    ListView TableView{"TableView"};
-
-    CommandButton btnRestoreMessage{"btnRestoreMessage"};
-    CommandButton btnClearMessage{"btnClearMessage"};
-    CommandButton btnCopyOriginalMessage{"btnCopyOriginalMessage"};
-    CommandButton btnPreviousMessage{"btnPreviousMessage"};
-    CommandButton btnNextMessage{"btnNextMessage"};
-    CommandButton btnPreviousFile{"btnPreviousFile"};
-    CommandButton btnCloseFile{"btnCloseFile"};
-    CommandButton btnNextFile{"btnNextFile"};
-    CommandButton btnSaveNewMessages{"btnSaveNewMessages"};           // "Save to text file"
-    CommandButton btnSaveOriginalMessages{"btnSaveOriginalMessages"}; // "Save original ..."
-    CommandButton btnLoadWorkFile{"btnLoadWorkFile"};
-    CommandButton btnWriteFile{"btnWriteFile"};
-    CommandButton btnHelp{"btnHelp"};
-    CommandButton btnAbout{"btnAbout"};
-    CommandButton btnExit{"btnExit"};
-
-    CheckBox CheckConfirmCloseOrReplace{"CheckConfirmCloseOrReplace"};
-    CheckBox CheckAlwaysOnTop{"CheckAlwaysOnTop"};
-    CheckBox CheckHighlight{"CheckHighlight"};
-    CheckBox CheckRememberLastDirectory{"CheckRememberLastDirectory"};
-    CheckBox CheckAutoBackup{"CheckAutoBackup"};
-    CheckBox CheckHideControlCharacters{"CheckHideControlCharacters"};
-
-    OptionButton OptionSettingsGeneral{"OptionSettingsGeneral"};
-    OptionButton OptionSettingsOriginal{"OptionSettingsOriginal"};
-    OptionButton OptionSettingsNew{"OptionSettingsNew"};
-
-    // The fixed captions beside the labels ("Message:", "Text size:", ...), for the mirror.
-    std::vector<std::unique_ptr<Label>> FixedLabels;
-    // The frame whose client area a control's position is relative to; nullptr for a
-    // control placed on the window itself.
-    const Control* ContainerOf(const Control& control) const;
     // Told every value the progress bar takes while a file is read.
     std::function<void(double)> ProgressChanged;
 
@@ -269,7 +192,6 @@ public:
 private:
     void JumpTo(bool forward, bool invalid);
     void StepHistory(bool undo);
-    void LayOut();       // designed positions, captions and tooltips
     void WireHandlers(); // connects every control to its handler
     // The backup's name, chosen at the first change of the work; false when none is free.
     bool TakeBackupNumber();
@@ -280,7 +202,6 @@ private:
     bool PassOverFilesWithoutText();
     bool skipping_ = false;      // passing over files without text
     bool skipRequested_ = false; // the file just opened has no text either
-    std::map<const Control*, const Control*> containers_;
 };
 
 // While it lives, changes of the boxes are a display, not an edit; when it ends the shown
