@@ -1,9 +1,16 @@
 // The wiring of each of the main window's controls to its handler.
 #include "editor/MainWindow.h"
 
+#include "settings/Settings.h"
+
 namespace quillon {
 
-MainWindow::MainWindow(Platform& platform_) : platform(platform_), SharedFileDialog(platform_) {
+MainWindow::MainWindow(Platform& platform_)
+    : platform(platform_), SharedFileDialog(platform_),
+      OriginalLook(settings::kOriginalPrefix, OriginalFontPage, State.OriginalStyle,
+                   OriginalMessageBox, OriginalBackgroundSwatch),
+      NewLook(settings::kNewPrefix, NewFontPage, State.NewStyle, NewMessageBox,
+              NewBackgroundSwatch) {
     WireHandlers();
 }
 

@@ -5,6 +5,7 @@
 
 #include "document/Document.h"
 #include "editor/AboutWindow.h"
+#include "editor/BoxLook.h"
 #include "editor/Controls.h"
 #include "editor/EditHistory.h"
 #include "editor/EditorState.h"
@@ -37,6 +38,9 @@ public:
     Document Doc;
     FocusTracker Focus;
     SharedDialog SharedFileDialog;
+    // The look of each message box, stored in the settings under its own names.
+    BoxLook OriginalLook;
+    BoxLook NewLook;
     // Set once the program has ended (the platform was told to quit): handlers do nothing.
     bool Ended = false;
 
@@ -117,7 +121,6 @@ public:
     // --- Settings, fonts, colours, window behaviour -----------------------------------
     void LoadSettings();
     void SaveSettings();
-    static std::string ScriptName(int Number);
     void OnOriginalFontPageClicked(int Index);
     void OnNewFontPageClicked(int Index);
     void OnOriginalBackgroundClicked();

@@ -104,21 +104,8 @@ void MainWindow::OpenFile(std::string FileName) {
     SetProgress(*this, 0);
     Window.Visible = true;
 
-    for (auto* labels : {&OriginalFontPage, &NewFontPage}) {
-        (*labels)[0].SetCaption("Arial");
-        (*labels)[1].SetCaption("12");
-        (*labels)[2].SetCaption("Regular");
-        (*labels)[3].SetCaption("Western");
-    }
-    for (BoxStyle* style : {&State.OriginalStyle, &State.NewStyle}) {
-        style->Face = "Arial";
-        style->Size = 12;
-        style->Weight = 400;
-        style->Italic = false;
-        style->Underline = false;
-        style->Strikeout = false;
-        style->ForeColor = 0;
-    }
+    OriginalLook.ResetToDesign();
+    NewLook.ResetToDesign();
 
     LoadSettings();
     if (Ended) return;

@@ -49,8 +49,8 @@ int BoxMirror::ScriptNumber() const {
 }
 
 QString BoxMirror::PageDescription() const {
-    const QString name = fellBack_ ? QStringLiteral("Western")
-                                   : FromProgramText(MainWindow::ScriptName(ScriptNumber()));
+    const QString name =
+        fellBack_ ? QStringLiteral("Western") : FromProgramText(ScriptName(ScriptNumber()));
     return QStringLiteral("%1 (%2)").arg(name, page_->Name());
 }
 

@@ -33,7 +33,7 @@ constexpr int kMaxSize = kMaxFontSize;
 enum StyleIndex { kRegular, kItalic, kBold, kBoldItalic };
 
 QString ScriptLabel(int script) {
-    QString name = FromProgramText(MainWindow::ScriptName(script));
+    QString name = FromProgramText(ScriptName(script));
     if (name.isEmpty()) name = QString::number(script);
     if (CodePageForScript(script).fellBack) name += QStringLiteral(" (text shown as Western)");
     return name;
