@@ -4,7 +4,6 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "editor/Platform.h"
-#include "work/Tmf.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -2,6 +2,8 @@
 // unfinished backups an earlier run left, and replacing the backup on every edit.
 #pragma once
 
+#include "work/Backups.h"
+
 #include <string>
 #include <string_view>
 #include <vector>

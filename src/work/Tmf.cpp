@@ -1,4 +1,4 @@
-// Temporary messages files: building and parsing their lines, applying them, backup names.
+// Temporary messages files: building and parsing their lines, applying them.
 #include "work/Tmf.h"
 
 #include "base/Numbers.h"
@@ -167,12 +167,6 @@ void ApplyTmfLines(Document& document, const std::vector<TmfLine>& lines) {
     for (const TmfLine& line : lines)
         if (const int row = document.RowOfNumber(line.number); row != 0)
             document.At(row).edited = line.text;
-}
-
-std::string BackupFileName(std::string_view cutFileName, int counter) {
-    const std::string_view stem =
-        cutFileName.size() > 4 ? cutFileName.substr(0, cutFileName.size() - 4) : std::string_view{};
-    return std::string(stem) + "_" + std::to_string(counter) + ".tmf";
 }
 
 } // namespace quillon
