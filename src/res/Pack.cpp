@@ -151,8 +151,8 @@ PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource
             return result;
         }
         const std::size_t at = kResourceHeaderSize + index * kResourceEntrySize;
-        PutBigEndian32(plan.tableBytes, at + 13, out);
-        PutBigEndian32(plan.tableBytes, at + 17, size);
+        PutBigEndian32(plan.tableBytes, at + kEntryOffsetAt, out);
+        PutBigEndian32(plan.tableBytes, at + kEntrySizeAt, size);
         if (source < 0)
             add(-1, entry.offset, entry.size);
         else

@@ -26,6 +26,16 @@ std::uint64_t BigEndian(std::string_view bytes) {
     return value;
 }
 
+// The entry count of a header that holds it.
+std::uint64_t EntryCount(std::string_view head) {
+    return BigEndian(head.substr(kResourceCountAt, kResourceCountSize));
+}
+
+// The size of a table of count entries, its header included.
+std::uint64_t TableSize(std::uint64_t count) {
+    return kResourceHeaderSize + count * kResourceEntrySize;
+}
+
 char Upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -54,8 +64,8 @@ std::string NoTable(std::string_view head, std::uint64_t fileSize, const std::st
     else if (head.starts_with("AmBk"))
         found = "it starts with \"AmBk\": it is a cutscene file (.CUT) itself";
     else
-        found = "it starts with " + Hex(head.substr(0, 4)) + " (\"" + ShownName(head.substr(0, 4)) +
-                "\")";
+        found = "it starts with " + Hex(head.substr(0, kResourceMagic.size())) + " (\"" +
+                ShownName(head.substr(0, kResourceMagic.size())) + "\")";
     return name + ": not a resource file with an embedded table (no \"QTBL\" header; " + found +
            "). The floppy and CD releases, the demos and the interview disc keep their table "
            "outside the file; only the freeware CD release (queen.1c) holds it.";
@@ -64,7 +74,8 @@ std::string NoTable(std::string_view head, std::uint64_t fileSize, const std::st
 } // namespace
 
 std::string ResourceTable::Version() const {
-    const std::string_view field = std::string_view(tableBytes).substr(4, 6);
+    const std::string_view field =
+        std::string_view(tableBytes).substr(kResourceVersionAt, kResourceVersionSize);
     return std::string(field.substr(0, std::min(field.find('\0'), field.size())));
 }
 
@@ -128,14 +139,14 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
         result.table = {};
         return result;
     };
-    if (!head.starts_with("QTBL") || fileSize < 4) {
+    if (!head.starts_with(kResourceMagic) || fileSize < kResourceMagic.size()) {
         result.error = NoTable(head, fileSize, displayName);
         return result;
     }
     if (fileSize < kResourceHeaderSize || head.size() < kResourceHeaderSize)
         return refuse("the file ends inside the 15-byte header of its table.");
-    const std::uint64_t count = BigEndian(head.substr(13, 2));
-    const std::uint64_t tableEnd = kResourceHeaderSize + count * kResourceEntrySize;
+    const std::uint64_t count = EntryCount(head);
+    const std::uint64_t tableEnd = TableSize(count);
     if (tableEnd > fileSize || tableEnd > head.size())
         return refuse("the table of " + std::to_string(count) + " entries needs " +
                       std::to_string(tableEnd) + " bytes, but the file holds only " +
@@ -152,9 +163,9 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
         ResourceEntry entry;
         const std::string_view field = raw.substr(0, kResourceNameSize);
         entry.name = std::string(field.substr(0, std::min(field.find('\0'), field.size())));
-        entry.bundle = static_cast<unsigned char>(raw[12]);
-        entry.offset = BigEndian(raw.substr(13, 4));
-        entry.size = BigEndian(raw.substr(17, 4));
+        entry.bundle = static_cast<unsigned char>(raw[kEntryBundleAt]);
+        entry.offset = BigEndian(raw.substr(kEntryOffsetAt, kEntryNumberSize));
+        entry.size = BigEndian(raw.substr(kEntrySizeAt, kEntryNumberSize));
         if (std::string why = PlainNameProblem(entry.name); !why.empty())
             return refuse(Entry(i, entry) + " cannot be a file's name: " + why + ".");
         if (entry.InThisFile()) {
@@ -293,10 +304,8 @@ ResourceTableResult ReadResourceTable(ResourceInput& input, const std::string& d
         return result;
     }
     // The header gives the table's length; read it only when the file can hold it.
-    if (head.size() == kResourceHeaderSize && head.starts_with("QTBL")) {
-        const std::uint64_t tableEnd =
-            kResourceHeaderSize +
-            BigEndian(std::string_view(head).substr(13, 2)) * kResourceEntrySize;
+    if (head.size() == kResourceHeaderSize && head.starts_with(kResourceMagic)) {
+        const std::uint64_t tableEnd = TableSize(EntryCount(head));
         if (tableEnd <= size && !input.ReadInto(0, tableEnd, head)) {
             result.error = input.error();
             return result;
