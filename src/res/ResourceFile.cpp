@@ -36,10 +36,6 @@ std::uint64_t TableSize(std::uint64_t count) {
     return kResourceHeaderSize + count * kResourceEntrySize;
 }
 
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::string Hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
@@ -85,12 +81,6 @@ int ResourceTable::Find(std::string_view name) const {
     return -1;
 }
 
-std::string UpperCaseName(std::string_view name) {
-    std::string out(name);
-    std::transform(out.begin(), out.end(), out.begin(), Upper);
-    return out;
-}
-
 std::string ShownName(std::string_view name) {
     std::string out;
     for (char c : name) {
@@ -121,7 +111,7 @@ std::string PlainNameProblem(std::string_view name) {
     if (name.find("..") != std::string_view::npos) return "the name holds \"..\"";
     if (name.back() == '.') return "the name ends in a dot";
     // Windows opens a device instead of a file for these names, whatever the extension.
-    const std::string stem = UpperCaseName(name.substr(0, name.find('.')));
+    const std::string stem = UpperCase(name.substr(0, name.find('.')));
     static const std::array<std::string_view, 4> kDevices{"CON", "PRN", "AUX", "NUL"};
     const bool numbered = stem.size() == 4 &&
                           (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
@@ -186,7 +176,7 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
     // could not tell which entry a file replaces.
     std::map<std::string, std::size_t> seen;
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
-        const auto [at, fresh] = seen.emplace(UpperCaseName(table.entries[i].name), i);
+        const auto [at, fresh] = seen.emplace(UpperCase(table.entries[i].name), i);
         if (!fresh)
             return refuse(Entry(at->second, table.entries[at->second]) + " and " +
                           Entry(i, table.entries[i]) + " have the same name.");

@@ -71,9 +71,6 @@ std::string PlainNameProblem(std::string_view name);
 // become \xNN.
 std::string ShownName(std::string_view name);
 
-// The name in upper case, as the table spells its names (ASCII letters only).
-std::string UpperCaseName(std::string_view name);
-
 // A file read piece by piece at given offsets, never whole.
 class ResourceInput {
 public:
