@@ -12,9 +12,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 } // namespace
 

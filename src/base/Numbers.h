@@ -7,6 +7,11 @@
 
 namespace quillon {
 
+// A decimal digit, 0 to 9, whatever the locale.
+inline bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // The leading numeric value of a text: leading blanks skipped, an optional sign, digits and
 // an optional fraction. An empty or non-numeric text is 0.
 double LeadingNumber(std::string_view text);

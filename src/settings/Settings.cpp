@@ -14,9 +14,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))

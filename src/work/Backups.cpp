@@ -3,6 +3,7 @@
 #include "work/Backups.h"
 
 #include "base/AsciiCase.h"
+#include "base/Numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -50,8 +51,7 @@ std::optional<ListedBackup> ParseBackupName(std::string_view fileName) {
     const std::size_t underscore = name.rfind('_');
     if (underscore == std::string_view::npos || underscore + 1 == name.size()) return std::nullopt;
     const std::string_view digits = name.substr(underscore + 1);
-    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
+    if (!std::all_of(digits.begin(), digits.end(), IsDigit)) return std::nullopt;
     return ListedBackup{name.substr(0, underscore), digits};
 }
 

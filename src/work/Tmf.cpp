@@ -12,10 +12,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool HoldsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
