@@ -1,6 +1,8 @@
 // The find window: its parts, its keys, and the search through the open file's messages.
 #include "editor/MainWindow.h"
 
+#include "base/AsciiCase.h"
+
 #include <algorithm>
 
 namespace quillon {
@@ -29,8 +31,8 @@ std::array<unsigned char, 256> Identity() {
 
 std::array<unsigned char, 256> AsciiFold() {
     std::array<unsigned char, 256> table = Identity();
-    for (int c = 'A'; c <= 'Z'; ++c)
-        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 'A' + 'a');
+    for (unsigned char& byte : table)
+        byte = static_cast<unsigned char>(AsciiLower(static_cast<char>(byte)));
     return table;
 }
 
