@@ -151,7 +151,7 @@ PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource
             result.plan = {};
             return result;
         }
-        const std::size_t at = kResourceHeaderSize + index * kResourceEntrySize;
+        const std::size_t at = ResourceEntryAt(index);
         PutBigEndian32(plan.tableBytes, at + kEntryOffsetAt, out);
         PutBigEndian32(plan.tableBytes, at + kEntrySizeAt, size);
         if (source < 0)

@@ -31,11 +31,6 @@ std::uint64_t EntryCount(std::string_view head) {
     return BigEndian(head.substr(kResourceCountAt, kResourceCountSize));
 }
 
-// The size of a table of count entries, its header included.
-std::uint64_t TableSize(std::uint64_t count) {
-    return kResourceHeaderSize + count * kResourceEntrySize;
-}
-
 std::string Hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
@@ -136,7 +131,7 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
     if (fileSize < kResourceHeaderSize || head.size() < kResourceHeaderSize)
         return refuse("the file ends inside the 15-byte header of its table.");
     const std::uint64_t count = EntryCount(head);
-    const std::uint64_t tableEnd = TableSize(count);
+    const std::uint64_t tableEnd = ResourceEntryAt(count);
     if (tableEnd > fileSize || tableEnd > head.size())
         return refuse("the table of " + std::to_string(count) + " entries needs " +
                       std::to_string(tableEnd) + " bytes, but the file holds only " +
@@ -148,8 +143,7 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
     table.entries.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view raw =
-            std::string_view(table.tableBytes)
-                .substr(kResourceHeaderSize + i * kResourceEntrySize, kResourceEntrySize);
+            std::string_view(table.tableBytes).substr(ResourceEntryAt(i), kResourceEntrySize);
         ResourceEntry entry;
         const std::string_view field = raw.substr(0, kResourceNameSize);
         entry.name = std::string(field.substr(0, std::min(field.find('\0'), field.size())));
@@ -295,7 +289,7 @@ ResourceTableResult ReadResourceTable(ResourceInput& input, const std::string& d
     }
     // The header gives the table's length; read it only when the file can hold it.
     if (head.size() == kResourceHeaderSize && head.starts_with(kResourceMagic)) {
-        const std::uint64_t tableEnd = TableSize(EntryCount(head));
+        const std::uint64_t tableEnd = ResourceEntryAt(EntryCount(head));
         if (tableEnd <= size && !input.ReadInto(0, tableEnd, head)) {
             result.error = input.error();
             return result;

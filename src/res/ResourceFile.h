@@ -30,6 +30,12 @@ inline constexpr std::size_t kResourceEntrySize = kEntrySizeAt + kEntryNumberSiz
 inline constexpr int kThisBundle = 1; // bundle 1 is the file itself
 static_assert(kResourceHeaderSize == 15 && kResourceEntrySize == 21);
 
+// Where entry index starts in the file; a table of count entries ends where entry count would
+// start.
+constexpr std::size_t ResourceEntryAt(std::size_t index) {
+    return kResourceHeaderSize + index * kResourceEntrySize;
+}
+
 struct ResourceEntry {
     std::string name;         // up to the first NUL of the 12-byte field
     int bundle = 0;           // 1 = this file; others name files this one does not hold

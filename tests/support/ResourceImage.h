@@ -30,9 +30,8 @@ inline void PutBig(std::string& bytes, std::size_t at, std::uint64_t value, std:
 // Rewrites entry index's offset and size in an image (for tables that lie).
 inline void SetEntry(std::string& image, std::size_t index, std::uint64_t offset,
                      std::uint64_t size) {
-    const std::size_t at = kResourceHeaderSize + kResourceEntrySize * index;
-    PutBig(image, at + kEntryOffsetAt, offset, kEntryNumberSize);
-    PutBig(image, at + kEntrySizeAt, size, kEntryNumberSize);
+    PutBig(image, ResourceEntryAt(index) + kEntryOffsetAt, offset, kEntryNumberSize);
+    PutBig(image, ResourceEntryAt(index) + kEntrySizeAt, size, kEntryNumberSize);
 }
 
 inline std::string ResourceBytes(const std::vector<ResEntry>& entries, const ResParts& at = {}) {
