@@ -1,5 +1,4 @@
-// Hand-built resource files with an embedded table: "QTBL", the header, 21-byte entries sorted
-// as given, then the data in an order of their own.
+// Hand-built resource files with an embedded table: entries in the order given, data anywhere.
 #pragma once
 
 #include "res/ResourceFile.h"
