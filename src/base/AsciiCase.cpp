@@ -10,6 +10,13 @@ std::string LowerCase(std::string_view text) {
     return lower;
 }
 
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        c = AsciiUpper(c);
+    return upper;
+}
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

@@ -10,8 +10,12 @@ namespace quillon {
 inline char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
+inline char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::string LowerCase(std::string_view text);
+std::string UpperCase(std::string_view text);
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 bool EndsWithIgnoringCase(std::string_view text, std::string_view ending);
 

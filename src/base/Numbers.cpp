@@ -12,9 +12,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 } // namespace
 
@@ -60,12 +57,16 @@ double LeadingNumber(std::string_view text) {
 std::int16_t LeadingInt16(std::string_view text) {
     const double value = LeadingNumber(text);
     if (!std::isfinite(value)) return 0;
-    // Ties go to the even neighbour, as the editor's integer conversion rounds.
+    const double rounded = RoundHalfToEven(value);
+    if (rounded < -32768.0 || rounded > 32767.0) return 0;
+    return static_cast<std::int16_t>(rounded);
+}
+
+double RoundHalfToEven(double value) {
     double rounded = std::floor(value);
     const double fraction = value - rounded;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) rounded += 1.0;
-    if (rounded < -32768.0 || rounded > 32767.0) return 0;
-    return static_cast<std::int16_t>(rounded);
+    return rounded;
 }
 
 } // namespace quillon

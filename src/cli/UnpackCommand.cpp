@@ -1,5 +1,5 @@
-// "unpack": the cutscene files (or every entry) of the game's resource file, each a file of its
-// own; with --list, the resource table itself.
+// "unpack": the game text files (or every entry) of the game's resource file, each a file of
+// its own; with --list, the resource table itself.
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 

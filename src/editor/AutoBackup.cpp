@@ -1,14 +1,11 @@
-// Backup numbers, unfinished backups, and the replacement of the backup on every edit.
+// The replacement of the backup on every edit.
 #include "editor/AutoBackup.h"
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
-#include "editor/Platform.h"
-#include "work/Tmf.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <set>
 #include <system_error>
 
 #ifdef __linux__
@@ -17,41 +14,6 @@
 #endif
 
 namespace quillon {
-
-namespace {
-
-std::set<std::string> LowerCaseNames(const std::vector<std::string>& listing) {
-    std::set<std::string> names;
-    for (const std::string& name : listing)
-        names.insert(LowerCase(name));
-    return names;
-}
-
-} // namespace
-
-int FirstFreeBackupNumber(const std::vector<std::string>& listing, std::string_view cutFileName) {
-    const std::set<std::string> taken = LowerCaseNames(listing);
-    for (int counter = 1; counter <= kLastBackupNumber; ++counter) {
-        const std::string name = LowerCase(BackupFileName(cutFileName, counter));
-        // An unfinished backup may be all that is left of someone's work: its number stays
-        // taken, so that it is never overwritten.
-        if (taken.count(name) == 0 && taken.count(name + std::string(kBackupTempSuffix)) == 0)
-            return counter;
-    }
-    return 0;
-}
-
-std::vector<std::string> LeftoverBackups(const std::vector<std::string>& listing,
-                                         std::string_view cutFileName) {
-    std::set<std::string> wanted;
-    for (int counter = 1; counter <= kLastBackupNumber; ++counter)
-        wanted.insert(LowerCase(BackupFileName(cutFileName, counter)) +
-                      std::string(kBackupTempSuffix));
-    std::vector<std::string> found;
-    for (const std::string& name : listing)
-        if (wanted.count(LowerCase(name)) != 0) found.push_back(name);
-    return found;
-}
 
 bool ReplaceBackupFile(const std::string& path, std::string_view bytes) {
     const std::string temp = path + std::string(kBackupTempSuffix);

@@ -1,6 +1,8 @@
 // The find window: its parts, its keys, and the search through the open file's messages.
 #include "editor/MainWindow.h"
 
+#include "base/AsciiCase.h"
+
 #include <algorithm>
 
 namespace quillon {
@@ -29,8 +31,8 @@ std::array<unsigned char, 256> Identity() {
 
 std::array<unsigned char, 256> AsciiFold() {
     std::array<unsigned char, 256> table = Identity();
-    for (int c = 'A'; c <= 'Z'; ++c)
-        table[static_cast<std::size_t>(c)] = static_cast<unsigned char>(c - 'A' + 'a');
+    for (unsigned char& byte : table)
+        byte = static_cast<unsigned char>(AsciiLower(static_cast<char>(byte)));
     return table;
 }
 
@@ -47,8 +49,6 @@ FindWindow::FindWindow(MainWindow& owner) : owner_(owner) {
     btnPrevious.ToolTipText = "Shift+Enter";
     btnNext.Caption = "Next";
     btnNext.ToolTipText = "Enter";
-    FoldOriginal = AsciiFold();
-    FoldNew = AsciiFold();
 
     btnNext.Click = [this] { OnNextClicked(); };
     btnPrevious.Click = [this] { OnPreviousClicked(); };
@@ -65,6 +65,20 @@ FindWindow::~FindWindow() {
              &Window, &LabelFind, &TextFind, &OptionOriginal, &OptionNew, &OptionBoth,
              &CheckMatchCase, &btnPrevious, &btnNext, &LabelStatus})
         if (focus.Current() == part) focus.Clear();
+}
+
+void FindWindow::OnFindTextTyped(const std::string& forNew,
+                                 const std::optional<std::string>& forOriginal) {
+    // Nothing to look for in the originals when their page cannot hold the text.
+    if (!forOriginal)
+        textInOriginalPage_ = std::string();
+    else if (*forOriginal != forNew)
+        textInOriginalPage_ = *forOriginal;
+    else
+        textInOriginalPage_.reset();
+    TextFind.SetText(forNew);
+    TextFind.SelStart = static_cast<int>(forNew.size());
+    TextFind.SelLength = 0;
 }
 
 void FindWindow::OnFindTextKeyDown(int& keyCode, int& shift) {
@@ -101,15 +115,15 @@ void FindWindow::FindNext(bool forward) {
     // While a question is open the main window takes no command, from here neither.
     if (f.Ended || !f.Window.Enabled) return;
     const std::string& forNew = TextFind.Text();
-    const std::string& forOriginal = TextInOriginalPage ? *TextInOriginalPage : TextFind.Text();
+    const std::string& forOriginal = textInOriginalPage_ ? *textInOriginalPage_ : TextFind.Text();
     if (forNew.empty()) {
         LabelStatus.SetCaption("Type the text to find.");
         f.Focus.SetFocus(TextFind);
         return;
     }
     const bool matchCase = CheckMatchCase.Value() == 1;
-    const auto foldOriginal = matchCase ? Identity() : FoldOriginal;
-    const auto foldNew = matchCase ? Identity() : FoldNew;
+    const auto foldOriginal = matchCase ? Identity() : FoldFor(true);
+    const auto foldNew = matchCase ? Identity() : FoldFor(false);
     const bool inOriginal = !OptionNew.Value;
     const bool inNew = !OptionOriginal.Value;
 
@@ -154,6 +168,10 @@ void FindWindow::FindNext(bool forward) {
             static_cast<int>(&box == &f.NewMessageBox ? forNew.size() : forOriginal.size());
     }
     f.Focus.SetFocus(TextFind);
+}
+
+std::array<unsigned char, 256> FindWindow::FoldFor(bool originalBox) const {
+    return CaseFold ? CaseFold(originalBox) : AsciiFold();
 }
 
 void FindWindow::Close() {

@@ -5,6 +5,7 @@
 #include "editor/Controls.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,14 +29,14 @@ public:
     CommandButton btnNext{"btnNext"};
     Label LabelStatus{"LabelStatus"};
 
-    // The find text in the original box's code page, when the window knows that it differs
-    // from the new box's; otherwise TextFind serves both.
-    std::optional<std::string> TextInOriginalPage;
-    // Each box's bytes as they compare without regard to case: ASCII letters unless the
-    // window gives the letters of the box's code page.
-    std::array<unsigned char, 256> FoldOriginal{};
-    std::array<unsigned char, 256> FoldNew{};
+    // Asked on every search for a box's bytes as they compare without regard to case: only
+    // the window that shows the boxes knows the letters of their code pages. Unset: ASCII
+    // letters in both boxes.
+    std::function<std::array<unsigned char, 256>(bool originalBox)> CaseFold;
 
+    // The user typed the find text: its bytes in the new box's code page, and in the original
+    // box's (nothing when that page cannot hold it).
+    void OnFindTextTyped(const std::string& forNew, const std::optional<std::string>& forOriginal);
     void OnFindTextKeyDown(int& keyCode, int& shift);
     void OnNextClicked();
     void OnPreviousClicked();
@@ -46,7 +47,12 @@ public:
     void Close();
 
 private:
+    std::array<unsigned char, 256> FoldFor(bool originalBox) const;
+
     MainWindow& owner_;
+    // The find text in the original box's code page, when it differs from the new box's;
+    // otherwise TextFind serves both.
+    std::optional<std::string> textInOriginalPage_;
 };
 
 // The ASCII letters folded to lower case, every other byte as it is.

@@ -4,6 +4,7 @@
 #include "base/AsciiCase.h"
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
+#include "work/Backups.h"
 
 #include <algorithm>
 #include <fstream>
@@ -13,11 +14,6 @@ namespace quillon {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The backups of C12.CUT are C12_N.tmf: the name without its last four characters.
-std::string BackupStem(const std::string& cutName) {
-    return LowerCase(cutName.size() > 4 ? cutName.substr(0, cutName.size() - 4) : std::string());
-}
 
 // The header's name: the first line from its 20th byte on, without its line end.
 std::string HeaderNameOf(const fs::path& path) {
@@ -55,22 +51,15 @@ void WorkFileIndex::AddWorkFolder(const fs::path& folder) {
 void WorkFileIndex::AddBackupFolder(const fs::path& folder) {
     ForEachFile(folder, [this](const fs::path& path, fs::file_time_type time) {
         const std::string name = Utf8FromPath(path.filename());
-        if (!EndsWithIgnoringCase(name, ".tmf")) return;
-        const std::string stem = name.substr(0, name.size() - 4);
-        const std::size_t underscore = stem.rfind('_');
-        if (underscore == std::string::npos || underscore + 1 == stem.size()) return;
-        if (!std::all_of(stem.begin() + static_cast<std::ptrdiff_t>(underscore) + 1, stem.end(),
-                         [](char c) { return c >= '0' && c <= '9'; }))
-            return;
-        backupsByStem_[LowerCase(stem.substr(0, underscore))].push_back(
-            {path, time, WorkSource::Backup});
+        if (const std::optional<ListedBackup> backup = ParseBackupName(name))
+            backupsByStem_[LowerCase(backup->stem)].push_back({path, time, WorkSource::Backup});
     });
 }
 
 WorkFile WorkFileIndex::NewestFor(const std::string& cutName) const {
     std::vector<Candidate> candidates;
     if (auto it = byHeader_.find(cutName); it != byHeader_.end()) candidates = it->second;
-    if (auto it = backupsByStem_.find(BackupStem(cutName)); it != backupsByStem_.end())
+    if (auto it = backupsByStem_.find(LowerCase(BackupStem(cutName))); it != backupsByStem_.end())
         candidates.insert(candidates.end(), it->second.begin(), it->second.end());
     // Newest first; on a tie a saved work file goes before a backup, then by name.
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {

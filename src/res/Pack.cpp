@@ -1,6 +1,7 @@
 // Puts files back into a resource file, streaming the game file into the new one.
 #include "res/Pack.h"
 
+#include "base/AsciiCase.h"
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "formats/Formats.h"
@@ -55,7 +56,7 @@ std::string MatchReplacements(const ResourceTable& table, const std::string& gam
 
     std::unordered_map<std::string, std::size_t> byName; // upper-case name -> entry
     for (std::size_t i = 0; i < table.entries.size(); ++i)
-        byName.emplace(UpperCaseName(table.entries[i].name), i);
+        byName.emplace(UpperCase(table.entries[i].name), i);
 
     std::vector<std::string> unmatched, notFiles;
     std::map<std::size_t, std::string> claimed; // entry -> the file that names it
@@ -63,7 +64,7 @@ std::string MatchReplacements(const ResourceTable& table, const std::string& gam
     std::vector<PackSource> found;
     for (const fs::directory_entry& item : listing) {
         const std::string name = Utf8FromPath(item.path().filename());
-        const auto match = byName.find(UpperCaseName(name));
+        const auto match = byName.find(UpperCase(name));
         if (match == byName.end()) {
             unmatched.push_back(name);
             continue;
@@ -150,9 +151,9 @@ PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource
             result.plan = {};
             return result;
         }
-        const std::size_t at = kResourceHeaderSize + index * kResourceEntrySize;
-        PutBigEndian32(plan.tableBytes, at + 13, out);
-        PutBigEndian32(plan.tableBytes, at + 17, size);
+        const std::size_t at = ResourceEntryAt(index);
+        PutBigEndian32(plan.tableBytes, at + kEntryOffsetAt, out);
+        PutBigEndian32(plan.tableBytes, at + kEntrySizeAt, size);
         if (source < 0)
             add(-1, entry.offset, entry.size);
         else

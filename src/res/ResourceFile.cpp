@@ -26,8 +26,9 @@ std::uint64_t BigEndian(std::string_view bytes) {
     return value;
 }
 
-char Upper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// The entry count of a header that holds it.
+std::uint64_t EntryCount(std::string_view head) {
+    return BigEndian(head.substr(kResourceCountAt, kResourceCountSize));
 }
 
 std::string Hex(std::string_view bytes) {
@@ -54,8 +55,8 @@ std::string NoTable(std::string_view head, std::uint64_t fileSize, const std::st
     else if (head.starts_with("AmBk"))
         found = "it starts with \"AmBk\": it is a cutscene file (.CUT) itself";
     else
-        found = "it starts with " + Hex(head.substr(0, 4)) + " (\"" + ShownName(head.substr(0, 4)) +
-                "\")";
+        found = "it starts with " + Hex(head.substr(0, kResourceMagic.size())) + " (\"" +
+                ShownName(head.substr(0, kResourceMagic.size())) + "\")";
     return name + ": not a resource file with an embedded table (no \"QTBL\" header; " + found +
            "). The floppy and CD releases, the demos and the interview disc keep their table "
            "outside the file; only the freeware CD release (queen.1c) holds it.";
@@ -64,7 +65,8 @@ std::string NoTable(std::string_view head, std::uint64_t fileSize, const std::st
 } // namespace
 
 std::string ResourceTable::Version() const {
-    const std::string_view field = std::string_view(tableBytes).substr(4, 6);
+    const std::string_view field =
+        std::string_view(tableBytes).substr(kResourceVersionAt, kResourceVersionSize);
     return std::string(field.substr(0, std::min(field.find('\0'), field.size())));
 }
 
@@ -72,12 +74,6 @@ int ResourceTable::Find(std::string_view name) const {
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (EqualIgnoringCase(entries[i].name, name)) return static_cast<int>(i);
     return -1;
-}
-
-std::string UpperCaseName(std::string_view name) {
-    std::string out(name);
-    std::transform(out.begin(), out.end(), out.begin(), Upper);
-    return out;
 }
 
 std::string ShownName(std::string_view name) {
@@ -110,7 +106,7 @@ std::string PlainNameProblem(std::string_view name) {
     if (name.find("..") != std::string_view::npos) return "the name holds \"..\"";
     if (name.back() == '.') return "the name ends in a dot";
     // Windows opens a device instead of a file for these names, whatever the extension.
-    const std::string stem = UpperCaseName(name.substr(0, name.find('.')));
+    const std::string stem = UpperCase(name.substr(0, name.find('.')));
     static const std::array<std::string_view, 4> kDevices{"CON", "PRN", "AUX", "NUL"};
     const bool numbered = stem.size() == 4 &&
                           (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
@@ -128,14 +124,14 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
         result.table = {};
         return result;
     };
-    if (!head.starts_with("QTBL") || fileSize < 4) {
+    if (!head.starts_with(kResourceMagic) || fileSize < kResourceMagic.size()) {
         result.error = NoTable(head, fileSize, displayName);
         return result;
     }
     if (fileSize < kResourceHeaderSize || head.size() < kResourceHeaderSize)
         return refuse("the file ends inside the 15-byte header of its table.");
-    const std::uint64_t count = BigEndian(head.substr(13, 2));
-    const std::uint64_t tableEnd = kResourceHeaderSize + count * kResourceEntrySize;
+    const std::uint64_t count = EntryCount(head);
+    const std::uint64_t tableEnd = ResourceEntryAt(count);
     if (tableEnd > fileSize || tableEnd > head.size())
         return refuse("the table of " + std::to_string(count) + " entries needs " +
                       std::to_string(tableEnd) + " bytes, but the file holds only " +
@@ -147,14 +143,13 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
     table.entries.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view raw =
-            std::string_view(table.tableBytes)
-                .substr(kResourceHeaderSize + i * kResourceEntrySize, kResourceEntrySize);
+            std::string_view(table.tableBytes).substr(ResourceEntryAt(i), kResourceEntrySize);
         ResourceEntry entry;
         const std::string_view field = raw.substr(0, kResourceNameSize);
         entry.name = std::string(field.substr(0, std::min(field.find('\0'), field.size())));
-        entry.bundle = static_cast<unsigned char>(raw[12]);
-        entry.offset = BigEndian(raw.substr(13, 4));
-        entry.size = BigEndian(raw.substr(17, 4));
+        entry.bundle = static_cast<unsigned char>(raw[kEntryBundleAt]);
+        entry.offset = BigEndian(raw.substr(kEntryOffsetAt, kEntryNumberSize));
+        entry.size = BigEndian(raw.substr(kEntrySizeAt, kEntryNumberSize));
         if (std::string why = PlainNameProblem(entry.name); !why.empty())
             return refuse(Entry(i, entry) + " cannot be a file's name: " + why + ".");
         if (entry.InThisFile()) {
@@ -175,7 +170,7 @@ ResourceTableResult ParseResourceTable(std::string_view head, std::uint64_t file
     // could not tell which entry a file replaces.
     std::map<std::string, std::size_t> seen;
     for (std::size_t i = 0; i < table.entries.size(); ++i) {
-        const auto [at, fresh] = seen.emplace(UpperCaseName(table.entries[i].name), i);
+        const auto [at, fresh] = seen.emplace(UpperCase(table.entries[i].name), i);
         if (!fresh)
             return refuse(Entry(at->second, table.entries[at->second]) + " and " +
                           Entry(i, table.entries[i]) + " have the same name.");
@@ -293,10 +288,8 @@ ResourceTableResult ReadResourceTable(ResourceInput& input, const std::string& d
         return result;
     }
     // The header gives the table's length; read it only when the file can hold it.
-    if (head.size() == kResourceHeaderSize && head.starts_with("QTBL")) {
-        const std::uint64_t tableEnd =
-            kResourceHeaderSize +
-            BigEndian(std::string_view(head).substr(13, 2)) * kResourceEntrySize;
+    if (head.size() == kResourceHeaderSize && head.starts_with(kResourceMagic)) {
+        const std::uint64_t tableEnd = ResourceEntryAt(EntryCount(head));
         if (tableEnd <= size && !input.ReadInto(0, tableEnd, head)) {
             result.error = input.error();
             return result;

@@ -13,10 +13,28 @@ namespace quillon {
 
 // Layout: "QTBL", a 6-byte version ("CEM10" and a NUL), 2 reserved bytes, 1 byte for the speech
 // compression, a big-endian 16-bit entry count, then the entries. Numbers are big-endian.
-inline constexpr std::size_t kResourceHeaderSize = 15;
-inline constexpr std::size_t kResourceEntrySize = 21; // 12 name, 1 bundle, 4 offset, 4 size
+// Whatever reads or writes the table places its fields with these, never with numbers of its own.
+inline constexpr std::string_view kResourceMagic = "QTBL";
+inline constexpr std::size_t kResourceVersionAt = 4;
+inline constexpr std::size_t kResourceVersionSize = 6;
+inline constexpr std::size_t kResourceCountAt = 13;
+inline constexpr std::size_t kResourceCountSize = 2;
+inline constexpr std::size_t kResourceHeaderSize = kResourceCountAt + kResourceCountSize;
+// Each entry: a 12-byte name padded with NULs, 1 byte bundle, 4 bytes offset, 4 bytes size.
 inline constexpr std::size_t kResourceNameSize = 12;
+inline constexpr std::size_t kEntryBundleAt = 12;
+inline constexpr std::size_t kEntryOffsetAt = 13;
+inline constexpr std::size_t kEntrySizeAt = 17;
+inline constexpr std::size_t kEntryNumberSize = 4; // the offset and the size each
+inline constexpr std::size_t kResourceEntrySize = kEntrySizeAt + kEntryNumberSize;
 inline constexpr int kThisBundle = 1; // bundle 1 is the file itself
+static_assert(kResourceHeaderSize == 15 && kResourceEntrySize == 21);
+
+// Where entry index starts in the file; a table of count entries ends where entry count would
+// start.
+constexpr std::size_t ResourceEntryAt(std::size_t index) {
+    return kResourceHeaderSize + index * kResourceEntrySize;
+}
 
 struct ResourceEntry {
     std::string name;         // up to the first NUL of the 12-byte field
@@ -58,9 +76,6 @@ std::string PlainNameProblem(std::string_view name);
 // A name or a file's name shown inside a one-line message: bytes outside printable ASCII
 // become \xNN.
 std::string ShownName(std::string_view name);
-
-// The name in upper case, as the table spells its names (ASCII letters only).
-std::string UpperCaseName(std::string_view name);
 
 // A file read piece by piece at given offsets, never whole.
 class ResourceInput {

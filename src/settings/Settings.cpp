@@ -1,6 +1,9 @@
 // Converting stored settings texts back to numbers and Booleans.
 #include "settings/Settings.h"
 
+#include "base/AsciiCase.h"
+#include "base/Numbers.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -11,9 +14,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -21,22 +21,6 @@ std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
-double RoundHalfToEven(double value) {
-    double floor = std::floor(value);
-    double fraction = value - floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) floor += 1.0;
-    return floor;
 }
 
 } // namespace
@@ -85,8 +69,8 @@ std::optional<std::int16_t> ParseInt16(std::string_view text) {
 
 std::optional<bool> ParseBoolean(std::string_view text) {
     std::string_view word = TrimBlanks(text);
-    if (EqualsIgnoringCase(word, "True")) return true;
-    if (EqualsIgnoringCase(word, "False")) return false;
+    if (EqualIgnoringCase(word, "True")) return true;
+    if (EqualIgnoringCase(word, "False")) return false;
     auto number = ParseNumber(word);
     if (!number) return std::nullopt;
     return *number != 0;

@@ -11,8 +11,9 @@
 
 namespace quillon::settings {
 
-// Every value lives directly under kSettingsKey; these are the names the editor reads and
-// writes, in the order SaveSettings writes them.
+// Every value lives directly under the program's one settings key (on Windows the registry
+// key HKEY_CURRENT_USER\Software\Velunor\Quillon, which the Qt store opens); these are the
+// names the editor reads and writes, in the order SaveSettings writes them.
 inline constexpr const char* kLastDirectory = "Last directory";
 inline constexpr const char* kHideControlCharacters = "Hide control characters";
 inline constexpr const char* kHighlight = "Highlight text automatically";

@@ -7,9 +7,6 @@
 
 namespace quillon {
 
-// The key every value lives under; on Windows it is exactly this registry key.
-inline constexpr const char* kSettingsKey = "HKEY_CURRENT_USER\\Software\\Velunor\\Quillon\\";
-
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

@@ -60,13 +60,8 @@ public:
 
     void Sync() override {
         ControlMirror::Sync();
-        // The letters that fold together are the boxes' own; a new script brings new ones.
-        if (&original_.Page() != originalPage_ || &edited_.Page() != newPage_) {
-            originalPage_ = &original_.Page();
-            newPage_ = &edited_.Page();
-            find_.FoldOriginal = FoldOf(*originalPage_);
-            find_.FoldNew = FoldOf(*newPage_);
-        }
+        originalPage_ = &original_.Page();
+        newPage_ = &edited_.Page();
         const TextBox& box = find_.TextFind;
         QSignalBlocker block(edit_);
         if (box.Text() != shown_) {
@@ -96,18 +91,11 @@ private:
         const EncodeResult forOriginal = TextToBytes(text, *originalPage_);
         shown_ = forNew.bytes;
         if (!*alive_) return;
+        FindWindow& find = find_;
         const Runner run = run_; // this mirror may go while the handler runs
-        run([this, &forNew, &forOriginal] {
-            // Nothing to look for in the originals when their page cannot hold the text.
-            if (!forOriginal.ok)
-                find_.TextInOriginalPage = std::string();
-            else if (forOriginal.bytes != forNew.bytes)
-                find_.TextInOriginalPage = forOriginal.bytes;
-            else
-                find_.TextInOriginalPage.reset();
-            find_.TextFind.SetText(forNew.bytes);
-            find_.TextFind.SelStart = static_cast<int>(forNew.bytes.size());
-            find_.TextFind.SelLength = 0;
+        run([&] {
+            find.OnFindTextTyped(forNew.bytes,
+                                 forOriginal.ok ? std::optional(forOriginal.bytes) : std::nullopt);
         });
     }
 
@@ -150,6 +138,13 @@ AuxWindow BuildFindView(FindWindow& find, const Runner& run, QWidget* owner,
     aux.mirrors.push_back(std::make_unique<LabelMirror>(find.LabelStatus, status));
     aux.widgets[&find.LabelFind] = caption;
     aux.widgets[&find.LabelStatus] = status;
+
+    // The letters that fold together are the boxes' own, in the script each shows now. Once
+    // the view is gone the boxes' mirrors may be too.
+    find.CaseFold = [&original, &edited, alive = aux.alive](bool originalBox) {
+        if (!*alive) return AsciiFold();
+        return FoldOf((originalBox ? original : edited).Page());
+    };
 
     auto* edit = new FindEdit(window);
     edit->setMinimumWidth(240);

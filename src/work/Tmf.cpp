@@ -1,4 +1,4 @@
-// Temporary messages files: building and parsing their lines, applying them, backup names.
+// Temporary messages files: building and parsing their lines, applying them.
 #include "work/Tmf.h"
 
 #include "base/Numbers.h"
@@ -11,10 +11,6 @@ namespace quillon {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 bool HoldsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
@@ -167,12 +163,6 @@ void ApplyTmfLines(Document& document, const std::vector<TmfLine>& lines) {
     for (const TmfLine& line : lines)
         if (const int row = document.RowOfNumber(line.number); row != 0)
             document.At(row).edited = line.text;
-}
-
-std::string BackupFileName(std::string_view cutFileName, int counter) {
-    const std::string_view stem =
-        cutFileName.size() > 4 ? cutFileName.substr(0, cutFileName.size() - 4) : std::string_view{};
-    return std::string(stem) + "_" + std::to_string(counter) + ".tmf";
 }
 
 } // namespace quillon

@@ -44,7 +44,4 @@ TmfParseResult ParseTmf(std::string_view bytes, std::string_view displayName);
 // whose number no message has (0 among them) change nothing.
 void ApplyTmfLines(Document& document, const std::vector<TmfLine>& lines);
 
-// The automatic backup's name for a cutscene file: C12.CUT and 3 give "C12_3.tmf".
-std::string BackupFileName(std::string_view cutFileName, int counter);
-
 } // namespace quillon

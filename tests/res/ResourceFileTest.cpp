@@ -44,7 +44,7 @@ TEST(ResourceTable, RefusesTablesThatCouldLeadOutsideTheFileOrTheFolder) {
     SetEntry(pastEnd, 0, 59, 5);
     SetEntry(intoTable, 1, 56, 2);
     SetEntry(overlap, 1, 58, 2);
-    hugeCount[13] = '\xFF';
+    hugeCount[kResourceCountAt] = '\xFF';
     const std::vector<std::tuple<std::string, std::string>> cases = {
         {"", "not a resource file with an embedded table (no \"QTBL\" header; the file is empty)"},
         {std::string("AmBk\0\1", 6), "it is a cutscene file (.CUT) itself"},

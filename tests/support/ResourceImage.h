@@ -1,6 +1,7 @@
-// Hand-built resource files with an embedded table: "QTBL", the header, 21-byte entries sorted
-// as given, then the data in an order of their own.
+// Hand-built resource files with an embedded table: entries in the order given, data anywhere.
 #pragma once
+
+#include "res/ResourceFile.h"
 
 #include <cstdint>
 #include <string>
@@ -20,26 +21,25 @@ struct ResParts {
     std::string trailer = "";                // bytes after the last piece of data
 };
 
-inline void PutBig(std::string& bytes, std::size_t at, std::uint64_t value, int width) {
-    for (int i = 0; i < width; ++i)
-        bytes[at + static_cast<std::size_t>(i)] =
-            static_cast<char>((value >> (8 * (width - 1 - i))) & 0xFF);
+inline void PutBig(std::string& bytes, std::size_t at, std::uint64_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * (width - 1 - i))) & 0xFF);
 }
 
 // Rewrites entry index's offset and size in an image (for tables that lie).
 inline void SetEntry(std::string& image, std::size_t index, std::uint64_t offset,
                      std::uint64_t size) {
-    PutBig(image, 15 + 21 * index + 13, offset, 4);
-    PutBig(image, 15 + 21 * index + 17, size, 4);
+    PutBig(image, ResourceEntryAt(index) + kEntryOffsetAt, offset, kEntryNumberSize);
+    PutBig(image, ResourceEntryAt(index) + kEntrySizeAt, size, kEntryNumberSize);
 }
 
 inline std::string ResourceBytes(const std::vector<ResEntry>& entries, const ResParts& at = {}) {
-    std::string image = "QTBL" + std::string("CEM10\0\0\0\x01", 9) + "..";
-    PutBig(image, 13, entries.size(), 2);
+    std::string image = std::string(kResourceMagic) + std::string("CEM10\0\0\0\x01", 9) + "..";
+    PutBig(image, kResourceCountAt, entries.size(), kResourceCountSize);
     for (const ResEntry& e : entries) {
-        std::string raw = e.name.substr(0, 12);
-        raw.resize(21, '\0');
-        raw[12] = static_cast<char>(e.bundle);
+        std::string raw = e.name.substr(0, kResourceNameSize);
+        raw.resize(kResourceEntrySize, '\0');
+        raw[kEntryBundleAt] = static_cast<char>(e.bundle);
         image += raw;
     }
     std::vector<std::size_t> order = at.dataOrder;
@@ -49,8 +49,8 @@ inline std::string ResourceBytes(const std::vector<ResEntry>& entries, const Res
     for (std::size_t k = 0; k < order.size(); ++k) {
         const ResEntry& e = entries[order[k]];
         if (k < at.gaps.size()) image += at.gaps[k];
-        SetEntry(image, order[k], e.bundle == 1 ? image.size() : 0, e.data.size());
-        if (e.bundle == 1) image += e.data;
+        SetEntry(image, order[k], e.bundle == kThisBundle ? image.size() : 0, e.data.size());
+        if (e.bundle == kThisBundle) image += e.data;
     }
     return image + at.trailer;
 }

@@ -5,6 +5,7 @@
 
 #include "base/FileIO.h"
 #include "formats/CutFormat.h"
+#include "work/Backups.h"
 
 namespace quillon {
 namespace {
