@@ -3,16 +3,26 @@
 
 #include "document/TextFormat.h"
 
+#include <charconv>
+
 namespace quillon {
 
 namespace {
 
+// The invalid list is rebuilt on every keystroke, for up to ten thousand messages: the
+// numbers go straight into the list, with no string made per message.
 template <typename Passes> std::string JoinedLabels(const Document& document, Passes passes) {
     std::string list;
-    for (int row = 1; row <= document.Count(); ++row) {
-        if (!passes(document.At(row))) continue;
+    for (const Message& message : document.Messages()) {
+        if (!passes(message)) continue;
         if (!list.empty()) list += ", ";
-        list += document.Label(row);
+        if (message.number == 0) {
+            list += message.original;
+            continue;
+        }
+        char digits[16];
+        const auto written = std::to_chars(digits, digits + sizeof digits, message.number);
+        list.append(digits, written.ptr);
     }
     return list;
 }
