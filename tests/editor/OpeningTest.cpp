@@ -50,10 +50,8 @@ TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
     const std::tuple<const char*, std::string, const char*> cases[] = {
         // name, bytes, and the reader's words after the path (none: "Error in " and the path)
         {"caps.CUT", "AMBK" + good.substr(4), nullptr},
-        {"name.CUT", good.substr(0, 12) + "Data    " + good.substr(20), nullptr},
         {"short.CUT", good.substr(0, good.size() - 8),
          "the file ends inside message 1 of the text block."},
-        {"limits.CUT", CutBytes({"Hello there"}, 11), "the text start offset 11 is below 12."},
         {"missing.CUT", "", "the file does not exist."},
     };
     for (const auto& [name, bytes, what] : cases) {
@@ -130,7 +128,7 @@ TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
 }
 
-#ifndef _WIN32 // on Windows such names are one file (tests/cut/FileIOTest.cpp)
+#ifndef _WIN32 // on Windows such names are one file (tests/cli/NamesTest.cpp)
 TEST(Opening, NamesThatDifferInCaseAreTwoFilesAndPassingOverFilesWithoutTextEnds) {
     // Listed A.CUT, C12.CUT, c12.CUT, D13.CUT on a disk that keeps letter case; c12.CUT and
     // D13.CUT hold no text. Next from C12.CUT passes over both and says so once.
