@@ -1,6 +1,7 @@
-// Writing the translated .CUT file: a new file, a replaced one, the open file updated in
-// place, with and without the questions, the report of invalid messages that comes first, and
-// the writes that must not happen.
+// Writing the work: .TMF files saved and loaded back through the shared file dialog; the
+// translated .CUT file as a new file, a replaced one or the open file updated in place, with
+// and without the questions, the report of invalid messages that comes first, and the writes
+// that must not happen; and every file step with names outside ASCII.
 #include "EditorHarness.h"
 
 namespace quillon::testing {
@@ -14,8 +15,13 @@ const std::vector<std::string> kOriginal{"Hello*AB", "", "X", "Good day"};
 // "Hola*AB" and the 17-byte text each gain a space to keep their original's parity.
 const std::vector<std::string> kWritten{"Hola *AB", "", "X", "Buenos dias amigo "};
 
-struct CreateCut : RawEditor {
-    std::string TranslateC12(int confirm) {
+struct Writing : RawEditor {
+    const fs::path work = platform.temp.path / "work";
+    const std::string tmf = Utf8FromPath(work / "C12.tmf");
+    const std::string newLines = TmfBytes("C12.CUT", "001 Hola*AB\r\n002 Buenos dias amigo\r\n");
+
+    std::string TranslateC12(int confirm = 1) {
+        fs::create_directories(work);
         platform.settings.values["Confirm"] = std::to_string(confirm);
         const std::string path = Put("C12.CUT", Bank(kOriginal));
         Open(path);
@@ -23,7 +29,92 @@ struct CreateCut : RawEditor {
         Type(2, "Buenos dias amigo");
         return path;
     }
+    std::string LastDirectory() { return platform.settings.values["Last directory"]; }
 };
+
+TEST_F(Writing, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
+    TranslateC12();
+    Save(TmfContent::NewMessages, tmf);
+    // "Remember last directory" is on: the dialog starts where the file was opened.
+    const FileDialogRequest& saving = platform.fileDialogs.back();
+    EXPECT_EQ(saving.title + " " + saving.fileName + " " + saving.initialDir,
+              "Save Temporary Messages File (.TMF) C12 " + CutDir());
+    EXPECT_EQ(saving.filter, "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|"
+                             "All files (*.*)|*.*");
+    EXPECT_EQ(ReadBytes(tmf) + Backup(), newLines + newLines); // the backup is the same file
+    EXPECT_EQ(Boxes() + LastDirectory(),
+              ": Tempory Messages File is saved!\n" + Utf8FromPath(work) + kPathSeparator);
+
+    // A write that fails says so in one line naming the file, and leaves nothing behind.
+    const std::string nowhere = Utf8FromPath(work / "gone" / "C12.tmf");
+    Save(TmfContent::NewMessages, nowhere);
+    EXPECT_NE(LastMessage().find(nowhere), std::string::npos) << LastMessage();
+    EXPECT_EQ(LastMessage().find('\n'), std::string::npos) << "one line";
+    EXPECT_FALSE(fs::exists(work / "gone"));
+
+    Open(CutDir() + "C12.CUT");
+    ASSERT_EQ(New(1), "");
+    Load(tmf);
+    EXPECT_EQ(platform.fileDialogs.back().title, "open Temporary Messages File (.TMF)");
+    EXPECT_EQ(platform.fileDialogs.back().initialDir, CutDir()); // opening remembered its folder
+    EXPECT_EQ(New(1) + "|" + New(4), "Hola*AB|Buenos dias amigo");
+    EXPECT_EQ(form.NewMessageBox.Text() + " " + form.BlankCountLabel.Caption(), "Hola*AB 0");
+
+    // Files that are not this file's work change nothing: the name, the bytes (nullptr: no
+    // such file), and how the one box starts ("": no box, nullptr: the title and the path).
+    const std::tuple<const char*, const char*, const char*> others[] = {
+        {"other.tmf", "Original CUT file: C13.CUT\r\n\r\n001 Otra\r\n",
+         "Quillon: This file is for C13.CUT."},
+        {"case.tmf", "Original CUT file: c12.cut\r\n\r\n001 Otra\r\n",
+         "Quillon: This file is for c12.cut."},
+        {"empty.tmf", "", nullptr}, // not a .TMF at all
+        {"missing.tmf", nullptr, ""},
+    };
+    for (const auto& [name, bytes, start] : others) {
+        const std::string path = Utf8FromPath(work / name);
+        if (bytes) WriteBytes(path, bytes);
+        platform.messageBoxes.clear();
+        Load(path);
+        const std::string box = start ? start : "Quillon: " + path;
+        EXPECT_EQ(Boxes().substr(0, box.size()), box) << name;
+        EXPECT_EQ(platform.messageBoxes.size(), box.empty() ? 0u : 1u) << name;
+        EXPECT_EQ(New(1), "Hola*AB");
+        EXPECT_EQ(LastDirectory(), Utf8FromPath(work) + kPathSeparator);
+    }
+}
+
+TEST_F(Writing, ACancelWritesNothingAndAnExistingFileIsReplacedOnlyAfterYes) {
+    TranslateC12();
+    // A cancelled dialog leaves the last directory alone.
+    platform.settings.values["Last directory"] = "somewhere";
+    form.CheckRememberLastDirectory.SetValue(0);
+    form.OnSaveWorkFileClicked(TmfContent::NewMessages);
+    form.OnLoadWorkFileClicked();
+    EXPECT_EQ(LastDirectory(), "somewhere");
+    EXPECT_EQ(platform.fileDialogs.back().initialDir + kPathSeparator, CutDir());
+    EXPECT_TRUE(platform.messageBoxes.empty() && !fs::exists(tmf));
+
+    WriteBytes(tmf, "keep me");
+    Save(TmfContent::OriginalMessages, tmf);
+    EXPECT_EQ(Question(), "File C12.tmf already exists.\r\nDo you want to replace it?");
+    EXPECT_EQ(form.Confirm->QuestionLabel.Top, 240);
+    Answer(false);
+    EXPECT_EQ(ReadBytes(tmf), "keep me");
+
+    Save(TmfContent::OriginalMessages, tmf);
+    Answer(true);
+    EXPECT_EQ(ReadBytes(tmf), TmfBytes("C12.CUT", "001 Hello*AB\r\n002 Good day\r\n"));
+
+    Save(TmfContent::NewMessages, tmf);
+    Answer(true);
+    EXPECT_EQ(ReadBytes(tmf), newLines);
+
+    // An empty file is taken without a question.
+    WriteBytes(tmf, "");
+    Save(TmfContent::NewMessages, tmf);
+    EXPECT_EQ(form.Confirm, nullptr);
+    EXPECT_EQ(ReadBytes(tmf), newLines);
+}
 
 // Longer than the new file, so a replacement that only overwrites its start is caught.
 constexpr const char* kLongOld = "an older translation of this cutscene, much longer than the "
@@ -34,7 +125,7 @@ constexpr const char* kUpdate = "Do you want to update C12.CUT?";
 // the question asked ("" for none), the answer, and what happens: 'c'reated, 'u'pdated or
 // nothing written.
 using TargetCase = std::tuple<const char*, const char*, int, const char*, bool, char>;
-struct CreateCutTarget : CreateCut, ::testing::WithParamInterface<TargetCase> {};
+struct CreateCutTarget : Writing, ::testing::WithParamInterface<TargetCase> {};
 
 TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     const auto& [name, existing, confirm, question, yes, outcome] = GetParam();
@@ -45,7 +136,6 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     form.CheckAlwaysOnTop.UserClick();
     platform.colourAnswers.push_back(0x123456);
     form.OnNewBackgroundClicked();
-    const std::string boxes = Boxes();
 
     Create(target);
     EXPECT_EQ(Question(), question);
@@ -54,7 +144,7 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
                 form.NewMessageBox.BackColor == 0x123456u);
 
     if (outcome == 'c') {
-        EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + boxes + ": CUT file is created!\n");
+        EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + ": CUT file is created!\n");
         // The open file stays, and its table keeps the padding that was written.
         EXPECT_EQ(form.State.FileName + "|" + New(1) + "|" + form.NewMessageBox.Text(),
                   "C12.CUT|Hola *AB|Buenos dias amigo");
@@ -64,8 +154,7 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
         // The file is opened again at its first message, with nothing typed yet.
         EXPECT_EQ(form.OriginalMessageBox.Text() + "|" + form.NewMessageBox.Text(), "Hola *AB|");
     } else {
-        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + New(1),
-                  before + boxes + "Hola*AB");
+        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + New(1), before + "Hola*AB");
     }
 }
 
@@ -80,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Stories, CreateCutTarget,
                                            TargetCase{"C12.CUT", nullptr, 1, kUpdate, 0, '-'},
                                            TargetCase{"c12.cut", nullptr, 0, "", 0, 'u'}));
 
-TEST_F(CreateCut, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUntouched) {
+TEST_F(Writing, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUntouched) {
     const std::string open = TranslateC12(0);
     form.OnWriteFileClicked(); // the dialog is cancelled
     const FileDialogRequest& asked = platform.fileDialogs.back();
@@ -178,6 +267,50 @@ TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow
         EXPECT_TRUE(yes ? e.platform.fileDialogs.back().save : e.form.Focus.Current() == typing);
         EXPECT_EQ(e.Boxes(), "");
     }
+}
+
+// Narrow literals are UTF-8 (the sources' encoding), as the editor holds paths.
+TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
+    Editor e("Übersetzung");
+    e.platform.settings.values["Hide control characters"] = "0";
+    const std::string original = CutBytes({"Hello*AB", "", "X", "Good day"});
+    const std::string path = e.Put("É1.CUT", original);
+    e.Put("Ö2.CUT", CutBytes({"Next scene"}));
+    e.Open(path);
+    EXPECT_EQ(Captions({&e.form.OriginalFileNameLabel, &e.form.OriginalFileSizeLabel}) + " | " +
+                  e.Original(1),
+              "É1.CUT | " + std::to_string(original.size()) + " bytes | Hello*AB");
+
+    e.Type(1, "Hola*AB");
+    const std::string lines = TmfBytes("É1.CUT", "001 Hola*AB\r\n");
+    EXPECT_EQ(e.Backup("É1_1.tmf"), lines);
+
+    // The work saved in a folder of its own and loaded into a fresh opening.
+    const fs::path work = e.platform.temp.path / PathFromUtf8("Arbeit für Ö");
+    fs::create_directory(work);
+    const std::string tmf = Utf8FromPath(work / PathFromUtf8("É1 (Deutsch).tmf"));
+    e.Save(TmfContent::NewMessages, tmf);
+    EXPECT_EQ(ReadBytes(tmf), lines);
+    e.Open(path);
+    e.Load(tmf);
+    EXPECT_EQ(e.New(1), "Hola*AB");
+
+    // The update in place leaves the old file as .BAK beside the new one.
+    e.Create(path);
+    EXPECT_EQ(e.Question(), "Do you want to update É1.CUT?");
+    e.Answer(true);
+    // Padded, and message 4 left blank.
+    EXPECT_EQ(e.LastMessage() + "|" + ReadBytes(path + ".BAK") + "|" + ReadBytes(path),
+              "CUT file is updated!|" + original + "|" + CutBytes({"Hola *AB", "", "X", ""}));
+
+    // The folder's listing gives the next file by its own name.
+    e.platform.settings.values["Confirm"] = "0";
+    e.Open(path);
+    e.form.OnNextFileClicked();
+    EXPECT_EQ(e.form.State.FileName + " " + e.Original(1), "Ö2.CUT Next scene");
+    e.Type("Nächste Szene");
+    EXPECT_EQ(e.Backup("Ö2_1.tmf"), TmfBytes("Ö2.CUT", "001 Nächste Szene\r\n"));
+    EXPECT_TRUE(e.platform.messageBoxes.size() == 2) << e.Boxes(); // saved, updated
 }
 
 } // namespace
