@@ -2,10 +2,20 @@
 // work file's messages validated, counted and written into a cutscene file.
 #include "CliHarness.h"
 
-TEST_F(CliTest, EverySampleIsListedAndComesBackThroughExportCheckApply) {
-    const std::vector<std::pair<std::string, long>> samples = {{"C01.CUT", 11}, {"C02.CUT", 6},
-                                                               {"C03.CUT", 3},  {"C04.CUT", 5},
-                                                               {"C05.CUT", 5},  {"C06.CUT", 12}};
+TEST_F(CliTest, EverySampleIsListedExportedAndComesBackThroughCheckAndApply) {
+    // Written out by hand from the dialogue of C01.CUT: real messages only, the trimmed one
+    // without its spaces, Windows-1252 bytes untouched.
+    const std::string c01 = "Original CUT file: C01.CUT\r\n\r\n"
+                            "001 *01Good morning, captain. The seaplane is fuelled and ready.\r\n"
+                            "002 Where did you leave the map of the river?*Fa\r\n"
+                            "003 I*02 told you*03 it is under the seat, next to the parrot.\r\n"
+                            "004 Caf\xe9 au lait for the pilot, s'il vous pla\xeet.*10\r\n"
+                            "005 Let us go*AB\r\n"
+                            "006 *Ab*Cd\r\n"
+                            "007 The na\xefve explorer smiled at the se\xf1ora.\r\n";
+    const std::pair<std::string, long> samples[] = {{"C01.CUT", 11}, {"C02.CUT", 6},
+                                                    {"C03.CUT", 3},  {"C04.CUT", 5},
+                                                    {"C05.CUT", 5},  {"C06.CUT", 12}};
     for (const auto& [name, rows] : samples) {
         SCOPED_TRACE(name);
         CopySample(name);
@@ -19,18 +29,36 @@ TEST_F(CliTest, EverySampleIsListedAndComesBackThroughExportCheckApply) {
             "Real A/A\tA/A\tBlock\tNumber in block\tReal number in block\tOriginal message\t"
             "New message\tOriginal length\tNew length\tBad\t1st cc\t2nd cc\t3rd cc\n"));
 
-        ASSERT_EQ(Run({"export", name, "-o", "work.tmf"}).status, 0);
+        // Exported to a file, which is replaced whole, and to stdout alike.
+        WriteBytes(Path("work.tmf"), std::string(5000, 'x'));
+        EXPECT_EQ(Outcome(Run({"export", name, "--output=work.tmf"})), "0||");
+        const std::string exported = ReadBytes(Path("work.tmf"));
+        EXPECT_EQ(Run({"export", name}).out, exported);
         EXPECT_EQ(Outcome(Run({"check", name, "work.tmf"})), "0|" + kClean + "|");
         EXPECT_EQ(Outcome(Run({"apply", name, "work.tmf", "-o", "new.CUT"})),
                   "0|" + kClean + "CUT file is created!\n|");
         const std::string source = ReadBytes(Path(name)), written = ReadBytes(Path("new.CUT"));
         if (name == "C01.CUT") // the message the reader trimmed is written without its two spaces
-            EXPECT_EQ(written.size(), source.size() - 2);
+            EXPECT_EQ(exported + std::to_string(source.size() - written.size()), c01 + "2");
         else
             EXPECT_EQ(written, source);
         EXPECT_EQ(Run({"list", "new.CUT"}).out, list.out);
         fs::remove(Path(name));
     }
+
+    // The header names the file without its folder, also when it has no real message.
+    fs::create_directory(Path("scenes"));
+    CopySample("C04.CUT", "scenes/Intro.cut");
+    EXPECT_EQ(Run({"export", "scenes/Intro.cut"}).out, "Original CUT file: Intro.cut\r\n\r\n");
+    EXPECT_EQ(Listing(), "new.CUT scenes/ scenes/Intro.cut work.tmf");
+
+    // "Run!", the last message of C06.CUT, becomes tab, backslash, CR, LF: the same length.
+    std::string bytes = ReadBytes(kSamples / "C06.CUT");
+    bytes.replace(bytes.rfind("Run!"), 4, "\t\\\r\n");
+    WriteBytes(Path("C06.CUT"), bytes);
+    const std::string out = Run({"list", "C06.CUT"}).out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 13);
+    EXPECT_TRUE(out.ends_with("\n9\t12\t1\t12\t10\t\\t\\\\\\r\\n\t\t4\t0\t0\t0\t0\t0\n")) << out;
 }
 
 TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
@@ -87,42 +115,4 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
         EXPECT_EQ(ReadBytes(Path("C06.CUT")) + ReadBytes(Path("C06.CUT.BAK")), written + before);
         EXPECT_EQ(Listing(), "C06.CUT C06.CUT.BAK new.CUT work.tmf");
     }
-}
-
-TEST_F(CliTest, ListEscapesTabsLineBreaksAndBackslashes) {
-    // "Run!", the last message of C06.CUT, becomes tab, backslash, CR, LF: the same length.
-    std::string bytes = ReadBytes(kSamples / "C06.CUT");
-    bytes.replace(bytes.rfind("Run!"), 4, "\t\\\r\n");
-    WriteBytes(Path("C06.CUT"), bytes);
-    const std::string out = Run({"list", "C06.CUT"}).out;
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 13);
-    EXPECT_TRUE(out.ends_with("\n9\t12\t1\t12\t10\t\\t\\\\\\r\\n\t\t4\t0\t0\t0\t0\t0\n")) << out;
-}
-
-TEST_F(CliTest, ExportWritesTheOriginalsByteForByte) {
-    // Written out by hand from the dialogue of the sample: real messages only, the trimmed one
-    // without its spaces, Windows-1252 bytes untouched.
-    const std::string expected =
-        "Original CUT file: C01.CUT\r\n\r\n"
-        "001 *01Good morning, captain. The seaplane is fuelled and ready.\r\n"
-        "002 Where did you leave the map of the river?*Fa\r\n"
-        "003 I*02 told you*03 it is under the seat, next to the parrot.\r\n"
-        "004 Caf\xe9 au lait for the pilot, s'il vous pla\xeet.*10\r\n"
-        "005 Let us go*AB\r\n"
-        "006 *Ab*Cd\r\n"
-        "007 The na\xefve explorer smiled at the se\xf1ora.\r\n";
-    EXPECT_EQ(Outcome(Run({"export", quillon::Utf8FromPath(kSamples / "C01.CUT")})),
-              "0|" + expected + "|");
-
-    WriteBytes(Path("work.tmf"), std::string(5000, 'x')); // replaced whole
-    EXPECT_EQ(
-        Outcome(Run({"export", quillon::Utf8FromPath(kSamples / "C01.CUT"), "--output=work.tmf"})),
-        "0||");
-    EXPECT_EQ(ReadBytes(Path("work.tmf")), expected);
-
-    // The header names the file without its folder, also when it has no real message.
-    fs::create_directory(Path("scenes"));
-    CopySample("C04.CUT", "scenes/Intro.cut");
-    EXPECT_EQ(Run({"export", "scenes/Intro.cut"}).out, "Original CUT file: Intro.cut\r\n\r\n");
-    EXPECT_EQ(Listing(), "scenes/ scenes/Intro.cut work.tmf");
 }

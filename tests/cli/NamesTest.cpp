@@ -10,7 +10,7 @@ const std::string kWork = kFolder + "/é1.tmf";
 
 } // namespace
 
-TEST_F(CliTest, NamesOutsideAsciiGoThroughEveryCommand) {
+TEST_F(CliTest, NamesOutsideAsciiOrStartingWithASlashGoThroughEveryCommand) {
     fs::create_directory(Path(kFolder));
     CopySample("C06.CUT", kCut);
     const std::string original = ReadBytes(Path(kCut));
@@ -34,14 +34,11 @@ TEST_F(CliTest, NamesOutsideAsciiGoThroughEveryCommand) {
         EXPECT_EQ(result.status, 2) << Outcome(result);
         ExpectOneErrorLine(result, args.back());
     }
-}
-
-TEST_F(CliTest, ANameStartingWithASlashIsAFileOnEverySystem) {
-    // On Windows too: CLI11 would take it for an option of the "/name" kind there.
-    for (const std::string command : {"list", "export"}) {
+    // A name starting with a slash is a file on Windows too, where CLI11 would take it for an
+    // option of the "/name" kind.
+    for (const std::string command : {"list", "export"})
         EXPECT_EQ(Outcome(Run({command, "/no such folder/C03.CUT"})),
                   "2||/no such folder/C03.CUT: the file does not exist.\n");
-    }
 }
 
 TEST_F(CliTest, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
