@@ -68,8 +68,6 @@ TEST(Backup, EachKindOfChangeStartsTheBackupAndAnEditThatChangesNothingDoesNot) 
     };
     const std::tuple<const char*, std::function<void(Editor&)>, bool> cases[] = {
         {"F10", [](Editor& e) { e.Press(Key::F10); }, true},
-        {"typing", [](Editor& e) { e.Type("Hi\r\nyou"); }, true},
-        {"Break on a blank message", [](Editor& e) { e.Press(Key::Pause); }, false},
         {"a .TMF that changes a message", load("002 Otra*02vez\r\n"), true},
         {"a .TMF that changes nothing", load("001\r\n"), false},
     };

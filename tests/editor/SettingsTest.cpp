@@ -186,13 +186,10 @@ TEST_F(Appearance, ChoosersRestyleTheirBoxOnlyOnePageShowsAtATimeAndOnlyAboutHol
     EXPECT_TRUE(!form.Window.Enabled && form.About->Window.CloseRemoved &&
                 form.About->Window.Topmost);
     EXPECT_EQ(form.About->VersionLabel.Caption(), "v.1.1");
-    // Links that lead somewhere are blue and open; the maker's two have nowhere to go yet.
-    std::string looks;
-    for (auto& link : form.About->LabelLink) {
-        looks += link.ForeColor == kBlue ? "link " : "text ";
+    // Links that lead somewhere open (how they look is the Qt window's, checked there); the
+    // maker's two have nowhere to go yet.
+    for (auto& link : form.About->LabelLink)
         link.Click();
-    }
-    EXPECT_EQ(looks, "link link link link text text link ");
     ASSERT_EQ(platform.openedUrls.size(), 5u);
     EXPECT_EQ(platform.openedUrls[3], "https://en.wikipedia.org/wiki/Flight_of_the_Amazon_Queen");
     EXPECT_TRUE(platform.messageBoxes.empty());
