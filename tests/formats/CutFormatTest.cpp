@@ -24,7 +24,7 @@ std::string Read(const std::string& bytes) {
     return out;
 }
 
-TEST(CutReader, ReadsEveryEntryAndWhereTheBlockLies) {
+TEST(CutReader, ReadsEveryEntryWhereTheBlockLiesAndTrimsSpacePairsBeforeTrailingCodes) {
     const std::vector<std::string> entries = {"abc", "", "Hello!!", ""};
     EXPECT_EQ(Read(CutBytes(entries, {.before = "\1\2\3\4", .tail = "\xA0", .flags = 9})),
               "[abc][][Hello!!][] 9 36 50 50 51");
@@ -43,9 +43,7 @@ TEST(CutReader, ReadsEveryEntryAndWhereTheBlockLies) {
                   read);
     EXPECT_EQ(Read(CutBytes({"abc", std::string(255, 'z')}, {.tail = "", .end = 17})),
               "[abc][" + std::string(255, 'z') + "] 0 32 37 292 292");
-}
 
-TEST(CutReader, TrimsSpacePairsInFrontOfTrailingCodesAtMostTwice) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"Hello  *AB", "Hello*AB"}, {"Hello   ", "Hello "},  {"text  *AB  *CD", "text*AB*CD"},
         {"abc  ", "abc  "},         {"      ", ""},          {"a  *AB  *CD  *EF", "a  *AB*CD*EF"},
@@ -120,7 +118,7 @@ WriteResult Rebuild(const std::string& source, const std::vector<std::string>& n
     return TheCutFormat().Write(read.document, onto ? *onto : source);
 }
 
-TEST(CutWriter, PadsEachNewMessageToItsOriginalsParity) {
+TEST(CutWriter, PadsToTheOriginalsParityAndRewritesOnlyTheLengthTheEndOffsetAndTheBlock) {
     std::vector<CutEntry> originals;
     for (std::string text :
          {"abcdefg", "abcdef", "", "abcde", "abcdef", "abc", "abc", "abc", "abc"})
@@ -132,9 +130,7 @@ TEST(CutWriter, PadsEachNewMessageToItsOriginalsParity) {
     for (const Message& message : document.Messages())
         padded += message.edited + "=" + std::to_string(message.edited.size()) + "|";
     EXPECT_EQ(padded, "Hola =5|Salut!=6|xyz=3| =1|Hi *01=6|ab =3| *AB*CD=7| *a=3|a *bc=5|");
-}
 
-TEST(CutWriter, RewritesOnlyTheLengthTheEndOffsetAndTheTextBlock) {
     const test::CutParts around{.before = std::string("\xFF\x00\x7F data", 8),
                                 .tail = std::string("\x00\x01rest", 6),
                                 .flags = 10};
@@ -150,7 +146,7 @@ TEST(CutWriter, RewritesOnlyTheLengthTheEndOffsetAndTheTextBlock) {
     EXPECT_EQ(Rebuild(other).bytes, other);
 }
 
-TEST(CutWriter, RefusesWhatTheFormatCannotHold) {
+TEST(CutWriter, RefusesWhatTheFormatCannotHoldOrASourceThatNoLongerMatches) {
     // 254 bytes and 255 once padded: both fit.
     Document table =
         Edited({{"ab", 2}, {"abc", 3}}, {std::string(254, 'a'), std::string(254, 'b')});
@@ -171,9 +167,7 @@ TEST(CutWriter, RefusesWhatTheFormatCannotHold) {
     table.At(1).edited = std::string(255, 'a');
     EXPECT_EQ(check(table, 32, 39), "Message 1 (row 1) would be 256 bytes long once padded; a "
                                     "message holds at most 255 bytes.");
-}
 
-TEST(CutWriter, RefusesToBuildOnASourceThatNoLongerMatches) {
     const std::string source = CutBytes({"Hello", "World"});
     std::string otherHeader = source, otherStart = source;
     otherHeader[0] = 'a';

@@ -27,7 +27,7 @@ ResourceTableResult Parse(const std::string& image) {
     return ParseResourceTable(image, image.size(), "game.1c");
 }
 
-TEST(ResourceTable, ListsEveryEntryInTableOrderWithItsData) {
+TEST(ResourceTable, ListsEveryEntryWithItsDataAndRefusesTablesThatLeadOutsideTheFileOrFolder) {
     const std::string image = ResourceBytes(
         {{"A.CUT", "aaaa"}, {"B.SB", ""}, {"C.CUT", "cc"}, {"D.PCX", "d", 2}, {"E.ACT", "eee"}},
         {.gaps = {"", "GAP"}, .trailer = "END"});
@@ -43,9 +43,7 @@ TEST(ResourceTable, ListsEveryEntryInTableOrderWithItsData) {
     EXPECT_EQ(listing, "A.CUT 1 4 aaaa;B.SB 1 0 ;C.CUT 1 2 cc;D.PCX 2 1 elsewhere;E.ACT 1 3 eee;");
     EXPECT_EQ(table.Find("c.cut"), 2);
     EXPECT_EQ(table.Find("C.CU"), -1);
-}
 
-TEST(ResourceTable, RefusesTablesThatCouldLeadOutsideTheFileOrTheFolder) {
     const std::string good = ResourceBytes({{"A.CUT", "aaaa"}, {"B.CUT", "bb"}});
     // Data last first: B at 57, A at 59; the table ends at 57.
     std::string pastEnd = good, intoTable = good, overlap = good, hugeCount = good;
@@ -108,7 +106,7 @@ const std::string kCut2 = CutBytes({"Second scene"});
 const std::vector<ResEntry> kEntries = {
     {"A.CUT", kCut1}, {"B.SB", "sound"}, {"C.CUT", kCut2}, {"D.CUT", "", 2}, {"E.PCX", "picture"}};
 
-TEST_F(ResourceFiles, PackReplacesEntriesAnywhereAndKeepsEveryOtherByte) {
+TEST_F(ResourceFiles, PackReplacesEntriesAnywhereKeepingEveryOtherByteOrRefusesLeavingNothing) {
     // Data last first (E.PCX first, A.CUT last), with gaps and a trailer that must stay put:
     // the builder lays out the expected file exactly as pack must.
     const test::ResParts parts{.gaps = {"", "G1", "", "G2"}, .trailer = "T"};
@@ -138,15 +136,11 @@ TEST_F(ResourceFiles, PackReplacesEntriesAnywhereAndKeepsEveryOtherByte) {
         EXPECT_EQ(packed.error + std::to_string(packed.replaced), std::to_string(files.size()));
         EXPECT_EQ(Get("new.1c"), ResourceBytes(expected, parts)) << std::get<0>(files[0]);
     }
-}
 
-// (An entry of another bundle is refused through quillon-cli.)
-TEST_F(ResourceFiles, EveryRefusalIsOneLineAndLeavesNothingBehind) {
     Put("game.1c", ResourceBytes(kEntries));
     Put("broken.CUT", kCut1.substr(0, 30));
-    fs::create_directory(Path("empty"));
     const std::vector<std::pair<std::vector<std::pair<std::string, std::string>>, std::string>>
-        cases = {
+        refusals = {
             {{{"A.CUT", kCut1}, {"notes.txt", "x"}, {"B.SB.orig", "y"}},
              "in: 2 files match no entry of " + Utf8FromPath(Path("game.1c")) +
                  ": B.SB.orig, notes.txt; nothing written."},
@@ -159,7 +153,7 @@ TEST_F(ResourceFiles, EveryRefusalIsOneLineAndLeavesNothingBehind) {
             {{{"C.CUT", "not a cutscene"}}, "C.CUT: the file is not an AMOS memory bank"},
             {{{"E.PCX/inner", "x"}}, "in: E.PCX is not a file; nothing written."},
         };
-    for (const auto& [files, expected] : cases) {
+    for (const auto& [files, expected] : refusals) {
         fs::remove_all(Path("in"));
         for (const auto& [name, bytes] : files)
             Put("in/" + name, bytes);
@@ -184,7 +178,7 @@ TEST_F(ResourceFiles, EveryRefusalIsOneLineAndLeavesNothingBehind) {
     }
 }
 
-TEST_F(ResourceFiles, OffsetsAndSizesMustFitThirtyTwoBits) {
+TEST_F(ResourceFiles, OffsetsMustFitThirtyTwoBitsAndUnpackRefusesBeforeWritingAnything) {
     // A table that claims a file just under 4 GiB: planning needs no data.
     std::string image = ResourceBytes({{"A.CUT", "a"}, {"B.SB", "b"}}, {.dataOrder = {0, 1}});
     SetEntry(image, 1, 0xFFFFFF00u, 0x10);
@@ -197,10 +191,7 @@ TEST_F(ResourceFiles, OffsetsAndSizesMustFitThirtyTwoBits) {
               "4294967281 to 4294967297, past 4 GiB.");
     EXPECT_NE(PlanPack(read.table, {{1, "B.SB", 0x100000000u}}).error.find("past 4 GiB"),
               std::string::npos);
-}
 
-// What unpack writes, and its refusal of a file already there, are checked through quillon-cli.
-TEST_F(ResourceFiles, UnpackRefusesBeforeWritingAnything) {
     Put("game.1c", ResourceBytes(kEntries, {.gaps = {"", "G1"}}));
     // Files already there, or a folder in the way.
     Put("out/CUT/A.CUT", "mine");

@@ -11,7 +11,7 @@
 namespace quillon {
 namespace {
 
-TEST(ControlCodes, CountsStarsAndHidesCodesAtTheEndsAndInnerRunsAsOneBreak) {
+TEST(ControlCodes, CountsAndHidesCodesAndRebuildPutsTheOriginalsCodesBackInOrder) {
     EXPECT_EQ(CountControlChars("a*b**"), 3);
     EXPECT_EQ(CountControlChars(""), 0);
     EXPECT_EQ(CountControlChars(std::string(40000, '*')), 32767); // a 16-bit count stops there
@@ -20,9 +20,7 @@ TEST(ControlCodes, CountsStarsAndHidesCodesAtTheEndsAndInnerRunsAsOneBreak) {
                              "a*01*02", "ab*01cd*02*03ef*04", "ab"})
         hidden += HideControlCodes(text) + "|";
     EXPECT_EQ(hidden, "Hello\r\nWorld|Hi||ab|||a|a|ab\r\ncd\r\nef|ab|");
-}
 
-TEST(ControlCodes, RebuildPutsTheOriginalsCodesBackInOrder) {
     // edited text, original, rebuilt
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {"Hi\r\nEarth", "*01Hello*02World*03", "*01Hi*02Earth*03"},

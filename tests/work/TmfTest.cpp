@@ -69,7 +69,7 @@ TEST(Tmf, ReadsTheHeaderFromItsTwentiethByteAndEachKindOfLine) {
               "1:one|2:two|3:a\rb\r|4:last|");
 }
 
-TEST(Tmf, AppliesLinesToEveryRowWithTheirNumber) {
+TEST(Tmf, LinesApplyToTheRowOfTheirNumberAndNewMessagesComeBackThroughAFile) {
     // A one-byte entry that reads as a number ("5") is no message: line 5 is not its.
     Document table = Table({"", "First", "5", "Second", "a", "Third", "Fourth", "Fifth"});
     table.At(2).edited = "kept";
@@ -79,27 +79,24 @@ TEST(Tmf, AppliesLinesToEveryRowWithTheirNumber) {
     for (const Message& message : table.Messages())
         cells += message.edited + ";";
     EXPECT_EQ(cells, ";kept;5;;a;three again;;five;");
-}
 
-TEST(Tmf, NewMessagesComeBackThroughAFile) {
     std::vector<CutEntry> entries;
     for (int i = 0; i < 1200; ++i) // more than 999 numbered rows
         entries.push_back({i % 7 == 0 ? "" : "Original*01 text", 0});
-    Document table;
-    FillDocument(table, entries);
+    Document many;
+    FillDocument(many, entries);
     const std::string awkward[] = {"Two\r\nlines", "  spaces", "\\ back \\", "CR\r",    "\n",
                                    "1234 digits",  "\\r",      "plain",      {"\0", 1}, "\xFF"};
-    for (int row = 1; row <= table.Count(); ++row)
-        table.At(row).edited = row % 5 ? awkward[row % 10] + std::to_string(row) : "";
+    for (int row = 1; row <= many.Count(); ++row)
+        many.At(row).edited = row % 5 ? awkward[row % 10] + std::to_string(row) : "";
 
-    Document loaded = table;
-    for (int row = 1; row <= loaded.Count(); ++row)
-        loaded.At(row).edited.clear();
-    ApplyTmfLines(loaded,
-                  ParseTmf(BuildTmf("C12.CUT", table, TmfContent::NewMessages).bytes).lines);
-    for (int row = 1; row <= table.Count(); ++row) {
-        const bool numbered = table.At(row).number != 0; // line 000 changes nothing
-        ASSERT_EQ(loaded.At(row).edited, numbered ? table.At(row).edited : "") << row;
+    Document back = many;
+    for (int row = 1; row <= back.Count(); ++row)
+        back.At(row).edited.clear();
+    ApplyTmfLines(back, ParseTmf(BuildTmf("C12.CUT", many, TmfContent::NewMessages).bytes).lines);
+    for (int row = 1; row <= many.Count(); ++row) {
+        const bool numbered = many.At(row).number != 0; // line 000 changes nothing
+        ASSERT_EQ(back.At(row).edited, numbered ? many.At(row).edited : "") << row;
     }
 }
 
