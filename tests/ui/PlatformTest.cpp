@@ -214,7 +214,7 @@ TEST(CodePages, EveryByteOfEveryPageSurvivesShowingAndStoring) {
     }
 }
 
-TEST(CodePages, EachScriptReadsItsOwnLetters) {
+TEST(CodePages, EachScriptReadsItsOwnLettersAndLineBreaksAndControlBytesStayApart) {
     // script, its page, a byte of the page and the letter it stands for
     const std::tuple<int, int, unsigned char, char16_t> cases[] = {
         {0, 1252, 0x80, 0x20AC},   {0, 1252, 0xE9, 0x00E9},   {238, 1250, 0x8A, 0x0160},
@@ -232,9 +232,7 @@ TEST(CodePages, EachScriptReadsItsOwnLetters) {
         const ScriptCodePage script = CodePageForScript(other);
         EXPECT_EQ(script.fellBack ? script.page->Number() : 0, 1252) << other;
     }
-}
 
-TEST(CodePages, LineBreaksAndControlBytesStayApart) {
     const CodePage& western = *CodePageForScript(0).page;
     // A CR LF pair is one line break; a lone CR or LF and other control bytes stay visible.
     EXPECT_EQ(BytesToText("a\r\nb\rb\nc\td", western), QStringLiteral("a\nb\u240Db\u240Ac\td"));

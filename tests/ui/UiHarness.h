@@ -89,10 +89,11 @@ public:
     MessageEdit* GB() const { return ui->BoxOf(form->OriginalMessageBox); }
     QString Text(const Label& label) const { return qobject_cast<QLabel*>(W(label))->text(); }
 
-    // A press and release of one key, as the keyboard sends them.
+    // A press and release of one key, as the keyboard sends them, and what they set going.
     void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString& text = {}) {
         QTest::sendKeyEvent(QTest::Click, target, Qt::Key(key), text, modifiers);
+        QApplication::processEvents();
     }
     // Types each character as its own key press, as a keyboard does.
     void Type(QWidget* target, const QString& text) {
@@ -106,6 +107,7 @@ public:
     }
     void Click(const Control& control) {
         QTest::mouseClick(W(control), Qt::LeftButton, {}, W(control)->rect().center());
+        QApplication::processEvents();
     }
 
 private:
