@@ -1,5 +1,5 @@
 // "status": a folder of cutscene files with each one's newest work file, counted as "check"
-// counts each pair.
+// counts each pair (both count with the same function).
 #include "CliHarness.h"
 
 #include <chrono>
@@ -21,13 +21,13 @@ TEST_F(CliTest, StatusCountsEachFileWithItsNewestWorkFile) {
     for (const std::string name :
          {"C01.CUT", "C02.CUT", "C03.CUT", "C04.CUT", "C05.CUT", "C06.CUT"})
         CopySample(name, "cuts/" + name);
-    // Work files made older or newer on purpose: the newest one for the right file counts.
+    // Work files made older or newer on purpose: the newest one counts. (A work file for a
+    // name in another case, and an unfinished one, are passed over as the project window
+    // shows; WholeFileTest.cpp.)
     const std::tuple<std::string, std::string, int> works[] = {
         {"C06-old.tmf", TmfBytes("C06.CUT", "001 *30Old.\r\n"), 5},
         {"C06-new.TMF", TmfBytes("C06.CUT", "001 *30Welcome.\r\n002 No code.\r\n003 A\tb*32\r\n"),
          1},
-        {"C06-other-case.tmf", TmfBytes("c06.cut", "001 *30Wrong file.\r\n"), 0},
-        {"C06.tmf.tmp", TmfBytes("C06.CUT", "001 *30Leftover.\r\n"), 0},
         {"C03.tmf", TmfBytes("C03.CUT", "001 *01Nadie contesta.*02\r\n"), 2},
         {"empty.tmf", "", 0}};
     for (const auto& [name, bytes, hoursAgo] : works) {
