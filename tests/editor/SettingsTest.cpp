@@ -1,5 +1,6 @@
 // Settings surviving a save and a load, stored texts that do not convert, the program folder;
-// the fonts and colours of the message boxes, the settings pages, About and Help.
+// the fonts of the message boxes. (The colours, the settings pages, About and Help are checked
+// in the Qt window, EditorWindowTest.cpp, which drives the same handlers.)
 #include "settings/Settings.h"
 #include "EditorHarness.h"
 
@@ -122,7 +123,7 @@ struct Appearance : RawEditor {
     }
 };
 
-TEST_F(Appearance, ChoosersRestyleTheirBoxOnlyOnePageShowsAtATimeAndOnlyAboutHoldsTheWindow) {
+TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     platform.fontAnswers.push_back({true, 0, {"Arial", 14, 700, true, true, false, 161, kRed}});
     form.OnNewFontPageClicked(2);
     const FontChoice& asked = platform.fontRequests.back();
@@ -158,58 +159,6 @@ TEST_F(Appearance, ChoosersRestyleTheirBoxOnlyOnePageShowsAtATimeAndOnlyAboutHol
               before + " 10");
     EXPECT_EQ(Boxes(), "Quillon: Common Dialog Error 12\n");
     EXPECT_EQ(platform.messageBoxes[0].icon, MsgIcon::Critical);
-
-    // The colour chooser paints the swatch and the box only; a cancel nothing.
-    platform.colourAnswers = {0x123456, std::nullopt};
-    form.OnOriginalBackgroundClicked();
-    form.OnOriginalBackgroundClicked();
-    EXPECT_TRUE(form.OriginalBackgroundSwatch.BackColor == 0x123456 &&
-                form.OriginalMessageBox.BackColor == 0x123456 &&
-                form.State.OriginalStyle.BackColor == 16777215 &&
-                form.NewMessageBox.BackColor == kWhite);
-
-    // One settings page at a time.
-    form.OptionSettingsNew.UserClick();
-    form.OptionSettingsNew.UserClick();
-    EXPECT_FALSE(form.FrameSettingsGeneral.Visible || form.FrameSettingsOriginal.Visible);
-    EXPECT_TRUE(form.FrameSettingsNew.Visible);
-    form.OptionSettingsGeneral.UserClick();
-    EXPECT_TRUE(form.FrameSettingsGeneral.Visible && !form.FrameSettingsNew.Visible &&
-                !form.OptionSettingsNew.Value && form.Focus.Current() == &form.NewMessageBox);
-
-    // About holds the main window; Help does not.
-    platform.messageBoxes.clear();
-    form.CheckAlwaysOnTop.UserClick();
-    EXPECT_TRUE(form.Window.Topmost);
-    form.OnAboutClicked();
-    ASSERT_NE(form.About, nullptr);
-    EXPECT_TRUE(!form.Window.Enabled && form.About->Window.CloseRemoved &&
-                form.About->Window.Topmost);
-    EXPECT_EQ(form.About->VersionLabel.Caption(), "v.1.1");
-    // Links that lead somewhere open (how they look is the Qt window's, checked there); the
-    // maker's two have nowhere to go yet.
-    for (auto& link : form.About->LabelLink)
-        link.Click();
-    ASSERT_EQ(platform.openedUrls.size(), 5u);
-    EXPECT_EQ(platform.openedUrls[3], "https://en.wikipedia.org/wiki/Flight_of_the_Amazon_Queen");
-    EXPECT_TRUE(platform.messageBoxes.empty());
-    platform.browserStarts = false;
-    form.About->LabelLink[2].Click();
-    EXPECT_EQ(Boxes(),
-              "Quillon: No web browser could be started to open https://www.scummvm.org/.\n");
-    EXPECT_NE(form.About, nullptr) << "a link leaves About open";
-    form.About->btnOk.Click();
-    EXPECT_TRUE(form.About == nullptr && form.Window.Enabled);
-
-    form.CheckAlwaysOnTop.UserClick();
-    form.OnHelpClicked();
-    ASSERT_NE(form.Help, nullptr);
-    EXPECT_TRUE(form.Window.Enabled);
-    EXPECT_FALSE(form.Help->Window.Topmost || form.Window.Topmost);
-    EXPECT_EQ(form.Help->Rows[9].key, "Pause/Break");
-    form.Help->btnOk.Click();
-    EXPECT_EQ(form.Help, nullptr);
-    EXPECT_EQ(form.Focus.Current(), nullptr);
 }
 
 } // namespace

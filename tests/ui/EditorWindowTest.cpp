@@ -147,8 +147,11 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
         {[&] { key(Qt::Key_F10); }, "2|Second one|Second one"},
         {[&] { key(Qt::Key_Escape); }, "2|Second one|"},
         {[&] { key(Qt::Key_F5); }, "3|Third|"},
+        {[&] { key(Qt::Key_F12); }, "3|Third|"}, // no going round the end
         {[&] { qobject_cast<QSlider*>(s->W(f().MessageSlider))->setValue(2); }, "2|Second one|"},
+        {[&] { key(Qt::Key_F2), key(Qt::Key_F3), key(Qt::Key_F4); }, "2|Second one|"}, // one block
         {[&] { key(Qt::Key_F1); }, "1|Hello\nWorld|"},
+        {[&] { key(Qt::Key_F11); }, "1|Hello\nWorld|"},
         {[&] { s->Click(f().btnNextMessage); }, "2|Second one|"},
         {[&] { s->Click(f().btnCopyOriginalMessage); }, "2|Second one|Second one"},
         {[&] { s->Click(f().btnClearMessage); }, "2|Second one|"},
@@ -156,10 +159,14 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
         {[&] { s->Click(f().btnRestoreMessage); }, "2|Second one|"},
         {[&] { s->Click(f().btnPreviousMessage); }, "1|Hello\nWorld|"},
     };
+    // The new message's number, the table's row and the focus follow each step.
     for (const auto& [act, after] : steps) {
         act();
         EXPECT_EQ(Shown(), after);
-        EXPECT_EQ(s->ui->MainView()->focusWidget(), gr) << after.toStdString();
+        EXPECT_TRUE(s->ui->MainView()->focusWidget() == gr &&
+                    s->Text(f().NewNumberLabel) == s->Text(f().OriginalNumberLabel) &&
+                    f().TableView.SelectedRow == f().Doc.RowOfNumber(f().MessageSlider.Value))
+            << after.toStdString();
     }
     ExpectMirrored(*s);
     // F10 leaves the caret after the copied text, its line break counted as one character.
@@ -197,23 +204,33 @@ TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNext
 
     s->Click(f().btnAbout);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) about "));
-    EXPECT_EQ(s->ui->AboutView()->windowTitle(), QStringLiteral(" About Quillon"));
-    // A link looks like one only when it leads somewhere; the maker's two are plain names.
+    EXPECT_EQ(s->ui->AboutView()->windowTitle() + s->Text(f().About->VersionLabel),
+              QStringLiteral(" About Quillonv.1.1"));
+    EXPECT_FALSE(s->ui->AboutView()->windowFlags() & Qt::WindowCloseButtonHint);
+    // A link looks like one, and opens, only when it leads somewhere; the maker's two are
+    // plain names.
     QString looks;
     for (const Label& link : f().About->LabelLink) {
         QWidget* widget = s->W(link);
         looks += widget->font().underline() && widget->cursor().shape() == Qt::PointingHandCursor
                      ? QStringLiteral("link ")
                      : QStringLiteral("text ");
-        if (&link == &f().About->LabelLink[4]) s->Click(link);
+        s->Click(link);
     }
     EXPECT_EQ(looks, QStringLiteral("link link link link text text link "));
-    s->Click(f().About->LabelLink[3]); // the click on a plain name opened nothing
-    EXPECT_EQ(s->platform->urls, std::vector<std::string>{f().About->Links[3]});
+    ASSERT_EQ(s->platform->urls.size(), 5u);
+    EXPECT_EQ(s->platform->urls[3], "https://en.wikipedia.org/wiki/Flight_of_the_Amazon_Queen");
+    // A browser that cannot be started is said so, and About stays.
+    s->platform->browserStarts = false;
+    s->Click(f().About->LabelLink[2]);
+    EXPECT_EQ(s->platform->LastMessage(),
+              "No web browser could be started to open https://www.scummvm.org/.");
+    EXPECT_EQ(Windows(), QStringLiteral("main(off) about "));
     s->Click(f().About->btnOk);
     s->Click(f().btnHelp);
     EXPECT_EQ(Windows(), QStringLiteral("main help ")); // Help does not block
-    s->ui->HelpView()->close();                         // its close command is the same as OK
+    EXPECT_EQ(f().Help->Rows[9].key, "Pause/Break");
+    s->ui->HelpView()->close(); // its close command is the same as OK
     QApplication::processEvents();
     EXPECT_EQ(Windows(), QStringLiteral("main "));
 
@@ -253,8 +270,17 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     EXPECT_TRUE(s->GR()->RawText() == QStringLiteral("abc") && !s->GR()->StatusVisible());
 
     // A script without a code page shows its text as Western, and says so.
+    // One settings page at a time, a second click on its option changing nothing.
+    auto pages = [&] {
+        QString shown;
+        for (const Frame* page :
+             {&f().FrameSettingsGeneral, &f().FrameSettingsOriginal, &f().FrameSettingsNew})
+            shown += s->W(*page)->isVisibleTo(s->ui->MainView()) ? "+" : "-";
+        return shown;
+    };
     s->Click(f().OptionSettingsNew);
-    EXPECT_TRUE(s->W(f().FrameSettingsNew)->isVisibleTo(s->ui->MainView()));
+    s->Click(f().OptionSettingsNew);
+    EXPECT_EQ(pages(), QStringLiteral("--+"));
     s->platform->fontAnswers.push_back({true, 0, {"Arial", 12, 400, false, false, false, 128}});
     s->Click(f().NewFontPage[4]);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")) &&
@@ -307,9 +333,14 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     }
 
     // The colour picked for the background paints the box and its swatch; a cancel nothing.
+    // The settings keep the old colour until they are saved; the other box keeps its own.
     s->platform->colourAnswers = {0x123456, std::nullopt};
     s->Click(f().NewBackgroundSwatch);
     s->Click(f().NewBackgroundSwatch);
+    EXPECT_TRUE(f().State.NewStyle.BackColor == 16777215 &&
+                s->GB()->palette().color(QPalette::Base) == QColor(Qt::white));
+    s->Click(f().OptionSettingsGeneral);
+    EXPECT_TRUE(pages() == QStringLiteral("+--") && s->ui->MainView()->focusWidget() == s->GR());
     for (QColor shown : {s->GR()->palette().color(QPalette::Base),
                          s->W(f().NewBackgroundSwatch)->palette().color(QPalette::Window)})
         EXPECT_EQ(shown, QColor(0x56, 0x34, 0x12));

@@ -41,6 +41,7 @@ public:
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
+    bool browserStarts = true; // what opening a link answers
     bool realChoosers = false; // the real font and colour choosers, shown on the screen
 
     std::optional<std::string> AskFile(const FileDialogRequest&) override {
@@ -56,7 +57,7 @@ public:
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
     bool OpenUrl(const std::string& url) override {
         urls.push_back(url);
-        return true;
+        return browserStarts;
     }
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
