@@ -2,29 +2,22 @@
 // directory listings, the font chooser and the key codes; and the code pages, where every byte
 // survives being shown and stored again, each script reads its own letters, and what a page
 // cannot hold is refused rather than replaced.
+#include "UiHarness.h"
+
 #include "ui/CodePages.h"
 #include "ui/FontChooser.h"
 #include "ui/KeyCodes.h"
-#include "ui/MirrorWidgets.h"
-#include "ui/QSettingsStore.h"
-#include "ui/QtPlatform.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QFontComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <set>
 #include <tuple>
@@ -142,23 +135,20 @@ TEST(QtPlatformPieces, ButtonsWithWrappedCaptionsArePaintedAsButtons) {
     WrapButton wrapped(nullptr);
     wrapped.SetCaption(QStringLiteral("Update or create new cutscene file"));
     QPushButton plain;
-    for (QWidget* button : {static_cast<QWidget*>(&wrapped), static_cast<QWidget*>(&plain)})
-        button->resize(size);
-    const QImage withCaption = wrapped.grab().toImage();
-    const QImage bare = plain.grab().toImage();
+    wrapped.resize(size), plain.resize(size);
+    const QImage withCaption = wrapped.grab().toImage(), bare = plain.grab().toImage();
     ASSERT_EQ(withCaption.size(), bare.size());
-    int border = 0, differing = 0, top = size.height(), bottom = -1;
+    int border = 0, top = size.height(), bottom = -1;
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
-            const bool edge = x < 3 || y < 3 || x >= size.width() - 3 || y >= size.height() - 3;
             if (withCaption.pixel(x, y) == bare.pixel(x, y)) continue;
-            ++(edge ? border : differing);
+            const bool edge = x < 3 || y < 3 || x >= size.width() - 3 || y >= size.height() - 3;
+            border += edge ? 1 : 0;
             top = std::min(top, y), bottom = std::max(bottom, y);
         }
     }
     EXPECT_EQ(border, 0);
-    EXPECT_GT(differing, 0);
-    EXPECT_GT(bottom - top, QFontMetrics(wrapped.font()).height() + 2) << "one line only";
+    EXPECT_GT(bottom - top, QFontMetrics(wrapped.font()).height() + 2) << "no caption, or one line";
 }
 
 TEST(QtPlatformPieces, KeysBecomeTheHandlersCodes) {
