@@ -1,16 +1,10 @@
 // File names outside ASCII and in another letter case: what the tool reads, writes and prints.
 #include "CliHarness.h"
 
-namespace {
-
-// Narrow literals are UTF-8 (the source's own encoding), as the tool takes names.
-const std::string kFolder = "Übersetzung";
-const std::string kCut = kFolder + "/É1.CUT";
-const std::string kWork = kFolder + "/é1.tmf";
-
-} // namespace
-
 TEST_F(CliTest, NamesOutsideAsciiOrStartingWithASlashGoThroughEveryCommand) {
+    // Narrow literals are UTF-8 (the source's own encoding), as the tool takes names.
+    const std::string kFolder = "Übersetzung", kCut = kFolder + "/É1.CUT",
+                      kWork = kFolder + "/é1.tmf";
     fs::create_directory(Path(kFolder));
     CopySample("C06.CUT", kCut);
     const std::string original = ReadBytes(Path(kCut));
