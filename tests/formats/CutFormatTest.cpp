@@ -25,12 +25,10 @@ std::string Read(const std::string& bytes) {
 }
 
 TEST(CutReader, ReadsEveryEntryWhereTheBlockLiesAndTrimsSpacePairsBeforeTrailingCodes) {
-    const std::vector<std::string> entries = {"abc", "", "Hello!!", ""};
-    EXPECT_EQ(Read(CutBytes(entries, {.before = "\1\2\3\4", .tail = "\xA0", .flags = 9})),
+    // (How the messages are numbered is the document's test.)
+    EXPECT_EQ(Read(CutBytes({"abc", "", "Hello!!", ""},
+                            {.before = "\1\2\3\4", .tail = "\xA0", .flags = 9})),
               "[abc][][Hello!!][] 9 36 50 50 51");
-    // Real messages are numbered in file order.
-    const ReadResult read = ReadGameBytes(CutBytes(entries), "X.CUT", "X.CUT");
-    EXPECT_EQ(read.document.Label(3) + read.document.Label(4), "2");
 
     // The end offset E, not the file size, ends the block; an entry may run past it.
     const std::vector<std::pair<int, std::string>> ends = {

@@ -86,9 +86,8 @@ TEST(Tmf, LinesApplyToTheRowOfTheirNumberAndNewMessagesComeBackThroughAFile) {
     for (int row = 1; row <= many.Count(); ++row)
         many.At(row).edited = row % 5 ? awkward[row % 10] + std::to_string(row) : "";
 
-    Document back = many;
-    for (int row = 1; row <= back.Count(); ++row)
-        back.At(row).edited.clear();
+    Document back;
+    FillDocument(back, entries);
     ApplyTmfLines(back, ParseTmf(BuildTmf("C12.CUT", many, TmfContent::NewMessages).bytes).lines);
     for (int row = 1; row <= many.Count(); ++row) {
         const bool numbered = many.At(row).number != 0; // line 000 changes nothing
