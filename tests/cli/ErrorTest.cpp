@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-TEST_F(CliTest, HelpGoesToStdoutAndBadUsageIsOneLineWithExitStatusTwo) {
+TEST_F(CliTest, HelpGoesToStdoutAndBadUsageAndBrokenInputsAreOneLineWithExitStatusTwo) {
     CopySample("C03.CUT");
     // Help wins over every other mistake on its line.
     for (const std::string line :
@@ -40,16 +40,14 @@ TEST_F(CliTest, HelpGoesToStdoutAndBadUsageIsOneLineWithExitStatusTwo) {
         EXPECT_EQ(Outcome(RunLine(line)), "2||quillon-cli" + command + ": " + what +
                                               "; see 'quillon-cli" + command + " --help'.\n");
     EXPECT_EQ(Listing(), "C03.CUT");
-}
 
-TEST_F(CliTest, BrokenInputsAreNamedAndLeaveNoOutput) {
+    // Broken inputs are named and leave no output.
     const std::string sample = ReadBytes(kSamples / "C01.CUT");
     // The reader's own tests word each broken file; here each command names it.
     WriteBytes(Path("cut-off.CUT"), sample.substr(0, 100)); // inside the first message
     WriteBytes(Path("lower.CUT"), "ambk" + sample.substr(4));
     fs::create_directory(Path("folder.CUT"));
     WriteBytes(Path("empty.tmf"), "");
-    CopySample("C03.CUT");
     ASSERT_EQ(Run({"export", "C03.CUT", "-o", "work.tmf"}).status, 0);
     const std::string before = Listing();
 

@@ -4,7 +4,6 @@
 // EditorWindowTest.cpp.)
 #include "EditorHarness.h"
 
-
 namespace quillon::testing {
 namespace {
 
@@ -15,7 +14,7 @@ struct Navigation : ::testing::Test, Editor {
     }
 };
 
-TEST_F(Navigation, SelectAllAndTheFocusRule) {
+TEST_F(Navigation, SelectAllTheFocusRuleAndASingleMessageShownAgainByNext) {
     Raw();
     Type("Hola");
     Press(Key::A, Modifier::Ctrl | Modifier::Shift); // not Ctrl alone: nothing
@@ -30,6 +29,15 @@ TEST_F(Navigation, SelectAllAndTheFocusRule) {
     f.CheckHighlight.SetValue(0);
     f.btnNextMessage.Click(), f.btnPreviousMessage.Click();
     EXPECT_TRUE(f.NewMessageBox.SelStart == 4 && f.NewMessageBox.SelLength == 0);
+
+    // A single message is shown again by the next-message keys.
+    Editor one;
+    one.Open(one.Put("ONE.CUT", CutBytes({"Only one"})));
+    EXPECT_TRUE(!one.form.MessageSlider.Visible && one.form.MessageSlider.Max == 2);
+    one.Type("Solo uno");
+    one.Press(Key::F12);
+    EXPECT_EQ(std::to_string(one.form.MessageSlider.Value) + one.form.State.MessageWhenShown,
+              "1Solo uno");
 }
 
 TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
@@ -63,16 +71,6 @@ TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
     EXPECT_EQ(f.NewMessageBox.Text() + " " + New(2), "Hola*01Mundo Hola*01Mundo");
     Press(Key::Escape); // Esc hides the codes again
     EXPECT_EQ(f.NewMessageBox.Text(), "Hola\r\nMundo");
-}
-
-TEST_F(Navigation, ASingleMessageIsShownAgainByNext) {
-    Editor one;
-    one.Open(one.Put("ONE.CUT", CutBytes({"Only one"})));
-    EXPECT_TRUE(!one.form.MessageSlider.Visible && one.form.MessageSlider.Max == 2);
-    one.Type("Solo uno");
-    one.Press(Key::F12);
-    EXPECT_EQ(std::to_string(one.form.MessageSlider.Value) + one.form.State.MessageWhenShown,
-              "1Solo uno");
 }
 
 TEST(Editing, EachEditSizesChecksAndCountsTheMessageAndRebuildsItsHiddenCodes) {

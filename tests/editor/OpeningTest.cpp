@@ -45,7 +45,7 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
     EXPECT_EQ(bar.back(), 0);
 }
 
-TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
+TEST(Opening, UnreadableFilesAreReportedACancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
     const std::string good = CutBytes({"Hello there"});
     const std::tuple<const char*, std::string, const char*> cases[] = {
         // name, bytes, and the reader's words after the path (none: "Error in " and the path)
@@ -70,9 +70,7 @@ TEST(Opening, FilesTheEditorCannotReadAreReportedAndLeaveTheTableEmpty) {
                       e.form.OriginalFileSizeLabel.Caption(),
                   "||0|" + std::to_string(bytes.size()) + " bytes");
     }
-}
 
-TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
     Editor cancel;
     cancel.platform.settings.values["Last directory"] = "/somewhere/";
     cancel.form.Start();
@@ -89,7 +87,7 @@ TEST(Opening, CancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
     EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
 }
 
-TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
+TEST(Opening, NeighboursAreUpperCaseCutFilesInLetterOrderAndThoseWithoutTextArePassedOver) {
     Editor e;
     // 0.CUT and B.CUT hold no text.
     for (const char* name : {"0.CUT", "B.CUT", "C.CUT.BAK", "d.cut", "E.txt"})
@@ -124,6 +122,13 @@ TEST(Opening, NeighboursAreUpperCaseCutFilesAndThoseWithoutTextArePassedOver) {
              "0.CUT"); // nothing before it: told, and the dialog comes back
     EXPECT_EQ(e.platform.messageBoxes.size(), 1u);
     EXPECT_EQ(e.platform.fileDialogs.size(), 2u);
+
+    // The file lists come in letter order without case, then byte by byte.
+    std::vector<std::string> names{"b.CUT",  "C.CUT", "a.CUT", "A.CUT.BAK",
+                                   "AB.CUT", "A.CUT", "_x.CUT"};
+    std::sort(names.begin(), names.end(), ListedBefore);
+    EXPECT_EQ(names, (std::vector<std::string>{"_x.CUT", "A.CUT", "a.CUT", "A.CUT.BAK", "AB.CUT",
+                                               "b.CUT", "C.CUT"}));
 }
 
 #ifndef _WIN32 // on Windows such names are one file (tests/cli/NamesTest.cpp)

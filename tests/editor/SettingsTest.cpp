@@ -7,7 +7,7 @@
 namespace quillon::testing {
 namespace {
 
-TEST(Settings, StoredTextsConvertOrAreRefused) {
+TEST(Settings, StoredTextsConvertOrAreRefusedAndTheProgramFolderIsTheFirstThatWorks) {
     using namespace settings;
     const std::pair<const char*, std::optional<bool>> booleans[] = {
         {"True", true}, {"false", false}, {"-1", true}, {"0", false},
@@ -19,6 +19,20 @@ TEST(Settings, StoredTextsConvertOrAreRefused) {
         {"40000", {}}, {"12px", {}}, {"", {}},     {"True", {}}};
     for (const auto& [text, expected] : integers)
         EXPECT_EQ(ParseInt16(text), expected) << text;
+
+    // The program folder is the first that works, whatever its name.
+    TempDir temp;
+    const fs::path exe = temp.path / PathFromUtf8("Programme/Übersetzer"); // UTF-8, as held
+    fs::create_directories(exe);
+    const std::string exeFolder = Utf8FromPath(exe), data = Utf8FromPath(temp.path);
+    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x") + " " +
+                  ChooseProgramFolder("Ü/", exeFolder, "x"),
+              "/opt/quillon Ü");
+    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x") + " " +
+                  ChooseProgramFolder(nullptr, exeFolder, "x"),
+              exeFolder + " " + exeFolder);
+    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe / "gone"), data), data);
+    EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
 }
 
 std::string FontCaptions(const std::array<Label, 5>& labels) {
@@ -97,21 +111,6 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
         sizes += g.NewFontPage[1].Caption() + std::to_string(g.NewMessageBox.Font.Size) + " ";
     }
     EXPECT_EQ(sizes, "1212 1212 1212 88 2424 1212 1212 1212 ");
-}
-
-TEST(Settings, TheProgramFolderIsTheFirstThatWorksWhateverItsName) {
-    TempDir temp;
-    const fs::path exe = temp.path / PathFromUtf8("Programme/Übersetzer"); // UTF-8, as held
-    fs::create_directories(exe);
-    const std::string exeFolder = Utf8FromPath(exe), data = Utf8FromPath(temp.path);
-    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x") + " " +
-                  ChooseProgramFolder("Ü/", exeFolder, "x"),
-              "/opt/quillon Ü");
-    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x") + " " +
-                  ChooseProgramFolder(nullptr, exeFolder, "x"),
-              exeFolder + " " + exeFolder);
-    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe / "gone"), data), data);
-    EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
 }
 
 struct Appearance : RawEditor {

@@ -288,13 +288,5 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox);
 }
 
-TEST(FileLists, ComeInLetterOrderWithoutCaseThenByteByByte) {
-    std::vector<std::string> names{"b.CUT",  "C.CUT", "a.CUT", "A.CUT.BAK",
-                                   "AB.CUT", "A.CUT", "_x.CUT"};
-    std::sort(names.begin(), names.end(), ListedBefore);
-    EXPECT_EQ(names, (std::vector<std::string>{"_x.CUT", "A.CUT", "a.CUT", "A.CUT.BAK", "AB.CUT",
-                                               "b.CUT", "C.CUT"}));
-}
-
 } // namespace
 } // namespace quillon::testing

@@ -366,9 +366,8 @@ TEST(Backup, NothingIsWrittenUntilAMessageReallyChangesThenEveryEditAndReleaseWr
     e.Type("Still here");
     e.form.OnNewBoxKeyUp(65, 0);
     EXPECT_EQ(e.New(1) + "|" + e.Boxes(), "Still here|");
-}
 
-TEST(Backup, EachKindOfChangeStartsTheBackupAndAnEditThatChangesNothingDoesNot) {
+    // Each kind of change starts the backup; an edit that changes nothing does not.
     auto load = [](const std::string& lines) {
         return [lines](Editor& e) {
             WriteBytes(e.CutDir() + "work.tmf", TmfBytes("C12.CUT", lines));
@@ -389,7 +388,7 @@ TEST(Backup, EachKindOfChangeStartsTheBackupAndAnEditThatChangesNothingDoesNot) 
     }
 }
 
-TEST(Backup, TooManyNumbersIsToldAtTheFirstChangeAndTheEditingGoesOn) {
+TEST(Backup, NoFreeNumberOrAnUnfinishedBackupIsToldAndTheEditingGoesOn) {
     Editor e;
     fs::create_directories(e.BackupDir());
     for (int n = 1; n <= 99; ++n)
@@ -407,31 +406,31 @@ TEST(Backup, TooManyNumbersIsToldAtTheFirstChangeAndTheEditingGoesOn) {
     fs::remove(e.BackupDir() + "c12_99.TMF");
     e.Type("Hola otra vez");
     EXPECT_EQ(e.Backup("C12_99.tmf"), TmfBytes("C12.CUT", "001 Hola otra vez\r\n"));
-}
 
-TEST(Backup, AnUnfinishedBackupIsKeptItsNumberSkippedAndPointedOutOnceARun) {
-    Editor e;
-    e.platform.settings.values["Confirm"] = "0";
-    fs::create_directories(e.BackupDir());
-    WriteBytes(e.BackupDir() + "C12_1.tmf.tmp", "the only copy of yesterday's work");
-    WriteBytes(e.BackupDir() + "C12_2.tmf", "old");
-    WriteBytes(e.BackupDir() + "D13_1.tmf.tmp", "another file's");
-    e.Put("D13.CUT", kFile);
-    e.Open(e.Put("C12.CUT", kFile));
-    EXPECT_EQ(e.Boxes(), "Quillon: An automatic backup that was never finished was found:\r\n" +
-                             e.BackupDir() +
-                             "C12_1.tmf.tmp\r\nIt may hold work that was not saved. It is kept "
-                             "as it is, and its number is not used for new backups.\n");
-    e.Type("Hola");
-    e.form.OnNextFileClicked(); // D13.CUT's own leftover is told there
-    e.form.OnPreviousFileClicked();
-    e.Type("Hola otra vez");
-    EXPECT_EQ(e.platform.messageBoxes.size(), 2u);
-    EXPECT_EQ(Listing(e.BackupDir()), "C12_1.tmf.tmp C12_2.tmf C12_3.tmf C12_4.tmf D13_1.tmf.tmp");
-    EXPECT_EQ(e.Backup("C12_1.tmf.tmp"), "the only copy of yesterday's work");
+    // An unfinished backup is kept, its number skipped, and pointed out once a run.
+    Editor later;
+    later.platform.settings.values["Confirm"] = "0";
+    fs::create_directories(later.BackupDir());
+    WriteBytes(later.BackupDir() + "C12_1.tmf.tmp", "the only copy of yesterday's work");
+    WriteBytes(later.BackupDir() + "C12_2.tmf", "old");
+    WriteBytes(later.BackupDir() + "D13_1.tmf.tmp", "another file's");
+    later.Put("D13.CUT", kFile);
+    later.Open(later.Put("C12.CUT", kFile));
+    EXPECT_EQ(later.Boxes(), "Quillon: An automatic backup that was never finished was found:\r\n" +
+                                 later.BackupDir() +
+                                 "C12_1.tmf.tmp\r\nIt may hold work that was not saved. It is kept "
+                                 "as it is, and its number is not used for new backups.\n");
+    later.Type("Hola");
+    later.form.OnNextFileClicked(); // D13.CUT's own leftover is told there
+    later.form.OnPreviousFileClicked();
+    later.Type("Hola otra vez");
+    EXPECT_EQ(later.platform.messageBoxes.size(), 2u);
+    EXPECT_EQ(Listing(later.BackupDir()),
+              "C12_1.tmf.tmp C12_2.tmf C12_3.tmf C12_4.tmf D13_1.tmf.tmp");
+    EXPECT_EQ(later.Backup("C12_1.tmf.tmp"), "the only copy of yesterday's work");
 
     // Replacing a backup leaves no temporary file, and never writes over someone else's.
-    const std::string path = e.BackupDir() + "C12_4.tmf";
+    const std::string path = later.BackupDir() + "C12_4.tmf";
     EXPECT_TRUE(ReplaceBackupFile(path, "newer"));
     WriteBytes(path + ".tmp", "unfinished");
     EXPECT_FALSE(ReplaceBackupFile(path, "newest"));

@@ -24,7 +24,7 @@ std::string Read(const std::string& bytes) {
     return out;
 }
 
-TEST(CutReader, ReadsEveryEntryWhereTheBlockLiesAndTrimsSpacePairsBeforeTrailingCodes) {
+TEST(CutReader, ReadsEveryEntryWhereTheBlockLiesTrimsAndReportsEachBrokenFileInOneLine) {
     // (How the messages are numbered is the document's test.)
     EXPECT_EQ(Read(CutBytes({"abc", "", "Hello!!", ""},
                             {.before = "\1\2\3\4", .tail = "\xA0", .flags = 9})),
@@ -52,15 +52,14 @@ TEST(CutReader, ReadsEveryEntryWhereTheBlockLiesAndTrimsSpacePairsBeforeTrailing
         EXPECT_EQ(r.entries[0].text, text);
     }
     EXPECT_EQ(TrimMessageEnd("text  *AB  *CD"), "text  *AB*CD"); // one layer per call
-}
 
-TEST(CutReader, ReportsEachBrokenFileWithOneLineNamingIt) {
+    // Each broken file is reported in one line naming it.
     const std::string good =
         CutBytes({"Hello", "World", "again"}, {.before = "\1\2\3\4", .tail = ""});
     auto with = [&good](std::size_t at, const std::string& bytes) {
         return good.substr(0, at) + bytes + good.substr(at + bytes.size());
     };
-    const std::vector<std::tuple<std::string, ReadFailure, std::string>> cases = {
+    const std::vector<std::tuple<std::string, ReadFailure, std::string>> broken = {
         {with(0, "ambk"), ReadFailure::Foreign, "does not start with \"AmBk\""},
         {with(12, "Datas  X"), ReadFailure::Foreign, "is not \"Datas\""},
         {good.substr(0, 15) + "x", ReadFailure::Foreign, "is not \"Datas\""},
@@ -74,7 +73,7 @@ TEST(CutReader, ReportsEachBrokenFileWithOneLineNamingIt) {
         {good.substr(0, 35), ReadFailure::Broken, "ends before its text block starts"},
         {good.substr(0, 42), ReadFailure::Broken, "ends inside message 2 of the text block"},
         {good.substr(0, good.size() - 1), ReadFailure::Broken, "ends inside message 3"}};
-    for (const auto& [bytes, error, message] : cases) {
+    for (const auto& [bytes, error, message] : broken) {
         const CutReadResult r = ParseCutBytes(bytes, "C12.CUT");
         EXPECT_EQ(r.failure, error) << message;
         EXPECT_TRUE(r.message.starts_with("C12.CUT: ")) << r.message;
@@ -113,7 +112,7 @@ WriteResult Rebuild(const std::string& source, const std::vector<std::string>& n
     return TheCutFormat().Write(read.document, onto ? *onto : source);
 }
 
-TEST(CutWriter, PadsToTheOriginalsParityAndRewritesOnlyTheLengthTheEndOffsetAndTheBlock) {
+TEST(CutWriter, PadsRewritesOnlyTheLengthTheEndOffsetAndTheBlockAndRefusesWhatCannotBe) {
     std::vector<CutEntry> originals;
     for (std::string text :
          {"abcdefg", "abcdef", "", "abcde", "abcdef", "abc", "abc", "abc", "abc"})
@@ -139,9 +138,8 @@ TEST(CutWriter, PadsToTheOriginalsParityAndRewritesOnlyTheLengthTheEndOffsetAndT
     const std::string other = CutBytes({"First*01", "", "y", "Second*02*03", std::string(255, 'q')},
                                        {.before = "\1\2", .tail = "tail", .flags = 15});
     EXPECT_EQ(Rebuild(other).bytes, other);
-}
 
-TEST(CutWriter, RefusesWhatTheFormatCannotHoldOrASourceThatNoLongerMatches) {
+    // Refused: what the format cannot hold, and a source that no longer matches.
     // 254 bytes and 255 once padded: both fit.
     Document table =
         Edited({{"ab", 2}, {"abc", 3}}, {std::string(254, 'a'), std::string(254, 'b')});

@@ -106,7 +106,7 @@ const std::string kCut2 = CutBytes({"Second scene"});
 const std::vector<ResEntry> kEntries = {
     {"A.CUT", kCut1}, {"B.SB", "sound"}, {"C.CUT", kCut2}, {"D.CUT", "", 2}, {"E.PCX", "picture"}};
 
-TEST_F(ResourceFiles, PackReplacesEntriesAnywhereKeepingEveryOtherByteOrRefusesLeavingNothing) {
+TEST_F(ResourceFiles, PackAndUnpackWriteWhatTheyShouldOrRefuseLeavingNothing) {
     // Data last first (E.PCX first, A.CUT last), with gaps and a trailer that must stay put:
     // the builder lays out the expected file exactly as pack must.
     const test::ResParts parts{.gaps = {"", "G1", "", "G2"}, .trailer = "T"};
@@ -176,9 +176,7 @@ TEST_F(ResourceFiles, PackReplacesEntriesAnywhereKeepingEveryOtherByteOrRefusesL
         EXPECT_NE(packed.error.find(expected), std::string::npos) << packed.error;
         EXPECT_EQ(Listing(), before);
     }
-}
 
-TEST_F(ResourceFiles, OffsetsMustFitThirtyTwoBitsAndUnpackRefusesBeforeWritingAnything) {
     // A table that claims a file just under 4 GiB: planning needs no data.
     std::string image = ResourceBytes({{"A.CUT", "a"}, {"B.SB", "b"}}, {.dataOrder = {0, 1}});
     SetEntry(image, 1, 0xFFFFFF00u, 0x10);

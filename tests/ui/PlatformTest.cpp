@@ -25,7 +25,7 @@
 namespace quillon::ui {
 namespace {
 
-TEST(QtPlatformPieces, FileDialogFiltersBecomeQtNameFiltersAndMessageBoxesShowTheirLines) {
+TEST(QtPlatformPieces, FileDialogFiltersMessageBoxesAndKeysSpeakQt) {
     EXPECT_EQ(QtNameFilters("A|*.a|Two|*.a;*.b", false), QStringLiteral("A (*.a);;Two (*.a *.b)"));
     // Patterns with letters also match in the other case; "*.*" has none to vary.
     EXPECT_EQ(QtNameFilters("Temporary Messages Files (*.TMF)|*.tmf|All files (*.*)|*.*", true),
@@ -39,6 +39,19 @@ TEST(QtPlatformPieces, FileDialogFiltersBecomeQtNameFiltersAndMessageBoxesShowTh
     EXPECT_EQ(box->windowTitle() + "|" + box->text(),
               QStringLiteral("Quillon|There are too many TMF files.\nPlease delete some."));
     EXPECT_EQ(MakeMessageBox({"x", "", MsgIcon::None}, nullptr)->icon(), QMessageBox::NoIcon);
+
+    // The keys the editor acts on are sent as real events in the window tests; these are the
+    // rest: modifier bits together, the keypad, and a key without a code.
+    const std::tuple<int, Qt::KeyboardModifiers, int, int> cases[] = {
+        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, 65, 3},
+        {Qt::Key_F5, Qt::AltModifier, 116, 4},
+        {Qt::Key_5, Qt::KeypadModifier, 101, 0},
+        {Qt::Key_Eacute, Qt::NoModifier, 0, 0},
+    };
+    for (const auto& [key, modifiers, code, shift] : cases)
+        EXPECT_EQ(std::pair(KeyCodeOf(key, modifiers), ShiftBitsOf(modifiers)),
+                  std::pair(code, shift))
+            << key;
 }
 
 TEST(QtPlatformPieces, SettingsAreReadAndWrittenWholeAndOnlyUnderTheProgramsOwnKey) {
@@ -151,22 +164,7 @@ TEST(QtPlatformPieces, ButtonsWithWrappedCaptionsArePaintedAsButtons) {
     EXPECT_GT(bottom - top, QFontMetrics(wrapped.font()).height() + 2) << "no caption, or one line";
 }
 
-TEST(QtPlatformPieces, KeysBecomeTheHandlersCodes) {
-    // The keys the editor acts on are sent as real events in the window tests; these are the
-    // rest: modifier bits together, the keypad, and a key without a code.
-    const std::tuple<int, Qt::KeyboardModifiers, int, int> cases[] = {
-        {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, 65, 3},
-        {Qt::Key_F5, Qt::AltModifier, 116, 4},
-        {Qt::Key_5, Qt::KeypadModifier, 101, 0},
-        {Qt::Key_Eacute, Qt::NoModifier, 0, 0},
-    };
-    for (const auto& [key, modifiers, code, shift] : cases)
-        EXPECT_EQ(std::pair(KeyCodeOf(key, modifiers), ShiftBitsOf(modifiers)),
-                  std::pair(code, shift))
-            << key;
-}
-
-TEST(CodePages, EveryByteOfEveryPageSurvivesShowingAndStoring) {
+TEST(CodePages, EveryByteSurvivesEachScriptReadsItsOwnLettersAndLineBreaksStayApart) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
@@ -184,9 +182,8 @@ TEST(CodePages, EveryByteOfEveryPageSurvivesShowingAndStoring) {
         std::string mixed = all + "\r\n\n\r" + std::string(all.rbegin(), all.rend()) + "\r";
         EXPECT_EQ(TextToBytes(BytesToText(mixed, page), page).bytes, mixed);
     }
-}
 
-TEST(CodePages, EachScriptReadsItsOwnLettersAndLineBreaksAndControlBytesStayApart) {
+    // Each script reads its own letters.
     // script, its page, a byte of the page and the letter it stands for
     const std::tuple<int, int, unsigned char, char16_t> cases[] = {
         {0, 1252, 0x80, 0x20AC},   {0, 1252, 0xE9, 0x00E9},   {238, 1250, 0x8A, 0x0160},

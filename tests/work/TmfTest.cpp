@@ -27,7 +27,7 @@ std::string Lines(const TmfParseResult& r) {
     return out;
 }
 
-TEST(Tmf, WritesTheGoldenFilesForNewAndOriginalMessages) {
+TEST(Tmf, WritesTheGoldenFilesAndReadsTheHeaderFromItsTwentiethByteAndEachKindOfLine) {
     Document table = Table({"Hello*01", "", "x", "World", "ab", "back\\slash"});
     table.At(1).edited = "Hola*01";
     table.At(5).edited = "Two\r\nlines \\o/"; // escaped behind a backslash
@@ -43,9 +43,7 @@ TEST(Tmf, WritesTheGoldenFilesForNewAndOriginalMessages) {
     EXPECT_EQ(BackupFileName("C12.CUT", 3) + BackupFileName("intro.cut", 99) +
                   BackupFileName("ABC", 2),
               "C12_3.tmfintro_99.tmf_2.tmf");
-}
 
-TEST(Tmf, ReadsTheHeaderFromItsTwentiethByteAndEachKindOfLine) {
     EXPECT_EQ(ParseTmf("Original CUT file: C13.CUT\r\n\r\n").headerName + "|" +
                   ParseTmf("Anything at all 19:c12.cut").headerName + "|" +
                   ParseTmf("short\r\n").headerName + "|" + ParseTmf("\r\n").error,
