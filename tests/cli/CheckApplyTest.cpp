@@ -61,7 +61,15 @@ TEST_F(CliTest, EverySampleIsListedExportedAndComesBackThroughCheckAndApply) {
     EXPECT_TRUE(out.ends_with("\n9\t12\t1\t12\t10\t\\t\\\\\\r\\n\t\t4\t0\t0\t0\t0\t0\n")) << out;
 }
 
-TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
+// A path as the system joins it (work\C03.tmf on Windows), in a cell: backslashes escaped.
+static std::string PathCell(const std::string& folder, const std::string& name) {
+    std::string cell;
+    for (char c : quillon::Utf8FromPath(fs::path(folder) / name))
+        cell += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return cell;
+}
+
+TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     CopySample("C06.CUT");
     // 2 loses its code and 5 holds a tab: invalid. Leaving 7 and 8 out leaves them blank.
     const std::string some = "001 *30Welcome back.\r\n002 This one has no code.\r\n"
@@ -115,17 +123,8 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndUpdatesInPlace) {
         EXPECT_EQ(ReadBytes(Path("C06.CUT")) + ReadBytes(Path("C06.CUT.BAK")), written + before);
         EXPECT_EQ(Listing(), "C06.CUT C06.CUT.BAK new.CUT work.tmf");
     }
-}
 
-// A path as the system joins it (work\C03.tmf on Windows), in a cell: backslashes escaped.
-static std::string PathCell(const std::string& folder, const std::string& name) {
-    std::string cell;
-    for (char c : quillon::Utf8FromPath(fs::path(folder) / name))
-        cell += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    return cell;
-}
-
-TEST_F(CliTest, StatusCountsEachFileWithItsNewestWorkFile) {
+    // Status counts each file of a folder with its newest work file.
     fs::create_directories(Path("cuts"));
     fs::create_directories(Path("work"));
     for (const std::string name :

@@ -164,16 +164,13 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Stories, CreateCutTarget,
-                         ::testing::Values(TargetCase{"NEW.CUT", nullptr, 1, "", 0, 'c'},
-                                           TargetCase{"NEW.CUT", "", 1, "", 0, 'c'},
-                                           TargetCase{"OLD.CUT", kLongOld, 0, "", 0, 'c'},
-                                           TargetCase{"OLD.CUT", kLongOld, 1, kReplace, 1, 'c'},
-                                           TargetCase{"OLD.CUT", "keep me", 1, kReplace, 0, '-'},
-                                           TargetCase{"C12.CUT", nullptr, 0, "", 0, 'u'},
-                                           TargetCase{"C12.CUT", nullptr, 1, kUpdate, 1, 'u'},
-                                           TargetCase{"C12.CUT", nullptr, 1, kUpdate, 0, '-'},
-                                           TargetCase{"c12.cut", nullptr, 0, "", 0, 'u'}));
+const TargetCase kTargets[] = {
+    {"NEW.CUT", nullptr, 1, "", 0, 'c'},         {"NEW.CUT", "", 1, "", 0, 'c'},
+    {"OLD.CUT", kLongOld, 0, "", 0, 'c'},        {"OLD.CUT", kLongOld, 1, kReplace, 1, 'c'},
+    {"OLD.CUT", "keep me", 1, kReplace, 0, '-'}, {"C12.CUT", nullptr, 0, "", 0, 'u'},
+    {"C12.CUT", nullptr, 1, kUpdate, 1, 'u'},    {"C12.CUT", nullptr, 1, kUpdate, 0, '-'},
+    {"c12.cut", nullptr, 0, "", 0, 'u'}};
+INSTANTIATE_TEST_SUITE_P(Stories, CreateCutTarget, ::testing::ValuesIn(kTargets));
 
 TEST_F(Writing, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUntouched) {
     const std::string open = TranslateC12(0);

@@ -93,7 +93,7 @@ protected:
     }
 };
 
-TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable) {
+TEST_F(EditorWindow, OpeningTypingTheQuestionAboutHelpAndTheSettingsOfTheNextRun) {
     // A file without text is refused, and the dialog that follows cancelled: no window.
     Session empty(home.path());
     empty.Open(empty.Put(QStringLiteral("EMPTY.CUT"), {"", "x"}));
@@ -129,6 +129,64 @@ TEST_F(EditorWindow, OpeningAFileShowsWhatTheEditorHoldsAndTypingReachesTheTable
     s->Key(s->GR(), Qt::Key_Backspace);
     EXPECT_EQ(f().Doc.At(1).edited, "*01Hi*02Earth*03");
     EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("0"));
+
+    // The question and About hold the main window; the settings reach the next run.
+    s->Click(f().btnCloseFile);
+    ASSERT_EQ(Windows(), QStringLiteral("main(off) question "));
+    EXPECT_EQ(s->ui->QuestionView()->windowTitle() + s->Text(f().Confirm->QuestionLabel),
+              QStringLiteral(" ConfirmationAre you sure you want to close file C12.CUT?"));
+    EXPECT_FALSE(s->ui->QuestionView()->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(s->ui->QuestionView()->focusWidget(), s->W(f().Confirm->btnNo));
+    s->Click(f().Confirm->btnNo);
+    EXPECT_EQ(Windows(), QStringLiteral("main ")); // nothing was closed
+
+    s->Click(f().btnAbout);
+    ASSERT_EQ(Windows(), QStringLiteral("main(off) about "));
+    EXPECT_EQ(s->ui->AboutView()->windowTitle() + s->Text(f().About->VersionLabel),
+              QStringLiteral(" About Quillonv.1.1"));
+    EXPECT_FALSE(s->ui->AboutView()->windowFlags() & Qt::WindowCloseButtonHint);
+    // A link looks like one, and opens, only when it leads somewhere; the maker's two are
+    // plain names.
+    QString looks;
+    for (const Label& link : f().About->LabelLink) {
+        QWidget* widget = s->W(link);
+        looks += widget->font().underline() && widget->cursor().shape() == Qt::PointingHandCursor
+                     ? QStringLiteral("link ")
+                     : QStringLiteral("text ");
+        s->Click(link);
+    }
+    EXPECT_EQ(looks, QStringLiteral("link link link link text text link "));
+    ASSERT_EQ(s->platform->urls.size(), 5u);
+    EXPECT_EQ(s->platform->urls[3], "https://en.wikipedia.org/wiki/Flight_of_the_Amazon_Queen");
+    // A browser that cannot be started is said so, and About stays.
+    s->platform->browserStarts = false;
+    s->Click(f().About->LabelLink[2]);
+    EXPECT_EQ(s->platform->LastMessage(),
+              "No web browser could be started to open https://www.scummvm.org/.");
+    EXPECT_EQ(Windows(), QStringLiteral("main(off) about "));
+    s->Click(f().About->btnOk);
+    s->Click(f().btnHelp);
+    EXPECT_EQ(Windows(), QStringLiteral("main help ")); // Help does not block
+    EXPECT_EQ(f().Help->Rows[9].key, "Pause/Break");
+    s->ui->HelpView()->close(); // its close command is the same as OK
+    QApplication::processEvents();
+    EXPECT_EQ(Windows(), QStringLiteral("main "));
+
+    // Always on top, then Exit and Yes: the settings are saved, the program ends, and the
+    // next run starts as this one was left.
+    ASSERT_FALSE(s->ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint);
+    s->Click(f().CheckAlwaysOnTop);
+    EXPECT_TRUE(s->ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint);
+    s->Click(f().btnExit);
+    EXPECT_EQ(s->Text(f().Confirm->QuestionLabel),
+              QStringLiteral("Are you sure you want to exit Quillon?"));
+    s->Click(f().Confirm->btnYes);
+    EXPECT_TRUE(s->platform->QuitRequested() && Windows().isEmpty());
+    s.reset();
+    Session next(home.path());
+    next.Open(next.CutPath(QStringLiteral("C12.CUT")));
+    EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
+                (next.ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable) {
@@ -187,66 +245,6 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
     EXPECT_EQ(table->model()->headerData(5, Qt::Horizontal).toString(),
               QStringLiteral("Original message"));
     EXPECT_EQ(table->currentIndex().row(), 3); // the shown message's row
-}
-
-TEST_F(EditorWindow, QuestionAndAboutHoldTheMainWindowAndTheSettingsReachTheNextRun) {
-    OpenSample();
-    s->Click(f().btnCloseFile);
-    ASSERT_EQ(Windows(), QStringLiteral("main(off) question "));
-    EXPECT_EQ(s->ui->QuestionView()->windowTitle() + s->Text(f().Confirm->QuestionLabel),
-              QStringLiteral(" ConfirmationAre you sure you want to close file C12.CUT?"));
-    EXPECT_FALSE(s->ui->QuestionView()->windowFlags() & Qt::WindowCloseButtonHint);
-    EXPECT_EQ(s->ui->QuestionView()->focusWidget(), s->W(f().Confirm->btnNo));
-    s->Click(f().Confirm->btnNo);
-    EXPECT_EQ(Windows(), QStringLiteral("main ")); // nothing was closed
-
-    s->Click(f().btnAbout);
-    ASSERT_EQ(Windows(), QStringLiteral("main(off) about "));
-    EXPECT_EQ(s->ui->AboutView()->windowTitle() + s->Text(f().About->VersionLabel),
-              QStringLiteral(" About Quillonv.1.1"));
-    EXPECT_FALSE(s->ui->AboutView()->windowFlags() & Qt::WindowCloseButtonHint);
-    // A link looks like one, and opens, only when it leads somewhere; the maker's two are
-    // plain names.
-    QString looks;
-    for (const Label& link : f().About->LabelLink) {
-        QWidget* widget = s->W(link);
-        looks += widget->font().underline() && widget->cursor().shape() == Qt::PointingHandCursor
-                     ? QStringLiteral("link ")
-                     : QStringLiteral("text ");
-        s->Click(link);
-    }
-    EXPECT_EQ(looks, QStringLiteral("link link link link text text link "));
-    ASSERT_EQ(s->platform->urls.size(), 5u);
-    EXPECT_EQ(s->platform->urls[3], "https://en.wikipedia.org/wiki/Flight_of_the_Amazon_Queen");
-    // A browser that cannot be started is said so, and About stays.
-    s->platform->browserStarts = false;
-    s->Click(f().About->LabelLink[2]);
-    EXPECT_EQ(s->platform->LastMessage(),
-              "No web browser could be started to open https://www.scummvm.org/.");
-    EXPECT_EQ(Windows(), QStringLiteral("main(off) about "));
-    s->Click(f().About->btnOk);
-    s->Click(f().btnHelp);
-    EXPECT_EQ(Windows(), QStringLiteral("main help ")); // Help does not block
-    EXPECT_EQ(f().Help->Rows[9].key, "Pause/Break");
-    s->ui->HelpView()->close(); // its close command is the same as OK
-    QApplication::processEvents();
-    EXPECT_EQ(Windows(), QStringLiteral("main "));
-
-    // Always on top, then Exit and Yes: the settings are saved, the program ends, and the
-    // next run starts as this one was left.
-    ASSERT_FALSE(s->ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint);
-    s->Click(f().CheckAlwaysOnTop);
-    EXPECT_TRUE(s->ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint);
-    s->Click(f().btnExit);
-    EXPECT_EQ(s->Text(f().Confirm->QuestionLabel),
-              QStringLiteral("Are you sure you want to exit Quillon?"));
-    s->Click(f().Confirm->btnYes);
-    EXPECT_TRUE(s->platform->QuitRequested() && Windows().isEmpty());
-    s.reset();
-    Session next(home.path());
-    next.Open(next.CutPath(QStringLiteral("C12.CUT")));
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
-                (next.ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint));
 }
 
 TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReachTheBoxes) {
@@ -370,7 +368,7 @@ protected:
     }
 };
 
-TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
+TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     // Ctrl+Z and Ctrl+Y step through words and commands; the box keeps no undo of its own.
     EXPECT_FALSE(s->GR()->isUndoRedoEnabled());
     s->Type(s->GR(), QStringLiteral("Hola mundo"));
@@ -450,9 +448,8 @@ TEST_F(WorkKeys, UndoRedoJumpsAndFindFromTheirKeysInEitherBox) {
     EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus), QStringLiteral("5Not found."));
     s->Key(field, Qt::Key_Escape);
     EXPECT_TRUE(!f().Find && !s->ui->FindView() && s->ui->MainView()->focusWidget() == s->GR());
-}
 
-TEST_F(WorkKeys, TheProjectWindowOpensFromF9AndTheFileFramesMenuAndOpensAFile) {
+    // The project window opens from F9 and the File frame's menu, and opens a file.
     s->Put(QStringLiteral("C13.CUT"), {"Other", "Again"});
     s->Key(s->GR(), Qt::Key_F9);
     ASSERT_NE(s->ui->ProjectView(), nullptr);

@@ -54,7 +54,7 @@ TEST(QtPlatformPieces, FileDialogFiltersMessageBoxesAndKeysSpeakQt) {
             << key;
 }
 
-TEST(QtPlatformPieces, SettingsAreReadAndWrittenWholeAndOnlyUnderTheProgramsOwnKey) {
+TEST(QtPlatformPieces, SettingsAndTheFileSystemAsTheHandlersSeeThem) {
     // A value in the organisation's own file is not the program's, which no save of the
     // program would ever clear: it is never read.
     QSettings organisation(QSettings::NativeFormat, QSettings::UserScope,
@@ -70,9 +70,8 @@ TEST(QtPlatformPieces, SettingsAreReadAndWrittenWholeAndOnlyUnderTheProgramsOwnK
     EXPECT_EQ(QSettingsStore().Read("New message Font").value_or("?"), "DejaVu Sans, Bold");
     QSettingsStore().DeleteKey();
     EXPECT_FALSE(QSettingsStore().Read("New message Font"));
-}
 
-TEST(QtPlatformPieces, FileSystemAsTheHandlersSeeIt) {
+    // The file system as the handlers see it.
     QTemporaryDir temp;
     // Names outside ASCII reach the handlers as UTF-8, and come back from them as such.
     const QString dir = temp.filePath(QStringLiteral("\u00dcbersetzung"));
