@@ -11,7 +11,7 @@
 namespace quillon::testing {
 namespace {
 
-TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
+TEST(Opening, AGoodFileFillsTheWindowOthersAreReportedAndACancelEndsTheProgram) {
     Editor e;
     // An empty and a one-byte entry come first: F1 must find message 1, not row 1.
     const std::string bytes = CutBytes({"", "x", "Hello*01", "Plain text", "ab"}, 14);
@@ -43,9 +43,8 @@ TEST(Opening, GoodFileFillsTheWindowAndShowsTheFirstMessage) {
     EXPECT_NE(std::find(std::find(bar.begin(), bar.end(), 34.0), bar.end(), bytes.size() + 1.0),
               bar.end());
     EXPECT_EQ(bar.back(), 0);
-}
 
-TEST(Opening, UnreadableFilesAreReportedACancelEndsTheProgramAndAFileWithoutTextAsksAgain) {
+    // Files the editor cannot read are reported and leave the table empty.
     const std::string good = CutBytes({"Hello there"});
     const std::tuple<const char*, std::string, const char*> cases[] = {
         // name, bytes, and the reader's words after the path (none: "Error in " and the path)
@@ -56,18 +55,19 @@ TEST(Opening, UnreadableFilesAreReportedACancelEndsTheProgramAndAFileWithoutText
     };
     for (const auto& [name, bytes, what] : cases) {
         // Reached from a good file, as the file cycle reaches it: nothing of that file stays.
-        Editor e;
-        e.Open(e.Put("good.CUT", good));
-        e.Type("Hola");
-        ASSERT_EQ(e.form.OriginalMessageBox.Text(), "Hello there");
-        if (!bytes.empty()) e.Put(name, bytes);
-        const std::string path = e.CutDir() + name;
-        e.form.OpenFile(path);
-        EXPECT_EQ(e.Boxes(), "Quillon: " + (what ? path + ": " + what : "Error in " + path) + "\n");
-        EXPECT_EQ(e.form.OriginalMessageBox.Text() + "|" + e.form.NewMessageBox.Text() + "|" +
-                      std::to_string(e.form.Doc.Count()) +
-                      (e.form.MessageSlider.Visible ? "+" : "") + "|" +
-                      e.form.OriginalFileSizeLabel.Caption(),
+        Editor other;
+        other.Open(other.Put("good.CUT", good));
+        other.Type("Hola");
+        ASSERT_EQ(other.form.OriginalMessageBox.Text(), "Hello there");
+        if (!bytes.empty()) other.Put(name, bytes);
+        const std::string path = other.CutDir() + name;
+        other.form.OpenFile(path);
+        EXPECT_EQ(other.Boxes(),
+                  "Quillon: " + (what ? path + ": " + what : "Error in " + path) + "\n");
+        EXPECT_EQ(other.form.OriginalMessageBox.Text() + "|" + other.form.NewMessageBox.Text() +
+                      "|" + std::to_string(other.form.Doc.Count()) +
+                      (other.form.MessageSlider.Visible ? "+" : "") + "|" +
+                      other.form.OriginalFileSizeLabel.Caption(),
                   "||0|" + std::to_string(bytes.size()) + " bytes");
     }
 
@@ -79,12 +79,12 @@ TEST(Opening, UnreadableFilesAreReportedACancelEndsTheProgramAndAFileWithoutText
     EXPECT_EQ(cancel.platform.settings.values["Last directory"], "");
 
     // Entries too short to be messages (the reader's tests read the smallest bank too).
-    Editor e;
-    e.Open(e.Put("EMPTY.CUT", CutBytes({"", "x", ""})));
-    EXPECT_EQ(e.Boxes(), ": There aren't any text messages in this file\n");
-    ASSERT_EQ(e.platform.fileDialogs.size(), 2u);
-    EXPECT_EQ(e.platform.fileDialogs[1].fileName, ""); // the name was cleared...
-    EXPECT_TRUE(e.form.Ended);                         // ...so the cancel ends the program
+    Editor other;
+    other.Open(other.Put("EMPTY.CUT", CutBytes({"", "x", ""})));
+    EXPECT_EQ(other.Boxes(), ": There aren't any text messages in this file\n");
+    ASSERT_EQ(other.platform.fileDialogs.size(), 2u);
+    EXPECT_EQ(other.platform.fileDialogs[1].fileName, ""); // the name was cleared...
+    EXPECT_TRUE(other.form.Ended);                         // ...so the cancel ends the program
 }
 
 TEST(Opening, NeighboursAreUpperCaseCutFilesInLetterOrderAndThoseWithoutTextArePassedOver) {

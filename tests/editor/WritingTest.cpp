@@ -319,7 +319,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
 // display: a display that counted as a change would show up here.
 const std::string kFile = CutBytes({"Hello*01there", "x", "Second*02one", "*03"});
 
-TEST(Backup, NothingIsWrittenUntilAMessageReallyChangesThenEveryEditAndReleaseWritesIt) {
+TEST(Backup, NothingIsWrittenUntilTheWorkChangesThenEveryChangeIsAndWhatStopsItIsTold) {
     Editor e;
     e.platform.settings.values["Confirm"] = "0";
     e.Put("D13.CUT", kFile);
@@ -383,26 +383,25 @@ TEST(Backup, NothingIsWrittenUntilAMessageReallyChangesThenEveryEditAndReleaseWr
         e.Press(Key::F12);
         EXPECT_EQ(Listing(e.BackupDir()), changes ? "C12_1.tmf" : "") << what;
     }
-}
 
-TEST(Backup, NoFreeNumberOrAnUnfinishedBackupIsToldAndTheEditingGoesOn) {
-    Editor e;
-    fs::create_directories(e.BackupDir());
+    // No free number is told at the first change, and the editing goes on.
+    Editor full;
+    fs::create_directories(full.BackupDir());
     for (int n = 1; n <= 99; ++n)
-        WriteBytes(e.BackupDir() + "c12_" + std::to_string(n) + ".TMF", "old");
-    e.Open(e.Put("C12.CUT", kFile));
-    EXPECT_EQ(e.Boxes(), "");
-    e.Type("Hola");
-    e.Type("Hola de nuevo");
-    EXPECT_EQ(e.Boxes(), "Quillon: There are too many TMF files in the backup directory.\r\n"
-                         "Please delete some of them for the automatic backup.\r\n"
-                         "Until then the changes to C12.CUT are not backed up.\n");
-    EXPECT_FALSE(e.form.Ended);
+        WriteBytes(full.BackupDir() + "c12_" + std::to_string(n) + ".TMF", "old");
+    full.Open(full.Put("C12.CUT", kFile));
+    EXPECT_EQ(full.Boxes(), "");
+    full.Type("Hola");
+    full.Type("Hola de nuevo");
+    EXPECT_EQ(full.Boxes(), "Quillon: There are too many TMF files in the backup directory.\r\n"
+                            "Please delete some of them for the automatic backup.\r\n"
+                            "Until then the changes to C12.CUT are not backed up.\n");
+    EXPECT_FALSE(full.form.Ended);
     // Once the user has made room, the next change is backed up under the freed number, even
     // the last one.
-    fs::remove(e.BackupDir() + "c12_99.TMF");
-    e.Type("Hola otra vez");
-    EXPECT_EQ(e.Backup("C12_99.tmf"), TmfBytes("C12.CUT", "001 Hola otra vez\r\n"));
+    fs::remove(full.BackupDir() + "c12_99.TMF");
+    full.Type("Hola otra vez");
+    EXPECT_EQ(full.Backup("C12_99.tmf"), TmfBytes("C12.CUT", "001 Hola otra vez\r\n"));
 
     // An unfinished backup is kept, its number skipped, and pointed out once a run.
     Editor later;

@@ -11,7 +11,7 @@
 namespace quillon {
 namespace {
 
-TEST(ControlCodes, CountsAndHidesCodesAndRebuildPutsTheOriginalsCodesBackInOrder) {
+TEST(ControlCodes, CountsHidesAndRebuildsTheOriginalsCodesInOrderForAnyWellFormedMessage) {
     EXPECT_EQ(CountControlChars("a*b**"), 3);
     EXPECT_EQ(CountControlChars(""), 0);
     EXPECT_EQ(CountControlChars(std::string(40000, '*')), 32767); // a 16-bit count stops there
@@ -37,9 +37,8 @@ TEST(ControlCodes, CountsAndHidesCodesAndRebuildPutsTheOriginalsCodesBackInOrder
     for (const auto& [edited, original, rebuilt] : cases)
         EXPECT_EQ(RebuildControlCodes(edited, original, false), rebuilt) << '"' << original << '"';
     EXPECT_EQ(RebuildControlCodes("anything", "*01*02", true), "*01*02"); // the placeholder
-}
 
-TEST(ControlCodes, HiddenFormsOfWellFormedMessagesRebuildToThemselves) {
+    // Hidden forms of well-formed messages, generated, rebuild to themselves.
     std::mt19937 random(20240611u);
     auto pick = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);

@@ -163,7 +163,7 @@ TEST(QtPlatformPieces, ButtonsWithWrappedCaptionsArePaintedAsButtons) {
     EXPECT_GT(bottom - top, QFontMetrics(wrapped.font()).height() + 2) << "no caption, or one line";
 }
 
-TEST(CodePages, EveryByteSurvivesEachScriptReadsItsOwnLettersAndLineBreaksStayApart) {
+TEST(CodePages, EveryByteSurvivesEachScriptHasItsLettersAndWhatAPageCannotHoldIsRefused) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
@@ -211,13 +211,11 @@ TEST(CodePages, EveryByteSurvivesEachScriptReadsItsOwnLettersAndLineBreaksStayAp
     EXPECT_EQ(TextPositionOf("a\r\nb", 3), 2);
     EXPECT_EQ(TextPositionOf("a\r\nb", 2), 1); // between CR and LF
     EXPECT_EQ(BytePositionOf(QStringLiteral("a\nb"), 2, western), 3);
-}
 
-// Vietnamese splits a toned letter into its letter and mark; what a page cannot hold is
-// refused whole, at its place, rather than replaced.
-TEST(CodePages, TypedTextBecomesThePagesBytesOrIsRefused) {
+    // Vietnamese splits a toned letter into its letter and mark; what a page cannot hold is
+    // refused whole, at its place, rather than replaced.
     // script, typed text, its bytes and where it is refused (-1: it is not)
-    const std::tuple<int, QString, std::string, int> cases[] = {
+    const std::tuple<int, QString, std::string, int> typedCases[] = {
         {163, QStringLiteral("\u00EA\u00C0"), "\xEA\xC0", -1}, // ê and À are letters of the page
         {163, QStringLiteral("\u1EBF"), "\xEA\xEC", -1},       // ế: ê and the acute mark
         {163, QStringLiteral("\u1EA1"), "a\xF2", -1},          // ạ: a and the dot below
@@ -228,7 +226,7 @@ TEST(CodePages, TypedTextBecomesThePagesBytesOrIsRefused) {
         {204, QStringLiteral("x\U0001F600"), "", 1},           // an emoji anywhere
         {0, QStringLiteral("\u0065\u0301"), "", 1},            // a combining mark Western lacks
     };
-    for (const auto& [script, typed, bytes, refusedAt] : cases) {
+    for (const auto& [script, typed, bytes, refusedAt] : typedCases) {
         const EncodeResult result = TextToBytes(typed, *CodePageForScript(script).page);
         EXPECT_EQ(result.bytes, bytes) << typed.toStdString();
         EXPECT_EQ(result.ok ? -1 : result.badPosition, refusedAt) << typed.toStdString();

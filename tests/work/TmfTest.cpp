@@ -27,7 +27,7 @@ std::string Lines(const TmfParseResult& r) {
     return out;
 }
 
-TEST(Tmf, WritesTheGoldenFilesAndReadsTheHeaderFromItsTwentiethByteAndEachKindOfLine) {
+TEST(Tmf, WritesTheGoldenFilesReadsEachKindOfLineAppliesThemAndComesBackThroughAFile) {
     Document table = Table({"Hello*01", "", "x", "World", "ab", "back\\slash"});
     table.At(1).edited = "Hola*01";
     table.At(5).edited = "Two\r\nlines \\o/"; // escaped behind a backslash
@@ -61,18 +61,17 @@ TEST(Tmf, WritesTheGoldenFilesAndReadsTheHeaderFromItsTwentiethByteAndEachKindOf
                                      "1000:|1000:x\ny|51:bc|0:x|5:a\\b\r\nc\\t\\|");
     EXPECT_EQ(Lines(ParseTmf("h\n\n001 one\n002 two\r\n003 a\rb\r\r\n004 last")),
               "1:one|2:two|3:a\rb\r|4:last|");
-}
 
-TEST(Tmf, LinesApplyToTheRowOfTheirNumberAndNewMessagesComeBackThroughAFile) {
+    // Lines apply to the row of their number.
     // A one-byte entry that reads as a number ("5") is no message: line 5 is not its.
-    Document table = Table({"", "First", "5", "Second", "a", "Third", "Fourth", "Fifth"});
-    table.At(2).edited = "kept";
-    ApplyTmfLines(table,
+    Document rows = Table({"", "First", "5", "Second", "a", "Third", "Fourth", "Fifth"});
+    rows.At(2).edited = "kept";
+    ApplyTmfLines(rows,
                   {{0, "none"}, {5, "five"}, {3, "three"}, {77, "nobody"}, {3, "three again"}});
-    std::string cells;
-    for (const Message& message : table.Messages())
-        cells += message.edited + ";";
-    EXPECT_EQ(cells, ";kept;5;;a;three again;;five;");
+    std::string applied;
+    for (const Message& message : rows.Messages())
+        applied += message.edited + ";";
+    EXPECT_EQ(applied, ";kept;5;;a;three again;;five;");
 
     std::vector<CutEntry> entries;
     for (int i = 0; i < 1200; ++i) // more than 999 numbered rows
