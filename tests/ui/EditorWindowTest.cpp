@@ -265,7 +265,6 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     s->Type(s->GR(), QStringLiteral("c"));
     EXPECT_TRUE(s->GR()->RawText() == QStringLiteral("abc") && !s->GR()->StatusVisible());
 
-    // A script without a code page shows its text as Western, and says so.
     // One settings page at a time, a second click on its option changing nothing.
     auto pages = [&] {
         QString shown;
@@ -277,6 +276,7 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     s->Click(f().OptionSettingsNew);
     s->Click(f().OptionSettingsNew);
     EXPECT_EQ(pages(), QStringLiteral("--+"));
+    // A script without a code page shows its text as Western, and says so.
     s->platform->fontAnswers.push_back({true, 0, {"Arial", 12, 400, false, false, false, 128}});
     s->Click(f().NewFontPage[4]);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")) &&
@@ -335,11 +335,12 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     s->Click(f().NewBackgroundSwatch);
     EXPECT_TRUE(f().State.NewStyle.BackColor == 16777215 &&
                 s->GB()->palette().color(QPalette::Base) == QColor(Qt::white));
-    s->Click(f().OptionSettingsGeneral);
-    EXPECT_TRUE(pages() == QStringLiteral("+--") && s->ui->MainView()->focusWidget() == s->GR());
     for (QColor shown : {s->GR()->palette().color(QPalette::Base),
                          s->W(f().NewBackgroundSwatch)->palette().color(QPalette::Window)})
         EXPECT_EQ(shown, QColor(0x56, 0x34, 0x12));
+    // Back on the general page, the new message has the keyboard.
+    s->Click(f().OptionSettingsGeneral);
+    EXPECT_TRUE(pages() == QStringLiteral("+--") && s->ui->MainView()->focusWidget() == s->GR());
 }
 
 class WorkKeys : public SessionTest {
