@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <sys/wait.h>
 #endif
 
@@ -38,53 +36,16 @@ inline const fs::path kSamples = fs::absolute(quillon::PathFromUtf8(QUILLON_SAMP
 inline const fs::path kTool = fs::absolute(quillon::PathFromUtf8(QUILLON_CLI));
 
 #ifdef _WIN32
-// One argument quoted so that the C runtime's command-line splitting gives it back whole.
-inline std::wstring QuotedArgument(const std::wstring& arg) {
-    std::wstring quoted = L"\"";
-    std::size_t backslashes = 0;
-    for (wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        quoted += c;
-        backslashes = 0;
-    }
-    quoted.append(2 * backslashes, L'\\');
-    return quoted + L'"';
-}
-
-// Runs the tool with its arguments as wide characters, stdout and stderr going to files.
+// Runs the tool through cmd, its arguments as wide characters, stdout and stderr going to
+// files. No argument here holds a quote, a percent sign or a backslash at its end.
 inline int RunTool(const fs::path& dir, const std::vector<std::string>& args, const fs::path& out,
                    const fs::path& err) {
-    std::wstring line = QuotedArgument(kTool.native());
+    const auto quoted = [](const fs::path& arg) { return L"\"" + arg.native() + L"\""; };
+    const auto place = [&](fs::path path) { return quoted(path.make_preferred()); };
+    std::wstring line = L"cd /d " + place(dir) + L" && " + place(kTool);
     for (const std::string& arg : args)
-        line += L" " + QuotedArgument(quillon::PathFromUtf8(arg).native());
-    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    auto create = [&inherit](const fs::path& path) {
-        return ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
-    };
-    const HANDLE outFile = create(out), errFile = create(err);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = outFile;
-    startup.hStdError = errFile;
-    PROCESS_INFORMATION process{};
-    DWORD status = static_cast<DWORD>(-1);
-    if (::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, dir.c_str(),
-                         &startup, &process)) {
-        ::WaitForSingleObject(process.hProcess, INFINITE);
-        ::GetExitCodeProcess(process.hProcess, &status);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(outFile);
-    ::CloseHandle(errFile);
-    return static_cast<int>(status);
+        line += L" " + quoted(quillon::PathFromUtf8(arg));
+    return ::_wsystem((line + L" >" + place(out) + L" 2>" + place(err)).c_str());
 }
 #else
 inline int RunTool(const fs::path& dir, const std::vector<std::string>& args, const fs::path& out,

@@ -1,16 +1,10 @@
 // File names outside ASCII and in another letter case: what the tool reads, writes and prints.
 #include "CliHarness.h"
 
-namespace {
-
-// Narrow literals are UTF-8 (the source's own encoding), as the tool takes names.
-const std::string kFolder = "Übersetzung";
-const std::string kCut = kFolder + "/É1.CUT";
-const std::string kWork = kFolder + "/é1.tmf";
-
-} // namespace
-
-TEST_F(CliTest, NamesOutsideAsciiGoThroughEveryCommand) {
+TEST_F(CliTest, NamesOutsideAsciiStartingWithASlashOrInAnotherCaseGoThroughEveryCommand) {
+    // Narrow literals are UTF-8 (the source's own encoding), as the tool takes names.
+    const std::string kFolder = "Übersetzung", kCut = kFolder + "/É1.CUT",
+                      kWork = kFolder + "/é1.tmf";
     fs::create_directory(Path(kFolder));
     CopySample("C06.CUT", kCut);
     const std::string original = ReadBytes(Path(kCut));
@@ -34,21 +28,18 @@ TEST_F(CliTest, NamesOutsideAsciiGoThroughEveryCommand) {
         EXPECT_EQ(result.status, 2) << Outcome(result);
         ExpectOneErrorLine(result, args.back());
     }
-}
-
-TEST_F(CliTest, ANameStartingWithASlashIsAFileOnEverySystem) {
-    // On Windows too: CLI11 would take it for an option of the "/name" kind there.
-    for (const std::string command : {"list", "export"}) {
+    // A name starting with a slash is a file on Windows too, where CLI11 would take it for an
+    // option of the "/name" kind.
+    for (const std::string command : {"list", "export"})
         EXPECT_EQ(Outcome(Run({command, "/no such folder/C03.CUT"})),
                   "2||/no such folder/C03.CUT: the file does not exist.\n");
-    }
-}
 
-TEST_F(CliTest, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
+    // Names differing only in case are one file only where the system says so.
+    fs::remove_all(Path(kFolder));
     CopySample("C06.CUT");
     WriteBytes(Path("C06.CUT.bak"), "an older backup");
     ASSERT_EQ(Run({"export", "C06.CUT", "-o", "work.tmf"}).status, 0);
-    const std::string original = ReadBytes(Path("C06.CUT"));
+    const std::string c06 = ReadBytes(Path("C06.CUT"));
 #ifdef _WIN32
     // The file is named as its folder spells it, so its work file is for C06.CUT.
     EXPECT_TRUE(Run({"export", "c06.cut"}).out.starts_with("Original CUT file: C06.CUT\r\n"));
@@ -58,7 +49,7 @@ TEST_F(CliTest, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "c06.cut"})),
               "0|" + kClean + "CUT file is updated!\n|");
     EXPECT_EQ(Listing(), "C06.CUT C06.CUT.bak work.tmf");
-    EXPECT_EQ(ReadBytes(Path("C06.CUT.bak")), original);
+    EXPECT_EQ(ReadBytes(Path("C06.CUT.bak")), c06);
 #else
     ExpectOneErrorLine(Run({"export", "c06.cut"}), "c06.cut");
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "c06.cut"})),
@@ -66,5 +57,5 @@ TEST_F(CliTest, NamesDifferingOnlyInCaseAreOneFileOnlyWhereTheSystemSaysSo) {
     EXPECT_EQ(Listing(), "C06.CUT C06.CUT.bak c06.cut work.tmf");
     EXPECT_EQ(ReadBytes(Path("C06.CUT.bak")), "an older backup");
 #endif
-    EXPECT_EQ(ReadBytes(Path("C06.CUT")), original);
+    EXPECT_EQ(ReadBytes(Path("C06.CUT")), c06);
 }

@@ -16,7 +16,7 @@ const std::vector<ResEntry> kEntries = {
 
 } // namespace
 
-TEST_F(CliTest, UnpackListsAndTakesOutTheCutscenesWithoutOverwriting) {
+TEST_F(CliTest, UnpackTakesOutTheCutscenesWithoutOverwritingAndPackPutsThemBack) {
     WriteBytes(Path("queen.1c"), ResourceBytes(kEntries));
     // Data last first: ZOMBIE.ACT right after the 99-byte table, then CDINT06.SB, then CDINT.CUT.
     EXPECT_EQ(Outcome(Run({"unpack", "--list", "queen.1c"})),
@@ -42,11 +42,10 @@ TEST_F(CliTest, UnpackListsAndTakesOutTheCutscenesWithoutOverwriting) {
     EXPECT_EQ(ReadBytes(Path("all/CDINT06.SB")) + ReadBytes(Path("all/ZOMBIE.ACT")), "voicewalk");
     EXPECT_EQ(Listing(),
               "CUT/ CUT/CDINT.CUT all/ all/CDINT.CUT all/CDINT06.SB all/ZOMBIE.ACT queen.1c");
-}
+    fs::remove_all(Path("CUT")), fs::remove_all(Path("all"));
 
-TEST_F(CliTest, PackPutsTheTranslationBackOrRefusesBeforeWritingAnything) {
-    const std::string game = ResourceBytes(kEntries);
-    WriteBytes(Path("queen.1c"), game);
+    // Packing puts the translation back or refuses before writing anything.
+    const std::string game = ReadBytes(Path("queen.1c"));
     // A translated scene, with bytes outside ASCII, goes back in place of the original.
     const std::string translated =
         CutBytes({"Bien, rey... \xA1qu\xE9 noche!*00*01", "*01S\xF3lo cena."});

@@ -44,8 +44,6 @@ public:
     std::vector<MessageBoxCall> messageBoxes;
     MemorySettingsStore settings;
     int quitCalls = 0;
-    std::vector<std::string> openedUrls;
-    bool browserStarts = true; // what opening a link answers
 
     std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) override {
         fileDialogs.push_back(request);
@@ -86,10 +84,7 @@ public:
     std::string ProgramFolder() override { return Utf8FromPath(programFolder); }
     SettingsStore& Settings() override { return settings; }
     void Quit() override { ++quitCalls; }
-    bool OpenUrl(const std::string& url) override {
-        openedUrls.push_back(url);
-        return browserStarts;
-    }
+    bool OpenUrl(const std::string&) override { return true; }
 
 private:
     std::error_code ec; // the file calls report failure by their result alone

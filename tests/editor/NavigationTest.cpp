@@ -1,8 +1,8 @@
-// Moving between messages with keys, buttons and the slider; copy, clear and restore; the
-// selection rules; revealing the table.
+// Copy, clear and restore; the selection rules; a single message; and what one edit of the new
+// message does to the row, the labels, the colours and buttons. (Moving between messages with
+// keys, buttons and the slider, and revealing the table, are driven through the Qt window in
+// EditorWindowTest.cpp.)
 #include "EditorHarness.h"
-
-#include <functional>
 
 namespace quillon::testing {
 namespace {
@@ -14,34 +14,7 @@ struct Navigation : ::testing::Test, Editor {
     }
 };
 
-TEST_F(Navigation, KeysButtonsAndSliderReachEveryMessageWithoutWrapping) {
-    const std::function<void()> steps[] = {
-        [&] { Press(Key::F12); },
-        [&] { Press(Key::F11); },
-        [&] { Press(Key::F11); },
-        [&] { Press(Key::F12, Modifier::Shift); },
-        [&] { Press(Key::F5); },
-        [&] { Press(Key::F12); },
-        [&] { f.btnPreviousMessage.Click(); },
-        [&] { f.btnNextMessage.Click(); },
-        [&] { Press(Key::F1); },
-        [&] { Go(3); },
-        [&] { Press(Key::F2), Press(Key::F3), Press(Key::F4); }, // one block only: stays
-    };
-    // Where each step lands; "!" where the labels, the table or the focus disagree.
-    std::string landed;
-    for (const auto& step : steps) {
-        step();
-        const std::string n = std::to_string(f.MessageSlider.Value);
-        const bool agree = Captions({&f.OriginalNumberLabel, &f.NewNumberLabel}) == n + " | " + n &&
-                           f.TableView.SelectedRow == f.MessageSlider.Value + 1 &&
-                           f.Focus.Current() == &f.NewMessageBox;
-        landed += n + (agree ? " " : "! ");
-    }
-    EXPECT_EQ(landed, "2 1 1 2 4 4 3 4 1 3 3 ");
-}
-
-TEST_F(Navigation, SelectAllAndTheFocusRule) {
+TEST_F(Navigation, SelectAllTheFocusRuleAndASingleMessageShownAgainByNext) {
     Raw();
     Type("Hola");
     Press(Key::A, Modifier::Ctrl | Modifier::Shift); // not Ctrl alone: nothing
@@ -56,6 +29,15 @@ TEST_F(Navigation, SelectAllAndTheFocusRule) {
     f.CheckHighlight.SetValue(0);
     f.btnNextMessage.Click(), f.btnPreviousMessage.Click();
     EXPECT_TRUE(f.NewMessageBox.SelStart == 4 && f.NewMessageBox.SelLength == 0);
+
+    // A single message is shown again by the next-message keys.
+    Editor one;
+    one.Open(one.Put("ONE.CUT", CutBytes({"Only one"})));
+    EXPECT_TRUE(!one.form.MessageSlider.Visible && one.form.MessageSlider.Max == 2);
+    one.Type("Solo uno");
+    one.Press(Key::F12);
+    EXPECT_EQ(std::to_string(one.form.MessageSlider.Value) + one.form.State.MessageWhenShown,
+              "1Solo uno");
 }
 
 TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
@@ -91,20 +73,73 @@ TEST_F(Navigation, CopyClearAndRestoreInRawModeThenHidden) {
     EXPECT_EQ(f.NewMessageBox.Text(), "Hola\r\nMundo");
 }
 
-TEST_F(Navigation, ASingleMessageIsShownAgainByNextAndDoubleClicksRevealTheTable) {
-    Editor one;
-    one.Open(one.Put("ONE.CUT", CutBytes({"Only one"})));
-    EXPECT_TRUE(!one.form.MessageSlider.Visible && one.form.MessageSlider.Max == 2);
-    one.Type("Solo uno");
-    one.Press(Key::F12);
-    EXPECT_EQ(std::to_string(one.form.MessageSlider.Value) + one.form.State.MessageWhenShown,
-              "1Solo uno");
-
-    for (int click = 1; click <= 9; ++click) {
-        f.StepTableIntoView();
-        EXPECT_EQ(f.TableView.Visible, click == 8) << click;
+TEST(Editing, EachEditSizesChecksAndCountsTheMessageAndRebuildsItsHiddenCodes) {
+    Editor e;
+    MainWindow& f = e.form;
+    e.Open(e.Put("C12.CUT", CutBytes({"Hello", "Say*01hi", "*01Hello*02World*03", "*01*02"})));
+    e.Raw();
+    e.Go(2);
+    // The sizes of the message; red while its count of control characters differs from the
+    // original's.
+    const std::pair<const char*, const char*> sizes[] = {
+        {"a*01", "4 bytes | 1 | 1 byte"},           {"a", "1 byte | 0 | 1 byte red"},
+        {"a*", "2 bytes | 1 | -1 bytes"},           {"", "0 bytes | 0 | 0 bytes red"},
+        {"Hola*01amigo", "12 bytes | 1 | 9 bytes"},
+    };
+    for (const auto& [text, shown] : sizes) {
+        e.Type(text);
+        const std::uint32_t colour = f.NewCodeCountLabel.ForeColor;
+        EXPECT_EQ(Captions({&f.NewTotalSizeLabel, &f.NewCodeCountLabel, &f.NewTextSizeLabel}) +
+                      (colour == kRed    ? " red"
+                       : colour == kBlue ? ""
+                                         : " ?"),
+                  shown);
     }
-    EXPECT_EQ(f.TableView.Left, 16000);
+    // ...and of the new file, the other messages still blank.
+    const long original = static_cast<long>(f.State.OriginalFileSize);
+    EXPECT_EQ(Captions({&f.NewFileTextSizeLabel, &f.NewFileSizeLabel}),
+              "12 bytes | " + std::to_string(original - (5 + 8 + 19 + 6) + 12) + " bytes");
+
+    // Invalid messages are marked in their row and their box (the rules have tests of their
+    // own).
+    const std::pair<const char*, bool> cases[] = {
+        {"Say*01hi", false}, {"", false}, {"Dis*0", true}, {"Dis hi", true}};
+    for (const auto& [text, invalid] : cases) {
+        e.Type(text);
+        EXPECT_EQ(e.Bad(2) + (f.NewMessageBox.ForeColor == kRed ? " red" : ""),
+                  invalid ? "1 red" : "0")
+            << text;
+    }
+    // Each counter sums every row, whichever row is edited; editing one row keeps the others.
+    e.Type(1, "Bad*");
+    e.Type(4, "*01*02");
+    EXPECT_EQ(e.Bad(2) + " " + e.Counters(), "1 2 [1, 2] red | 1 [3] red | - -");
+    e.Type(1, "Hola");
+    e.Type(2, "");
+    EXPECT_EQ(e.Counters(), "0 [] blue | 2 [2, 3] red | save -");
+    e.Type(2, "Dis*01yo");
+    e.Type(3, "*01Hi*02Earth*03");
+    EXPECT_EQ(e.Counters(), "0 [] blue | 0 [] blue | save create");
+
+    // With the codes hidden, typing rebuilds them; a break too many stays, and makes the
+    // message invalid.
+    f.CheckHideControlCharacters.SetValue(1);
+    e.Go(3);
+    EXPECT_EQ(f.OriginalMessageBox.Text(), "Hello\r\nWorld");
+    e.Type("Hi\r\nthere\r\nEarth");
+    EXPECT_EQ(e.New(3) + " " + f.InvalidCountLabel.Caption(), "*01Hi*02there\r\n\nEarth*03 1");
+    e.Type("Hi\r\nEarth");
+    EXPECT_EQ(e.New(3) + e.Bad(3), "*01Hi*02Earth*030");
+    // Codes only: both boxes show the placeholder and the message cannot change.
+    e.Go(4);
+    EXPECT_EQ(f.OriginalMessageBox.Text() + f.NewMessageBox.Text(), "**");
+    e.Type("Something");
+    EXPECT_EQ(e.New(4), "*01*02");
+    // Switching to raw mode shows the notation; switching back hides it again.
+    e.Go(3), e.Raw();
+    EXPECT_EQ(f.NewMessageBox.Text(), "*01Hi*02Earth*03");
+    f.CheckHideControlCharacters.UserClick();
+    EXPECT_EQ(f.OriginalMessageBox.Text(), "Hello\r\nWorld");
 }
 
 } // namespace

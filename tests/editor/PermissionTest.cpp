@@ -15,7 +15,7 @@ void Allow(const std::string& path, fs::perms perms) {
 // The codes shown as they are stored; the other user's run makes an editor of its own.
 struct Permissions : RawEditor {};
 
-TEST_F(Permissions, UnreadableFilesAreToldOrPassedOverAndChangeNothing) {
+TEST_F(Permissions, UnreadableFilesAndReadOnlyFoldersAreToldAndChangeNothing) {
     if (!RunsUnprivileged()) return;
     const std::string locked = Put("LOCKED.CUT", CutBytes({"Secret"}));
     Allow(locked, fs::perms::none);
@@ -32,17 +32,15 @@ TEST_F(Permissions, UnreadableFilesAreToldOrPassedOverAndChangeNothing) {
     form.OpenFile(locked);
     EXPECT_EQ(Boxes(), "Quillon: " + locked + ": the file cannot be opened (Permission denied).\n");
     EXPECT_EQ(form.OriginalMessageBox.Text() + form.NewMessageBox.Text(), "");
-}
 
-TEST_F(Permissions, ReadOnlyFoldersRefuseEveryWriteWithAMessageAndKeepTheWork) {
-    if (!RunsUnprivileged()) return;
+    // Read-only folders refuse every write with a message and keep the work.
     platform.settings.values["Confirm"] = "0";
     const std::string open = Put("C12.CUT", CutBytes({"Hello", "Good day"}));
     const std::string original = ReadBytes(open);
     Open(open);
     Type(1, "Hola");
     Type(2, "Buen dia"); // padded to the original's odd length when written
-    const std::string backup = Backup();
+    const std::string backup = Backup("C12_2.tmf"); // a new opening, a new number
 
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec;
     Allow(CutDir(), readOnly);
@@ -67,10 +65,10 @@ TEST_F(Permissions, ReadOnlyFoldersRefuseEveryWriteWithAMessageAndKeepTheWork) {
     platform.messageBoxes.clear();
     Type(1, "Hola otra vez");
     EXPECT_EQ(New(1) + "|" + Boxes(), "Hola otra vez|");
-    EXPECT_EQ(Backup(), backup);
+    EXPECT_EQ(Backup("C12_2.tmf"), backup);
     Allow(BackupDir(), fs::perms::owner_all);
     Type(1, "Hola de nuevo");
-    EXPECT_NE(Backup().find("001 Hola de nuevo\r\n"), std::string::npos);
+    EXPECT_NE(Backup("C12_2.tmf").find("001 Hola de nuevo\r\n"), std::string::npos);
 
     // A program folder that cannot be written gives way to the user's own.
     TempDir data;

@@ -1,11 +1,13 @@
-// Settings surviving a save and a load, stored texts that do not convert, the program folder.
+// Settings surviving a save and a load, stored texts that do not convert, the program folder;
+// the fonts of the message boxes. (The colours, the settings pages, About and Help are checked
+// in the Qt window, EditorWindowTest.cpp, which drives the same handlers.)
 #include "settings/Settings.h"
 #include "EditorHarness.h"
 
 namespace quillon::testing {
 namespace {
 
-TEST(Settings, StoredTextsConvertOrAreRefused) {
+TEST(Settings, StoredTextsConvertOrAreRefusedAndTheProgramFolderIsTheFirstThatWorks) {
     using namespace settings;
     const std::pair<const char*, std::optional<bool>> booleans[] = {
         {"True", true}, {"false", false}, {"-1", true}, {"0", false},
@@ -17,6 +19,20 @@ TEST(Settings, StoredTextsConvertOrAreRefused) {
         {"40000", {}}, {"12px", {}}, {"", {}},     {"True", {}}};
     for (const auto& [text, expected] : integers)
         EXPECT_EQ(ParseInt16(text), expected) << text;
+
+    // The program folder is the first that works, whatever its name.
+    TempDir temp;
+    const fs::path exe = temp.path / PathFromUtf8("Programme/Übersetzer"); // UTF-8, as held
+    fs::create_directories(exe);
+    const std::string exeFolder = Utf8FromPath(exe), data = Utf8FromPath(temp.path);
+    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x") + " " +
+                  ChooseProgramFolder("Ü/", exeFolder, "x"),
+              "/opt/quillon Ü");
+    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x") + " " +
+                  ChooseProgramFolder(nullptr, exeFolder, "x"),
+              exeFolder + " " + exeFolder);
+    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe / "gone"), data), data);
+    EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
 }
 
 std::string FontCaptions(const std::array<Label, 5>& labels) {
@@ -97,19 +113,51 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     EXPECT_EQ(sizes, "1212 1212 1212 88 2424 1212 1212 1212 ");
 }
 
-TEST(Settings, TheProgramFolderIsTheFirstThatWorksWhateverItsName) {
-    TempDir temp;
-    const fs::path exe = temp.path / PathFromUtf8("Programme/Übersetzer"); // UTF-8, as held
-    fs::create_directories(exe);
-    const std::string exeFolder = Utf8FromPath(exe), data = Utf8FromPath(temp.path);
-    EXPECT_EQ(ChooseProgramFolder("/opt/quillon/", exeFolder, "x") + " " +
-                  ChooseProgramFolder("Ü/", exeFolder, "x"),
-              "/opt/quillon Ü");
-    EXPECT_EQ(ChooseProgramFolder("", exeFolder, "x") + " " +
-                  ChooseProgramFolder(nullptr, exeFolder, "x"),
-              exeFolder + " " + exeFolder);
-    EXPECT_EQ(ChooseProgramFolder(nullptr, Utf8FromPath(exe / "gone"), data), data);
-    EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
+struct Appearance : RawEditor {
+    Appearance() { Open(Put("C12.CUT", CutBytes({"Hello", "World"}))); }
+    // Face, size, style word, script name and script number.
+    static std::string Shown(const std::array<Label, 5>& labels) {
+        return Captions({&labels[0], &labels[1], &labels[2], &labels[3]}) + " | " +
+               labels[3].ToolTipText;
+    }
+};
+
+TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
+    platform.fontAnswers.push_back({true, 0, {"Arial", 14, 700, true, true, false, 161, kRed}});
+    form.OnNewFontPageClicked(2);
+    const FontChoice& asked = platform.fontRequests.back();
+    EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize) + " " +
+                  std::to_string(asked.weight) + " " + std::to_string(asked.charset),
+              "Arial 12 400 0");
+    EXPECT_EQ(Shown(form.NewFontPage), "Arial | 14 | Bold Italic | Greek | 161");
+    const auto& font = form.NewMessageBox.Font;
+    EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline &&
+                form.NewMessageBox.ForeColor == kRed && form.State.NewStyle.Weight == 700);
+    form.SaveSettings(); // the chosen style is the one stored
+    EXPECT_EQ(platform.settings.values["New message Italic"], "True");
+
+    // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
+    const std::string face(32, 'F');
+    for (const auto& [weight, charset, shown] :
+         {std::tuple{600, 100, " | 10 | Bold | 100 | 100"},
+          std::tuple{500, 204, " | 10 | Regular | Cyrillic | 204"}}) {
+        platform.fontAnswers.push_back(
+            {true, 0, {face + "cut off", 10, weight, false, false, false, charset, kBlack}});
+        form.OnOriginalFontPageClicked(0);
+        EXPECT_EQ(Shown(form.OriginalFontPage), face + shown);
+    }
+    EXPECT_EQ(platform.fontRequests.back().face, face);
+
+    // A cancel says nothing; a failure says which; neither changes the box.
+    const std::string before = Shown(form.OriginalFontPage);
+    platform.fontAnswers = {{false, 0, {}}, {false, 12, {}}};
+    form.OnOriginalFontPageClicked(0);
+    form.OnOriginalFontPageClicked(0);
+    EXPECT_EQ(Shown(form.OriginalFontPage) + " " +
+                  std::to_string(form.OriginalMessageBox.Font.Size),
+              before + " 10");
+    EXPECT_EQ(Boxes(), "Quillon: Common Dialog Error 12\n");
+    EXPECT_EQ(platform.messageBoxes[0].icon, MsgIcon::Critical);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// Working through a whole file: every loaded message checked at once, F7 and F8 to what is
-// left, undo and redo of the new message, and the find window.
+// Working through a whole file and folder: undo and redo of the new message, the find window
+// and the project window.
 #include "EditorHarness.h"
 
-#include "project/FolderOverview.h"
-
+#include <algorithm>
 #include <functional>
 
 namespace quillon::testing {
@@ -34,46 +33,13 @@ struct WholeFile : RawEditor {
     }
 };
 
-TEST_F(WholeFile, ALoadedFileIsCheckedWholeAndF7AndF8GoToWhatIsLeftRoundTheEndOnce) {
-    EXPECT_EQ(f.MessageSlider.Value, 1);
-    EXPECT_EQ(Bad(6), "1");
-    EXPECT_EQ(Counters(), "1 [6] red | 2 [3, 8] red | - -");
-    // The folder overview (and with it `quillon-cli status` and `check`) counts the same pair.
-    WorkFile loaded{WorkSource::WorkFolder, work, ParseTmf(ReadBytes(work))};
-    const MessageTally tally = OverviewOf(CutDir() + "C12.CUT", loaded).counts;
-    EXPECT_EQ(std::to_string(tally.invalid) + " [" + tally.invalidList + "] " +
-                  std::to_string(tally.blank) + " [" + tally.blankList + "] " +
-                  std::to_string(tally.translated) + " of " + std::to_string(tally.withText),
-              "1 [6] 2 [3, 8] 5 of 8");
-
-    int serial = f.Notice.Serial;
-    const std::pair<std::function<void()>, const char*> steps[] = {
-        {[&] { Press(Key::F7); }, "6 ()"},
-        {[&] { Press(Key::F7, Modifier::Shift); }, "6 (This is the only invalid message.)"},
-        {[&] { Press(Key::F8, Modifier::Shift); }, "3 ()"},
-        {[&] { Press(Key::F8, Modifier::Shift); }, "8 (Went round to the last message.)"},
-        {[&] { Press(Key::F8); }, "3 (Went round to the first message.)"},
-        {[&] { Press(Key::F8, Modifier::Ctrl); }, "8 ()"}, // Ctrl does not matter
-        {[&] { Type("Ocho"), Press(Key::F8); }, "3 (Went round to the first message.)"},
-        {[&] { Press(Key::F8); }, "3 (This is the only blank message.)"},
-        {[&] { Type("Tres"), Press(Key::F8); }, "3 (No blank messages.)"},
-        {[&] { Press(Key::F7); }, "6 ()"},
-        {[&] { Type("Seis*AB"), Press(Key::F7); }, "6 (No invalid messages.)"},
-    };
-    for (const auto& [step, expected] : steps) {
-        f.Notice.Text.clear();
-        step();
-        EXPECT_EQ(Where(), expected);
-        EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox) << expected;
-    }
-    EXPECT_EQ(f.Notice.Serial, serial + 7) << "every notice counts, a repeated one too";
-    EXPECT_EQ(Counters(), "0 [] blue | 0 [] blue | save create");
-    int key = KeyCodeOf(Key::F7), shift = 0;
-    f.OnOriginalBoxKeyDown(key, shift); // from the original's box too, and swallowed
-    EXPECT_EQ(key + shift, 0);
-}
-
 TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
+    // (F7 and F8 through the whole file are driven through the Qt window, EditorWindowTest.cpp;
+    // from the original's box F7 is swallowed.)
+    int key = KeyCodeOf(Key::F7), shift = 0;
+    f.OnOriginalBoxKeyDown(key, shift);
+    EXPECT_EQ(std::to_string(key + shift) + " " + Where(), "0 6 ()");
+
     Go(3);
     TypeKeys("Tres y");
     Backspace(), Backspace();
@@ -149,6 +115,177 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     e.Press(Key::F7);
     EXPECT_EQ(e.New(2) + " " + f.InvalidCountLabel.Caption(), "Segundo 0");
     EXPECT_EQ(f.Notice.Text, "Message 2: its control codes were put back as in the original.");
+}
+
+// Control codes hidden, as on a first run; messages 2 and 3 have translations.
+struct Find : ::testing::Test, Editor {
+    Find() {
+        Open(Put("C12.CUT", CutBytes({"Hello*01World", "*01Say*02hello there*03", "Plain words",
+                                      "*01*02", "Worldly*AB"})));
+        Type(2, "Dilo\r\nya");
+        Type(3, "Palabras del mundo");
+        Go(1);
+        Press(Key::F, Modifier::Ctrl);
+    }
+    // Types the text, picks where to look, presses Enter (or Shift+Enter) in the field.
+    std::string Search(const std::string& text, bool forward = true,
+                       OptionButton* where = nullptr) {
+        f.Find->TextFind.SetText(text);
+        if (where) where->UserClick();
+        int key = KeyCodeOf(Key::Return), shift = forward ? 0 : Modifier::Shift;
+        f.Find->OnFindTextKeyDown(key, shift);
+        EXPECT_EQ(key + shift, 0) << "Enter is the field's own";
+        EXPECT_EQ(f.Focus.Current(), &f.Find->TextFind) << "typing goes on in the field";
+        return std::to_string(f.MessageSlider.Value) + " " + f.Find->LabelStatus.Caption();
+    }
+};
+
+TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
+    ASSERT_NE(f.Find, nullptr);
+    EXPECT_TRUE(f.Find->Window.Visible && f.Focus.Current() == &f.Find->TextFind);
+    FindWindow& w = *f.Find;
+    const std::pair<std::function<std::string()>, std::string> steps[] = {
+        {[&] { return Search("WORLD"); }, "5 Message 5."},
+        {[&] { return Search("WORLD"); }, "1 Went round to the first message."},
+        {[&] { return Search("world", false); }, "5 Went round to the last message."},
+        // What the boxes show: the hidden form, where codes are line breaks...
+        {[&] { return Search("o*01W"); }, "5 Not found."},
+        {[&] { return Search("Say\r\nhello"); }, "2 Went round to the first message."},
+        {[&] { return Search("*"); }, "4 Message 4."}, // codes only: both boxes show "*"
+        {[&] { return Search("mundo", true, &w.OptionOriginal); }, "4 Not found."},
+        {[&] { return Search("mundo", true, &w.OptionNew); }, "3 Went round to the first message."},
+        {[&] { return Search("mundo"); }, "3 Only this message holds it."},
+        {[&] { return Search("lo\r\nya"); }, "2 Went round to the first message."},
+        {[&] { return Search("plain", true, &w.OptionBoth); }, "3 Message 3."},
+        {[&] { return w.CheckMatchCase.UserClick(), Search("plain"); }, "3 Not found."},
+        {[&] { return Search(""); }, "3 Type the text to find."},
+    };
+    for (const auto& [step, expected] : steps)
+        EXPECT_EQ(step(), expected);
+
+    // ...and the codes themselves once they are shown.
+    f.CheckHideControlCharacters.SetValue(0);
+    w.CheckMatchCase.UserClick();
+    EXPECT_EQ(Search("O*01w"), "1 Went round to the first message.");
+    // Where it stands is selected: here in the original, since the new message is empty.
+    EXPECT_EQ(f.OriginalMessageBox.SelStart, 4);
+    EXPECT_EQ(f.OriginalMessageBox.SelLength, 5);
+    EXPECT_EQ(Search("DEL"), "3 Message 3.");
+    EXPECT_EQ(f.NewMessageBox.SelStart, 9);
+    EXPECT_EQ(f.NewMessageBox.SelLength, 3);
+
+    // Esc closes the window, and the new message has the keyboard again.
+    int key = KeyCodeOf(Key::Escape), shift = 0;
+    w.OnFindTextKeyDown(key, shift);
+    EXPECT_TRUE(key == 0 && f.Find == nullptr && f.Focus.Current() == &f.NewMessageBox);
+    // A question open in the main window holds the searches too.
+    Press(Key::F, Modifier::Ctrl);
+    f.btnCloseFile.Click();
+    f.Find->TextFind.SetText("Worldly");
+    f.Find->btnNext.Click();
+    EXPECT_EQ(f.MessageSlider.Value, 3);
+}
+
+// A folder of four cutscene files, backups of A.CUT in the Backup folder, and a work folder.
+struct Project : RawEditor {
+    const fs::path work = platform.temp.path / "work";
+    fs::file_time_type t0 = fs::file_time_type::clock::now() - std::chrono::hours(10);
+
+    void At(const fs::path& path, const std::string& bytes, int hour) {
+        WriteBytes(path, bytes);
+        fs::last_write_time(path, t0 + std::chrono::hours(hour));
+    }
+    Project() {
+        fs::create_directories(work);
+        Put("A.CUT", CutBytes({"One", "Two*AB", "Three"}));
+        Put("B.CUT", CutBytes({"Alpha", "x", "Beta"}));
+        Put("C.CUT", CutBytes({"", "y"}));
+        Put("D.CUT", "AmBk broken");
+        Put("notes.txt", "not a cutscene file");
+        Open(CutDir() + "B.CUT");
+        const std::string backups = BackupDir();
+        fs::create_directories(backups);
+        At(backups + "A_1.tmf", TmfBytes("A.CUT", "001 Uno\r\n"), 1);
+        At(backups + "A_2.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*\r\n"), 3);
+        At(backups + "A_4.tmf.tmp", TmfBytes("A.CUT", "001 X\r\n"), 6); // an interrupted write
+        At(work / "A.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*AB\r\n003 Tres\r\n"), 2);
+        At(work / "beta.tmf", TmfBytes("B.CUT", "001 Alfa\r\n"), 4);
+        At(work / "other.tmf", TmfBytes("b.cut", "001 Wrong\r\n003 Wrong\r\n"), 7); // not B.CUT's
+    }
+    // Each row as "name withText/translated/blank/invalid percent% read from".
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (const ProjectRow& r : f.Project->Rows)
+            rows.push_back(r.name + (r.openFile ? "* " : " ") + r.withText + "/" + r.translated +
+                           "/" + r.blank + "/" + r.invalid + " " + std::to_string(r.percent) +
+                           "% " + r.readFrom);
+        return rows;
+    }
+};
+
+TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
+    Press(Key::F9);
+    ASSERT_NE(f.Project, nullptr);
+    ProjectWindow& p = *f.Project;
+    EXPECT_TRUE(p.Window.Visible);
+    EXPECT_EQ(Captions({&p.LabelFolder, &p.LabelWorkFolder, &p.LabelTotal}),
+              CutDir() + " | Work folder: none chosen | 1 of 5 messages translated in 4 files; "
+                         "3 blank, 1 invalid");
+    // B.CUT has no backup: nothing was typed since it was opened.
+    EXPECT_EQ(Rows(), (std::vector<std::string>{
+                          "A.CUT 3/1/1/1 33% A_2.tmf (backup)",
+                          "B.CUT* 2/0/2/0 0% none",
+                          "C.CUT 0/0/0/0 0% none",
+                          "D.CUT 0/0/0/0 0% " + CutDir() +
+                              "D.CUT: the file ends inside the memory bank header.",
+                      }));
+    EXPECT_EQ(p.Rows[0].invalidList, "2");
+    EXPECT_EQ(p.ProgressTotal.Value, 1);
+    EXPECT_EQ(p.ProgressTotal.Max, 5);
+
+    // The work folder is chosen once and kept with the settings.
+    platform.folderAnswers.push_back(Utf8FromPath(work));
+    p.btnWorkFolder.Click();
+    EXPECT_EQ(p.LabelWorkFolder.Caption(), "Work folder: " + Utf8FromPath(work));
+    f.SaveSettings();
+    EXPECT_EQ(platform.settings.values["Work folder"], Utf8FromPath(work));
+    EXPECT_EQ(Rows()[0], "A.CUT 3/1/1/1 33% A_2.tmf (backup)"); // still the newest
+    EXPECT_EQ(Rows()[1], "B.CUT* 2/1/1/0 50% beta.tmf (work folder)");
+    fs::last_write_time(work / "A.tmf", t0 + std::chrono::hours(8));
+    p.btnRefresh.Click();
+    EXPECT_EQ(Rows()[0], "A.CUT 3/3/0/0 100% A.tmf (work folder)");
+    EXPECT_EQ(p.Rows[0].readFromTip, Utf8FromPath(work / "A.tmf"));
+
+    // What is typed reaches the backup of this opening, which is then the newest.
+    Type(1, "Alfa");
+    Type(2, "Beta");
+    p.btnRefresh.Click();
+    EXPECT_EQ(Rows()[1], "B.CUT* 2/2/0/0 100% B_1.tmf (backup)");
+
+    // A file that cannot be opened says why and stays where it is.
+    p.OnRowDoubleClicked(2);
+    EXPECT_EQ(p.LabelStatus.Caption(), "C.CUT has no text messages.");
+    p.OnRowDoubleClicked(3);
+    EXPECT_EQ(p.LabelStatus.Caption(),
+              CutDir() + "D.CUT: the file ends inside the memory bank header.");
+    // "Confirm overwriting/closing files" is on: the close question first, No keeps B.CUT.
+    p.OnRowDoubleClicked(0);
+    EXPECT_EQ(Question(), "Are you sure you want to close file B.CUT?");
+    p.OnRowDoubleClicked(0); // the main window is held by the question: nothing more starts
+    Answer(false);
+    EXPECT_EQ(f.State.FileName, "B.CUT");
+    p.OnRowDoubleClicked(0);
+    platform.settings.values.erase("Confirm");
+    Answer(true);
+    EXPECT_EQ(f.State.FileName, "A.CUT");
+    EXPECT_EQ(platform.settings.values["Confirm"], "1") << "the settings were saved first";
+    EXPECT_EQ(Captions({&f.OriginalNumberLabel, &f.OriginalCountLabel}), "1 | 3");
+    // The window stays, read again for the file now open.
+    ASSERT_EQ(f.Project.get(), &p);
+    EXPECT_EQ(Rows()[0].substr(0, 7), "A.CUT* ");
+    p.btnClose.Click();
+    EXPECT_EQ(f.Project, nullptr);
+    EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox);
 }
 
 } // namespace

@@ -81,7 +81,7 @@ protected:
     }
 };
 
-TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveIt) {
+TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) {
     // The clicks reach the window manager: the main window comes over Help, which is free to
     // go behind it.
     ui->Run([&] { form->OnHelpClicked(); });
@@ -103,9 +103,8 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveIt) {
         EXPECT_EQ(AfterClickInDialog([&] { form->OnNewFontPageClicked(0); }), "above above");
         EXPECT_EQ(AfterClickInDialog([&] { form->OnNewBackgroundClicked(); }), "above above");
     }
-}
 
-TEST_F(Stacking, TheFindWindowOpensBesideTheMessageBoxesNotOverThem) {
+    // The find window opens beside the message boxes, not over them.
     ui->Run([&] { form->ShowFindWindow(); });
     QWidget* find = ui->FindView();
     ASSERT_TRUE(find && QTest::qWaitForWindowExposed(find));

@@ -41,6 +41,7 @@ public:
     std::deque<std::optional<std::uint32_t>> colourAnswers;
     std::vector<MessageBoxCall> messages;
     std::vector<std::string> urls;
+    bool browserStarts = true; // what opening a link answers
     bool realChoosers = false; // the real font and colour choosers, shown on the screen
 
     std::optional<std::string> AskFile(const FileDialogRequest&) override {
@@ -56,7 +57,7 @@ public:
     void ShowMessageBox(const MessageBoxCall& call) override { messages.push_back(call); }
     bool OpenUrl(const std::string& url) override {
         urls.push_back(url);
-        return true;
+        return browserStarts;
     }
     std::string LastMessage() const { return messages.empty() ? "" : messages.back().text; }
 };
@@ -89,10 +90,11 @@ public:
     MessageEdit* GB() const { return ui->BoxOf(form->OriginalMessageBox); }
     QString Text(const Label& label) const { return qobject_cast<QLabel*>(W(label))->text(); }
 
-    // A press and release of one key, as the keyboard sends them.
+    // A press and release of one key, as the keyboard sends them, and what they set going.
     void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              const QString& text = {}) {
         QTest::sendKeyEvent(QTest::Click, target, Qt::Key(key), text, modifiers);
+        QApplication::processEvents();
     }
     // Types each character as its own key press, as a keyboard does.
     void Type(QWidget* target, const QString& text) {
@@ -106,6 +108,7 @@ public:
     }
     void Click(const Control& control) {
         QTest::mouseClick(W(control), Qt::LeftButton, {}, W(control)->rect().center());
+        QApplication::processEvents();
     }
 
 private:
