@@ -34,6 +34,8 @@ public:
 
     // The ending of this kind's file names in the game's folder, in upper case (".CUT").
     virtual std::string_view Ending() const = 0;
+    // The file dialogs' filter entry for this kind: "what they are (*.END)|*.end".
+    virtual std::string_view DialogFilter() const = 0;
     // Reads a whole file held in memory; displayName names it in messages.
     virtual ReadResult Read(std::string_view bytes, const std::string& displayName) const = 0;
     // True when a new message breaks a rule of this kind.

@@ -58,7 +58,7 @@ void MainWindow::Start() {
 
     SharedFileDialog.DialogTitle = "Open Flight of the Amazon Queen Cutscene files (.CUT)";
     SharedFileDialog.InitDir = DialogStartFolder(false);
-    SharedFileDialog.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
+    SharedFileDialog.Filter = GameFilesDialogFilter();
     // A cancel leaves the dialog's previous name, which may open that file again.
     SharedFileDialog.ShowOpen();
     State.Reached = ReachedBy::Dialog;

@@ -5,6 +5,7 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "document/TextFormat.h"
+#include "formats/Formats.h"
 
 #include <algorithm>
 #include <cctype>
@@ -111,7 +112,7 @@ void MainWindow::AskWhereToWriteFile() {
     SharedFileDialog.DialogTitle = "Create new Flight of the Amazon Queen Cutscene file (.CUT)";
     SharedFileDialog.InitDir = DialogStartFolder(true);
     SharedFileDialog.FileName = State.FileName;
-    SharedFileDialog.Filter = "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
+    SharedFileDialog.Filter = GameFilesDialogFilter();
     if (!SharedFileDialog.ShowSave()) return;
 
     std::string chosen = SharedFileDialog.FileName;

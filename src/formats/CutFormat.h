@@ -51,6 +51,9 @@ void FillDocument(Document& document, const std::vector<CutEntry>& entries);
 class CutFormat : public TextFormat {
 public:
     std::string_view Ending() const override { return ".CUT"; }
+    std::string_view DialogFilter() const override {
+        return "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
+    }
     ReadResult Read(std::string_view bytes, const std::string& displayName) const override;
     bool IsInvalid(const Message& message) const override;
     // Pads every new message whose length has not its original's parity: the engine reads

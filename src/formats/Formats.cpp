@@ -23,6 +23,13 @@ const TextFormat* FormatForFile(std::string_view fileName, EndingCase match) {
     return nullptr;
 }
 
+std::string GameFilesDialogFilter() {
+    std::string filter;
+    for (const TextFormat* format : AllFormats())
+        filter.append(filter.empty() ? "" : "|").append(format->DialogFilter());
+    return filter;
+}
+
 ReadResult ReadGameBytes(std::string_view bytes, std::string_view fileName,
                          const std::string& displayName) {
     const TextFormat* format = FormatForFile(fileName);

@@ -25,6 +25,9 @@ inline bool IsGameTextFile(std::string_view fileName, EndingCase match = EndingC
     return FormatForFile(fileName, match) != nullptr;
 }
 
+// The file dialogs' filter for every kind of game text file, one entry each.
+std::string GameFilesDialogFilter();
+
 // Reads a file from disk with the format its name says; a name no format takes is read by
 // the first format, whose reader then says what the file is not.
 ReadResult ReadGameFile(const std::filesystem::path& path);
