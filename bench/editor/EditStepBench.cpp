@@ -50,15 +50,6 @@ public:
         if (ec) return std::nullopt;
         return static_cast<std::int64_t>(size);
     }
-    bool DeleteFile(const std::string& path) override {
-        std::error_code ec;
-        return fs::remove(path, ec);
-    }
-    bool RenameFile(const std::string& from, const std::string& to) override {
-        std::error_code ec;
-        fs::rename(from, to, ec);
-        return !ec;
-    }
     bool FolderExists(const std::string& path) override { return fs::is_directory(path); }
     bool CreateFolder(const std::string& path) override {
         std::error_code ec;

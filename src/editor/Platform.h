@@ -71,8 +71,6 @@ public:
     // The names of the files (not folders) in dir, sorted without regard to letter case.
     virtual std::vector<std::string> ListDirectory(const std::string& dir) = 0;
     virtual std::optional<std::int64_t> FileLength(const std::string& path) = 0; // none: no file
-    virtual bool DeleteFile(const std::string& path) = 0;
-    virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
     virtual bool FolderExists(const std::string& path) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
 

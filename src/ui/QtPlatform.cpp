@@ -6,7 +6,6 @@
 #include "ui/TopWindow.h"
 #include "ui/UiText.h"
 
-#include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "project/FolderOverview.h"
 
@@ -14,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -155,14 +153,6 @@ std::optional<std::int64_t> QtPlatform::FileLength(const std::string& path) {
     const QFileInfo info(FromNativePath(path));
     if (!info.exists() || !info.isFile()) return std::nullopt;
     return info.size();
-}
-
-bool QtPlatform::DeleteFile(const std::string& path) {
-    return QFile::remove(FromNativePath(path));
-}
-
-bool QtPlatform::RenameFile(const std::string& from, const std::string& to) {
-    return !RenameReplacing(PathFromUtf8(from), PathFromUtf8(to));
 }
 
 bool QtPlatform::FolderExists(const std::string& path) {

@@ -40,8 +40,6 @@ public:
 
     std::vector<std::string> ListDirectory(const std::string& dir) override;
     std::optional<std::int64_t> FileLength(const std::string& path) override;
-    bool DeleteFile(const std::string& path) override;
-    bool RenameFile(const std::string& from, const std::string& to) override;
     bool FolderExists(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
 

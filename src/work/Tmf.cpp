@@ -87,12 +87,6 @@ void AppendRowNumber(std::string& out, std::string_view label) {
 
 } // namespace
 
-std::string TmfRowNumber(std::string_view label) {
-    std::string field;
-    AppendRowNumber(field, label);
-    return field;
-}
-
 TmfBuildResult BuildTmf(std::string_view gameFileName, const Document& document,
                         TmfContent content) {
     TmfBuildResult result;

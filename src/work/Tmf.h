@@ -12,9 +12,6 @@ namespace quillon {
 
 inline constexpr std::string_view kTmfHeaderPrefix = "Original CUT file: ";
 
-// The three-digit number field of a message line for a message's label ("7" gives "007").
-std::string TmfRowNumber(std::string_view label);
-
 enum class TmfContent {
     NewMessages,     // the new messages of more than one byte
     OriginalMessages // the original messages of more than one byte

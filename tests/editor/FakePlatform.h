@@ -70,11 +70,6 @@ public:
         if (!fs::is_regular_file(PathFromUtf8(path), ec)) return std::nullopt;
         return static_cast<std::int64_t>(fs::file_size(PathFromUtf8(path), ec));
     }
-    bool DeleteFile(const std::string& path) override { return fs::remove(PathFromUtf8(path), ec); }
-    bool RenameFile(const std::string& from, const std::string& to) override {
-        fs::rename(PathFromUtf8(from), PathFromUtf8(to), ec);
-        return !ec;
-    }
     bool FolderExists(const std::string& path) override {
         return fs::is_directory(PathFromUtf8(path), ec);
     }
