@@ -153,7 +153,7 @@ public:
     double Value = 0;
 };
 
-// The list view that shows the message table; the table itself lives in MainWindow.
+// The list view that shows the message table, drawn from the main window's document.
 class ListView : public Control {
 public:
     using Control::Control;

@@ -1,6 +1,7 @@
-// The main window, headless: its controls, the message table, the editor's state and every
-// handler. Handlers call one another exactly as the window system would run them, so a test
-// drives the editor as a user would and the Qt window only mirrors this state.
+// The main window, headless: the open file's document, the editor's state and every handler,
+// working on the window's controls (MainWindowControls). Handlers call one another exactly as the
+// window system would run them, so a test drives the editor as a user would and the Qt window only
+// mirrors this state.
 #pragma once
 
 #include "document/Document.h"
@@ -157,7 +158,7 @@ public:
     void JumpToBlank(bool forward);
 
     // Undo and redo of the shown message; every step goes through the box and its change
-    // handler, so the table, the counters and the backup follow.
+    // handler, so the document, the counters and the backup follow.
     EditHistory History;
     EditKind PendingEditKind = EditKind::Typing;
     BoxState ShownBoxState() const;

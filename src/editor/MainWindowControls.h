@@ -50,7 +50,7 @@ struct MainWindowControls {
     Label NewTextSizeLabel{"NewTextSizeLabel"};
     Label NewTotalSizeLabel{"NewTotalSizeLabel"};
     Label NewCodeCountLabel{"NewCodeCountLabel"};
-    // Index 0 face, 1 size, 2 style word, 3 script (tooltip: script number), 4 click area.
+    // Index 0 face, 1 size, 2 style word, 3 script (its tooltip shows the number), 4 click area.
     std::array<Label, 5> OriginalFontPage;
     std::array<Label, 5> NewFontPage;
     Label OriginalBackgroundSwatch{"OriginalBackgroundSwatch"};
