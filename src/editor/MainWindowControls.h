@@ -89,6 +89,27 @@ struct MainWindowControls {
     OptionButton OptionSettingsOriginal{"OptionSettingsOriginal"};
     OptionButton OptionSettingsNew{"OptionSettingsNew"};
 
+    // The labels that show a value of the file or the message (not the font pages').
+    std::array<Label*, 17> ValueLabels() {
+        return {&OriginalFileNameLabel,
+                &OriginalNumberLabel,
+                &OriginalCountLabel,
+                &OriginalFileSizeLabel,
+                &OriginalFileTextSizeLabel,
+                &InvalidCountLabel,
+                &BlankCountLabel,
+                &NewNumberLabel,
+                &NewCountLabel,
+                &NewFileTextSizeLabel,
+                &NewFileSizeLabel,
+                &OriginalTextSizeLabel,
+                &OriginalTotalSizeLabel,
+                &OriginalCodeCountLabel,
+                &NewTextSizeLabel,
+                &NewTotalSizeLabel,
+                &NewCodeCountLabel};
+    }
+
     // The fixed captions beside the labels ("Message:", "Text size:", ...), for the mirror.
     std::vector<std::unique_ptr<Label>> FixedLabels;
     // The frame whose client area a control's position is relative to; nullptr for a

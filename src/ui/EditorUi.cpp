@@ -126,13 +126,7 @@ void EditorUi::BuildMain() {
             mirrors_.push_back(std::make_unique<LabelMirror>(source, widget, kind == Kind::Swatch));
         return widget;
     };
-    for (Label* value :
-         {&f.OriginalFileNameLabel, &f.OriginalNumberLabel, &f.OriginalCountLabel,
-          &f.OriginalFileSizeLabel, &f.OriginalFileTextSizeLabel, &f.InvalidCountLabel,
-          &f.BlankCountLabel, &f.NewNumberLabel, &f.NewCountLabel, &f.NewFileTextSizeLabel,
-          &f.NewFileSizeLabel, &f.OriginalTextSizeLabel, &f.OriginalTotalSizeLabel,
-          &f.OriginalCodeCountLabel, &f.NewTextSizeLabel, &f.NewTotalSizeLabel,
-          &f.NewCodeCountLabel})
+    for (Label* value : f.ValueLabels())
         label(*value);
     for (auto [labels, style] : {std::pair{&f.OriginalFontPage, &f.State.OriginalStyle},
                                  std::pair{&f.NewFontPage, &f.State.NewStyle}}) {

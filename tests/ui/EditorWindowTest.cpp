@@ -37,13 +37,7 @@ void ExpectMirrored(const Session& s) {
     auto label = [&](const Label& l) {
         add(l, s.Text(l), !s.W(l)->isHidden(), l.Caption(), l.Visible);
     };
-    for (const Label* l :
-         {&f.OriginalFileNameLabel, &f.OriginalNumberLabel, &f.OriginalCountLabel,
-          &f.OriginalFileSizeLabel, &f.OriginalFileTextSizeLabel, &f.InvalidCountLabel,
-          &f.BlankCountLabel, &f.NewNumberLabel, &f.NewCountLabel, &f.NewFileTextSizeLabel,
-          &f.NewFileSizeLabel, &f.OriginalTextSizeLabel, &f.OriginalTotalSizeLabel,
-          &f.OriginalCodeCountLabel, &f.NewTextSizeLabel, &f.NewTotalSizeLabel,
-          &f.NewCodeCountLabel})
+    for (const Label* l : f.ValueLabels())
         label(*l);
     for (const Label& l : f.NewFontPage)
         label(l);
