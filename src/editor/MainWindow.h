@@ -204,6 +204,10 @@ private:
     // Opens the neighbours in the direction the file was reached until one holds text; false
     // when none is left.
     bool PassOverFilesWithoutText();
+    // Next file and Previous file: the neighbour found, the close question asked when the
+    // user wants one, then the neighbour opened with the settings saved first.
+    void StepToNeighbour(ReachedBy direction);
+    void OpenNeighbour(ReachedBy direction);
     bool skipping_ = false;      // passing over files without text
     bool skipRequested_ = false; // the file just opened has no text either
 };

@@ -27,31 +27,31 @@ void MainWindow::OnCloseFileClicked() {
 }
 
 void MainWindow::OnNextFileClicked() {
-    if (Ended) return;
-    FindNextFile();
-    if (State.NextFileName.empty()) return;
-    if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = Question::OpenNextFile;
-        AskToClose(*this);
-        return;
-    }
-    SaveSettings();
-    State.Reached = ReachedBy::NextFile;
-    OpenFile(State.FileFolder + State.NextFileName);
+    StepToNeighbour(ReachedBy::NextFile);
 }
 
 void MainWindow::OnPreviousFileClicked() {
+    StepToNeighbour(ReachedBy::PreviousFile);
+}
+
+void MainWindow::StepToNeighbour(ReachedBy direction) {
     if (Ended) return;
-    FindPreviousFile();
-    if (State.PreviousFileName.empty()) return;
+    const bool next = direction == ReachedBy::NextFile;
+    next ? FindNextFile() : FindPreviousFile();
+    if ((next ? State.NextFileName : State.PreviousFileName).empty()) return;
     if (CheckConfirmCloseOrReplace.Value() == 1) {
-        State.PendingQuestion = Question::OpenPreviousFile;
+        State.PendingQuestion = next ? Question::OpenNextFile : Question::OpenPreviousFile;
         AskToClose(*this);
         return;
     }
+    OpenNeighbour(direction);
+}
+
+void MainWindow::OpenNeighbour(ReachedBy direction) {
     SaveSettings();
-    State.Reached = ReachedBy::PreviousFile;
-    OpenFile(State.FileFolder + State.PreviousFileName);
+    State.Reached = direction;
+    OpenFile(State.FileFolder +
+             (direction == ReachedBy::NextFile ? State.NextFileName : State.PreviousFileName));
 }
 
 void MainWindow::OnExitClicked() {

@@ -237,14 +237,10 @@ void MainWindow::OnQuestionAnsweredYes() {
         WriteGameFile();
         break;
     case Question::OpenPreviousFile:
-        SaveSettings();
-        State.Reached = ReachedBy::PreviousFile;
-        OpenFile(State.FileFolder + State.PreviousFileName);
+        OpenNeighbour(ReachedBy::PreviousFile);
         break;
     case Question::OpenNextFile:
-        SaveSettings();
-        State.Reached = ReachedBy::NextFile;
-        OpenFile(State.FileFolder + State.NextFileName);
+        OpenNeighbour(ReachedBy::NextFile);
         break;
     case Question::OpenProjectFile:
         OpenProjectFile();
