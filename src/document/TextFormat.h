@@ -32,8 +32,9 @@ class TextFormat {
 public:
     virtual ~TextFormat() = default;
 
-    // The ending of this kind's file names in the game's folder, in upper case (".CUT").
-    virtual std::string_view Ending() const = 0;
+    // The names this kind takes in the game's folder, in upper case: "*.CUT" for every name
+    // with that ending, or one whole name ("QUEEN2.JAS") when the game has a single file of it.
+    virtual std::string_view NamePattern() const = 0;
     // The file dialogs' filter entry for this kind: "what they are (*.END)|*.end".
     virtual std::string_view DialogFilter() const = 0;
     // Reads a whole file held in memory; displayName names it in messages.

@@ -15,9 +15,13 @@ const std::vector<const TextFormat*>& AllFormats() {
 
 const TextFormat* FormatForFile(std::string_view fileName, EndingCase match) {
     for (const TextFormat* format : AllFormats()) {
-        const std::string_view ending = format->Ending();
-        if (match == EndingCase::Any ? EndsWithIgnoringCase(fileName, ending)
-                                     : fileName.ends_with(ending))
+        std::string_view pattern = format->NamePattern();
+        const bool anyStart = pattern.starts_with('*');
+        if (anyStart) pattern.remove_prefix(1);
+        // A whole name must not match as the end of a longer one.
+        if (!anyStart && fileName.size() != pattern.size()) continue;
+        if (match == EndingCase::Any ? EndsWithIgnoringCase(fileName, pattern)
+                                     : fileName.ends_with(pattern))
             return format;
     }
     return nullptr;

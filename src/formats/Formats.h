@@ -17,7 +17,7 @@ enum class EndingCase {
     Exact // only "C12.CUT": a listing on a disk that keeps letter case
 };
 
-// The format whose file names end as this one does; nullptr when none does.
+// The format whose name pattern takes this file name; nullptr when none does.
 const TextFormat* FormatForFile(std::string_view fileName, EndingCase match = EndingCase::Any);
 
 // True for the name of a game text file of a known kind.
