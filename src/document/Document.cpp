@@ -74,7 +74,8 @@ std::string Document::BlankList() const {
 
 bool Document::Validate(int row) {
     Message& message = At(row);
-    message.invalid = format != nullptr && format->IsInvalid(message);
+    message.problem = format != nullptr ? format->ProblemOf(message) : std::string();
+    message.invalid = !message.problem.empty();
     return message.invalid;
 }
 

@@ -15,6 +15,7 @@ struct Message {
     std::string edited;   // the new message
     int number = 0;       // the number the translator sees; 0 for an entry that is no message
     bool invalid = false; // the new message breaks a rule of its kind (see Document::Validate)
+    std::string problem;  // which rule, for the translator; empty when it breaks none
     bool locked = false;  // a line the translator must not change
 
     // An original with bytes whose new message has none.

@@ -39,8 +39,10 @@ public:
     virtual std::string_view DialogFilter() const = 0;
     // Reads a whole file held in memory; displayName names it in messages.
     virtual ReadResult Read(std::string_view bytes, const std::string& displayName) const = 0;
-    // True when a new message breaks a rule of this kind.
-    virtual bool IsInvalid(const Message& message) const = 0;
+    // Why a new message breaks a rule of this kind, in a few words the translator reads beside
+    // it ("it has 2 * where the original has 3"); empty when it breaks none.
+    virtual std::string ProblemOf(const Message& message) const = 0;
+    bool IsInvalid(const Message& message) const { return !ProblemOf(message).empty(); }
     // Turns every new message into the bytes the file will hold (the editor keeps them).
     virtual void FitForWriting(Document& document) const = 0;
     // Empty when the document's new messages, once fitted, fit the file; otherwise one line

@@ -55,7 +55,7 @@ public:
         return "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
     }
     ReadResult Read(std::string_view bytes, const std::string& displayName) const override;
-    bool IsInvalid(const Message& message) const override;
+    std::string ProblemOf(const Message& message) const override;
     // Pads every new message whose length has not its original's parity: the engine reads
     // the messages two bytes at a time.
     void FitForWriting(Document& document) const override;

@@ -77,8 +77,8 @@ std::string PadMessageEnd(std::string_view text) {
     return w;
 }
 
-bool CutFormat::IsInvalid(const Message& message) const {
-    return IsInvalidNewMessage(message.edited, message.original);
+std::string CutFormat::ProblemOf(const Message& message) const {
+    return NewMessageProblem(message.edited, message.original);
 }
 
 void CutFormat::FitForWriting(Document& document) const {

@@ -5,22 +5,25 @@
 
 namespace quillon {
 
-bool IsInvalidNewMessage(std::string_view newMessage, std::string_view original) {
-    if (newMessage == original || newMessage.empty()) return false;
+std::string NewMessageProblem(std::string_view newMessage, std::string_view original) {
+    if (newMessage == original || newMessage.empty()) return {};
     const std::size_t n = newMessage.size();
-    // A code needs two bytes after its "*".
-    if (newMessage[n - 1] == '*' || (n >= 2 && newMessage[n - 2] == '*')) return true;
+    if (newMessage[n - 1] == '*' || (n >= 2 && newMessage[n - 2] == '*'))
+        return "a control code needs two characters after its *";
     if (std::any_of(newMessage.begin(), newMessage.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 32; }))
-        return true;
+        return "it holds a control character (a byte below 32)";
     // Counted in full: a 16-bit count could make two different counts look equal.
-    if (std::count(newMessage.begin(), newMessage.end(), '*') !=
-        std::count(original.begin(), original.end(), '*'))
-        return true;
-    if (newMessage.find("**") != std::string_view::npos) return true;
+    const auto stars = std::count(newMessage.begin(), newMessage.end(), '*');
+    const auto originalStars = std::count(original.begin(), original.end(), '*');
+    if (stars != originalStars)
+        return "it has " + std::to_string(stars) + " * where the original has " +
+               std::to_string(originalStars);
+    if (newMessage.find("**") != std::string_view::npos) return "two * stand together";
     for (std::size_t i = 0; i + 2 < n; ++i)
-        if (newMessage[i] == '*' && newMessage[i + 2] == '*') return true;
-    return false;
+        if (newMessage[i] == '*' && newMessage[i + 2] == '*')
+            return "a * stands inside the control code of the * before it";
+    return {};
 }
 
 std::string SizeCaption(long long bytes) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 namespace quillon {
@@ -73,16 +74,25 @@ TEST(Validity, EachRuleMakesANewMessageInvalid) {
     const std::vector<std::pair<std::string, std::string>> valid = {
         {"a**\t", "a**\t"},        {"", "Hello*01"},      {"Hi*01", "Yo*02"},
         {"\x80\xFF caf\xE9", "x"}, {"a*bc*de", "*01*02"}, {"a\x7F b~", "x"}};
-    const std::vector<std::pair<std::string, std::string>> invalid = {
-        {"Hello*", "Hello"},  {"Hello*0", "Hello*01"}, {"*", ""},
-        {"Hel*lo", "Hello"},  {"a**bc", "a*b*c"},      {"*a*bc", "x*y*z"},
-        {"Tab\there", "Tab"}, {"Two\r\nlines", "Two"}, {"Unit\x1Fsep", "Unit"},
-        {"\x01", ""},         {"\x1B[0m", "x"}};
+    // new message, original, the words that say which rule it breaks
+    const std::vector<std::array<std::string, 3>> invalid = {
+        {"Hello*", "Hello", "two characters after"},
+        {"Hello*0", "Hello*01", "two characters after"},
+        {"*", "", "two characters after"},
+        {"Hel*lo", "Hello", "1 * where the original has 0"},
+        {"a**bc", "a*b*c", "two * stand together"},
+        {"*a*bc", "x*y*z", "inside the control code"},
+        {"Tab\there", "Tab", "control character"},
+        {"Two\r\nlines", "Two", "control character"},
+        {"Unit\x1Fsep", "Unit", "control character"},
+        {"\x01", "", "control character"},
+        {"\x1B[0m", "x", "control character"},
+        {std::string("\0x", 2), "ab", "control character"}};
     for (const auto& [newMessage, original] : valid)
-        EXPECT_FALSE(IsInvalidNewMessage(newMessage, original)) << '"' << newMessage << '"';
-    for (const auto& [newMessage, original] : invalid)
-        EXPECT_TRUE(IsInvalidNewMessage(newMessage, original)) << '"' << newMessage << '"';
-    EXPECT_TRUE(IsInvalidNewMessage(std::string("\0x", 2), "ab")); // a zero byte, too
+        EXPECT_EQ(NewMessageProblem(newMessage, original), "") << '"' << newMessage << '"';
+    for (const auto& [newMessage, original, rule] : invalid)
+        EXPECT_NE(NewMessageProblem(newMessage, original).find(rule), std::string::npos)
+            << '"' << newMessage << "\": " << NewMessageProblem(newMessage, original);
 }
 
 } // namespace
