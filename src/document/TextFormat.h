@@ -43,6 +43,9 @@ public:
     // it ("it has 2 * where the original has 3"); empty when it breaks none.
     virtual std::string ProblemOf(const Message& message) const = 0;
     bool IsInvalid(const Message& message) const { return !ProblemOf(message).empty(); }
+    // What the translator should know of a row beyond its text, shown beside it ("In the
+    // choice menu: ..."); empty when there is nothing to say.
+    virtual std::string NoteOf(const Document& /*document*/, int /*row*/) const { return {}; }
     // Turns every new message into the bytes the file will hold (the editor keeps them).
     virtual void FitForWriting(Document& document) const = 0;
     // Empty when the document's new messages, once fitted, fit the file; otherwise one line
