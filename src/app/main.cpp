@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     quillon::app::CallOnTerminationSignals(&app, [&form, &ui] {
         ui.Run([&form] {
             if (form.Ended) return;
-            form.SaveSettings();
+            form.Settings.Save();
             form.EndProgram();
         });
     });

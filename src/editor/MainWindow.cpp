@@ -1,16 +1,10 @@
 // The wiring of each of the main window's controls to its handler.
 #include "editor/MainWindow.h"
 
-#include "settings/Settings.h"
-
 namespace quillon {
 
 MainWindow::MainWindow(Platform& platform_)
-    : platform(platform_), SharedFileDialog(platform_),
-      OriginalLook(settings::kOriginalPrefix, OriginalFontPage, State.OriginalStyle,
-                   OriginalMessageBox, OriginalBackgroundSwatch),
-      NewLook(settings::kNewPrefix, NewFontPage, State.NewStyle, NewMessageBox,
-              NewBackgroundSwatch) {
+    : platform(platform_), SharedFileDialog(platform_), Settings(*this), Edits(*this), Work(*this) {
     WireHandlers();
 }
 
@@ -40,16 +34,6 @@ void MainWindow::WireHandlers() {
 
     InvalidCountLabel.Change = on(&MainWindow::UpdateInvalidCounter);
     BlankCountLabel.Change = on(&MainWindow::UpdateBlankCounter);
-    for (int i = 0; i < 5; ++i) {
-        OriginalFontPage[i].Click = [this, i] {
-            if (!Ended) OnOriginalFontPageClicked(i);
-        };
-        NewFontPage[i].Click = [this, i] {
-            if (!Ended) OnNewFontPageClicked(i);
-        };
-    }
-    OriginalBackgroundSwatch.Click = on(&MainWindow::OnOriginalBackgroundClicked);
-    NewBackgroundSwatch.Click = on(&MainWindow::OnNewBackgroundClicked);
 
     click(btnRestoreMessage, on(&MainWindow::OnRestoreMessageClicked));
     click(btnClearMessage, on(&MainWindow::OnClearMessageClicked));
@@ -59,31 +43,15 @@ void MainWindow::WireHandlers() {
     click(btnPreviousFile, on(&MainWindow::OnPreviousFileClicked));
     click(btnCloseFile, on(&MainWindow::OnCloseFileClicked));
     click(btnNextFile, on(&MainWindow::OnNextFileClicked));
-    click(btnSaveNewMessages, [this] { OnSaveWorkFileClicked(TmfContent::NewMessages); });
-    click(btnSaveOriginalMessages, [this] { OnSaveWorkFileClicked(TmfContent::OriginalMessages); });
-    click(btnLoadWorkFile, on(&MainWindow::OnLoadWorkFileClicked));
+    click(btnSaveNewMessages, [this] { Work.OnSaveClicked(TmfContent::NewMessages); });
+    click(btnSaveOriginalMessages, [this] { Work.OnSaveClicked(TmfContent::OriginalMessages); });
+    click(btnLoadWorkFile, [this] { Work.OnLoadClicked(); });
     click(btnWriteFile, on(&MainWindow::OnWriteFileClicked));
     click(btnHelp, on(&MainWindow::OnHelpClicked));
     click(btnAbout, on(&MainWindow::OnAboutClicked));
     click(btnExit, on(&MainWindow::OnExitClicked));
 
-    // CheckAutoBackup has no handler: the backup triggers read it when they run.
-    CheckConfirmCloseOrReplace.Click = on(&MainWindow::OnConfirmCloseOrReplaceClicked);
-    CheckAlwaysOnTop.Click = on(&MainWindow::OnAlwaysOnTopClicked);
-    CheckHighlight.Click = on(&MainWindow::OnHighlightClicked);
-    CheckRememberLastDirectory.Click = on(&MainWindow::OnRememberLastDirectoryClicked);
     CheckHideControlCharacters.Click = on(&MainWindow::RefreshMessageBoxes);
-
-    auto option = [this](OptionButton& button, void (MainWindow::*handler)()) {
-        button.Click = [this, &button, handler] {
-            if (Ended) return;
-            Focus.SetFocus(button);
-            (this->*handler)();
-        };
-    };
-    option(OptionSettingsGeneral, &MainWindow::OnSettingsGeneralClicked);
-    option(OptionSettingsOriginal, &MainWindow::OnSettingsOriginalClicked);
-    option(OptionSettingsNew, &MainWindow::OnSettingsNewClicked);
 }
 
 void MainWindow::ShowMessage(const std::string& text, const std::string& title, MsgIcon icon) {

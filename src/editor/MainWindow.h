@@ -8,7 +8,7 @@
 #include "editor/AboutWindow.h"
 #include "editor/BoxLook.h"
 #include "editor/Controls.h"
-#include "editor/EditHistory.h"
+#include "editor/EditUndo.h"
 #include "editor/EditorState.h"
 #include "editor/FindWindow.h"
 #include "editor/Keys.h"
@@ -17,6 +17,8 @@
 #include "editor/ProjectWindow.h"
 #include "editor/QuestionWindow.h"
 #include "editor/SharedDialog.h"
+#include "editor/WindowSettings.h"
+#include "editor/WorkFiles.h"
 #include "work/Tmf.h"
 
 #include <array>
@@ -39,9 +41,12 @@ public:
     Document Doc;
     FocusTracker Focus;
     SharedDialog SharedFileDialog;
-    // The look of each message box, stored in the settings under its own names.
-    BoxLook OriginalLook;
-    BoxLook NewLook;
+    // The stored options, the message boxes' looks and the settings pages.
+    WindowSettings Settings;
+    // Undo and redo of the shown message.
+    EditUndo Edits;
+    // The .TMF files the user saves and loads, and the automatic backup.
+    WorkFiles Work;
     // Set once the program has ended (the platform was told to quit): handlers do nothing.
     bool Ended = false;
 
@@ -93,13 +98,6 @@ public:
     // The current row (the table's selected row), 0 when there is none.
     int CurrentRow() const { return TableView.SelectedRow; }
 
-    // --- Temporary messages files -----------------------------------------------------
-    void WriteWorkFile(TmfContent content);
-    // The automatic backup of the new messages, written on every change of the work.
-    void WriteAutoBackup();
-    void OnSaveWorkFileClicked(TmfContent content);
-    void OnLoadWorkFileClicked();
-
     // --- File cycle -------------------------------------------------------------------
     void OnCloseFileClicked();
     void OnNextFileClicked();
@@ -119,22 +117,8 @@ public:
     // Ends the program: tells the platform and stops every handler from doing more.
     void EndProgram();
 
-    // --- Settings, fonts, colours, window behaviour -----------------------------------
-    void LoadSettings();
-    void SaveSettings();
-    void OnOriginalFontPageClicked(int Index);
-    void OnNewFontPageClicked(int Index);
-    void OnOriginalBackgroundClicked();
-    void OnNewBackgroundClicked();
+    // --- The window's close command, About and Help ------------------------------------
     void RemoveCloseButton(WindowPart& frm);
-    void OnAlwaysOnTopClicked();
-    void OnConfirmCloseOrReplaceClicked();
-    void OnHighlightClicked();
-    void OnRememberLastDirectoryClicked();
-    void OnSettingsGeneralClicked();
-    void OnSettingsOriginalClicked();
-    void OnSettingsNewClicked();
-    void ShowSettingsPage(const OptionButton& clicked);
     void OnAboutClicked();
     void OnHelpClicked();
 
@@ -157,21 +141,6 @@ public:
     void JumpToInvalid(bool forward);
     void JumpToBlank(bool forward);
 
-    // Undo and redo of the shown message; every step goes through the box and its change
-    // handler, so the document, the counters and the backup follow.
-    EditHistory History;
-    EditKind PendingEditKind = EditKind::Typing;
-    BoxState ShownBoxState() const;
-    void NoteShown();
-    // With the codes hidden, showing a message puts its original's codes back: when that
-    // changed the row's message (before is what it held), the translator is told.
-    void NoteCodesPutBack(int row, const std::string& before);
-    void UndoEdit();
-    void RedoEdit();
-    // The text the box shows for a state, in the current mode.
-    std::string BoxTextFor(const BoxState& state) const;
-    // A work file replaced some messages: one undo step for each message it changed.
-    void NoteReplacedMessages(const std::vector<std::string>& before);
     // The row's original or new message as its box shows it in the current mode (control
     // codes hidden or not).
     std::string AsShown(int row, bool original) const;
@@ -195,12 +164,7 @@ public:
 
 private:
     void JumpTo(bool forward, bool invalid);
-    void StepHistory(bool undo);
     void WireHandlers(); // connects every control to its handler
-    // The backup's name, chosen at the first change of the work; false when none is free.
-    bool TakeBackupNumber();
-    // Tells the user about unfinished backups of the file being opened, each once a run.
-    void TellLeftoverBackups();
     // Opens the neighbours in the direction the file was reached until one holds text; false
     // when none is left.
     bool PassOverFilesWithoutText();
@@ -218,12 +182,12 @@ private:
 class DisplayScope {
 public:
     explicit DisplayScope(MainWindow& form, bool fromTable = false)
-        : form_(form), kind_(form.PendingEditKind, EditKind::Display),
+        : form_(form), kind_(form.Edits.PendingKind, EditKind::Display),
           row_(fromTable ? form.CurrentRow() : 0),
           before_(row_ > 0 ? form.Doc.At(row_).edited : std::string()) {}
     ~DisplayScope() {
-        form_.NoteShown();
-        if (row_ > 0) form_.NoteCodesPutBack(row_, before_);
+        form_.Edits.NoteShown();
+        if (row_ > 0) form_.Edits.NoteCodesPutBack(row_, before_);
     }
     DisplayScope(const DisplayScope&) = delete;
     DisplayScope& operator=(const DisplayScope&) = delete;

@@ -86,11 +86,11 @@ void MainWindow::OnNewMessageEdited() {
                                                        OriginalMessageBox.Text() == "*");
     // The work changes when the user's edit (typing, F10, Break, Esc) alters the stored
     // message; the boxes being refilled from the document is no change of the work.
-    if (PendingEditKind != EditKind::Display && newMessage != message.edited)
+    if (Edits.PendingKind != EditKind::Display && newMessage != message.edited)
         State.WorkChanged = true;
     message.edited = std::move(newMessage);
     State.CurrentNewLength = static_cast<int>(message.edited.size());
-    History.Edited(row, ShownBoxState(), PendingEditKind);
+    Edits.History.Edited(row, Edits.ShownBoxState(), Edits.PendingKind);
 
     // Everything is recomputed from all messages; the current one's validity joins the
     // invalid count once it has been checked below.
@@ -123,7 +123,7 @@ void MainWindow::OnNewMessageEdited() {
     }
     if (Ended) return;
 
-    WriteAutoBackup();
+    Work.WriteAutoBackup();
 }
 
 void MainWindow::ValidateNewMessage() {

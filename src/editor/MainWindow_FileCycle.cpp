@@ -22,7 +22,7 @@ void MainWindow::OnCloseFileClicked() {
         AskToClose(*this);
         return;
     }
-    SaveSettings();
+    Settings.Save();
     CloseAndAskForFile();
 }
 
@@ -48,7 +48,7 @@ void MainWindow::StepToNeighbour(ReachedBy direction) {
 }
 
 void MainWindow::OpenNeighbour(ReachedBy direction) {
-    SaveSettings();
+    Settings.Save();
     State.Reached = direction;
     OpenFile(State.FileFolder +
              (direction == ReachedBy::NextFile ? State.NextFileName : State.PreviousFileName));
@@ -63,7 +63,7 @@ void MainWindow::OnExitClicked() {
         Confirm->SetQuestion(360, "Are you sure you want to exit Quillon?");
         return;
     }
-    SaveSettings();
+    Settings.Save();
     Help.reset();
     Window.Visible = false;
     EndProgram();

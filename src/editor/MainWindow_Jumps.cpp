@@ -20,10 +20,10 @@ void MainWindow::WorkKeys(int& keyCode, int& shift) {
     else if (keyCode == Key::F9)
         ShowProjectWindow();
     else if (keyCode == Key::Z && shift == Modifier::Ctrl)
-        UndoEdit();
+        Edits.Undo();
     else if ((keyCode == Key::Y && shift == Modifier::Ctrl) ||
              (keyCode == Key::Z && shift == (Modifier::Ctrl | Modifier::Shift)))
-        RedoEdit();
+        Edits.Redo();
     else if (keyCode == Key::F && shift == Modifier::Ctrl)
         ShowFindWindow();
     else
@@ -32,7 +32,7 @@ void MainWindow::WorkKeys(int& keyCode, int& shift) {
         keyCode = 0;
         shift = 0;
     } else if (keyCode >= KeyCodeOf(Key::PageUp) && keyCode <= KeyCodeOf(Key::Down)) {
-        History.EndGroup(); // the caret moves: what is typed next is a step of its own
+        Edits.History.EndGroup(); // the caret moves: what is typed next is a step of its own
     }
 }
 

@@ -66,21 +66,21 @@ void MainWindow::OnPreviousMessageClicked() {
 
 void MainWindow::OnCopyOriginalMessageClicked() {
     if (Ended) return;
-    EditKindScope step(PendingEditKind, EditKind::Command);
+    EditKindScope step(Edits.PendingKind, EditKind::Command);
     NewMessageBox.SetText(OriginalMessageBox.Text());
     Focus.SetFocus(NewMessageBox);
 }
 
 void MainWindow::OnClearMessageClicked() {
     if (Ended) return;
-    EditKindScope step(PendingEditKind, EditKind::Command);
+    EditKindScope step(Edits.PendingKind, EditKind::Command);
     NewMessageBox.SetText("");
     Focus.SetFocus(NewMessageBox);
 }
 
 void MainWindow::OnRestoreMessageClicked() {
     if (Ended) return;
-    EditKindScope step(PendingEditKind, EditKind::Command);
+    EditKindScope step(Edits.PendingKind, EditKind::Command);
     NewMessageBox.SetText(State.MessageWhenShown);
     Focus.SetFocus(NewMessageBox);
 }
@@ -144,13 +144,13 @@ void MainWindow::ApplyFocusSelectionRule() {
 
 void MainWindow::OnNewBoxKeyUp(int, int) {
     if (Ended) return;
-    if (CheckAutoBackup.Value() == 1) WriteAutoBackup();
+    if (CheckAutoBackup.Value() == 1) Work.WriteAutoBackup();
 }
 
 void MainWindow::OnNewBoxMouseUp(int, int, float, float) {
     if (Ended) return;
-    History.EndGroup(); // a click may have moved the caret
-    if (CheckAutoBackup.Value() == 1) WriteAutoBackup();
+    Edits.History.EndGroup(); // a click may have moved the caret
+    if (CheckAutoBackup.Value() == 1) Work.WriteAutoBackup();
 }
 
 void MainWindow::StepTableIntoView() {

@@ -104,10 +104,10 @@ void MainWindow::OpenFile(std::string FileName) {
     SetProgress(*this, 0);
     Window.Visible = true;
 
-    OriginalLook.ResetToDesign();
-    NewLook.ResetToDesign();
+    Settings.OriginalLook.ResetToDesign();
+    Settings.NewLook.ResetToDesign();
 
-    LoadSettings();
+    Settings.Load();
     if (Ended) return;
     RemoveCloseButton(Window);
     if (Ended) return;
@@ -125,14 +125,14 @@ void MainWindow::OpenFile(std::string FileName) {
 
     Doc.Clear();
     TableView.SelectedRow = 0;
-    History.Clear();
+    Edits.History.Clear();
 
     // Each opening that changes the work gets its own backup, numbered at the first change:
     // paging through files leaves no backups behind.
     State.BackupFileName.clear();
     State.WorkChanged = false;
     State.BackupRefused = false;
-    TellLeftoverBackups();
+    Work.TellLeftoverBackups();
     if (Ended) return;
 
     LoadGameFile(State.FileFolder + State.FileName);

@@ -29,7 +29,7 @@ void MainWindow::OpenFromProject(const std::string& name) {
 
 void MainWindow::OpenProjectFile() {
     if (Ended) return;
-    SaveSettings();
+    Settings.Save();
     // Chosen by name, as in the open dialog: a file without text is not passed over.
     State.Reached = ReachedBy::Dialog;
     OpenFile(State.FileFolder + ProjectFileName);

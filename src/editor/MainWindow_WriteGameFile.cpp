@@ -200,7 +200,7 @@ void MainWindow::WriteGameFile() {
         const std::string problem = FinishUpdateInPlace(PathFromUtf8(sourcePath));
         // Reopening loads the stored settings: what this session changed is stored first,
         // as before every other change of file.
-        SaveSettings();
+        Settings.Save();
         OpenFile(sourcePath);
         if (Ended) return;
         if (problem.empty())
@@ -219,17 +219,17 @@ void MainWindow::OnQuestionAnsweredYes() {
         AskWhereToWriteFile();
         break;
     case Question::ReplaceWithOriginalMessages:
-        WriteWorkFile(TmfContent::OriginalMessages);
+        Work.Write(TmfContent::OriginalMessages);
         break;
     case Question::ReplaceWithNewMessages:
-        WriteWorkFile(TmfContent::NewMessages);
+        Work.Write(TmfContent::NewMessages);
         break;
     case Question::ReplaceGameFile:
         State.TargetPath = SharedFileDialog.FileName;
         WriteGameFile();
         break;
     case Question::CloseFile:
-        SaveSettings();
+        Settings.Save();
         CloseAndAskForFile();
         break;
     case Question::UpdateInPlace:
@@ -246,7 +246,7 @@ void MainWindow::OnQuestionAnsweredYes() {
         OpenProjectFile();
         break;
     case Question::Exit:
-        SaveSettings();
+        Settings.Save();
         Help.reset();
         Window.Visible = false;
         EndProgram();

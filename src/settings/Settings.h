@@ -13,7 +13,7 @@ namespace quillon::settings {
 
 // Every value lives directly under the program's one settings key (on Windows the registry
 // key HKEY_CURRENT_USER\Software\Velunor\Quillon, which the Qt store opens); these are the
-// names the editor reads and writes, in the order SaveSettings writes them.
+// names the editor reads and writes, in the order the settings are saved.
 inline constexpr const char* kLastDirectory = "Last directory";
 inline constexpr const char* kHideControlCharacters = "Hide control characters";
 inline constexpr const char* kHighlight = "Highlight text automatically";
@@ -41,10 +41,10 @@ inline std::string BoxValue(const char* prefix, const char* value) {
 }
 
 // The folder of the translator's own .TMF work files, chosen in the project window. It is not
-// among the 25 values below, but SaveSettings keeps it when it rebuilds the key.
+// among the 25 values below, but saving the settings keeps it when it rebuilds the key.
 inline constexpr const char* kWorkFolder = "Work folder";
 
-// All 25 names, in the order SaveSettings writes them.
+// All 25 names, in the order the settings are saved.
 std::array<std::string, 25> AllValueNames();
 
 // A stored number: blanks around it allowed, an optional sign, digits and an optional

@@ -50,9 +50,9 @@ struct Editor {
     void Open(const std::string& path) { Dialog(path), form.Start(); }
     // The next file dialog answered with path, then the button that opens it: a .TMF loaded,
     // the work saved as one, a .CUT written.
-    void Load(const std::string& path) { Dialog(path), form.OnLoadWorkFileClicked(); }
+    void Load(const std::string& path) { Dialog(path), form.Work.OnLoadClicked(); }
     void Save(TmfContent content, const std::string& path) {
-        Dialog(path), form.OnSaveWorkFileClicked(content);
+        Dialog(path), form.Work.OnSaveClicked(content);
     }
     void Create(const std::string& path) { Dialog(path), form.OnWriteFileClicked(); }
     void Dialog(const std::string& path) { platform.fileDialogAnswers.push_back(path); }

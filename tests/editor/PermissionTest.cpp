@@ -53,7 +53,7 @@ TEST_F(Permissions, UnreadableFilesAndReadOnlyFoldersAreToldAndChangeNothing) {
     for (const auto& [chosen, written] : writes) {
         platform.messageBoxes.clear();
         platform.fileDialogAnswers.push_back(chosen);
-        chosen.ends_with(".tmf") ? form.OnSaveWorkFileClicked(TmfContent::NewMessages)
+        chosen.ends_with(".tmf") ? form.Work.OnSaveClicked(TmfContent::NewMessages)
                                  : form.OnWriteFileClicked();
         EXPECT_EQ(Boxes(), "Quillon: Cannot write " + written + ": Permission denied.\n");
         EXPECT_FALSE(fs::exists(written)) << written;

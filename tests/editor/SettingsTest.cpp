@@ -62,7 +62,7 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
                         .ForeColor = 32768};
     f.NewBackgroundSwatch.BackColor = 65535;
     e.platform.settings.values["Written by someone else"] = "1";
-    f.SaveSettings();
+    f.Settings.Save();
 
     auto& stored = e.platform.settings.values;
     EXPECT_TRUE(stored.size() == settings::AllValueNames().size() &&
@@ -124,7 +124,7 @@ struct Appearance : RawEditor {
 
 TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     platform.fontAnswers.push_back({true, 0, {"Arial", 14, 700, true, true, false, 161, kRed}});
-    form.OnNewFontPageClicked(2);
+    form.Settings.OnNewFontPageClicked(2);
     const FontChoice& asked = platform.fontRequests.back();
     EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize) + " " +
                   std::to_string(asked.weight) + " " + std::to_string(asked.charset),
@@ -133,7 +133,7 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     const auto& font = form.NewMessageBox.Font;
     EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline &&
                 form.NewMessageBox.ForeColor == kRed && form.State.NewStyle.Weight == 700);
-    form.SaveSettings(); // the chosen style is the one stored
+    form.Settings.Save(); // the chosen style is the one stored
     EXPECT_EQ(platform.settings.values["New message Italic"], "True");
 
     // The style word turns bold at 600; unknown scripts show their number; long faces are cut.
@@ -143,7 +143,7 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
           std::tuple{500, 204, " | 10 | Regular | Cyrillic | 204"}}) {
         platform.fontAnswers.push_back(
             {true, 0, {face + "cut off", 10, weight, false, false, false, charset, kBlack}});
-        form.OnOriginalFontPageClicked(0);
+        form.Settings.OnOriginalFontPageClicked(0);
         EXPECT_EQ(Shown(form.OriginalFontPage), face + shown);
     }
     EXPECT_EQ(platform.fontRequests.back().face, face);
@@ -151,8 +151,8 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     // A cancel says nothing; a failure says which; neither changes the box.
     const std::string before = Shown(form.OriginalFontPage);
     platform.fontAnswers = {{false, 0, {}}, {false, 12, {}}};
-    form.OnOriginalFontPageClicked(0);
-    form.OnOriginalFontPageClicked(0);
+    form.Settings.OnOriginalFontPageClicked(0);
+    form.Settings.OnOriginalFontPageClicked(0);
     EXPECT_EQ(Shown(form.OriginalFontPage) + " " +
                   std::to_string(form.OriginalMessageBox.Font.Size),
               before + " 10");

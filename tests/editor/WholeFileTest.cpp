@@ -247,7 +247,7 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     platform.folderAnswers.push_back(Utf8FromPath(work));
     p.btnWorkFolder.Click();
     EXPECT_EQ(p.LabelWorkFolder.Caption(), "Work folder: " + Utf8FromPath(work));
-    f.SaveSettings();
+    f.Settings.Save();
     EXPECT_EQ(platform.settings.values["Work folder"], Utf8FromPath(work));
     EXPECT_EQ(Rows()[0], "A.CUT 3/1/1/1 33% A_2.tmf (backup)"); // still the newest
     EXPECT_EQ(Rows()[1], "B.CUT* 2/1/1/0 50% beta.tmf (work folder)");

@@ -94,8 +94,8 @@ TEST_F(Writing, ACancelWritesNothingAndAnExistingFileIsReplacedOnlyAfterYes) {
     // A cancelled dialog leaves the last directory alone.
     platform.settings.values["Last directory"] = "somewhere";
     form.CheckRememberLastDirectory.SetValue(0);
-    form.OnSaveWorkFileClicked(TmfContent::NewMessages);
-    form.OnLoadWorkFileClicked();
+    form.Work.OnSaveClicked(TmfContent::NewMessages);
+    form.Work.OnLoadClicked();
     EXPECT_EQ(LastDirectory(), "somewhere");
     EXPECT_EQ(platform.fileDialogs.back().initialDir + kPathSeparator, CutDir());
     EXPECT_TRUE(platform.messageBoxes.empty() && !fs::exists(tmf));
@@ -141,7 +141,7 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     // Settings changed in this session, not yet stored: no outcome loses them.
     form.CheckAlwaysOnTop.UserClick();
     platform.colourAnswers.push_back(0x123456);
-    form.OnNewBackgroundClicked();
+    form.Settings.OnNewBackgroundClicked();
 
     Create(target);
     EXPECT_EQ(Question(), question);

@@ -1,0 +1,174 @@
+// The work files of the open file: a .TMF the user chooses, saved or loaded; the automatic
+// backup of the new messages; its number, taken at the first change of the work; and the
+// unfinished backups of earlier runs, which are kept and pointed out.
+#include "editor/WorkFiles.h"
+
+#include "editor/MainWindow.h"
+
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
+#include "editor/AutoBackup.h"
+#include "project/MessageTally.h"
+#include "work/Tmf.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quillon {
+
+namespace {
+
+// The shared dialog set up for a .TMF: C12.CUT offers C12, and no default extension is
+// added, so the name is used as typed.
+void PrepareTmfDialog(MainWindow& form, const std::string& title) {
+    SharedDialog& dialog = form.SharedFileDialog;
+    dialog.DialogTitle = title;
+    dialog.InitDir = form.DialogStartFolder(false);
+    const std::string& cutName = form.State.FileName;
+    const bool endsInCut =
+        cutName.size() >= 4 && EqualIgnoringCase(cutName.substr(cutName.size() - 4), ".CUT");
+    dialog.FileName = endsInCut ? cutName.substr(0, cutName.size() - 4) : "";
+    dialog.Filter = "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|"
+                    "All files (*.*)|*.*";
+}
+
+std::string BackupFolder(Platform& platform) {
+    return platform.ProgramFolder() + kPathSeparator + "Backup";
+}
+
+} // namespace
+
+WorkFiles::WorkFiles(MainWindow& window) : window_(window) {}
+
+void WorkFiles::OnSaveClicked(TmfContent content) {
+    if (window_.Ended) return;
+    window_.Focus.SetFocus(window_.NewMessageBox);
+    PrepareTmfDialog(window_, "Save Temporary Messages File (.TMF)");
+    if (!window_.SharedFileDialog.ShowSave()) return;
+
+    const std::string chosen = window_.SharedFileDialog.FileName;
+    window_.RememberDialogFolder(chosen);
+    if (chosen.empty()) return;
+
+    // An existing file is not deleted first: writing replaces it, and a write that fails
+    // then leaves the earlier file in place. An empty one is replaced without a question.
+    const std::optional<std::int64_t> length = window_.platform.FileLength(chosen);
+    if (length && *length > 0 && window_.CheckConfirmCloseOrReplace.Value() == 1) {
+        window_.State.PendingQuestion = content == TmfContent::OriginalMessages
+                                            ? Question::ReplaceWithOriginalMessages
+                                            : Question::ReplaceWithNewMessages;
+        window_.ConfirmReplaceFile();
+        return;
+    }
+    Write(content);
+}
+
+void WorkFiles::OnLoadClicked() {
+    if (window_.Ended) return;
+    window_.Focus.SetFocus(window_.NewMessageBox);
+    PrepareTmfDialog(window_, "open Temporary Messages File (.TMF)");
+    if (!window_.SharedFileDialog.ShowOpen()) return;
+
+    const std::string chosen = window_.SharedFileDialog.FileName;
+    window_.RememberDialogFolder(chosen);
+    if (chosen.empty()) return;
+
+    // A file that cannot be read is passed over in silence, as a cancel would be.
+    FileReadResult file = ReadWholeFile(PathFromUtf8(chosen));
+    if (!file.error.empty()) return;
+    TmfParseResult tmf = ParseTmf(file.bytes, chosen);
+    if (!tmf.error.empty()) {
+        window_.ShowMessage(tmf.error, kAppTitle);
+        return;
+    }
+    // Case matters: a file saved for c12.cut is not taken for C12.CUT.
+    if (tmf.headerName != window_.State.FileName) {
+        window_.ShowMessage("This file is for " + tmf.headerName + ".", kAppTitle);
+        return;
+    }
+    std::vector<std::string> before;
+    before.reserve(static_cast<std::size_t>(window_.Doc.Count()));
+    for (const Message& message : window_.Doc.Messages())
+        before.push_back(message.edited);
+    ApplyTmfLines(window_.Doc, tmf.lines);
+    // Loaded work that changes a message is a change of the work, and the backup follows.
+    for (int row = 1; row <= window_.Doc.Count() && !window_.State.WorkChanged; ++row)
+        window_.State.WorkChanged =
+            window_.Doc.At(row).edited != before[static_cast<std::size_t>(row - 1)];
+    // Every loaded message is checked now, not when it is shown: a broken one far from the
+    // shown one is counted at once.
+    window_.Doc.ValidateAll();
+    window_.Edits.NoteReplacedMessages(before);
+    window_.ShowCurrentMessage();
+    window_.OnNewMessageEdited();
+}
+
+void WorkFiles::WriteAutoBackup() {
+    // An opening whose work has not changed yet has nothing to back up.
+    if (window_.Ended || !window_.State.WorkChanged) return;
+    const TmfBuildResult built =
+        BuildTmf(window_.State.FileName, window_.Doc, TmfContent::NewMessages);
+    // A backup that cannot be written (its folder gone or read-only) must not interrupt the
+    // typing or touch the messages; the next edit tries again.
+    if (built.error.empty() && TakeBackupNumber())
+        ReplaceBackupFile(window_.platform.ProgramFolder() + kPathSeparator + "Backup" +
+                              kPathSeparator + window_.State.BackupFileName,
+                          built.bytes);
+}
+
+void WorkFiles::Write(TmfContent content) {
+    if (window_.Ended) return;
+    const TmfBuildResult built = BuildTmf(window_.State.FileName, window_.Doc, content);
+    const std::string& path = window_.SharedFileDialog.FileName;
+    std::string error;
+    if (path.empty())
+        error = "No file name was chosen for the Temporary Messages File.";
+    else if (!built.error.empty())
+        error = "Cannot save " + path + ": " + built.error;
+    else
+        error = WriteFileAtomically(PathFromUtf8(path), built.bytes);
+    if (error.empty())
+        window_.ShowMessage("Tempory Messages File is saved!");
+    else
+        window_.ShowMessage(error, kAppTitle);
+}
+
+bool WorkFiles::TakeBackupNumber() {
+    if (!window_.State.BackupFileName.empty()) return true;
+    const std::string folder = BackupFolder(window_.platform);
+    const int counter = FirstFreeBackupNumber(
+        window_.platform.ListDirectory(folder + kPathSeparator), window_.State.FileName);
+    if (counter == 0) {
+        // The editing goes on; the user is told once for this opening, and every later
+        // change looks again in case some numbers have been freed.
+        if (!window_.State.BackupRefused) {
+            window_.State.BackupRefused = true;
+            window_.ShowMessage("There are too many TMF files in the backup directory.\r\n"
+                                "Please delete some of them for the automatic backup.\r\n"
+                                "Until then the changes to " +
+                                    window_.State.FileName + " are not backed up.",
+                                kAppTitle);
+        }
+        return false;
+    }
+    window_.State.BackupFileName = BackupFileName(window_.State.FileName, counter);
+    if (!window_.platform.FolderExists(folder)) window_.platform.CreateFolder(folder);
+    return true;
+}
+
+void WorkFiles::TellLeftoverBackups() {
+    const std::string folder = BackupFolder(window_.platform) + kPathSeparator;
+    std::string named;
+    for (const std::string& name :
+         LeftoverBackups(window_.platform.ListDirectory(folder), window_.State.FileName))
+        if (window_.State.ToldLeftoverBackups.insert(folder + name).second)
+            named += "\r\n" + folder + name;
+    if (named.empty()) return;
+    window_.ShowMessage(
+        "An automatic backup that was never finished was found:" + named +
+            "\r\nIt may hold work that was not saved. It is kept as it is, and its number is "
+            "not used for new backups.",
+        kAppTitle);
+}
+
+} // namespace quillon

@@ -1,0 +1,32 @@
+// The work files of the open file: a .TMF the user saves or loads, and the automatic backup
+// of the new messages with its number and the unfinished backups of earlier runs.
+#pragma once
+
+#include "work/Tmf.h"
+
+namespace quillon {
+
+class MainWindow;
+
+class WorkFiles {
+public:
+    explicit WorkFiles(MainWindow& window);
+    WorkFiles(const WorkFiles&) = delete;
+    WorkFiles& operator=(const WorkFiles&) = delete;
+
+    void OnSaveClicked(TmfContent content);
+    void OnLoadClicked();
+    // Writes the .TMF named in the shared file dialog.
+    void Write(TmfContent content);
+    // The automatic backup of the new messages, written on every change of the work.
+    void WriteAutoBackup();
+    // Tells the user about unfinished backups of the file being opened, each once a run.
+    void TellLeftoverBackups();
+
+private:
+    // The backup's name, chosen at the first change of the work; false when none is free.
+    bool TakeBackupNumber();
+    MainWindow& window_;
+};
+
+} // namespace quillon
