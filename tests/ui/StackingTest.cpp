@@ -100,8 +100,10 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
         ASSERT_NE(ui->AboutView(), nullptr);
         EXPECT_EQ(AfterClick(ui->AboutView()), "above above");
         ui->Run([&] { form->About->OnOkClicked(); });
-        EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewFontPageClicked(0); }), "above above");
-        EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewBackgroundClicked(); }), "above above");
+        EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewFontPageClicked(0); }),
+                  "above above");
+        EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewBackgroundClicked(); }),
+                  "above above");
     }
 
     // The find window opens beside the message boxes, not over them.
