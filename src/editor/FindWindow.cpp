@@ -135,9 +135,10 @@ void FindWindow::FindNext(bool forward) {
         int row = current + (forward ? step : -step);
         row = ((row - 1) % count + count) % count + 1;
         if (f.Doc.At(row).number == 0) continue;
-        if ((inNew && FindFolded(f.AsShown(row, false), forNew, foldNew) != std::string::npos) ||
-            (inOriginal &&
-             FindFolded(f.AsShown(row, true), forOriginal, foldOriginal) != std::string::npos))
+        if ((inNew &&
+             FindFolded(f.Tools.AsShown(row, false), forNew, foldNew) != std::string::npos) ||
+            (inOriginal && FindFolded(f.Tools.AsShown(row, true), forOriginal, foldOriginal) !=
+                               std::string::npos))
             found = row;
     }
     if (found == 0) {
@@ -177,7 +178,7 @@ std::array<unsigned char, 256> FindWindow::FoldFor(bool originalBox) const {
 void FindWindow::Close() {
     MainWindow& owner = owner_;
     std::unique_ptr<FindWindow> closing;
-    if (owner.Find.get() == this) closing = std::move(owner.Find);
+    if (owner.Tools.Find.get() == this) closing = std::move(owner.Tools.Find);
     owner.Focus.SetFocus(owner.NewMessageBox);
 }
 

@@ -4,7 +4,8 @@
 namespace quillon {
 
 MainWindow::MainWindow(Platform& platform_)
-    : platform(platform_), SharedFileDialog(platform_), Settings(*this), Edits(*this), Work(*this) {
+    : platform(platform_), SharedFileDialog(platform_), Settings(*this), Edits(*this), Work(*this),
+      Tools(*this) {
     WireHandlers();
 }
 

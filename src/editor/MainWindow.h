@@ -10,15 +10,14 @@
 #include "editor/Controls.h"
 #include "editor/EditUndo.h"
 #include "editor/EditorState.h"
-#include "editor/FindWindow.h"
 #include "editor/Keys.h"
 #include "editor/MainWindowControls.h"
 #include "editor/Platform.h"
-#include "editor/ProjectWindow.h"
 #include "editor/QuestionWindow.h"
 #include "editor/SharedDialog.h"
 #include "editor/WindowSettings.h"
 #include "editor/WorkFiles.h"
+#include "editor/WorkTools.h"
 #include "work/Tmf.h"
 
 #include <array>
@@ -47,6 +46,8 @@ public:
     EditUndo Edits;
     // The .TMF files the user saves and loads, and the automatic backup.
     WorkFiles Work;
+    // Jumps, find and the project window, for working through a whole file and folder.
+    WorkTools Tools;
     // Set once the program has ended (the platform was told to quit): handlers do nothing.
     bool Ended = false;
 
@@ -122,11 +123,7 @@ public:
     void OnAboutClicked();
     void OnHelpClicked();
 
-    // --- Working through a whole file and folder --------------------------------------
-    // The keys beyond the designed ones: jumps, undo and redo, find, the project window.
-    // Each swallows its key.
-    void WorkKeys(int& keyCode, int& shift);
-
+    // --- The notice ----------------------------------------------------------------------
     // A short word to the translator that asks for nothing: the window shows it for a few
     // seconds, then it goes by itself. Serial tells a repeated notice from the last one.
     struct NoticeText {
@@ -136,34 +133,11 @@ public:
     NoticeText Notice;
     void ShowNotice(std::string text);
 
-    // F7 / Shift+F7 (invalid) and F8 / Shift+F8 (blank): the next or previous such message,
-    // round the end of the file once.
-    void JumpToInvalid(bool forward);
-    void JumpToBlank(bool forward);
-
-    // The row's original or new message as its box shows it in the current mode (control
-    // codes hidden or not).
-    std::string AsShown(int row, bool original) const;
-
-    // Ctrl+F: the find window, which exists only while shown.
-    std::unique_ptr<FindWindow> Find;
-    void ShowFindWindow();
-
-    // F9 or the "File" frame's menu: the project window, which exists only while shown.
-    std::unique_ptr<ProjectWindow> Project;
-    std::string ProjectFileName; // the file the project window is about to open
-    void ShowProjectWindow();
-    // Opens a file of the folder the way "Next file" does: settings saved, the close
-    // question asked when "Confirm overwriting/closing files" is checked.
-    void OpenFromProject(const std::string& name);
-    void OpenProjectFile();
-
     // Shows a message box through the platform.
     void ShowMessage(const std::string& text, const std::string& title = {},
                      MsgIcon icon = MsgIcon::None);
 
 private:
-    void JumpTo(bool forward, bool invalid);
     void WireHandlers(); // connects every control to its handler
     // Opens the neighbours in the direction the file was reached until one holds text; false
     // when none is left.

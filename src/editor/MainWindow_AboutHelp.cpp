@@ -1,4 +1,4 @@
-// The window's close command and the About and Help windows.
+// The window's close command, the About and Help windows, and the notice that asks nothing.
 #include "editor/MainWindow.h"
 
 #include <utility>
@@ -35,6 +35,11 @@ void MainWindow::OnHelpClicked() {
     Help->Window.Visible = true;
     Focus.SetFocus(Help->Window);
     Help->Window.Topmost = CheckAlwaysOnTop.Value() == 1;
+}
+
+void MainWindow::ShowNotice(std::string text) {
+    Notice.Text = std::move(text);
+    ++Notice.Serial;
 }
 
 } // namespace quillon

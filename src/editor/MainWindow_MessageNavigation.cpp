@@ -118,7 +118,7 @@ void MainWindow::OnNewBoxKeyDown(int& keyCode, int& shift) {
         OnRestoreMessageClicked();
         RefreshMessageBoxes();
     }
-    WorkKeys(keyCode, shift);
+    Tools.OnKeyDown(keyCode, shift);
 }
 
 void MainWindow::OnOriginalBoxKeyDown(int& keyCode, int& shift) {

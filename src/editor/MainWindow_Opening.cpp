@@ -210,7 +210,7 @@ void MainWindow::LoadGameFile(const std::string& Path) {
     OnNewBoxKeyDown(key, shift);
     OnNewMessageEdited();
     SetProgress(*this, 0);
-    if (Project) Project->Refresh();
+    if (Tools.Project) Tools.Project->Refresh();
 }
 
 bool MainWindow::PassOverFilesWithoutText() {

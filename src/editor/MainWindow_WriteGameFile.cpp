@@ -243,7 +243,7 @@ void MainWindow::OnQuestionAnsweredYes() {
         OpenNeighbour(ReachedBy::NextFile);
         break;
     case Question::OpenProjectFile:
-        OpenProjectFile();
+        Tools.OpenProjectFile();
         break;
     case Question::Exit:
         Settings.Save();

@@ -107,7 +107,7 @@ void ProjectWindow::OnRowDoubleClicked(int index) {
         return;
     }
     LabelStatus.SetCaption("");
-    f.OpenFromProject(row.name);
+    f.Tools.OpenFromProject(row.name);
 }
 
 void ProjectWindow::OnWorkFolderClicked() {
@@ -131,7 +131,7 @@ void ProjectWindow::OnRefreshClicked() {
 void ProjectWindow::OnCloseClicked() {
     MainWindow& owner = owner_;
     std::unique_ptr<ProjectWindow> closing;
-    if (owner.Project.get() == this) closing = std::move(owner.Project);
+    if (owner.Tools.Project.get() == this) closing = std::move(owner.Tools.Project);
     owner.Focus.SetFocus(owner.NewMessageBox);
 }
 

@@ -241,7 +241,7 @@ void EditorUi::BuildWorkParts() {
         QMenu menu(frame);
         QAction* project = menu.addAction(QStringLiteral("Project overview...\tF9"));
         if (menu.exec(frame->mapToGlobal(at)) == project)
-            Run([this] { form_.ShowProjectWindow(); });
+            Run([this] { form_.Tools.ShowProjectWindow(); });
     });
     // The message boxes keep no undo of their own: the editor's is per message.
     original_->Edit()->setUndoRedoEnabled(false);
@@ -312,12 +312,13 @@ void EditorUi::SyncAll() {
     SyncAux(help_, helpSource_, form_.Help.get(),
             [&] { return BuildHelpView(*form_.Help, run, main_.get()); });
     const bool findWasOpen = findSource_ != nullptr;
-    SyncAux(find_, findSource_, form_.Find.get(),
-            [&] { return BuildFindView(*form_.Find, run, main_.get(), *original_, *edited_); });
+    SyncAux(find_, findSource_, form_.Tools.Find.get(), [&] {
+        return BuildFindView(*form_.Tools.Find, run, main_.get(), *original_, *edited_);
+    });
     // Closing the find window hands the keyboard back to the main window.
     if (findWasOpen && findSource_ == nullptr && main_->isVisible()) main_->activateWindow();
-    SyncAux(project_, projectSource_, form_.Project.get(),
-            [&] { return BuildProjectView(*form_.Project, run, main_.get()); });
+    SyncAux(project_, projectSource_, form_.Tools.Project.get(),
+            [&] { return BuildProjectView(*form_.Tools.Project, run, main_.get()); });
     SyncFocus();
     syncing_ = false;
 }

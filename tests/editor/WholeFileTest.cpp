@@ -130,20 +130,20 @@ struct Find : ::testing::Test, Editor {
     // Types the text, picks where to look, presses Enter (or Shift+Enter) in the field.
     std::string Search(const std::string& text, bool forward = true,
                        OptionButton* where = nullptr) {
-        f.Find->TextFind.SetText(text);
+        f.Tools.Find->TextFind.SetText(text);
         if (where) where->UserClick();
         int key = KeyCodeOf(Key::Return), shift = forward ? 0 : Modifier::Shift;
-        f.Find->OnFindTextKeyDown(key, shift);
+        f.Tools.Find->OnFindTextKeyDown(key, shift);
         EXPECT_EQ(key + shift, 0) << "Enter is the field's own";
-        EXPECT_EQ(f.Focus.Current(), &f.Find->TextFind) << "typing goes on in the field";
-        return std::to_string(f.MessageSlider.Value) + " " + f.Find->LabelStatus.Caption();
+        EXPECT_EQ(f.Focus.Current(), &f.Tools.Find->TextFind) << "typing goes on in the field";
+        return std::to_string(f.MessageSlider.Value) + " " + f.Tools.Find->LabelStatus.Caption();
     }
 };
 
 TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
-    ASSERT_NE(f.Find, nullptr);
-    EXPECT_TRUE(f.Find->Window.Visible && f.Focus.Current() == &f.Find->TextFind);
-    FindWindow& w = *f.Find;
+    ASSERT_NE(f.Tools.Find, nullptr);
+    EXPECT_TRUE(f.Tools.Find->Window.Visible && f.Focus.Current() == &f.Tools.Find->TextFind);
+    FindWindow& w = *f.Tools.Find;
     const std::pair<std::function<std::string()>, std::string> steps[] = {
         {[&] { return Search("WORLD"); }, "5 Message 5."},
         {[&] { return Search("WORLD"); }, "1 Went round to the first message."},
@@ -177,12 +177,12 @@ TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
     // Esc closes the window, and the new message has the keyboard again.
     int key = KeyCodeOf(Key::Escape), shift = 0;
     w.OnFindTextKeyDown(key, shift);
-    EXPECT_TRUE(key == 0 && f.Find == nullptr && f.Focus.Current() == &f.NewMessageBox);
+    EXPECT_TRUE(key == 0 && f.Tools.Find == nullptr && f.Focus.Current() == &f.NewMessageBox);
     // A question open in the main window holds the searches too.
     Press(Key::F, Modifier::Ctrl);
     f.btnCloseFile.Click();
-    f.Find->TextFind.SetText("Worldly");
-    f.Find->btnNext.Click();
+    f.Tools.Find->TextFind.SetText("Worldly");
+    f.Tools.Find->btnNext.Click();
     EXPECT_EQ(f.MessageSlider.Value, 3);
 }
 
@@ -215,7 +215,7 @@ struct Project : RawEditor {
     // Each row as "name withText/translated/blank/invalid percent% read from".
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
-        for (const ProjectRow& r : f.Project->Rows)
+        for (const ProjectRow& r : f.Tools.Project->Rows)
             rows.push_back(r.name + (r.openFile ? "* " : " ") + r.withText + "/" + r.translated +
                            "/" + r.blank + "/" + r.invalid + " " + std::to_string(r.percent) +
                            "% " + r.readFrom);
@@ -225,8 +225,8 @@ struct Project : RawEditor {
 
 TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     Press(Key::F9);
-    ASSERT_NE(f.Project, nullptr);
-    ProjectWindow& p = *f.Project;
+    ASSERT_NE(f.Tools.Project, nullptr);
+    ProjectWindow& p = *f.Tools.Project;
     EXPECT_TRUE(p.Window.Visible);
     EXPECT_EQ(Captions({&p.LabelFolder, &p.LabelWorkFolder, &p.LabelTotal}),
               CutDir() + " | Work folder: none chosen | 1 of 5 messages translated in 4 files; "
@@ -281,10 +281,10 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     EXPECT_EQ(platform.settings.values["Confirm"], "1") << "the settings were saved first";
     EXPECT_EQ(Captions({&f.OriginalNumberLabel, &f.OriginalCountLabel}), "1 | 3");
     // The window stays, read again for the file now open.
-    ASSERT_EQ(f.Project.get(), &p);
+    ASSERT_EQ(f.Tools.Project.get(), &p);
     EXPECT_EQ(Rows()[0].substr(0, 7), "A.CUT* ");
     p.btnClose.Click();
-    EXPECT_EQ(f.Project, nullptr);
+    EXPECT_EQ(f.Tools.Project, nullptr);
     EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox);
 }
 

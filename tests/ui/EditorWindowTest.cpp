@@ -430,19 +430,20 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     // Ctrl+F finds what the boxes show; Esc gives the keyboard back.
     s->Key(s->GR(), Qt::Key_F, Qt::ControlModifier);
     ASSERT_TRUE(s->ui->FindView() && s->ui->FindView()->isVisible());
-    auto* field = qobject_cast<QLineEdit*>(s->W(f().Find->TextFind));
+    auto* field = qobject_cast<QLineEdit*>(s->W(f().Tools.Find->TextFind));
     ASSERT_TRUE(field && s->ui->FindView()->focusWidget() == field);
     s->Type(field, QStringLiteral("uint"));
     s->Key(field, Qt::Key_Return);
     EXPECT_EQ(Number(), QStringLiteral("5"));
     s->Key(field, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus),
+    EXPECT_EQ(Number() + s->Text(f().Tools.Find->LabelStatus),
               QStringLiteral("5Only this message holds it."));
-    s->Click(f().Find->OptionOriginal);
+    s->Click(f().Tools.Find->OptionOriginal);
     s->Key(field, Qt::Key_Return);
-    EXPECT_EQ(Number() + s->Text(f().Find->LabelStatus), QStringLiteral("5Not found."));
+    EXPECT_EQ(Number() + s->Text(f().Tools.Find->LabelStatus), QStringLiteral("5Not found."));
     s->Key(field, Qt::Key_Escape);
-    EXPECT_TRUE(!f().Find && !s->ui->FindView() && s->ui->MainView()->focusWidget() == s->GR());
+    EXPECT_TRUE(!f().Tools.Find && !s->ui->FindView() &&
+                s->ui->MainView()->focusWidget() == s->GR());
 
     // The project window opens from F9 and the File frame's menu, and opens a file.
     s->Put(QStringLiteral("C13.CUT"), {"Other", "Again"});
@@ -453,14 +454,14 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1) + " " +
                   list->topLevelItem(1)->text(3),
               QStringLiteral("C13.CUT 2 2"));
-    s->Click(f().Project->btnClose);
+    s->Click(f().Tools.Project->btnClose);
     EXPECT_EQ(s->ui->ProjectView(), nullptr);
     // Esc closes it too, as it does the find window.
     s->Key(s->GR(), Qt::Key_F9);
     ASSERT_NE(s->ui->ProjectView(), nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowActive(s->ui->ProjectView()));
     s->Key(list = s->ui->ProjectView()->findChild<QTreeWidget*>(), Qt::Key_Escape);
-    EXPECT_TRUE(!f().Project && !s->ui->ProjectView());
+    EXPECT_TRUE(!f().Tools.Project && !s->ui->ProjectView());
 
     // The "File" frame's menu: the one entry opens the window again.
     QWidget* frame = s->W(f().FileFrame);

@@ -107,7 +107,7 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
     }
 
     // The find window opens beside the message boxes, not over them.
-    ui->Run([&] { form->ShowFindWindow(); });
+    ui->Run([&] { form->Tools.ShowFindWindow(); });
     QWidget* find = ui->FindView();
     ASSERT_TRUE(find && QTest::qWaitForWindowExposed(find));
     QTest::qWait(300); // the window manager has framed it
