@@ -81,6 +81,8 @@ public:
     }
     int SelStart = 0;
     int SelLength = 0;
+    // The user may read and select the text but not change it.
+    bool Locked = false;
     std::function<void()> Change;
 
 private:

@@ -94,6 +94,8 @@ public:
     void ValidateNewMessage();
     // The sizes and control-code counts of both messages of the current row.
     void ShowMessageSizes();
+    // Why the new message is invalid, that its line is locked, or its format's note on it.
+    void ShowMessageNote();
     void UpdateInvalidCounter();
     void UpdateBlankCounter();
     // The current row (the table's selected row), 0 when there is none.

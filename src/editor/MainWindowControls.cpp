@@ -75,7 +75,8 @@ MainWindowControls::MainWindowControls() {
 
     fixed(nullptr, "Original message", 2900, 120, 9480, 240);
     Place(OriginalMessageBox, 2900, 360, 9480, 2070);
-    fixed(nullptr, "New message", 2900, 2540, 9480, 240);
+    fixed(nullptr, "New message", 2900, 2540, 1400, 240);
+    Place(MessageNoteLabel, 4300, 2540, 8080, 240);
     Place(NewMessageBox, 2900, 2780, 9480, 2070);
 
     FrameOriginalMessage.Caption = "Original message";

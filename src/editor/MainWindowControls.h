@@ -50,6 +50,9 @@ struct MainWindowControls {
     Label NewTextSizeLabel{"NewTextSizeLabel"};
     Label NewTotalSizeLabel{"NewTotalSizeLabel"};
     Label NewCodeCountLabel{"NewCodeCountLabel"};
+    // Beside the "New message" caption: why the new message is invalid, that the line is
+    // locked, or what else its kind of file tells of it.
+    Label MessageNoteLabel{"MessageNoteLabel"};
     // Index 0 face, 1 size, 2 style word, 3 script (its tooltip shows the number), 4 click area.
     std::array<Label, 5> OriginalFontPage;
     std::array<Label, 5> NewFontPage;
@@ -90,7 +93,7 @@ struct MainWindowControls {
     OptionButton OptionSettingsNew{"OptionSettingsNew"};
 
     // The labels that show a value of the file or the message (not the font pages').
-    std::array<Label*, 17> ValueLabels() {
+    std::array<Label*, 18> ValueLabels() {
         return {&OriginalFileNameLabel,
                 &OriginalNumberLabel,
                 &OriginalCountLabel,
@@ -107,7 +110,8 @@ struct MainWindowControls {
                 &OriginalCodeCountLabel,
                 &NewTextSizeLabel,
                 &NewTotalSizeLabel,
-                &NewCodeCountLabel};
+                &NewCodeCountLabel,
+                &MessageNoteLabel};
     }
 
     // The fixed captions beside the labels ("Message:", "Text size:", ...), for the mirror.

@@ -2,6 +2,7 @@
 // stores the new message, recomputes the sizes and counters and validates the row.
 #include "editor/MainWindow.h"
 
+#include "document/TextFormat.h"
 #include "text/ControlCodes.h"
 #include "text/Validity.h"
 
@@ -51,6 +52,7 @@ void MainWindow::RefreshMessageBoxes() {
     const int row = CurrentRow();
     if (!Doc.HasRow(row)) return; // nothing shown yet: the boxes stay
     DisplayScope display(*this);
+    NewMessageBox.Locked = Doc.At(row).locked;
     if (CheckHideControlCharacters.Value() == 1) {
         if (OriginalMessageBox.Text() == "*") {
             NewMessageBox.SetText("*");
@@ -84,6 +86,12 @@ void MainWindow::OnNewMessageEdited() {
                                  ? NewMessageBox.Text()
                                  : RebuildControlCodes(NewMessageBox.Text(), message.original,
                                                        OriginalMessageBox.Text() == "*");
+    // A locked line is no text: whatever reaches its box (a command, a paste), it stays.
+    if (message.locked && newMessage != message.edited) {
+        ShowNotice("Message " + Doc.Label(row) + " is locked: it stays as in the original.");
+        RefreshMessageBoxes();
+        return;
+    }
     // The work changes when the user's edit (typing, F10, Break, Esc) alters the stored
     // message; the boxes being refilled from the document is no change of the work.
     if (Edits.PendingKind != EditKind::Display && newMessage != message.edited)
@@ -109,6 +117,7 @@ void MainWindow::OnNewMessageEdited() {
     ValidateNewMessage();
     const bool invalidNow = Doc.At(row).invalid;
     NewMessageBox.ForeColor = invalidNow ? kRed : ToColour(State.NewStyle.ForeColor);
+    ShowMessageNote();
 
     // The counter's handler lists the invalid messages again whenever there are any, even
     // when their number stays; at zero it has nothing to redo.
@@ -132,6 +141,24 @@ void MainWindow::ValidateNewMessage() {
     if (!Doc.HasRow(row)) return;
     const bool invalid = Doc.Validate(row);
     NewMessageBox.ForeColor = invalid ? kRed : ToColour(State.NewStyle.ForeColor);
+}
+
+void MainWindow::ShowMessageNote() {
+    const int row = CurrentRow();
+    if (!Doc.HasRow(row)) {
+        MessageNoteLabel.SetCaption("");
+        return;
+    }
+    const Message& message = Doc.At(row);
+    const std::string note = Doc.format ? Doc.format->NoteOf(Doc, row) : std::string();
+    std::string caption;
+    if (message.invalid)
+        caption = "Invalid: " + message.problem;
+    else if (message.locked)
+        caption = "Locked: this line is not text, and it stays as in the original.";
+    if (!note.empty()) caption += (caption.empty() ? "" : "  ") + note;
+    MessageNoteLabel.SetCaption(caption);
+    MessageNoteLabel.ForeColor = message.invalid ? kRed : kDarkBlue;
 }
 
 void MainWindow::ShowMessageSizes() {

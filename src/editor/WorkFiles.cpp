@@ -4,6 +4,7 @@
 #include "editor/WorkFiles.h"
 
 #include "editor/MainWindow.h"
+#include "formats/Formats.h"
 
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
@@ -18,16 +19,16 @@ namespace quillon {
 
 namespace {
 
-// The shared dialog set up for a .TMF: C12.CUT offers C12, and no default extension is
-// added, so the name is used as typed.
+// The shared dialog set up for a .TMF: C12.CUT offers C12 (a game file offers its name
+// without its ending), and no default extension is added, so the name is used as typed.
 void PrepareTmfDialog(MainWindow& form, const std::string& title) {
     SharedDialog& dialog = form.SharedFileDialog;
     dialog.DialogTitle = title;
     dialog.InitDir = form.DialogStartFolder(false);
-    const std::string& cutName = form.State.FileName;
-    const bool endsInCut =
-        cutName.size() >= 4 && EqualIgnoringCase(cutName.substr(cutName.size() - 4), ".CUT");
-    dialog.FileName = endsInCut ? cutName.substr(0, cutName.size() - 4) : "";
+    const std::string& gameName = form.State.FileName;
+    const std::size_t dot = gameName.rfind('.');
+    dialog.FileName =
+        IsGameTextFile(gameName) && dot != std::string::npos ? gameName.substr(0, dot) : "";
     dialog.Filter = "Temporary Messages Files (*.TMF)|*.tmf|Text files (*.TXT)|*.txt|"
                     "All files (*.*)|*.*";
 }

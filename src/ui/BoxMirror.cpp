@@ -83,6 +83,7 @@ void BoxMirror::Sync() {
     }
     ControlMirror::Sync();
     ApplyLook();
+    if (edit_->isReadOnly() != box_.Locked) edit_->setReadOnly(box_.Locked);
 
     if (pageChanged || !textKnown_ || box_.Text() != shown_) {
         refusal_.clear();
