@@ -26,18 +26,19 @@ LineSplit SplitCrLfLines(std::string_view bytes) {
     LineSplit split;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::string number = LineName(split.lines.size() + 1);
         const std::size_t end = bytes.find_first_of(kLineBreakers, start);
         if (end == std::string_view::npos) {
             split.lines.push_back(bytes.substr(start));
             return split; // the last line has no line break after it
         }
         if (bytes[end] == '\0') {
-            split.problem = number + " holds a NUL byte, where the game would cut it short.";
+            split.problem = LineName(split.lines.size() + 1) +
+                            " holds a NUL byte, where the game would cut it short.";
             return split;
         }
         if (bytes[end] == '\n' || end + 1 == bytes.size() || bytes[end + 1] != '\n') {
-            split.problem = number + " ends in a lone " + (bytes[end] == '\n' ? "LF" : "CR") +
+            split.problem = LineName(split.lines.size() + 1) + " ends in a lone " +
+                            (bytes[end] == '\n' ? "LF" : "CR") +
                             ", not in CR LF as the game's text files do.";
             return split;
         }
@@ -61,7 +62,10 @@ ReadResult LineFileFormat::FillFromLines(const LineSplit& split,
         Message message;
         message.original.assign(split.lines[i]);
         message.number = static_cast<int>(i + 1);
-        message.locked = i < locked.size() && locked[i];
+        // The engine drops a last line that has no line break after it: it is never shown,
+        // and emptied it would not even be a line.
+        const bool unread = i + 1 == split.lines.size() && !split.finalLineBreak;
+        message.locked = unread || (i < locked.size() && locked[i]);
         if (message.locked) message.edited = message.original;
         document.Append(std::move(message));
     }
@@ -83,14 +87,15 @@ std::string LineFileFormat::ProblemOf(const Message& message) const {
 std::string LineFileFormat::CheckWritable(const Document& document) const {
     for (int row = 1; row <= document.Count(); ++row) {
         const Message& message = document.At(row);
-        const std::string line = "Line " + std::to_string(message.number);
+        const auto line = [&message] { return "Line " + std::to_string(message.number); };
         if (BreaksLine(message.edited))
-            return line + " holds a CR, LF or NUL byte; the game finds its lines by counting them.";
+            return line() +
+                   " holds a CR, LF or NUL byte; the game finds its lines by counting them.";
         if (message.edited == message.original) continue;
-        if (message.locked) return line + " is locked and has changed; it must stay as it is.";
+        if (message.locked) return line() + " is locked and has changed; it must stay as it is.";
         if (message.edited.empty()) continue;
         if (std::string problem = KindProblem(message.edited); !problem.empty())
-            return line + " cannot be written: " + problem + ".";
+            return line() + " cannot be written: " + problem + ".";
     }
     return {};
 }

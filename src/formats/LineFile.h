@@ -51,8 +51,9 @@ public:
     WriteResult Write(const Document& document, std::string_view source) const override;
 
 protected:
-    // The document of split lines, locked as the kind says (one flag per line). Every line is
-    // a numbered message; a new message starts empty, or as the original when locked.
+    // The document of split lines, locked as the kind says (one flag per line) and, as the
+    // engine never reads it, a last line without a line break after it. Every line is a
+    // numbered message; a new message starts empty, or as the original when locked.
     ReadResult FillFromLines(const LineSplit& split, const std::vector<bool>& locked) const;
     // Why a changed, non-empty new line of text would make the game misread the file, in a
     // few words; empty when it would not.

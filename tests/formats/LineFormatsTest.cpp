@@ -73,23 +73,23 @@ TEST(LineFormats, NewLinesAreWrittenByteForByteWithTheFinalLineBreakAsTheSourceH
         EXPECT_EQ(written.bytes, Joined(expected, true));
     }
 
-    // The released credits end in END without a line break; a file may also end in text.
+    // The released credits end in END without a line break; a file may also end in text, and
+    // the last text line is the end of the file when a line break follows it (without one the
+    // engine drops it, so it is locked).
     const std::vector<std::string> noEnd(kCredits.begin(), kCredits.end() - 1);
-    const std::vector<std::pair<std::vector<std::string>, int>> credits = {{kCredits, 7},
-                                                                           {noEnd, 7}};
-    for (const auto& [lines, last] : credits)
-        for (const bool finalBreak : {false, true})
-            for (const std::string& last_text : {std::string("Thanks!"), std::string("T")}) {
-                std::vector<std::string> expected = lines;
-                expected[2] = "Un jeu de";
-                expected[4] = "S";
-                expected[static_cast<std::size_t>(last - 1)] = last_text;
-                const WriteResult written =
-                    Rewrite(TheCrdFormat(), Joined(lines, finalBreak),
-                            {{3, "Un jeu de"}, {5, "S"}, {last, last_text}});
-                EXPECT_EQ(written.error, "");
-                EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
-            }
+    const std::vector<std::pair<std::vector<std::string>, bool>> credits = {
+        {kCredits, false}, {kCredits, true}, {noEnd, true}};
+    for (const auto& [lines, finalBreak] : credits)
+        for (const std::string& last : {std::string("Thanks!"), std::string("T")}) {
+            std::vector<std::string> expected = lines;
+            expected[2] = "Un jeu de";
+            expected[4] = "S";
+            expected[6] = last;
+            const WriteResult written = Rewrite(TheCrdFormat(), Joined(lines, finalBreak),
+                                                {{3, "Un jeu de"}, {5, "S"}, {7, last}});
+            EXPECT_EQ(written.error, "");
+            EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
+        }
 }
 
 TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWritten) {
@@ -115,6 +115,10 @@ TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWrit
     for (const auto& [row, locked] : std::vector<std::pair<int, bool>>{
              {1, true}, {2, false}, {3, false}, {4, true}, {5, true}, {6, true}})
         EXPECT_EQ(credits.document.At(row).locked, locked) << row;
+    for (const bool finalBreak : {false, true})
+        EXPECT_EQ(
+            TheCrdFormat().Read(Joined({"a", "b"}, finalBreak), "C.CRD").document.At(2).locked,
+            !finalBreak);
 
     // Changing a locked line, even to nothing.
     const std::vector<std::tuple<const LineFileFormat*, std::string, int, std::string>> changed = {
