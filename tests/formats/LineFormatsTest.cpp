@@ -109,6 +109,10 @@ TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWrit
         EXPECT_EQ(read.document.At(row).number, row);
         EXPECT_EQ(read.document.At(row).edited.empty(), !locked) << row;
     }
+    // The note beside a row: the voice of a description is its line + 40.
+    for (const auto& [row, note] : std::vector<std::pair<int, std::string>>{
+             {38, "(voice JOE0078)"}, {1179, "No verb"}, {1186, "use X on Y"}, {1188, "1 of 40"}})
+        EXPECT_NE(TheJasFormat().NoteOf(read.document, row).find(note), std::string::npos) << row;
     const ReadResult credits = TheCrdFormat().Read(
         Joined({".l", "text", "", "EN", "after the end", ".p 1"}, false), "C.CRD");
     ASSERT_TRUE(credits.ok());
