@@ -1,6 +1,6 @@
 // QUEEN2.JAS and the credits on files built here line by line: the lines that are locked, the
 // new lines written back byte for byte, what the readers and the writer refuse, and a work file
-// that carries line numbers of four digits.
+// that carries line numbers of four digits and a line of one byte.
 #include "formats/CrdFormat.h"
 #include "formats/Formats.h"
 #include "formats/JasFormat.h"
@@ -227,11 +227,12 @@ TEST(LineFormats, TheRegistryTakesQueen2JasByItsWholeNameAndTheCreditsByTheirEnd
               std::string::npos);
 }
 
-TEST(LineFormats, AWorkFileCarriesLineNumbersOfFourDigitsBackToTheirLines) {
+TEST(LineFormats, AWorkFileCarriesLineNumbersOfFourDigitsAndOneByteLinesBackToTheirLines) {
     ReadResult read = TheJasFormat().Read(Joined(JasLines(), true), "QUEEN2.JAS");
     Document& document = read.document;
     for (const int row : {1, 999, 1000, 1188, 1227})
         document.At(row).edited = "new " + std::to_string(row);
+    document.At(1187).edited = "\xE0"; // "to" in French: one byte
     const TmfBuildResult built = BuildTmf("QUEEN2.JAS", document, TmfContent::NewMessages);
     ASSERT_EQ(built.error, "");
     ReadResult fresh = TheJasFormat().Read(Joined(JasLines(), true), "QUEEN2.JAS");
