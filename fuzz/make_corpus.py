@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the fuzzers' starting corpus: small valid .CUT, .DOG and .TMF files and resource files.
+"""Writes the fuzzers' starting corpus: small valid .CUT, .DOG, line and .TMF files, resource
+files.
 
 Usage: make_corpus.py [FOLDER]   (default: the corpus folder beside this script)
-Each target's inputs go to a subfolder of FOLDER: cut/, dog/, tmf/, res/.
+Each target's inputs go to a subfolder of FOLDER: cut/, dog/, lines/, tmf/, res/.
 """
 import os
 import struct
@@ -94,6 +95,21 @@ DOGS = {
     "long.DOG": dog_file([(i, bytes([65 + i % 26]) * (i * 7 % 256)) for i in range(30)],
                          [(i, b"*%02d" % i) for i in range(12)], gap=2, levels=5, flags=15),
 }
+
+
+def crlf_lines(lines, final_break=True):
+    return b"\r\n".join(lines) + (b"\r\n" if final_break else b"")
+
+
+LINES = {
+    "credits.CRD": crlf_lines([b".c", b".i 3", b"A game by", b"", b"  Steve", b".p 0",
+                               b"Thanks", b"END"], final_break=False),
+    "after_end.CRD": crlf_lines([b".l", b"text", b"EN", b"after the end", b".p 1"]),
+    # The fuzzer repeats an input's lines to the 1,427 of QUEEN2.JAS: a few of each kind.
+    "jas_kinds.txt": crlf_lines([b"c1.CUT", b"I can't*14move it*03", b"x.dog", b".CUT",
+                                 b"comedy breasts^_", b"C1", b"----", b"pick up",
+                                 b"038,008,000,000", b"X11_JOE.ACT"]),
+}
 TMFS = {
     "new.tmf": tmf_file(b"C12.CUT", [b"001 Hola*01", b"002 Mundo*02*03", b"003"]),
     "escaped.tmf": tmf_file(b"C12.CUT", [b"004\\Two\\r\\nlines \\\\o/", b"1000 big"]),
@@ -109,7 +125,7 @@ RESOURCES = {
     "empty.1c": resource_file([]),
 }
 
-for folder, files in (("cut", CUTS), ("dog", DOGS), ("tmf", TMFS), ("res", RESOURCES)):
+for folder, files in (("cut", CUTS), ("dog", DOGS), ("lines", LINES), ("tmf", TMFS), ("res", RESOURCES)):
     os.makedirs(os.path.join(OUT, folder), exist_ok=True)
     for name, data in files.items():
         with open(os.path.join(OUT, folder, name), "wb") as f:

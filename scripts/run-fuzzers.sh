@@ -11,6 +11,7 @@ set -uo pipefail
 targets=(
     fuzz_cut_reader:cut
     fuzz_dog_reader:dog
+    fuzz_line_files:lines
     fuzz_tmf_reader:tmf
     fuzz_res_table:res
 )

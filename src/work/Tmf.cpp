@@ -102,7 +102,9 @@ TmfBuildResult BuildTmf(std::string_view gameFileName, const Document& document,
     for (int row = 1; row <= document.Count(); ++row) {
         const Message& message = document.At(row);
         const std::string& text = newMessages ? message.edited : message.original;
-        if (text.size() <= 1) continue;
+        // An entry of one byte is no message, but a message may be one byte long: the French
+        // "give X to Y" joins with "\xE0" (a grave).
+        if (text.empty() || (text.size() == 1 && message.number == 0)) continue;
         if (message.number != 0) {
             char digits[16];
             const auto written = std::to_chars(digits, digits + sizeof digits, message.number);

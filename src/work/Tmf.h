@@ -13,8 +13,8 @@ namespace quillon {
 inline constexpr std::string_view kTmfHeaderPrefix = "Original CUT file: ";
 
 enum class TmfContent {
-    NewMessages,     // the new messages of more than one byte
-    OriginalMessages // the original messages of more than one byte
+    NewMessages,     // the new messages that are not empty (an entry of one byte is none)
+    OriginalMessages // the original messages that are not empty (the same)
 };
 
 struct TmfBuildResult {
