@@ -12,6 +12,16 @@
 #include <system_error>
 
 namespace quillon::cli {
+
+namespace {
+
+// "CUT" for a cutscene, "DOG" for a dialogue: what the editor calls a file of that kind.
+std::string_view KindWord(const TextFormat& format) {
+    const std::string_view pattern = format.NamePattern();
+    return pattern.substr(pattern.rfind('.') + 1);
+}
+
+} // namespace
 namespace {
 
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -73,13 +83,13 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
             err << problem << '\n';
             return FinishOutput(out, err, kExitError);
         }
-        out << "CUT file is updated!\n";
+        out << KindWord(*document.format) << " file is updated!\n";
     } else {
         if (std::string problem = WriteFileAtomically(target, built.bytes); !problem.empty()) {
             err << problem << '\n';
             return FinishOutput(out, err, kExitError);
         }
-        out << "CUT file is created!\n";
+        out << KindWord(*document.format) << " file is created!\n";
     }
     return FinishOutput(out, err, kExitOk);
 }

@@ -24,10 +24,10 @@ struct CommandShape {
 };
 
 constexpr std::array<CommandShape, 7> kCommands{{
-    {"list", 1, "FILE.CUT", nullptr, false, false, false, false},
-    {"export", 1, "FILE.CUT", "OUT.tmf", false, false, false, false},
-    {"check", 2, "FILE.CUT and WORK.tmf", nullptr, false, false, false, false},
-    {"apply", 2, "FILE.CUT and WORK.tmf", "NEW.CUT", true, false, true, false},
+    {"list", 1, "FILE", nullptr, false, false, false, false},
+    {"export", 1, "FILE", "OUT.tmf", false, false, false, false},
+    {"check", 2, "FILE and WORK.tmf", nullptr, false, false, false, false},
+    {"apply", 2, "FILE and WORK.tmf", "NEW", true, false, true, false},
     {"unpack", 1, "GAME", "DIR", false, true, true, true},
     {"pack", 2, "GAME and DIR", "NEW", true, false, false, false},
     {"status", 1, "DIR", nullptr, false, false, false, false, true},

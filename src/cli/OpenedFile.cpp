@@ -23,7 +23,7 @@ std::string NamingFile(const std::filesystem::path& path, const std::string& mes
 std::string OpenGameFile(const std::filesystem::path& path, OpenedFile& file) {
     ReadResult read = ReadGameFile(path);
     if (!read.ok())
-        return NamingFile(path, read.message.empty() ? "cannot be read as a cutscene file."
+        return NamingFile(path, read.message.empty() ? "cannot be read as a game text file."
                                                      : read.message);
     file.path = path;
     // On Windows "c01.cut" opens C01.CUT, whose work files name it C01.CUT.

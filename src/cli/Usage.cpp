@@ -10,64 +10,67 @@ constexpr std::string_view kExitStatuses =
 
 constexpr std::string_view kToolUsage =
     "Usage: quillon-cli COMMAND [ARGS]\n"
-    "Works on the cutscene files (.CUT) of Flight of the Amazon Queen, their temporary\n"
-    "messages files (.TMF) and the game's resource file without opening the editor.\n"
+    "Works on the text files of Flight of the Amazon Queen (cutscenes .CUT, dialogue .DOG,\n"
+    "descriptions QUEEN2.JAS, credits .CRD), their temporary messages files (.TMF) and the\n"
+    "game's resource file without opening the editor.\n"
     "\n"
     "Commands:\n"
-    "  list FILE.CUT                            the message table, tab-separated\n"
-    "  export FILE.CUT [-o OUT.tmf]             the original messages as a .TMF\n"
-    "  check FILE.CUT WORK.tmf                  count invalid and blank new messages\n"
-    "  apply FILE.CUT WORK.tmf -o NEW.CUT [--force]\n"
-    "                                           write a .CUT with the new messages\n"
-    "  unpack GAME [-o DIR] [--all] [--force]   take the .CUT files out of the game\n"
+    "  list FILE                            the message table, tab-separated\n"
+    "  export FILE [-o OUT.tmf]             the original messages as a .TMF\n"
+    "  check FILE WORK.tmf                  count invalid and blank new messages\n"
+    "  apply FILE WORK.tmf -o NEW [--force]\n"
+    "                                           write FILE with the new messages as NEW\n"
+    "  unpack GAME [-o DIR] [--all] [--force]   take the text files out of the game\n"
     "  unpack --list GAME                       the game's resource table, tab-separated\n"
     "  pack GAME DIR -o NEW                     a new game file with DIR's files put in\n"
-    "  status DIR [--tmf DIR2]                  every .CUT of DIR: translated, blank, invalid\n"
+    "  status DIR [--tmf DIR2]                  every text file of DIR: translated, blank, "
+    "invalid\n"
     "\n"
     "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
 
 constexpr std::string_view kListUsage =
-    "Usage: quillon-cli list FILE.CUT\n"
-    "Prints the message table of FILE.CUT: a line with the 13 column headers, then one line\n"
+    "Usage: quillon-cli list FILE\n"
+    "Prints the message table of FILE: a line with the 13 column headers, then one line\n"
     "per text-block entry with its 13 cells, separated by tabs. Inside a cell a tab, CR, LF\n"
     "and backslash are written as \\t, \\r, \\n and \\\\; every other byte is written as it is.\n";
 
 constexpr std::string_view kExportUsage =
-    "Usage: quillon-cli export FILE.CUT [-o OUT.tmf]\n"
-    "Writes the original messages of FILE.CUT as a temporary messages file, exactly as the\n"
+    "Usage: quillon-cli export FILE [-o OUT.tmf]\n"
+    "Writes the original messages of FILE as a temporary messages file, exactly as the\n"
     "editor's \"Save original to text file\" does. Without -o the file goes to stdout.\n"
     "\n"
     "  -o, --output OUT.tmf   write to OUT.tmf instead (replaced whole, never half-written)\n";
 
 constexpr std::string_view kCheckUsage =
-    "Usage: quillon-cli check FILE.CUT WORK.tmf\n"
-    "Loads WORK.tmf into the messages of FILE.CUT as the editor's \"Load text file\" does and\n"
+    "Usage: quillon-cli check FILE WORK.tmf\n"
+    "Loads WORK.tmf into the messages of FILE as the editor's \"Load text file\" does and\n"
     "validates every new message. Prints \"Invalid messages: N\" and \"Blank messages: N\",\n"
     "each followed, when N is not 0, by the list of those messages' numbers.\n"
-    "WORK.tmf must have been written for a file of exactly FILE.CUT's name.\n";
+    "WORK.tmf must have been written for a file of exactly FILE's name.\n";
 
 constexpr std::string_view kApplyUsage =
-    "Usage: quillon-cli apply FILE.CUT WORK.tmf -o NEW.CUT [--force]\n"
-    "Checks WORK.tmf against FILE.CUT as 'check' does, then writes NEW.CUT: FILE.CUT with\n"
-    "its text block holding the new messages, each padded to its original's parity.\n"
+    "Usage: quillon-cli apply FILE WORK.tmf -o NEW [--force]\n"
+    "Checks WORK.tmf against FILE as 'check' does, then writes NEW: FILE with\n"
+    "holding the new messages (a cutscene's each padded to its original's parity).\n"
     "Nothing is written while a message is blank, or while one is invalid without --force.\n"
-    "When NEW.CUT is FILE.CUT itself the file is updated in place and its previous version\n"
-    "is kept as FILE.CUT.BAK.\n"
+    "When NEW is FILE itself the file is updated in place and its previous version\n"
+    "is kept as FILE.BAK.\n"
     "\n"
-    "  -o, --output NEW.CUT   the file to write (required)\n"
+    "  -o, --output NEW   the file to write (required)\n"
     "  --force                write even when messages are invalid (exit status 0 then)\n";
 
 constexpr std::string_view kUnpackUsage =
     "Usage: quillon-cli unpack GAME [-o DIR] [--all] [--force]\n"
     "       quillon-cli unpack --list GAME\n"
-    "Writes every cutscene file (.CUT) held in GAME, the game's resource file with an\n"
+    "Writes every text file (.CUT, .DOG, QUEEN2.JAS, .CRD) held in GAME, the game's resource file "
+    "with an\n"
     "embedded table (queen.1c of the freeware CD release), into DIR, each under its name in\n"
     "the table. DIR is made when missing. No file is written when one would replace an\n"
     "existing file without --force. Entries kept in another bundle are not in GAME: they are\n"
     "skipped and named on stderr.\n"
     "\n"
     "  -o, --output DIR   the folder to write to (default: CUT in the current folder)\n"
-    "  --all              every entry, not only the .CUT files\n"
+    "  --all              every entry, not only the text files\n"
     "  --force            replace files that already exist in DIR\n"
     "  --list             print the table instead: name, bundle, offset and size of each\n"
     "                     entry, tab-separated, one line each, in the table's order\n";
@@ -77,8 +80,8 @@ constexpr std::string_view kPackUsage =
     "Writes NEW: GAME with every entry that a file in DIR names (regardless of letter case)\n"
     "replaced by that file. The table keeps its order and gets the new offsets and sizes;\n"
     "every other byte is copied unchanged. Nothing is written when a file in DIR names no\n"
-    "entry, when two files differ only in case, when a .CUT file cannot be read as a\n"
-    "cutscene, when an entry is kept in another bundle, or when the result would not fit\n"
+    "entry, when two files differ only in case, when a text file cannot be read as one of\n"
+    "its kind, when an entry is kept in another bundle, or when the result would not fit\n"
     "the table's 32-bit offsets. Prints how many entries were replaced. When NEW is GAME\n"
     "itself, the file is updated in place and its previous version is kept as GAME.BAK.\n"
     "\n"
@@ -86,13 +89,14 @@ constexpr std::string_view kPackUsage =
 
 constexpr std::string_view kStatusUsage =
     "Usage: quillon-cli status DIR [--tmf DIR2]\n"
-    "Prints one tab-separated line per cutscene file of DIR (.CUT in any letter case): its\n"
-    "name, its messages with text, translated, blank and invalid, and the work file read\n"
+    "Prints one tab-separated line per text file of DIR (.CUT, .DOG, QUEEN2.JAS, .CRD in any\n"
+    "letter case): its name, its messages with text (locked lines left out), translated,\n"
+    "blank and invalid, and the work file read\n"
     "(empty when none). A last line starts with \"Total\" and gives the sums.\n"
     "A file's work file is the newest .TMF in DIR2 whose header names it; blank and invalid\n"
     "are what 'check' reports for that pair, and a file without one counts as with a work\n"
     "file that holds only its header (every message blank). Translated messages are those\n"
-    "neither blank nor invalid. A .CUT that cannot be read is named on stderr.\n"
+    "neither blank nor invalid. A file that cannot be read is named on stderr.\n"
     "Exit status: 0, or 1 when any message is invalid (blank ones do not count here), 2 on\n"
     "bad usage or an unreadable folder or file.\n"
     "\n"

@@ -16,7 +16,7 @@ MessageTally ValidateEveryRow(Document& document, bool listRows) {
     for (const Message& message : document.Messages()) {
         if (message.invalid) ++tally.invalid;
         if (message.Blank()) ++tally.blank;
-        if (message.number != 0) {
+        if (message.number != 0 && !message.locked && !message.original.empty()) {
             ++tally.withText;
             if (!message.edited.empty() && !message.invalid) ++tally.translated;
         }

@@ -9,7 +9,7 @@
 namespace quillon {
 
 struct MessageTally {
-    int withText = 0;        // numbered messages: an original of two bytes or more
+    int withText = 0;        // numbered messages with an original, not locked
     int translated = 0;      // of those, the ones whose new message is neither empty nor invalid
     int blank = 0;           // rows with an original but no new message, as the blank counter
     int invalid = 0;         // rows whose new message breaks a rule

@@ -97,7 +97,7 @@ def main():
             f.write(resource_file({'C01.CUT': open(sample, 'rb').read(), 'X.SB': b'sound'}))
         problems = []
         for args in (['export', 'C01.CUT', '-o', 'C01.tmf'],
-                     ['apply', 'C01.CUT', 'C01.tmf', '-o', 'NEW.CUT'],
+                     ['apply', 'C01.CUT', 'C01.tmf', '-o', 'NEW'],
                      ['apply', 'C01.CUT', 'C01.tmf', '-o', 'C01.CUT'],  # in place, with .BAK
                      ['unpack', 'game.1c', '-o', 'CUT', '--all'],  # several files at once
                      ['pack', 'game.1c', 'CUT', '-o', 'NEW.1c'],
