@@ -58,7 +58,7 @@ EOF
     gd_pid=$!
     local deadline=$((SECONDS + 30))
     while [ -z "$gd_window" ]; do
-        gd_window=$(xdotool search --onlyvisible --name 'Amazon Queen' 2>/dev/null | head -n 1)
+        gd_window=$(xdotool search --onlyvisible --name 'Amazon Queen' 2>/dev/null | head -n 1 || true)
         [ -n "$gd_window" ] && break
         kill -0 "$gd_pid" 2>/dev/null || { gd_fail "ScummVM ended before it opened a window"; return; }
         [ "$SECONDS" -lt "$deadline" ] || { gd_fail "ScummVM opened no window in 30 s"; return; }
@@ -170,6 +170,7 @@ gd_skip_intro() {
     while :; do
         gd_pos=$start
         gd_wait 0 'Logic::displayRoom(70,' 2>/dev/null && break
+        kill -0 "$gd_pid" 2>/dev/null || { gd_fail "ScummVM ended before room 70"; return; }
         [ "$SECONDS" -lt "$deadline" ] || { gd_fail "room 70 not reached by pressing Escape"; return; }
         gd_key Escape 2>/dev/null || true
         sleep 0.2
@@ -177,11 +178,19 @@ gd_skip_intro() {
     gd_wait_input 60
 }
 
-# gd_choose N: dialogue option N, once the options are up (the panel's zones are cleared for
-# them and the engine looks where the pointer is on the panel).
+# gd_options_up: until the dialogue options are up (the panel's zones are cleared for them,
+# then the engine looks where the pointer is on the panel, once a frame, until one is chosen).
+gd_options_up() {
+    gd_wait 60 'Grid::clear(1)' && gd_wait 10 'Logic::findZoneForPos(1,'
+}
+
+# gd_pick N: option N of the options that are up.
+gd_pick() {
+    gd_key "$1" && gd_wait 5 "Selected sentence $1"
+}
+
 gd_choose() {
-    gd_wait 60 'Grid::clear(1)' && gd_wait 10 'Logic::findZoneForPos(1,' &&
-        gd_key "$1" && gd_wait 5 "Selected sentence $1"
+    gd_options_up && gd_pick "$1"
 }
 
 # gd_said SECONDS SENTENCE: until the engine says SENTENCE exactly (after gd_pos).
