@@ -5,11 +5,12 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "formats/CutFormat.h"
+#include "formats/DogFormat.h"
 
 namespace quillon {
 
 const std::vector<const TextFormat*>& AllFormats() {
-    static const std::vector<const TextFormat*> formats{&TheCutFormat()};
+    static const std::vector<const TextFormat*> formats{&TheCutFormat(), &TheDogFormat()};
     return formats;
 }
 

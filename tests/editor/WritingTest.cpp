@@ -178,7 +178,8 @@ TEST_F(Writing, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUnto
     const FileDialogRequest& asked = platform.fileDialogs.back();
     EXPECT_EQ(asked.title + "|" + asked.filter,
               "Create new Flight of the Amazon Queen Cutscene file (.CUT)|"
-              "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut");
+              "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut|"
+              "Flight of the Amazon Queen Dialogue files (*.DOG)|*.dog");
     EXPECT_TRUE(asked.save && asked.fileName == "C12.CUT");
     EXPECT_EQ(Listing(CutDir()), "C12.CUT");
 
