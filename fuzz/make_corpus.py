@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the fuzzers' starting corpus: small valid .CUT and .TMF files and resource files.
+"""Writes the fuzzers' starting corpus: small valid .CUT, .DOG and .TMF files and resource files.
 
 Usage: make_corpus.py [FOLDER]   (default: the corpus folder beside this script)
-Each target's inputs go to a subfolder of FOLDER: cut/, tmf/, res/.
+Each target's inputs go to a subfolder of FOLDER: cut/, dog/, tmf/, res/.
 """
 import os
 import struct
@@ -20,6 +20,39 @@ def cut_file(entries, before=b"\x01\x02\x03\x04", after=b"\xa0\xa1", flags=4, en
     body += before + block + after
     length = len(body)  # the whole file minus the first 12 bytes
     return b"AmBk" + b"\x00\x03\x00\x00" + struct.pack(">I", (flags << 28) | length) + body
+
+
+def dog_file(joe, person, cutscene=b"C1.CUT", gap=3, pair=(b"Again?", b"0"), levels=2,
+             tail=b"\0" * 6, flags=8):
+    """A dialogue bank: lines are (id, text), padded to 4 from the data start; the cutscene
+    name and the pair padded to 2; gap zero bytes between the name and the pair."""
+    data = bytearray(32)
+    struct.pack_into(">hhhhh", data, 0, -levels, 7, 7, len(joe), len(person))
+    struct.pack_into(">I", data, 28, levels)
+    data += bytes((i * 7 + 1) & 0xFF for i in range(96 * levels))
+
+    def text(s, align):
+        data.extend(bytes([len(s)]) + s)
+        while s and len(data) % align:
+            data.append(0)
+
+    starts = []
+    for lines in (joe, person):
+        starts.append(len(data))
+        for ident, s in lines:
+            data.extend(b"\0\0" + struct.pack(">h", ident))
+            text(s, 4)
+    starts.append(len(data))
+    data += b"\0\x05\0\x01"
+    text(cutscene, 2)
+    data += b"\0" * gap
+    starts.append(len(data))
+    for s in pair:
+        text(s, 2)
+    data += tail
+    struct.pack_into(">HHH", data, 22, starts[1], starts[2], starts[3])
+    length = (flags << 28) | (len(data) + 8)
+    return b"AmBk" + b"\x00\x0f\x00\x01" + struct.pack(">I", length) + b"Datas   " + bytes(data)
 
 
 def tmf_file(name, lines, end=b"\r\n"):
@@ -53,6 +86,14 @@ CUTS = {
     "empty_block.CUT": cut_file([], before=b""),
     "long.CUT": cut_file([bytes([65 + i % 26]) * (i * 7 % 256) for i in range(40)], flags=15),
 }
+DOGS = {
+    "plain.DOG": dog_file([(0, b"Hi.*02"), (6, b"Who are you?*03"), (7, b"0")],
+                          [(1, b"Nobody."), (6, b"I am Bob.*FL"), (7, b"")]),
+    "quiet.DOG": dog_file([(0, b"0")], [], cutscene=b"", gap=0, pair=(b"0", b"0"), levels=1,
+                          tail=b""),
+    "long.DOG": dog_file([(i, bytes([65 + i % 26]) * (i * 7 % 256)) for i in range(30)],
+                         [(i, b"*%02d" % i) for i in range(12)], gap=2, levels=5, flags=15),
+}
 TMFS = {
     "new.tmf": tmf_file(b"C12.CUT", [b"001 Hola*01", b"002 Mundo*02*03", b"003"]),
     "escaped.tmf": tmf_file(b"C12.CUT", [b"004\\Two\\r\\nlines \\\\o/", b"1000 big"]),
@@ -68,7 +109,7 @@ RESOURCES = {
     "empty.1c": resource_file([]),
 }
 
-for folder, files in (("cut", CUTS), ("tmf", TMFS), ("res", RESOURCES)):
+for folder, files in (("cut", CUTS), ("dog", DOGS), ("tmf", TMFS), ("res", RESOURCES)):
     os.makedirs(os.path.join(OUT, folder), exist_ok=True)
     for name, data in files.items():
         with open(os.path.join(OUT, folder, name), "wb") as f:

@@ -10,6 +10,7 @@ set -uo pipefail
 # writes).
 targets=(
     fuzz_cut_reader:cut
+    fuzz_dog_reader:dog
     fuzz_tmf_reader:tmf
     fuzz_res_table:res
 )

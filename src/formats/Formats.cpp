@@ -4,12 +4,16 @@
 #include "base/AsciiCase.h"
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
+#include "formats/CrdFormat.h"
 #include "formats/CutFormat.h"
+#include "formats/DogFormat.h"
+#include "formats/JasFormat.h"
 
 namespace quillon {
 
 const std::vector<const TextFormat*>& AllFormats() {
-    static const std::vector<const TextFormat*> formats{&TheCutFormat()};
+    static const std::vector<const TextFormat*> formats{&TheCutFormat(), &TheDogFormat(),
+                                                        &TheJasFormat(), &TheCrdFormat()};
     return formats;
 }
 

@@ -1,0 +1,313 @@
+// The .DOG reader and writer on byte images laid out here from the file's description, and on
+// the game's 73 dialogue files: rows and locks, what each broken file is told, the rebuilt bytes
+// with every string moved, the limits, and the released files written back unchanged.
+#include "formats/DogFormat.h"
+#include "formats/Formats.h"
+#include "res/ResourceFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+
+namespace quillon {
+namespace {
+
+using Lines = std::vector<std::pair<int, std::string>>; // id and text
+
+struct DogImage {
+    int levels = 2; // tree bytes of distinct filler
+    Lines joe = {{0, "Hi.*02"}, {6, "Who are you?*03"}, {7, "0"}};
+    Lines person = {{1, "Nobody."}, {6, "I am Bob.*FL"}, {7, ""}};
+    std::string cutscene = "C2.CUT";
+    int gap = 3; // zero bytes between the cutscene name and the pair
+    std::string greeting = "You again.", reply = "0";
+    std::string tail = std::string(5, '\0');
+};
+
+void Put(std::string& bytes, std::size_t at, unsigned value) {
+    bytes[at] = static_cast<char>((value >> 8) & 0xFF);
+    bytes[at + 1] = static_cast<char>(value & 0xFF);
+}
+
+// The file as the game lays it out: lines padded to 4 and the rest to 2, from the data start.
+std::string Dog(const DogImage& image) {
+    std::string data("\xFF\xFE\x00\x2A\x00\x2B....\x00\x03\x00\x04\xFF\xFB\x00\x00\x00\x00"
+                     "\x00\x00......\x00\x00\x00\x02",
+                     32);
+    Put(data, 0, static_cast<unsigned>(-image.levels));
+    Put(data, 6, static_cast<unsigned>(image.joe.size()));
+    Put(data, 8, static_cast<unsigned>(image.person.size()));
+    for (int i = 0; i < 96 * image.levels; ++i)
+        data += static_cast<char>(i * 7 + 1);
+    const auto text = [&data](const std::string& s, std::size_t align) {
+        data += static_cast<char>(s.size()) + s;
+        while (!s.empty() && data.size() % align != 0)
+            data += '\0';
+    };
+    for (const Lines* lines : {&image.joe, &image.person}) {
+        if (lines == &image.person) Put(data, 22, static_cast<unsigned>(data.size()));
+        for (const auto& [id, s] : *lines) {
+            data += std::string(4, '\0');
+            Put(data, data.size() - 2, static_cast<unsigned>(id));
+            text(s, 4);
+        }
+    }
+    Put(data, 24, static_cast<unsigned>(data.size()));
+    data += std::string("\x00\x09\x00\x01", 4);
+    text(image.cutscene, 2);
+    data.append(static_cast<std::size_t>(image.gap), '\0');
+    Put(data, 26, static_cast<unsigned>(data.size()));
+    text(image.greeting, 2);
+    text(image.reply, 2);
+    data += image.tail;
+    std::string bank("AmBk\x00\x0F\x00\x01\x80\x00\x00\x00", 12);
+    bank[9] = static_cast<char>((data.size() + 8) >> 16);
+    Put(bank, 10, static_cast<unsigned>(data.size() + 8));
+    return bank + "Datas   " + data;
+}
+
+std::vector<std::string> Rows(const Document& document) {
+    std::vector<std::string> rows;
+    for (const Message& m : document.Messages())
+        rows.push_back(std::to_string(m.number) + (m.locked ? "L " : " ") + m.original);
+    return rows;
+}
+
+// The source's rows given these new messages (else their originals), written.
+WriteResult Rewrite(const std::string& source, const std::vector<std::string>& news = {}) {
+    ReadResult read = TheDogFormat().Read(source, "X.DOG");
+    EXPECT_TRUE(read.ok()) << read.message;
+    for (int row = 1; row <= read.document.Count(); ++row) {
+        Message& m = read.document.At(row);
+        m.edited = news.empty() ? m.original : news.at(static_cast<std::size_t>(row - 1));
+    }
+    TheDogFormat().FitForWriting(read.document);
+    return TheDogFormat().Write(read.document, source);
+}
+
+TEST(DogReader, MakesEveryLineARowLocksTheEmptyAndNoneOnesAndNotesTheMenuPart) {
+    const DogImage image;
+    ReadResult read = ReadGameBytes(Dog(image), "b1.dog", "B1.DOG");
+    ASSERT_TRUE(read.ok()) << read.message;
+    const Document& d = read.document;
+    EXPECT_EQ(Rows(d),
+              (std::vector<std::string>{"1 Hi.*02", "2 Who are you?*03", "0L 0", "3 Nobody.",
+                                        "4 I am Bob.*FL", "0L ", "5 You again.", "0L 0"}));
+    EXPECT_EQ(d.layout->TextStart(), 20 + 32 + 192 + 4);
+    EXPECT_EQ(d.At(3).edited + d.At(6).edited + d.At(1).edited, "0");
+
+    read.document.At(2).edited = "Und du?*03";
+    std::vector<std::string> notes;
+    for (int row = 1; row <= d.Count(); ++row)
+        notes.push_back(TheDogFormat().NoteOf(d, row));
+    // The opening line is spoken, never offered; the person's lines are not in the menu.
+    EXPECT_EQ(notes, (std::vector<std::string>{"", "In the choice menu: Und du?", "", "", "", "",
+                                               "", ""}));
+    read.document.At(2).edited.clear();
+    EXPECT_EQ(TheDogFormat().NoteOf(d, 2), "In the choice menu: Who are you?");
+}
+
+TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
+    const std::string good = Dog({});
+    auto with = [&good](std::size_t at, unsigned word) {
+        std::string bytes = good;
+        Put(bytes, 20 + at, word);
+        return bytes;
+    };
+    const std::size_t pairEnd = good.size() - 5;
+    for (std::size_t size = 0; size < good.size(); ++size) {
+        const DogReadResult r = ParseDogBytes(good.substr(0, size), "B1.DOG");
+        EXPECT_EQ(r.ok(), size >= pairEnd) << size;
+        EXPECT_EQ(r.message.find('\n'), std::string::npos);
+        if (!r.ok()) {
+            EXPECT_TRUE(r.message.starts_with("B1.DOG: the file ends inside") ||
+                        r.message.ends_with("lies past the end of the file."))
+                << r.message;
+        }
+    }
+    std::string padded = good, big = good;
+    padded[20 + 32 + 192 + 4 + 7] = 'x';
+    big += std::string(65536 - (big.size() - 20), '\0');
+    const std::vector<std::tuple<std::string, ReadFailure, std::string>> broken = {
+        {"AmBK" + good.substr(4), ReadFailure::Foreign, "does not start with \"AmBk\""},
+        {good.substr(0, 12) + "Datos   " + good.substr(20), ReadFailure::Foreign, "not \"Datas\""},
+        {with(6, 0xFFFF), ReadFailure::Broken, "it counts -1 lines of Joe's."},
+        {with(8, 0x8000), ReadFailure::Broken, "it counts -32768 lines of the person's."},
+        {with(0, 0x8000), ReadFailure::Broken, "ends inside the dialogue tree of 32768 levels."},
+        {with(6, 0x7FFF), ReadFailure::Broken, "Joe's lines run past the start of the person's"},
+        {with(22, 0xFFFF), ReadFailure::Broken, "person's lines (65535) lies past the end"},
+        {with(22, 260), ReadFailure::Broken, "Joe's lines run past the start of the person's"},
+        {with(24, 0), ReadFailure::Broken, "person's lines run past the start of the cutscene"},
+        {with(26, 1), ReadFailure::Broken, "cutscene name runs past the start of the second"},
+        {with(26, 327), ReadFailure::Broken, "ends inside the second-visit greeting."},
+        {padded, ReadFailure::Broken, "the padding after Joe's line 1 is not zero bytes."},
+        {big, ReadFailure::Broken, "data take 65536 bytes"}};
+    for (const auto& [bytes, failure, message] : broken) {
+        const DogReadResult r = ParseDogBytes(bytes, "B1.DOG");
+        EXPECT_EQ(r.failure, failure) << message;
+        EXPECT_TRUE(r.message.starts_with("B1.DOG: ")) << r.message;
+        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
+    }
+    // A pointer may leave a gap that the writer keeps; the person may have nothing to say.
+    EXPECT_TRUE(ParseDogBytes(big.substr(0, big.size() - 1), "B1.DOG").ok());
+    EXPECT_EQ(Rewrite(Dog({.person = {}, .gap = 0})).bytes, Dog({.person = {}, .gap = 0}));
+}
+
+// Every row's text in an image, in file order.
+std::vector<std::string*> Texts(DogImage& image) {
+    std::vector<std::string*> texts;
+    for (Lines* lines : {&image.joe, &image.person})
+        for (auto& line : *lines)
+            texts.push_back(&line.second);
+    return texts.push_back(&image.greeting), texts.push_back(&image.reply), texts;
+}
+
+std::vector<std::string> Copied(const std::vector<std::string*>& texts) {
+    std::vector<std::string> copies;
+    for (const std::string* text : texts)
+        copies.push_back(*text);
+    return copies;
+}
+
+TEST(DogWriter, MovesEveryStringAfterAChangeAndGivesTheLaidOutFile) {
+    // The first, a middle and the last line of each part grow and shrink by every step of the
+    // padding, or go blank: written without padding, which shifts the alignment after it.
+    DogImage base{.joe = {{0, "Hi.*02"}, {5, "0"}, {6, "Middle*04"}, {7, "Last one?*03"}},
+                  .person = {{1, "Nobody."}, {2, ""}, {6, "I am Bob.*FL"}, {7, "Bye."}},
+                  .reply = "Oh, it's you.*02"};
+    for (int gap : {0, 2, 3}) {
+        base.gap = gap;
+        const std::string source = Dog(base);
+        for (std::size_t row : {0, 2, 3, 4, 6, 7, 8, 9})
+            for (int delta : {1, 2, 3, 37, -1, -2, -100}) {
+                DogImage after = base;
+                std::string& text = *Texts(after)[row];
+                text =
+                    delta > 0
+                        ? text + std::string(static_cast<std::size_t>(delta), '+')
+                        : text.substr(0, text.size() - std::min<std::size_t>(text.size(), -delta));
+                EXPECT_EQ(Rewrite(source, Copied(Texts(after))).bytes, Dog(after))
+                    << "gap " << gap << ", row " << row + 1 << " by " << delta;
+            }
+        DogImage all = base;
+        for (std::string* text : Texts(all))
+            if (*text != "0" && !text->empty()) *text = "Now " + *text;
+        EXPECT_EQ(Rewrite(source, Copied(Texts(all))).bytes, Dog(all));
+        EXPECT_EQ(Rewrite(source).bytes, source);
+    }
+}
+
+TEST(DogWriter, RefusesLinesOver255BytesDataOf64KiBChangedLocksAndAnotherSource) {
+    const std::vector<std::tuple<std::string, std::string, bool, std::string>> problems = {
+        {"Hello*01", std::string(252, 'a') + "*01", false, ""},
+        {"Hello*01", std::string(256, 'a'), false, "256 bytes; a dialogue line holds at most 255"},
+        {"Hello*01", "0", false, "taken for no line"},
+        {"Hello*01", "Hola*0", false, "needs two characters"},
+        {"0", "0", true, ""},
+        {"0", "", true, "a locked line must stay as it is"},
+        {"", "x", true, "a locked line must stay as it is"}};
+    for (const auto& [original, edited, locked, problem] : problems) {
+        Message message;
+        message.original = original, message.edited = edited, message.locked = locked;
+        const std::string found = TheDogFormat().ProblemOf(message);
+        EXPECT_TRUE(problem.empty() ? found.empty() : found.find(problem) != std::string::npos)
+            << found;
+    }
+
+    const std::string source = Dog({});
+    const std::vector<std::string> news = {"a", "b", "0", "c", "d", "", "e", "0"};
+    auto changed = [&news](std::size_t row, const std::string& text) {
+        std::vector<std::string> n = news;
+        n[row] = text;
+        return n;
+    };
+    EXPECT_EQ(Rewrite(source, changed(0, std::string(255, 'a'))).error, "");
+    EXPECT_EQ(Rewrite(source, changed(7, std::string(256, 'a'))).error,
+              "The line of row 8 is 256 bytes long; a dialogue line holds at most 255 bytes.");
+    EXPECT_EQ(Rewrite(source, changed(5, "x")).error,
+              "The line of row 6 is locked and must stay as it is.");
+
+    // Lines of 255 bytes take 260 each: the tail sets the new data to just below and at 64 KiB.
+    DogImage longer{.joe = Lines(250, {9, std::string(255, 'j')}), .tail = ""};
+    const std::size_t data = Dog(longer).size() - 20;
+    DogImage shorter = longer;
+    shorter.joe = Lines(250, {9, "j"});
+    for (std::size_t over : {0, 1}) {
+        longer.tail = shorter.tail = std::string(65535 - data + over, '\0');
+        const WriteResult r = Rewrite(Dog(shorter), Copied(Texts(longer)));
+        if (over) {
+            EXPECT_EQ(r.error, "The new file would hold 65536 bytes of data; the 16-bit offsets "
+                               "of a dialogue file reach 65535 at most.");
+        } else {
+            EXPECT_EQ(r.bytes, Dog(longer));
+            EXPECT_EQ(r.bytes.size(), 20 + 65535u);
+        }
+    }
+
+    ReadResult read = TheDogFormat().Read(source, "X.DOG");
+    std::string moved = Dog({.gap = 2}), other = Dog({.greeting = "Yo again.."});
+    for (const std::string& changedSource : {moved, other, source.substr(1), source + '\0'}) {
+        const WriteResult r = TheDogFormat().Write(read.document, changedSource);
+        EXPECT_TRUE(r.error.starts_with("The source file no longer matches")) << r.error;
+        EXPECT_TRUE(r.bytes.empty());
+    }
+}
+
+// The game's resource file: QUILLON_GAME, or where Debian installs it.
+std::filesystem::path Game() {
+    const char* named = std::getenv("QUILLON_GAME");
+    return named ? named : "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
+}
+
+TEST(DogGame, ReadsAndWritesBackEveryDialogueFileAndATranslationOfEach) {
+    if (!std::filesystem::exists(Game())) {
+        const char* ci = std::getenv("CI");
+        if (ci != nullptr && std::string(ci) == "true") FAIL() << "the game is missing on CI";
+        GTEST_SKIP() << "the game is not installed: " << Game();
+    }
+    ResourceInput input(Game());
+    const ResourceTableResult table = ReadResourceTable(input, "queen.1c");
+    ASSERT_TRUE(table.ok()) << table.error;
+    int files = 0, rows = 0, none = 0, numbered = 0, onlyCodes = 0;
+    const std::regex codes(R"((\*(XY\d\d\(\d+,\d+\)|..))+)");
+    for (const ResourceEntry& entry : table.table.entries) {
+        if (!entry.name.ends_with(".DOG")) continue;
+        ++files;
+        std::string bytes;
+        ASSERT_TRUE(input.ReadInto(entry.offset, entry.size, bytes)) << entry.name;
+        ReadResult read = TheDogFormat().Read(bytes, entry.name);
+        ASSERT_TRUE(read.ok()) << read.message;
+        Document& d = read.document;
+        rows += d.Count();
+        numbered += d.NumberedCount();
+        for (const Message& m : d.Messages()) {
+            none += m.original == "0";
+            onlyCodes += m.number != 0 && std::regex_match(m.original, codes);
+        }
+        EXPECT_EQ(Rewrite(bytes).bytes, bytes) << entry.name;
+
+        // Every message a different length: odd ones longer, even ones shorter.
+        std::vector<std::string> news;
+        for (const Message& m : d.Messages())
+            news.push_back(m.locked       ? m.original
+                           : m.number % 2 ? "Ja, " + m.original
+                                          : m.original.substr(1));
+        const WriteResult built = Rewrite(bytes, news);
+        ASSERT_EQ(built.error, "") << entry.name;
+        ReadResult again = TheDogFormat().Read(built.bytes, entry.name);
+        ASSERT_TRUE(again.ok()) << again.message;
+        std::vector<std::string> back;
+        for (const Message& m : again.document.Messages())
+            back.push_back(m.original);
+        EXPECT_EQ(back, news) << entry.name;
+    }
+    EXPECT_EQ(files, 73);
+    // 2,489 slots; 2,408 with text: not "0" (31) and not only control codes ("*00", 50).
+    EXPECT_EQ(std::vector<int>({rows, none, numbered, numbered - onlyCodes}),
+              std::vector<int>({2489, 31, 2458, 2408}));
+}
+
+} // namespace
+} // namespace quillon
