@@ -259,16 +259,17 @@ done
 # ...then the rest of the intro skipped, into Joe's hotel room. Each scene goes as far as it
 # can; what it did not reach shows as NOT SAID.
 start=$SECONDS
-name='' looked='' climbed=''
+name='' climbed=''
 gd_now
 if gd_skip_intro 60; then
     gd_point 171 95 && command_line name.png && name=1
-    gd_do l 171 95 && gd_said 30 "${jas_new[38]}" &&
-        gd_do l 308 95 && gd_said 30 "${jas_en[48]}" && looked=1 || true
+    # Each look is followed by the engine taking input again, said or not: a wrong sentence
+    # fails its own line of the report, not the scenes after it.
+    gd_do l 171 95 && gd_said 30 "${jas_new[38]}" || true
+    gd_do l 308 95 && gd_said 30 "${jas_en[48]}" || true
     # The sheets off the bed, tied together, tied to the radiator, and down the rope into the
     # room below (71); through its door to the lobby (73).
-    [ -n "$looked" ] &&
-        gd_do p 230 135 && gd_do p 230 132 && gd_do u 196 180 231 180 &&
+    gd_do p 230 135 && gd_do p 230 132 && gd_do u 196 180 231 180 &&
         gd_do u 196 180 308 95 && gd_do u 308 95 && gd_wait 60 'Logic::displayRoom(71,' &&
         gd_walk 100 25 && gd_wait 60 'Logic::displayRoom(73,' && climbed=1 || true
     if [ -n "$climbed" ] && gd_do t 301 100 && gd_wait 30 'talk("laris.DOG")' && gd_options_up &&
