@@ -58,12 +58,13 @@ package: build
 test-package: package
 	scripts/test-package.sh $(BUILD) $(WINDOWS_BUILD)
 
-# The game's intro in ScummVM with translated subtitles, read back from the engine's log
-# (docs/game-intro.png was taken this way: GAME_SHOT=docs/game-intro.png make test-game).
+# The game in ScummVM with a translated intro, description and dialogue, read back from the
+# engine's log (docs/game-intro.png was taken this way: GAME_SHOT=docs/game-intro.png make
+# test-game; GAME_DIALOGUE_SHOT=FILE.png takes the bellboy's translated answer).
 test-game: configure
-	QUILLON_WITH_GAME=1 QUILLON_WITH_SCREENSHOT=$(if $(GAME_SHOT),1,0) scripts/install-deps.sh
+	QUILLON_WITH_GAME=1 scripts/install-deps.sh
 	cmake --build $(BUILD) --target quillon-cli -j$(JOBS)
-	scripts/test-game.sh $(BUILD)/src/cli/quillon-cli $(GAME_SHOT)
+	scripts/test-game.sh $(BUILD)/src/cli/quillon-cli "$(GAME_SHOT)" "$(GAME_DIALOGUE_SHOT)"
 
 bench: build
 	for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -11,8 +11,9 @@ if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
     packages+=(xvfb imagemagick x11-utils)
 fi
 if [ "${QUILLON_WITH_GAME:-0}" = 1 ]; then
-    # make test-game: the game's engine, a screen for it, and the game itself
-    packages+=(scummvm xvfb flight-of-the-amazon-queen)
+    # make test-game: the game's engine, a screen for it, the game itself, and what plays it
+    # (xdotool) and reads its command line off the screen (imagemagick)
+    packages+=(scummvm xvfb flight-of-the-amazon-queen xdotool imagemagick)
 fi
 if [ "${QUILLON_WITH_FUZZ:-0}" = 1 ]; then
     packages+=(clang libclang-rt-dev)
