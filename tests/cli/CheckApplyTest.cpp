@@ -1,7 +1,7 @@
 // "list" escaping cells, "export" writing the originals as a .TMF, "check" and "apply": a work
 // file's messages validated, counted and written into a cutscene file; and "status": a folder
 // of cutscene files with each one's newest work file, counted as "check" counts each pair
-// (both count with the same function).
+// (both count with the same function); and a credits file, whose locked lines stay.
 #include "CliHarness.h"
 
 #include <chrono>
@@ -161,4 +161,41 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     ExpectOneErrorLine(broken, quillon::Utf8FromPath(fs::path("cuts") / "BROKEN.cut"));
     for (const char* line : {"status nowhere", "status cuts --tmf nowhere"})
         EXPECT_EQ(Outcome(RunLine(line)), "2||nowhere: not a folder.\n") << line;
+}
+
+TEST_F(CliTest, ACreditsFileGoesThroughEveryCommandAndItsLockedLinesStayAsTheyAre) {
+    // Directives, an empty spacer, the end line without a line break, as the game's are.
+    const std::string credits = ".c\r\n.i 3\r\nA game by\r\n\r\n  Steve\r\n.p 0\r\nThanks\r\nEND";
+    fs::create_directories(Path("crd"));
+    fs::create_directories(Path("new"));
+    WriteBytes(Path("crd/CREDIT9.CRD"), credits);
+    const CliResult exported = Run({"export", "crd/CREDIT9.CRD"});
+    EXPECT_EQ(Outcome(exported), "0|Original CUT file: CREDIT9.CRD\r\n\r\n001 .c\r\n002 .i 3\r\n"
+                                 "003 A game by\r\n005   Steve\r\n006 .p 0\r\n007 Thanks\r\n"
+                                 "008 END\r\n|");
+    // Three lines to translate: the spacer is no text, directives and the end are locked.
+    EXPECT_EQ(Outcome(Run({"status", "crd"})), "0|CREDIT9.CRD\t3\t0\t3\t0\t\nTotal\t3\t0\t3\t0\n|");
+
+    const std::string translated = "003 Un juego de\r\n005   Esteban\r\n007 Gracias\r\n";
+    WriteBytes(Path("work.tmf"), TmfBytes("CREDIT9.CRD", translated));
+    EXPECT_EQ(Outcome(Run({"apply", "crd/CREDIT9.CRD", "work.tmf", "-o", "new/CREDIT9.CRD"})),
+              "0|" + kClean + "CRD file is created!\n|");
+    EXPECT_EQ(ReadBytes(Path("new/CREDIT9.CRD")),
+              ".c\r\n.i 3\r\nUn juego de\r\n\r\n  Esteban\r\n.p 0\r\nGracias\r\nEND");
+
+    // A work file that changes a directive, or makes a text line read as one, is invalid,
+    // and even --force writes no file the credits would misread.
+    for (const std::string& line : {std::string("002 .i 4\r\n"), std::string("003 .Un juego\r\n"),
+                                    std::string("007 END\r\n")}) {
+        SCOPED_TRACE(line);
+        WriteBytes(Path("bad.tmf"), TmfBytes("CREDIT9.CRD", translated + line));
+        const CliResult check = Run({"check", "crd/CREDIT9.CRD", "bad.tmf"});
+        EXPECT_EQ(check.status, 1);
+        EXPECT_TRUE(check.out.starts_with("Invalid messages: 1\n")) << check.out;
+        const CliResult forced =
+            Run({"apply", "crd/CREDIT9.CRD", "bad.tmf", "-o", "forced.CRD", "--force"});
+        EXPECT_EQ(forced.status, 2) << Outcome(forced);
+        ExpectOneErrorLine(forced, "Line ");
+        EXPECT_FALSE(fs::exists(Path("forced.CRD")));
+    }
 }

@@ -288,5 +288,39 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox);
 }
 
+// A credits file: directives and the end line are locked, the rest is text.
+TEST_F(RawEditor, LockedLinesAreShownButStayAndTheNoteSaysWhyAMessageIsInvalid) {
+    const std::string credits = ".c\r\nA game by\r\n  Steve\r\nEND";
+    Open(Put("CREDIT9.CRD", credits));
+    const auto note = [this] {
+        return f.MessageNoteLabel.Caption() +
+               (f.MessageNoteLabel.ForeColor == kRed ? " (red)" : "");
+    };
+
+    Go(1);
+    EXPECT_TRUE(f.NewMessageBox.Locked);
+    EXPECT_EQ(note(), "Locked: this line is not text, and it stays as in the original.");
+    const int serial = f.Notice.Serial;
+    Type("x");
+    f.btnClearMessage.Click();
+    EXPECT_EQ(New(1) + "|" + f.NewMessageBox.Text(), ".c|.c");
+    EXPECT_TRUE(f.Notice.Serial > serial && f.Notice.Text.find("locked") != std::string::npos);
+
+    Go(2);
+    EXPECT_FALSE(f.NewMessageBox.Locked);
+    EXPECT_EQ(note(), "");
+    Type(".Un juego de"); // the credits would read it as a directive
+    EXPECT_EQ(note(), "Invalid: it would start with \".\", which the credits read as a "
+                      "directive (red)");
+    Type("Un *0juego de"); // the rules of every kind hold too
+    EXPECT_EQ(note(), "Invalid: it has 1 * where the original has 0 (red)");
+    Type("Un juego de");
+    EXPECT_EQ(note(), "");
+    Type(3, "  Esteban");
+
+    Create(CutDir() + "NEW.CRD");
+    EXPECT_EQ(ReadBytes(CutDir() + "NEW.CRD"), ".c\r\nUn juego de\r\n  Esteban\r\nEND");
+}
+
 } // namespace
 } // namespace quillon::testing
