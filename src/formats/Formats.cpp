@@ -32,9 +32,17 @@ const TextFormat* FormatForFile(std::string_view fileName, EndingCase match) {
 }
 
 std::string GameFilesDialogFilter() {
-    std::string filter;
+    // First every kind at once, so that a folder of the game shows all its text files; then
+    // each kind on its own.
+    std::string names, patterns;
+    for (const TextFormat* format : AllFormats()) {
+        const std::string_view pattern = format->NamePattern();
+        names.append(names.empty() ? "" : " ").append(pattern);
+        patterns.append(patterns.empty() ? "" : ";").append(LowerCase(pattern));
+    }
+    std::string filter = "Flight of the Amazon Queen text files (" + names + ")|" + patterns;
     for (const TextFormat* format : AllFormats())
-        filter.append(filter.empty() ? "" : "|").append(format->DialogFilter());
+        filter.append("|").append(format->DialogFilter());
     return filter;
 }
 

@@ -25,7 +25,7 @@ inline bool IsGameTextFile(std::string_view fileName, EndingCase match = EndingC
     return FormatForFile(fileName, match) != nullptr;
 }
 
-// The file dialogs' filter for every kind of game text file, one entry each.
+// The file dialogs' filter: every kind of game text file at once, then one entry each.
 std::string GameFilesDialogFilter();
 
 // Reads a file from disk with the format its name says; a name no format takes is read by

@@ -178,7 +178,11 @@ TEST_F(Writing, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUnto
     form.OnWriteFileClicked(); // the dialog is cancelled
     const FileDialogRequest& asked = platform.fileDialogs.back();
     EXPECT_EQ(asked.title, "Create new Flight of the Amazon Queen Cutscene file (.CUT)");
-    EXPECT_EQ(asked.filter, GameFilesDialogFilter()); // every kind the formats know
+    // Every kind at once first, so a folder of the game shows all its text files.
+    EXPECT_TRUE(asked.filter.starts_with(
+        "Flight of the Amazon Queen text files (*.CUT *.DOG QUEEN2.JAS *.CRD)|"
+        "*.cut;*.dog;queen2.jas;*.crd|Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut|"))
+        << asked.filter;
     EXPECT_TRUE(asked.save && asked.fileName == "C12.CUT");
     EXPECT_EQ(Listing(CutDir()), "C12.CUT");
 
