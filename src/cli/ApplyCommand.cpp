@@ -7,21 +7,13 @@
 #include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "document/TextFormat.h"
+#include "formats/Formats.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace quillon::cli {
 
-namespace {
-
-// "CUT" for a cutscene, "DOG" for a dialogue: what the editor calls a file of that kind.
-std::string_view KindWord(const TextFormat& format) {
-    const std::string_view pattern = format.NamePattern();
-    return pattern.substr(pattern.rfind('.') + 1);
-}
-
-} // namespace
 namespace {
 
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

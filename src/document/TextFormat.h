@@ -35,6 +35,8 @@ public:
     // The names this kind takes in the game's folder, in upper case: "*.CUT" for every name
     // with that ending, or one whole name ("QUEEN2.JAS") when the game has a single file of it.
     virtual std::string_view NamePattern() const = 0;
+    // What a file of this kind is called in the editor's words ("Cutscene file").
+    virtual std::string_view KindName() const = 0;
     // The file dialogs' filter entry for this kind: "what they are (*.END)|*.end".
     virtual std::string_view DialogFilter() const = 0;
     // Reads a whole file held in memory; displayName names it in messages.

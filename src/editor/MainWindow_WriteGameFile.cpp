@@ -81,6 +81,7 @@ void MainWindow::KeepQuestionOnTop() {
 }
 
 void MainWindow::ConfirmInvalidMessages() {
+    if (Doc.format == nullptr) return;
     KeepQuestionOnTop();
     Confirm->OpenQuestion();
 
@@ -101,15 +102,17 @@ void MainWindow::ConfirmInvalidMessages() {
         text = OrdinalReport(list);
     }
     text += kCrLf;
-    text += "Are you sure you want to create the .CUT file?";
+    text += "Are you sure you want to create the ." + std::string(KindWord(*Doc.format)) + " file?";
     Confirm->SetQuestion(labelTop, text);
 }
 
 void MainWindow::AskWhereToWriteFile() {
-    if (Ended) return;
+    if (Ended || Doc.format == nullptr) return;
     Focus.SetFocus(NewMessageBox);
 
-    SharedFileDialog.DialogTitle = "Create new Flight of the Amazon Queen Cutscene file (.CUT)";
+    SharedFileDialog.DialogTitle = "Create new Flight of the Amazon Queen " +
+                                   std::string(Doc.format->KindName()) + " (." +
+                                   std::string(KindWord(*Doc.format)) + ")";
     SharedFileDialog.InitDir = DialogStartFolder(true);
     SharedFileDialog.FileName = State.FileName;
     SharedFileDialog.Filter = GameFilesDialogFilter();
@@ -173,6 +176,8 @@ void MainWindow::WriteGameFile() {
         return;
     }
     if (Doc.format == nullptr) return;
+    // Named now: the update in place reopens the file, which replaces the document.
+    const std::string kind(KindWord(*Doc.format));
     std::string problem = Doc.format->CheckWritable(Doc);
     if (!problem.empty()) {
         ShowMessage(problem, kAppTitle);
@@ -204,11 +209,11 @@ void MainWindow::WriteGameFile() {
         OpenFile(sourcePath);
         if (Ended) return;
         if (problem.empty())
-            ShowMessage("CUT file is updated!");
+            ShowMessage(kind + " file is updated!");
         else
             ShowMessage(problem, kAppTitle);
     } else {
-        ShowMessage("CUT file is created!");
+        ShowMessage(kind + " file is created!");
     }
 }
 

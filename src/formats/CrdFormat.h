@@ -10,6 +10,7 @@ namespace quillon {
 class CrdFormat : public LineFileFormat {
 public:
     std::string_view NamePattern() const override { return "*.CRD"; }
+    std::string_view KindName() const override { return "credits file"; }
     std::string_view DialogFilter() const override {
         return "Flight of the Amazon Queen credits (*.CRD)|*.crd";
     }

@@ -51,6 +51,7 @@ void FillDocument(Document& document, const std::vector<CutEntry>& entries);
 class CutFormat : public TextFormat {
 public:
     std::string_view NamePattern() const override { return "*.CUT"; }
+    std::string_view KindName() const override { return "Cutscene file"; }
     std::string_view DialogFilter() const override {
         return "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
     }

@@ -53,6 +53,7 @@ DogReadResult ParseDogBytes(std::string_view bytes, const std::string& displayNa
 class DogFormat : public TextFormat {
 public:
     std::string_view NamePattern() const override { return "*.DOG"; }
+    std::string_view KindName() const override { return "Dialogue file"; }
     std::string_view DialogFilter() const override {
         return "Flight of the Amazon Queen Dialogue files (*.DOG)|*.dog";
     }

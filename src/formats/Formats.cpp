@@ -31,6 +31,11 @@ const TextFormat* FormatForFile(std::string_view fileName, EndingCase match) {
     return nullptr;
 }
 
+std::string_view KindWord(const TextFormat& format) {
+    const std::string_view pattern = format.NamePattern();
+    return pattern.substr(pattern.rfind('.') + 1);
+}
+
 std::string GameFilesDialogFilter() {
     // First every kind at once, so that a folder of the game shows all its text files; then
     // each kind on its own.

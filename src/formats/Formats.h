@@ -25,6 +25,9 @@ inline bool IsGameTextFile(std::string_view fileName, EndingCase match = EndingC
     return FormatForFile(fileName, match) != nullptr;
 }
 
+// The short word for a kind, the ending of its names: "CUT", "DOG", "JAS", "CRD".
+std::string_view KindWord(const TextFormat& format);
+
 // The file dialogs' filter: every kind of game text file at once, then one entry each.
 std::string GameFilesDialogFilter();
 

@@ -33,6 +33,7 @@ bool IsJasCommand(std::string_view line);
 class JasFormat : public LineFileFormat {
 public:
     std::string_view NamePattern() const override { return "QUEEN2.JAS"; }
+    std::string_view KindName() const override { return "descriptions file"; }
     std::string_view DialogFilter() const override {
         return "Flight of the Amazon Queen descriptions (QUEEN2.JAS)|queen2.jas";
     }

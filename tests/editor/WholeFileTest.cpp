@@ -318,7 +318,10 @@ TEST_F(RawEditor, LockedLinesAreShownButStayAndTheNoteSaysWhyAMessageIsInvalid) 
     EXPECT_EQ(note(), "");
     Type(3, "  Esteban");
 
-    Create(CutDir() + "NEW.CRD");
+    Create(CutDir() + "NEW.CRD"); // the words name the kind of file
+    EXPECT_EQ(platform.fileDialogs.back().title,
+              "Create new Flight of the Amazon Queen credits file (.CRD)");
+    EXPECT_EQ(LastMessage(), "CRD file is created!");
     EXPECT_EQ(ReadBytes(CutDir() + "NEW.CRD"), ".c\r\nUn juego de\r\n  Esteban\r\nEND");
 }
 
