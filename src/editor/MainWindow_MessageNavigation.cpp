@@ -38,6 +38,8 @@ void MainWindow::ShowCurrentMessage() {
     State.MessageWhenShown = NewMessageBox.Text();
 
     ShowMessageSizes();
+    // The boxes may not have changed (two empty new messages): the note follows the row.
+    ShowMessageNote();
     RefreshMessageBoxes();
     Focus.SetFocus(NewMessageBox);
 }

@@ -1,6 +1,7 @@
 // Working through a whole file and folder: undo and redo of the new message, the find window
 // and the project window.
 #include "EditorHarness.h"
+#include "support/DogImage.h"
 
 #include <algorithm>
 #include <functional>
@@ -323,6 +324,26 @@ TEST_F(RawEditor, LockedLinesAreShownButStayAndTheNoteSaysWhyAMessageIsInvalid) 
               "Create new Flight of the Amazon Queen credits file (.CRD)");
     EXPECT_EQ(LastMessage(), "CRD file is created!");
     EXPECT_EQ(ReadBytes(CutDir() + "NEW.CRD"), ".c\r\nUn juego de\r\n  Esteban\r\nEND");
+}
+
+// A dialogue file: its "none" lines are no messages, and a Joe line's note shows the part the
+// choice menu offers, from the new message as it is typed.
+TEST_F(RawEditor, ADialogueIsEditedWithItsMenuPartInTheNoteAndWrittenLaidOut) {
+    test::DogImage image;
+    Open(Put("BOB.DOG", test::Dog(image)));
+    EXPECT_EQ(f.OriginalCountLabel.Caption(), "5");
+    Go(2);
+    EXPECT_EQ(f.MessageNoteLabel.Caption(), "In the choice menu: Who are you?");
+    Type("\xbfQui\xe9n eres t\xfa, forastero?*03");
+    EXPECT_EQ(f.MessageNoteLabel.Caption(),
+              "In the choice menu: \xbfQui\xe9n eres t\xfa, forastero?");
+    for (int message : {1, 3, 4, 5})
+        Go(message), f.btnCopyOriginalMessage.Click();
+
+    Create(CutDir() + "NEW.DOG");
+    EXPECT_EQ(LastMessage(), "DOG file is created!");
+    image.joe[1].second = "\xbfQui\xe9n eres t\xfa, forastero?*03";
+    EXPECT_EQ(ReadBytes(CutDir() + "NEW.DOG"), test::Dog(image));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "formats/DogFormat.h"
 #include "formats/Formats.h"
 #include "res/ResourceFile.h"
+#include "support/DogImage.h"
 
 #include <gtest/gtest.h>
 
@@ -14,59 +15,9 @@
 namespace quillon {
 namespace {
 
-using Lines = std::vector<std::pair<int, std::string>>; // id and text
-
-struct DogImage {
-    int levels = 2; // tree bytes of distinct filler
-    Lines joe = {{0, "Hi.*02"}, {6, "Who are you?*03"}, {7, "0"}};
-    Lines person = {{1, "Nobody."}, {6, "I am Bob.*FL"}, {7, ""}};
-    std::string cutscene = "C2.CUT";
-    int gap = 3; // zero bytes between the cutscene name and the pair
-    std::string greeting = "You again.", reply = "0";
-    std::string tail = std::string(5, '\0');
-};
-
-void Put(std::string& bytes, std::size_t at, unsigned value) {
-    bytes[at] = static_cast<char>((value >> 8) & 0xFF);
-    bytes[at + 1] = static_cast<char>(value & 0xFF);
-}
-
-// The file as the game lays it out: lines padded to 4 and the rest to 2, from the data start.
-std::string Dog(const DogImage& image) {
-    std::string data("\xFF\xFE\x00\x2A\x00\x2B....\x00\x03\x00\x04\xFF\xFB\x00\x00\x00\x00"
-                     "\x00\x00......\x00\x00\x00\x02",
-                     32);
-    Put(data, 0, static_cast<unsigned>(-image.levels));
-    Put(data, 6, static_cast<unsigned>(image.joe.size()));
-    Put(data, 8, static_cast<unsigned>(image.person.size()));
-    for (int i = 0; i < 96 * image.levels; ++i)
-        data += static_cast<char>(i * 7 + 1);
-    const auto text = [&data](const std::string& s, std::size_t align) {
-        data += static_cast<char>(s.size()) + s;
-        while (!s.empty() && data.size() % align != 0)
-            data += '\0';
-    };
-    for (const Lines* lines : {&image.joe, &image.person}) {
-        if (lines == &image.person) Put(data, 22, static_cast<unsigned>(data.size()));
-        for (const auto& [id, s] : *lines) {
-            data += std::string(4, '\0');
-            Put(data, data.size() - 2, static_cast<unsigned>(id));
-            text(s, 4);
-        }
-    }
-    Put(data, 24, static_cast<unsigned>(data.size()));
-    data += std::string("\x00\x09\x00\x01", 4);
-    text(image.cutscene, 2);
-    data.append(static_cast<std::size_t>(image.gap), '\0');
-    Put(data, 26, static_cast<unsigned>(data.size()));
-    text(image.greeting, 2);
-    text(image.reply, 2);
-    data += image.tail;
-    std::string bank("AmBk\x00\x0F\x00\x01\x80\x00\x00\x00", 12);
-    bank[9] = static_cast<char>((data.size() + 8) >> 16);
-    Put(bank, 10, static_cast<unsigned>(data.size() + 8));
-    return bank + "Datas   " + data;
-}
+using test::Dog;
+using test::DogImage;
+using Lines = test::DogLines;
 
 std::vector<std::string> Rows(const Document& document) {
     std::vector<std::string> rows;
@@ -113,7 +64,7 @@ TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
     const std::string good = Dog({});
     auto with = [&good](std::size_t at, unsigned word) {
         std::string bytes = good;
-        Put(bytes, 20 + at, word);
+        test::PutWord(bytes, 20 + at, word);
         return bytes;
     };
     const std::size_t pairEnd = good.size() - 5;
