@@ -3,7 +3,9 @@
 # everything each printed (stdout, stderr, exit status) and every file it left. The session
 # works in a folder named "Übersetzung": for every cutscene file given (and a copy of the
 # first one named "É1.CUT") it lists, exports, checks, applies a changed work file to a new
-# file and then updates the file in place.
+# file and then updates the file in place; every other game text file (.DOG, QUEEN2.JAS,
+# .CRD), whose locked lines a blind change would break, it lists, exports, checks and
+# writes anew from its own export.
 # Usage: scripts/compare-cli.sh "TOOL A" "TOOL B" WORK_DIR FILE.CUT...
 #   A tool is a command line with absolute paths, split at spaces
 #   ("timeout 60 /usr/lib/wine/wine64 /abs/quillon-cli.exe"); it runs inside WORK_DIR.
@@ -43,10 +45,21 @@ session() {
         cut="$folder/$name"
         work="$folder/${name%.*}.tmf"
         changed="$folder/${name%.*} changed.tmf"
+        if [[ $name != *.CUT ]]; then
+            # A cutscene and a dialogue may share a name: the work file keeps the ending.
+            work="$folder/$name.tmf"
+        fi
         run list "$cut"
         run export "$cut"
         run export "$cut" -o "$work"
         run check "$cut" "$work"
+        if [[ $name != *.CUT ]]; then
+            # Written under its own name, which QUEEN2.JAS needs to be read as one.
+            mkdir -p "$dir/$folder/new"
+            run apply "$cut" "$work" -o "$folder/new/$name"
+            run list "$folder/new/$name"
+            continue
+        fi
         # Every message grows by three bytes, so the writer pads it to its original's parity.
         if [ -f "$dir/$work" ]; then
             LC_ALL=C sed -e '3,$s/\r$/ ok\r/' "$dir/$work" >"$dir/$changed"
@@ -71,12 +84,13 @@ runs=$(find "$work/a/out" -name '*.status' | wc -l)
 files=$(find "$work/a/$folder" -type f | wc -l)
 # Agreeing is worth something only if the session did its work: every file updated in place.
 backups=$(find "$work/a/$folder" -name '*.CUT.BAK' | wc -l)
-if [ "$backups" -ne ${#names[@]} ]; then
-    echo "Only $backups of ${#names[@]} files were updated by $tool_a (see $work/a/out)" >&2
+cutscenes=$(printf '%s\n' "${names[@]}" | grep -c '\.CUT$')
+if [ "$backups" -ne "$cutscenes" ]; then
+    echo "Only $backups of $cutscenes cutscene files were updated by $tool_a (see $work/a/out)" >&2
     exit 1
 fi
 if diff -r "$work/a" "$work/b" >"$work/differences" 2>&1; then
-    echo "same bytes: $runs runs (stdout, stderr, status) and $files files on ${#names[@]} cutscene files"
+    echo "same bytes: $runs runs (stdout, stderr, status) and $files files on ${#names[@]} text files ($cutscenes cutscenes)"
 else
     echo "The two tools differ (see $work/differences):" >&2
     head -40 "$work/differences" >&2

@@ -68,5 +68,5 @@ cat "$unpacked/linux.out"
 
 step "quillon-cli: Linux and Windows byte for byte"
 scripts/compare-cli.sh "$linux_cli" "timeout 60 $wine $exe" "$build/compare" samples/CUT/*.CUT \
-    "$unpacked"/linux/*.CUT
+    "$unpacked"/linux/*
 step "done"
