@@ -45,15 +45,15 @@ Colour ToColour(double colour) {
 
 } // namespace
 
-BoxLook::BoxLook(const char* settingsPrefix, std::array<Label, 5>& page, BoxStyle& style,
-                 TextBox& box, Label& swatch)
+BoxLook::BoxLook(const char* settingsPrefix, FontPage& page, BoxStyle& style, TextBox& box,
+                 Label& swatch)
     : prefix_(settingsPrefix), page_(page), style_(style), box_(box), swatch_(swatch) {}
 
 void BoxLook::ResetToDesign() {
-    page_[0].SetCaption("Arial");
-    page_[1].SetCaption("12");
-    page_[2].SetCaption("Regular");
-    page_[3].SetCaption("Western");
+    page_.Face.SetCaption("Arial");
+    page_.Size.SetCaption("12");
+    page_.Style.SetCaption("Regular");
+    page_.Script.SetCaption("Western");
     // The script is kept: it is the font's, and the settings read next may not name one.
     style_.Face = "Arial";
     style_.Size = 12;
@@ -68,7 +68,7 @@ void BoxLook::ResetToDesign() {
 void BoxLook::Read(SettingsStore& store) {
     auto read = [&](const char* value) { return store.Read(BoxValue(prefix_, value)); };
     if (auto face = read(kFont); face && !face->empty()) style_.Face = *face;
-    page_[0].SetCaption(style_.Face);
+    page_.Face.SetCaption(style_.Face);
     if (auto text = read(kFontSize))
         if (auto size = ParseInt16(*text); size && *size >= kMinFontSize && *size <= kMaxFontSize)
             style_.Size = *size;
@@ -83,8 +83,8 @@ void BoxLook::Read(SettingsStore& store) {
     if (auto text = read(kFontScript))
         if (auto script = ParseScript(*text)) style_.Script = *script;
     // The page shows the script even when none was stored.
-    page_[3].ToolTipText = std::to_string(style_.Script);
-    page_[3].SetCaption(ScriptName(style_.Script));
+    page_.Script.ToolTipText = std::to_string(style_.Script);
+    page_.Script.SetCaption(ScriptName(style_.Script));
     if (auto text = read(kFontColor))
         if (auto colour = ParseColour(*text)) style_.ForeColor = *colour;
     // A background that is missing or empty is white.
@@ -98,9 +98,9 @@ void BoxLook::Read(SettingsStore& store) {
 void BoxLook::Apply() {
     box_.Font.Name = style_.Face;
     box_.Font.Charset = style_.Script;
-    page_[1].SetCaption(std::to_string(style_.Size));
+    page_.Size.SetCaption(std::to_string(style_.Size));
     box_.Font.Size = style_.Size;
-    page_[2].SetCaption(StyleWord(style_.Weight, style_.Italic));
+    page_.Style.SetCaption(StyleWord(style_.Weight, style_.Italic));
     box_.Font.Italic = style_.Italic;
     box_.Font.Bold = style_.Weight >= 600;
     box_.Font.Underline = style_.Underline;
@@ -157,18 +157,18 @@ void BoxLook::ChooseFont(Platform& platform) {
     box_.ForeColor = chosen.colour;
 
     style_.Face = face;
-    page_[0].SetCaption(face);
-    page_[1].SetCaption(std::to_string(chosen.pointSize));
+    page_.Face.SetCaption(face);
+    page_.Size.SetCaption(std::to_string(chosen.pointSize));
     style_.ForeColor = chosen.colour;
     style_.Size = static_cast<std::int16_t>(chosen.pointSize);
     style_.Weight = static_cast<std::int16_t>(chosen.weight);
     style_.Italic = chosen.italic;
     style_.Underline = chosen.underline;
     style_.Strikeout = chosen.strikeout;
-    page_[2].SetCaption(StyleWord(chosen.weight, chosen.italic));
+    page_.Style.SetCaption(StyleWord(chosen.weight, chosen.italic));
     style_.Script = chosen.charset;
-    page_[3].ToolTipText = std::to_string(style_.Script);
-    page_[3].SetCaption(ScriptName(style_.Script));
+    page_.Script.ToolTipText = std::to_string(style_.Script);
+    page_.Script.SetCaption(ScriptName(style_.Script));
 }
 
 // The swatch carries the colour until the settings are saved; the record is not touched.

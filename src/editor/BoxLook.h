@@ -19,7 +19,7 @@ std::string ScriptName(int Number);
 class BoxLook {
 public:
     // page: 0 face, 1 size, 2 style word, 3 script, 4 the click area over them all.
-    BoxLook(const char* settingsPrefix, std::array<Label, 5>& page, BoxStyle& style, TextBox& box,
+    BoxLook(const char* settingsPrefix, FontPage& page, BoxStyle& style, TextBox& box,
             Label& swatch);
 
     // The designed look, before a file's settings are read.
@@ -36,7 +36,7 @@ public:
 
 private:
     const char* prefix_;
-    std::array<Label, 5>& page_;
+    FontPage& page_;
     BoxStyle& style_;
     TextBox& box_;
     Label& swatch_;

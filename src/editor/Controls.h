@@ -2,6 +2,7 @@
 // setting a text or caption runs its change handler at once, and only on a real change.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -186,6 +187,18 @@ public:
 
 private:
     Control* current_ = nullptr;
+};
+
+// One message box's font page: the four labels that show its font and the click area under
+// them, which opens the font chooser from anywhere on the page.
+struct FontPage {
+    Label Face;
+    Label Size;
+    Label Style;  // "Regular", "Bold Italic", ...
+    Label Script; // its tooltip shows the script's number
+    Label ClickArea;
+    // In design order: face, size, style, script, click area.
+    std::array<Label*, 5> All() { return {&Face, &Size, &Style, &Script, &ClickArea}; }
 };
 
 } // namespace quillon

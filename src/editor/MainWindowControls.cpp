@@ -142,21 +142,22 @@ MainWindowControls::MainWindowControls() {
     }
 
     // The two font pages: captions "A" until a file is opened, the script number as tooltip.
-    auto fontPage = [&](Frame& page, std::array<Label, 5>& labels, const char* prefix,
-                        Label& swatch) {
+    auto fontPage = [&](Frame& page, FontPage& fontPage, const char* prefix, Label& swatch) {
+        const std::array<Label*, 5> labels = fontPage.All();
         const char* names[] = {"Font:", "Size:", "Style:", "Script:", "Bg color:"};
         for (int i = 0; i < 5; ++i) {
-            labels[i].Name = prefix;
-            labels[i].Name.append({'(', static_cast<char>('0' + i), ')'});
+            labels[i]->Name = prefix;
+            labels[i]->Name.append({'(', static_cast<char>('0' + i), ')'});
             double top = 40 + 220 * i;
             fixed(&page, names[i], 60, top, 800, 200);
             if (i < 4) {
-                labels[i].SetCaption("A");
-                inFrame(labels[i], page, 900, top, 1635, 200);
+                labels[i]->SetCaption("A");
+                inFrame(*labels[i], page, 900, top, 1635, 200);
             }
         }
-        labels[3].ToolTipText = std::to_string(0); // Western, until a file's settings are read
-        inFrame(labels[4], page, 0, 0, 2595, 900);
+        fontPage.Script.ToolTipText =
+            std::to_string(0); // Western, until a file's settings are read
+        inFrame(fontPage.ClickArea, page, 0, 0, 2595, 900);
         inFrame(swatch, page, 900, 920, 600, 200);
         swatch.BackColor = kWhite; // the system's window colour
     };

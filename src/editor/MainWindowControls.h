@@ -53,9 +53,8 @@ struct MainWindowControls {
     // Beside the "New message" caption: why the new message is invalid, that the line is
     // locked, or what else its kind of file tells of it.
     Label MessageNoteLabel{"MessageNoteLabel"};
-    // Index 0 face, 1 size, 2 style word, 3 script (its tooltip shows the number), 4 click area.
-    std::array<Label, 5> OriginalFontPage;
-    std::array<Label, 5> NewFontPage;
+    FontPage OriginalFontPage;
+    FontPage NewFontPage;
     Label OriginalBackgroundSwatch{"OriginalBackgroundSwatch"};
     Label NewBackgroundSwatch{"NewBackgroundSwatch"};
 

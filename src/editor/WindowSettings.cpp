@@ -41,14 +41,10 @@ void WindowSettings::WireHandlers() {
             if (!window_.Ended) (this->*handler)();
         };
     };
-    for (int i = 0; i < 5; ++i) {
-        window_.OriginalFontPage[i].Click = [this, i] {
-            if (!window_.Ended) OnOriginalFontPageClicked(i);
-        };
-        window_.NewFontPage[i].Click = [this, i] {
-            if (!window_.Ended) OnNewFontPageClicked(i);
-        };
-    }
+    for (Label* label : window_.OriginalFontPage.All())
+        label->Click = on(&WindowSettings::OnOriginalFontPageClicked);
+    for (Label* label : window_.NewFontPage.All())
+        label->Click = on(&WindowSettings::OnNewFontPageClicked);
     window_.OriginalBackgroundSwatch.Click = on(&WindowSettings::OnOriginalBackgroundClicked);
     window_.NewBackgroundSwatch.Click = on(&WindowSettings::OnNewBackgroundClicked);
 
@@ -102,12 +98,12 @@ void WindowSettings::Save() {
     NewLook.Write(store);
 }
 
-void WindowSettings::OnOriginalFontPageClicked(int) {
+void WindowSettings::OnOriginalFontPageClicked() {
     if (window_.Ended) return;
     OriginalLook.ChooseFont(window_.platform);
 }
 
-void WindowSettings::OnNewFontPageClicked(int) {
+void WindowSettings::OnNewFontPageClicked() {
     if (window_.Ended) return;
     NewLook.ChooseFont(window_.platform);
 }

@@ -26,8 +26,8 @@ public:
     // Writes every option and look back, rebuilding the whole key.
     void Save();
 
-    void OnOriginalFontPageClicked(int index);
-    void OnNewFontPageClicked(int index);
+    void OnOriginalFontPageClicked();
+    void OnNewFontPageClicked();
     void OnOriginalBackgroundClicked();
     void OnNewBackgroundClicked();
     void OnAlwaysOnTopClicked();

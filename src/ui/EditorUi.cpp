@@ -130,21 +130,21 @@ void EditorUi::BuildMain() {
         label(*value);
     for (auto [labels, style] : {std::pair{&f.OriginalFontPage, &f.State.OriginalStyle},
                                  std::pair{&f.NewFontPage, &f.State.NewStyle}}) {
-        label((*labels)[0], Kind::Face);
-        label((*labels)[1]);
-        label((*labels)[2]);
-        label((*labels)[3], Kind::Script, &style->Script);
+        label(labels->Face, Kind::Face);
+        label(labels->Size);
+        label(labels->Style);
+        label(labels->Script, Kind::Script, &style->Script);
     }
     label(f.OriginalBackgroundSwatch, Kind::Swatch);
     label(f.NewBackgroundSwatch, Kind::Swatch);
     // The click areas cover their whole group but lie under its labels: a click on a label
     // reaches the same handler, and the script label keeps its tooltip (the script number).
     for (auto* labels : {&f.OriginalFontPage, &f.NewFontPage}) {
-        QWidget* area = label((*labels)[4]);
+        QWidget* area = label(labels->ClickArea);
         area->setCursor(Qt::PointingHandCursor);
         area->lower();
-        for (int i = 0; i < 4; ++i)
-            widgets_[&(*labels)[static_cast<std::size_t>(i)]]->setCursor(Qt::PointingHandCursor);
+        for (Label* shown : {&labels->Face, &labels->Size, &labels->Style, &labels->Script})
+            widgets_[shown]->setCursor(Qt::PointingHandCursor);
     }
     widgets_[&f.OriginalBackgroundSwatch]->setCursor(Qt::PointingHandCursor);
     widgets_[&f.NewBackgroundSwatch]->setCursor(Qt::PointingHandCursor);

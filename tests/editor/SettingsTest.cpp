@@ -35,8 +35,8 @@ TEST(Settings, StoredTextsConvertOrAreRefusedAndTheProgramFolderIsTheFirstThatWo
     EXPECT_TRUE(fs::is_empty(exe)); // the probe file is gone again
 }
 
-std::string FontCaptions(const std::array<Label, 5>& labels) {
-    return Captions({&labels[0], &labels[1], &labels[2], &labels[3]});
+std::string FontCaptions(const FontPage& labels) {
+    return Captions({&labels.Face, &labels.Size, &labels.Style, &labels.Script});
 }
 
 TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
@@ -78,7 +78,7 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     // Confirm off, and raw mode back.
     EXPECT_EQ(std::to_string(g.CheckConfirmCloseOrReplace.Value()) + g.OriginalMessageBox.Text(),
               "0Hello*01World");
-    EXPECT_EQ(FontCaptions(g.NewFontPage) + " / " + g.OriginalFontPage[0].Caption(),
+    EXPECT_EQ(FontCaptions(g.NewFontPage) + " / " + g.OriginalFontPage.Face.Caption(),
               "Courier New | 14 | Bold Italic | Greek / Arial");
     const auto& font = g.NewMessageBox.Font;
     EXPECT_EQ(font.Name + " " + std::to_string(font.Charset), "Courier New 161");
@@ -100,7 +100,7 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     EXPECT_TRUE(g.State.OriginalStyle.Size == 12 && g.CheckConfirmCloseOrReplace.Value() == 0 &&
                 g.CheckAlwaysOnTop.Value() == 0);
     EXPECT_TRUE(g.OriginalMessageBox.ForeColor == kBlack && g.NewMessageBox.BackColor == kWhite);
-    EXPECT_EQ(Captions({&g.OriginalFontPage[2], &g.NewFontPage[2], &g.NewFontPage[3]}),
+    EXPECT_EQ(Captions({&g.OriginalFontPage.Style, &g.NewFontPage.Style, &g.NewFontPage.Script}),
               "Bold Italic | Regular | 100");
 
     // Only the sizes the font chooser offers are taken; any other falls back to 12.
@@ -108,7 +108,7 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     for (const char* stored : {"3000", "40", "25", "8", "24", "7", "0", "-12"}) {
         next.platform.settings.values = {{"New message Font size", stored}};
         g.OpenFile(next.CutDir() + "C12.CUT");
-        sizes += g.NewFontPage[1].Caption() + std::to_string(g.NewMessageBox.Font.Size) + " ";
+        sizes += g.NewFontPage.Size.Caption() + std::to_string(g.NewMessageBox.Font.Size) + " ";
     }
     EXPECT_EQ(sizes, "1212 1212 1212 88 2424 1212 1212 1212 ");
 }
@@ -116,15 +116,15 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
 struct Appearance : RawEditor {
     Appearance() { Open(Put("C12.CUT", CutBytes({"Hello", "World"}))); }
     // Face, size, style word, script name and script number.
-    static std::string Shown(const std::array<Label, 5>& labels) {
-        return Captions({&labels[0], &labels[1], &labels[2], &labels[3]}) + " | " +
-               labels[3].ToolTipText;
+    static std::string Shown(const FontPage& labels) {
+        return Captions({&labels.Face, &labels.Size, &labels.Style, &labels.Script}) + " | " +
+               labels.Script.ToolTipText;
     }
 };
 
 TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     platform.fontAnswers.push_back({true, 0, {"Arial", 14, 700, true, true, false, 161, kRed}});
-    form.Settings.OnNewFontPageClicked(2);
+    form.Settings.OnNewFontPageClicked();
     const FontChoice& asked = platform.fontRequests.back();
     EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize) + " " +
                   std::to_string(asked.weight) + " " + std::to_string(asked.charset),
@@ -143,7 +143,7 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
           std::tuple{500, 204, " | 10 | Regular | Cyrillic | 204"}}) {
         platform.fontAnswers.push_back(
             {true, 0, {face + "cut off", 10, weight, false, false, false, charset, kBlack}});
-        form.Settings.OnOriginalFontPageClicked(0);
+        form.Settings.OnOriginalFontPageClicked();
         EXPECT_EQ(Shown(form.OriginalFontPage), face + shown);
     }
     EXPECT_EQ(platform.fontRequests.back().face, face);
@@ -151,8 +151,8 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     // A cancel says nothing; a failure says which; neither changes the box.
     const std::string before = Shown(form.OriginalFontPage);
     platform.fontAnswers = {{false, 0, {}}, {false, 12, {}}};
-    form.Settings.OnOriginalFontPageClicked(0);
-    form.Settings.OnOriginalFontPageClicked(0);
+    form.Settings.OnOriginalFontPageClicked();
+    form.Settings.OnOriginalFontPageClicked();
     EXPECT_EQ(Shown(form.OriginalFontPage) + " " +
                   std::to_string(form.OriginalMessageBox.Font.Size),
               before + " 10");

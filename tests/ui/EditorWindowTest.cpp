@@ -39,8 +39,8 @@ void ExpectMirrored(const Session& s) {
     };
     for (const Label* l : f.ValueLabels())
         label(*l);
-    for (const Label& l : f.NewFontPage)
-        label(l);
+    for (const Label* l : f.NewFontPage.All())
+        label(*l);
     for (const auto& fixed : f.FixedLabels)
         label(*fixed);
     for (const CommandButton* b :
@@ -272,27 +272,27 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     EXPECT_EQ(pages(), QStringLiteral("--+"));
     // A script without a code page shows its text as Western, and says so.
     s->platform->fontAnswers.push_back({true, 0, {"Arial", 12, 400, false, false, false, 128}});
-    s->Click(f().NewFontPage[4]);
+    s->Click(f().NewFontPage.ClickArea);
     EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("Western")) &&
-                s->W(f().NewFontPage[3])->toolTip().contains(QStringLiteral("Western")));
+                s->W(f().NewFontPage.Script)->toolTip().contains(QStringLiteral("Western")));
 
     // Nothing lies over the script label, so hovering it shows the script number; a click on
     // it, or anywhere else in the group, opens the font chooser.
-    QWidget* script = s->W(f().NewFontPage[3]);
+    QWidget* script = s->W(f().NewFontPage.Script);
     QWidget* page = script->parentWidget();
     const QPoint centre = script->geometry().center();
     ASSERT_EQ(page->childAt(centre), script);
     s->platform->fontAnswers = {{true, 0, {"Arial", 14, 700, false, false, false, 161}},
                                 {false, 0, {}}};
-    s->Click(f().NewFontPage[3]);
-    EXPECT_EQ(s->Text(f().NewFontPage[3]), QStringLiteral("Greek"));
+    s->Click(f().NewFontPage.Script);
+    EXPECT_EQ(s->Text(f().NewFontPage.Script), QStringLiteral("Greek"));
     EXPECT_TRUE(s->GR()->font().bold() && s->GR()->font().pointSize() == 14);
     QHelpEvent hover(QEvent::ToolTip, script->rect().center(),
                      script->mapToGlobal(script->rect().center()));
     QApplication::sendEvent(page->childAt(centre), &hover);
     EXPECT_EQ(QToolTip::isVisible() ? QToolTip::text() : QString(), QStringLiteral("161"));
     QToolTip::hideText();
-    QWidget* area = s->W(f().NewFontPage[4]);
+    QWidget* area = s->W(f().NewFontPage.ClickArea);
     QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(area->width() - 3, area->height() - 3));
     EXPECT_TRUE(s->platform->fontAnswers.empty());
 
@@ -314,8 +314,8 @@ TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReach
     // needs no word.
     const QString installed = QFontDatabase::families().constFirst();
     for (const QString& face : {QStringLiteral("NoSuchFont"), installed}) {
-        s->ui->Run([&] { f().NewFontPage[0].SetCaption(face.toStdString()); });
-        EXPECT_EQ(s->W(f().NewFontPage[0])->toolTip(),
+        s->ui->Run([&] { f().NewFontPage.Face.SetCaption(face.toStdString()); });
+        EXPECT_EQ(s->W(f().NewFontPage.Face)->toolTip(),
                   face == installed
                       ? QString()
                       : QStringLiteral("NoSuchFont is not installed: the box shows ") +

@@ -100,7 +100,7 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
         ASSERT_NE(ui->AboutView(), nullptr);
         EXPECT_EQ(AfterClick(ui->AboutView()), "above above");
         ui->Run([&] { form->About->OnOkClicked(); });
-        EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewFontPageClicked(0); }),
+        EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewFontPageClicked(); }),
                   "above above");
         EXPECT_EQ(AfterClickInDialog([&] { form->Settings.OnNewBackgroundClicked(); }),
                   "above above");
