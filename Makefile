@@ -29,7 +29,9 @@ run: build
 cli-run: build
 	for f in samples/CUT/*.CUT; do $(BUILD)/src/cli/quillon-cli list "$$f" | head -5; done
 
+# The game itself too: the readers are tested on every text file it holds.
 test: build
+	QUILLON_WITH_GAME=1 scripts/install-deps.sh
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 600
 
 # The core and the headless editor under AddressSanitizer and UndefinedBehaviorSanitizer.
