@@ -198,6 +198,7 @@ TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
     platform.settings.values["Confirm"] = answered == AtOnce ? "0" : "1";
     Open(CutDir() + "B.CUT");
     form.OnHelpClicked();
+    ASSERT_TRUE(form.Help->Window.Visible && form.Window.Enabled); // Help holds nothing
     platform.settings.values["Stray"] = "gone once the settings are saved";
     platform.fileDialogAnswers.push_back(CutDir() + "A.CUT"); // for the open dialog after close
 

@@ -84,6 +84,10 @@ TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
     EXPECT_EQ(New(4), "Cuarto");
     undo();
     EXPECT_EQ(New(4) + "|" + f.InvalidCountLabel.Caption(), "|1");
+    Go(8); // the box shows "" as before: the steps start from message 8 all the same
+    TypeKeys("Ocho");
+    undo();
+    EXPECT_EQ(New(8) + "|" + f.NewMessageBox.Text(), "|");
     Open(CutDir() + "C12.CUT");
     undo();
     EXPECT_EQ(f.Notice.Text, "Nothing to undo.");
