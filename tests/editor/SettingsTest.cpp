@@ -1,6 +1,7 @@
 // Settings surviving a save and a load, stored texts that do not convert, the program folder;
-// the fonts of the message boxes. (The colours, the settings pages, About and Help are checked
-// in the Qt window, EditorWindowTest.cpp, which drives the same handlers.)
+// the fonts of the message boxes; "Always on top" reaching About and Help. (The colours, the
+// settings pages and the rest of About and Help are checked in the Qt window,
+// EditorWindowTest.cpp, which drives the same handlers.)
 #include "settings/Settings.h"
 #include "EditorHarness.h"
 
@@ -158,6 +159,23 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
               before + " 10");
     EXPECT_EQ(Boxes(), "Quillon: Common Dialog Error 12\n");
     EXPECT_EQ(platform.messageBoxes[0].icon, MsgIcon::Critical);
+}
+
+// "Always on top" reaches the windows the main window opens: they must not go behind it.
+TEST(Settings, AlwaysOnTopKeepsAboutAndHelpAboveTheMainWindow) {
+    Editor e;
+    e.Open(e.Put("C12.CUT", CutBytes({"Hello", "World"})));
+    e.form.CheckAlwaysOnTop.UserClick();
+    e.form.btnAbout.Click();
+    ASSERT_NE(e.form.About, nullptr);
+    // About answers alone, without a close command of its own: only its OK ends it.
+    EXPECT_TRUE(e.form.About->Window.Topmost && e.form.About->Window.CloseRemoved &&
+                !e.form.Window.Enabled);
+    e.form.About.reset();
+    e.form.Window.Enabled = true;
+    e.form.btnHelp.Click();
+    ASSERT_NE(e.form.Help, nullptr);
+    EXPECT_TRUE(e.form.Help->Window.Topmost && e.form.Help->Window.Visible);
 }
 
 } // namespace
