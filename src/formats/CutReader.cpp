@@ -1,4 +1,5 @@
 // Reads a .CUT file: checks the bank header, finds the text block and lists its entries.
+#include "formats/BankHeader.h"
 #include "formats/CutBank.h"
 #include "formats/CutFormat.h"
 
@@ -23,13 +24,6 @@ CutReadResult Fail(ReadFailure failure, const std::string& name, const std::stri
     return result;
 }
 
-// Compares the part of an expected text that the file holds; a short file is not a mismatch.
-bool PresentBytesMatch(std::string_view bytes, std::size_t offset, std::string_view expected) {
-    for (std::size_t i = 0; i < expected.size() && offset + i < bytes.size(); ++i)
-        if (bytes[offset + i] != expected[i]) return false;
-    return true;
-}
-
 } // namespace
 
 std::string TrimMessageEnd(std::string_view text) {
@@ -47,15 +41,9 @@ std::string TrimMessageEnd(std::string_view text) {
 }
 
 CutReadResult ParseCutBytes(std::string_view bytes, const std::string& displayName) {
-    if (!PresentBytesMatch(bytes, 0, kMagic))
-        return Fail(ReadFailure::Foreign, displayName,
-                    "the file is not an AMOS memory bank (it does not start with \"AmBk\").");
-    if (!PresentBytesMatch(bytes, kBankNameOffset, kBankName))
-        return Fail(ReadFailure::Foreign, displayName,
-                    "the memory bank is not a cutscene bank (its name is not \"Datas\").");
-    if (bytes.size() < kBankHeaderSize)
-        return Fail(ReadFailure::Broken, displayName,
-                    "the file ends inside the memory bank header.");
+    if (const BankHeaderProblem header = CheckBankHeader(bytes, "cutscene");
+        header.failure != ReadFailure::None)
+        return Fail(header.failure, displayName, header.what);
     if (bytes.size() < kDataHeaderEnd)
         return Fail(ReadFailure::Broken, displayName,
                     "the file ends inside the cutscene data header.");

@@ -1,6 +1,7 @@
 // Reads a .DOG file: checks the bank header, walks Joe's lines, the person's lines, the
 // cutscene name and the second-visit pair where the header's offsets say they lie, and makes
 // every string but the cutscene name a row.
+#include "formats/BankHeader.h"
 #include "formats/DogBank.h"
 #include "formats/DogFormat.h"
 
@@ -27,13 +28,6 @@ unsigned Word(std::string_view bytes, std::size_t at) {
 int SignedWord(std::string_view bytes, std::size_t at) {
     const unsigned word = Word(bytes, at);
     return word >= 0x8000 ? static_cast<int>(word) - 0x10000 : static_cast<int>(word);
-}
-
-// Compares what the file holds of an expected text; a short file is not a mismatch.
-bool PresentBytesMatch(std::string_view bytes, std::size_t offset, std::string_view expected) {
-    for (std::size_t i = 0; i < expected.size() && offset + i < bytes.size(); ++i)
-        if (bytes[offset + i] != expected[i]) return false;
-    return true;
 }
 
 // "Joe's line 3", "the cutscene name": a string as the error messages name it.
@@ -118,15 +112,9 @@ DogReadResult Fail(ReadFailure failure, const std::string& name, const std::stri
 } // namespace
 
 DogReadResult ParseDogBytes(std::string_view bytes, const std::string& displayName) {
-    if (!PresentBytesMatch(bytes, 0, kMagic))
-        return Fail(ReadFailure::Foreign, displayName,
-                    "the file is not an AMOS memory bank (it does not start with \"AmBk\").");
-    if (!PresentBytesMatch(bytes, kBankNameOffset, kBankName))
-        return Fail(ReadFailure::Foreign, displayName,
-                    "the memory bank is not a dialogue bank (its name is not \"Datas\").");
-    if (bytes.size() < kBankHeaderSize)
-        return Fail(ReadFailure::Broken, displayName,
-                    "the file ends inside the memory bank header.");
+    if (const BankHeaderProblem header = CheckBankHeader(bytes, "dialogue");
+        header.failure != ReadFailure::None)
+        return Fail(header.failure, displayName, header.what);
     if (bytes.size() < kBankHeaderSize + kDataHeaderSize)
         return Fail(ReadFailure::Broken, displayName, "the file ends inside the dialogue header.");
     const auto size = static_cast<std::int64_t>(bytes.size());
