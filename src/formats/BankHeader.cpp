@@ -1,5 +1,5 @@
-#include "formats/BankHeader.h"
 // The memory bank header both readers of AMOS banks check first.
+#include "formats/BankHeader.h"
 
 #include "formats/CutBank.h"
 
