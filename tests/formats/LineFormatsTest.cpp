@@ -92,7 +92,7 @@ TEST(LineFormats, NewLinesAreWrittenByteForByteWithTheFinalLineBreakAsTheSourceH
         }
 }
 
-TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWritten) {
+TEST(LineFormats, LinesThatAreNoTextAreLockedAndTheNotesNameWhatEachLineIs) {
     std::vector<std::string> jas = JasLines();
     jas[0] = "x.CUT"; // more than four bytes: a command
     jas[1] = ".CUT";  // four bytes: text to the engine
@@ -123,25 +123,9 @@ TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWrit
         EXPECT_EQ(
             TheCrdFormat().Read(Joined({"a", "b"}, finalBreak), "C.CRD").document.At(2).locked,
             !finalBreak);
-
-    // Changing a locked line, even to nothing.
-    const std::vector<std::tuple<const LineFileFormat*, std::string, int, std::string>> changed = {
-        {&TheJasFormat(), Joined(JasLines(), true), 1050, "Salle 1"},
-        {&TheJasFormat(), Joined(JasLines(), true), 5, ""},
-        {&TheJasFormat(), Joined(JasLines(), true), 1179, "rien"},
-        {&TheCrdFormat(), Joined(kCredits, false), 2, ".i 4"},
-        {&TheCrdFormat(), Joined(kCredits, false), 8, "FIN"}};
-    for (const auto& [format, source, row, text] : changed) {
-        ReadResult r = format->Read(source, "F");
-        r.document.At(row).edited = text;
-        EXPECT_EQ(format->ProblemOf(r.document.At(row)), "a locked line: it must stay as it is");
-        const std::string refusal = format->CheckWritable(r.document);
-        EXPECT_TRUE(refusal.starts_with("Line " + std::to_string(row) + " is locked")) << refusal;
-        EXPECT_EQ(format->Write(r.document, source).error, refusal);
-    }
 }
 
-TEST(LineFormats, ANewLineTheEngineWouldMisreadIsInvalidAndRefusedNamingItsLine) {
+TEST(LineFormats, AChangedLockedLineOrOneTheEngineWouldMisreadIsInvalidAndRefused) {
     const std::string jas = Joined(JasLines(), true);
     const std::string crd = Joined(kCredits, false);
     const std::string piece255(255, 'a');
@@ -162,7 +146,12 @@ TEST(LineFormats, ANewLineTheEngineWouldMisreadIsInvalidAndRefusedNamingItsLine)
                  {&TheCrdFormat(), &crd, 3, "ENDE", "ends the credits"},
                  {&TheCrdFormat(), &crd, 3, "En fin", ""},
                  {&TheCrdFormat(), &crd, 3, " .a", ""},
-                 {&TheCrdFormat(), &crd, 4, "\rx", "control character"}};
+                 {&TheCrdFormat(), &crd, 4, "\rx", "control character"},
+                 {&TheJasFormat(), &jas, 1050, "Salle 1", "a locked line"},
+                 {&TheJasFormat(), &jas, 5, "", "a locked line"},
+                 {&TheJasFormat(), &jas, 1179, "rien", "a locked line"},
+                 {&TheCrdFormat(), &crd, 2, ".i 4", "a locked line"},
+                 {&TheCrdFormat(), &crd, 8, "FIN", "a locked line"}};
     for (const auto& [format, source, row, text, problem] : cases) {
         ReadResult r = format->Read(*source, "F");
         ASSERT_TRUE(r.ok());
