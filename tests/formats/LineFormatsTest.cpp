@@ -44,9 +44,10 @@ std::string Joined(const std::vector<std::string>& lines, bool finalBreak) {
     return out;
 }
 
+using Edits = std::vector<std::pair<int, std::string>>; // row and new text
+
 // Reads the file, gives each line its new text (locked lines keep theirs) and writes it.
-WriteResult Rewrite(const LineFileFormat& format, const std::string& source,
-                    const std::vector<std::pair<int, std::string>>& news) {
+WriteResult Rewrite(const LineFileFormat& format, const std::string& source, const Edits& news) {
     ReadResult read = format.Read(source, "F");
     EXPECT_TRUE(read.ok()) << read.message;
     Document& document = read.document;
@@ -59,37 +60,35 @@ WriteResult Rewrite(const LineFileFormat& format, const std::string& source,
 }
 
 TEST(LineFormats, NewLinesAreWrittenByteForByteWithTheFinalLineBreakAsTheSourceHadIt) {
-    const std::vector<std::string> jas = JasLines();
-    const std::vector<std::vector<std::pair<int, std::string>>> jasEdits = {
-        {},
-        {{1, "A much longer first description*14"}, {800, "x"}, {1227, ""}},
-        {{1, "D*14"}, {800, "a far longer object name than before"}, {1227, "Answer*03 longer"}}};
-    for (const auto& edits : jasEdits) {
-        std::vector<std::string> expected = jas;
-        for (const auto& [row, text] : edits)
-            expected[static_cast<std::size_t>(row - 1)] = text;
-        const WriteResult written = Rewrite(TheJasFormat(), Joined(jas, true), edits);
-        EXPECT_EQ(written.error, "");
-        EXPECT_EQ(written.bytes, Joined(expected, true));
-    }
-
     // The released credits end in END without a line break; a file may also end in text, and
     // the last text line is the end of the file when a line break follows it (without one the
     // engine drops it, so it is locked).
     const std::vector<std::string> noEnd(kCredits.begin(), kCredits.end() - 1);
-    const std::vector<std::pair<std::vector<std::string>, bool>> credits = {
-        {kCredits, false}, {kCredits, true}, {noEnd, true}};
-    for (const auto& [lines, finalBreak] : credits)
-        for (const std::string& last : {std::string("Thanks!"), std::string("T")}) {
-            std::vector<std::string> expected = lines;
-            expected[2] = "Un jeu de";
-            expected[4] = "S";
-            expected[6] = last;
-            const WriteResult written = Rewrite(TheCrdFormat(), Joined(lines, finalBreak),
-                                                {{3, "Un jeu de"}, {5, "S"}, {7, last}});
-            EXPECT_EQ(written.error, "");
-            EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
-        }
+    const Edits credits = {{3, "Un jeu de"}, {5, "S"}, {7, "Thanks!"}}, shorter = {{7, "T"}};
+    const std::vector<std::tuple<const LineFileFormat*, std::vector<std::string>, bool, Edits>>
+        cases = {{&TheJasFormat(), JasLines(), true, {}},
+                 {&TheJasFormat(),
+                  JasLines(),
+                  true,
+                  {{1, "A much longer first description*14"}, {800, "x"}, {1227, ""}}},
+                 {&TheJasFormat(),
+                  JasLines(),
+                  true,
+                  {{1, "D*14"}, {800, "a far longer object name"}, {1227, "Answer*03 longer"}}},
+                 {&TheCrdFormat(), kCredits, false, credits},
+                 {&TheCrdFormat(), kCredits, false, shorter},
+                 {&TheCrdFormat(), kCredits, true, credits},
+                 {&TheCrdFormat(), kCredits, true, shorter},
+                 {&TheCrdFormat(), noEnd, true, credits},
+                 {&TheCrdFormat(), noEnd, true, shorter}};
+    for (const auto& [format, lines, finalBreak, edits] : cases) {
+        std::vector<std::string> expected = lines;
+        for (const auto& [row, text] : edits)
+            expected[static_cast<std::size_t>(row - 1)] = text;
+        const WriteResult written = Rewrite(*format, Joined(lines, finalBreak), edits);
+        EXPECT_EQ(written.error, "");
+        EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
+    }
 }
 
 TEST(LineFormats, LinesThatAreNoTextAreLockedAndTheNotesNameWhatEachLineIs) {
