@@ -1,7 +1,7 @@
-// QUEEN2.JAS and the two credits files of the installed game, read from its resource file: the
-// sections agree with QUEEN.JAS, the lines to translate are counted, an unchanged file writes
-// back byte for byte and a translated one reads back as written.
-#include "formats/CrdFormat.h"
+// The text files of the installed game, read from its resource file: the sections of QUEEN2.JAS
+// agree with QUEEN.JAS, the lines to translate are counted, every file writes back byte for byte
+// unchanged and a translated one reads back as written.
+#include "formats/DogFormat.h"
 #include "formats/Formats.h"
 #include "formats/JasFormat.h"
 #include "res/ResourceFile.h"
@@ -10,100 +10,133 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
+#include <map>
+#include <regex>
 
 namespace quillon {
 namespace {
 
-const std::filesystem::path kGame = "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
-
-// The entries of the installed game, or nothing (the test then skips, or fails on CI).
-std::optional<std::vector<std::string>> GameEntries(const std::vector<std::string>& names) {
-    if (!std::filesystem::exists(kGame)) return std::nullopt;
-    ResourceInput input(kGame);
-    const ResourceTableResult table = ReadResourceTable(input, kGame.string());
-    EXPECT_TRUE(table.ok()) << table.error;
-    std::vector<std::string> entries;
-    for (const std::string& name : names) {
-        const int at = table.table.Find(name);
-        EXPECT_GE(at, 0) << name;
-        std::string bytes;
-        if (at >= 0) {
-            const ResourceEntry& entry = table.table.entries[static_cast<std::size_t>(at)];
-            EXPECT_TRUE(input.ReadInto(entry.offset, entry.size, bytes)) << input.error();
-        }
-        entries.push_back(std::move(bytes));
-    }
-    return entries;
+// The game's resource file: QUILLON_GAME, or where Debian installs it.
+std::filesystem::path Game() {
+    const char* named = std::getenv("QUILLON_GAME");
+    return named ? named : "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
 }
 
-#define GAME_ENTRIES_OR_SKIP(entries, ...)                                                         \
-    const auto entries = GameEntries({__VA_ARGS__});                                               \
-    if (!entries) {                                                                                \
-        const char* ci = std::getenv("CI");                                                        \
-        if (ci != nullptr && std::string(ci) == "true") FAIL() << kGame << " is not installed";    \
-        GTEST_SKIP() << kGame << " is not installed";                                              \
+// Skips when the game is not installed, but fails on CI.
+class GameFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::filesystem::exists(Game())) return;
+        const char* ci = std::getenv("CI");
+        if (ci != nullptr && std::string(ci) == "true") FAIL() << Game() << " is missing on CI";
+        GTEST_SKIP() << Game() << " is not installed";
     }
+    // The entries whose names end so, by name.
+    static std::map<std::string, std::string> Entries(const std::string& ending) {
+        ResourceInput input(Game());
+        const ResourceTableResult table = ReadResourceTable(input, "queen.1c");
+        EXPECT_TRUE(table.ok()) << table.error;
+        std::map<std::string, std::string> entries;
+        for (const ResourceEntry& entry : table.table.entries)
+            if (entry.name.ends_with(ending))
+                input.ReadInto(entry.offset, entry.size, entries[entry.name]);
+        return entries;
+    }
+};
 
-unsigned Word(const std::string& bytes, std::size_t at) {
-    return static_cast<unsigned char>(bytes[at]) * 256u + static_cast<unsigned char>(bytes[at + 1]);
+// The document read from these bytes, its rows given these new texts (else their originals).
+Document Edited(const std::string& bytes, const std::string& name,
+                const std::vector<std::string>& news = {}) {
+    ReadResult read = ReadGameBytes(bytes, name, name);
+    EXPECT_TRUE(read.ok()) << read.message;
+    for (int row = 1; row <= read.document.Count(); ++row) {
+        Message& m = read.document.At(row);
+        m.edited = news.empty() ? m.original : news.at(static_cast<std::size_t>(row - 1));
+    }
+    return std::move(read.document);
 }
 
-TEST(GameLineFiles, TheSectionsOfQueen2JasAreThoseQueenJasCounts) {
-    GAME_ENTRIES_OR_SKIP(entries, "QUEEN.JAS");
-    // After the 20-byte header: rooms, object names, objects, descriptions.
-    const std::string& queenJas = (*entries)[0];
+// Written back unchanged, then with these new texts and read back.
+void RoundTrip(const std::string& bytes, const std::string& name,
+               const std::vector<std::string>& news) {
+    const Document same = Edited(bytes, name);
+    EXPECT_TRUE(same.format->Write(same, bytes).bytes == bytes) << name;
+    const Document document = Edited(bytes, name, news);
+    const WriteResult translated = document.format->Write(document, bytes);
+    ASSERT_EQ(translated.error, "") << name;
+    const ReadResult again = ReadGameBytes(translated.bytes, name, name);
+    ASSERT_TRUE(again.ok()) << again.message;
+    ASSERT_EQ(again.document.Count(), document.Count());
+    for (int row = 1; row <= document.Count(); ++row) {
+        EXPECT_EQ(again.document.At(row).original, news[static_cast<std::size_t>(row - 1)]) << row;
+        EXPECT_EQ(again.document.At(row).locked, document.At(row).locked) << row;
+    }
+}
+
+TEST_F(GameFiles, EachLineFileWritesBackUnchangedAndReadsBackTranslated) {
+    std::map<std::string, std::string> entries = Entries(".CRD");
+    entries.merge(Entries(".JAS"));
+    // QUEEN.JAS, after its 20-byte header, counts the sections of QUEEN2.JAS: rooms, object
+    // names, objects, descriptions.
+    const std::string queenJas = entries["QUEEN.JAS"];
+    entries.erase("QUEEN.JAS");
     ASSERT_GE(queenJas.size(), 28u);
-    EXPECT_EQ(Word(queenJas, 20), static_cast<unsigned>(jas::kRoomNames));
-    EXPECT_EQ(Word(queenJas, 22), static_cast<unsigned>(jas::kObjectNames));
-    EXPECT_EQ(Word(queenJas, 26), static_cast<unsigned>(jas::kDescriptions));
+    const auto word = [&queenJas](std::size_t at) {
+        return static_cast<unsigned char>(queenJas[at]) * 256 +
+               static_cast<unsigned char>(queenJas[at + 1]);
+    };
+    EXPECT_EQ(std::vector<int>({word(20), word(22), word(26)}),
+              std::vector<int>({jas::kRoomNames, jas::kObjectNames, jas::kDescriptions}));
     EXPECT_EQ(FormatForFile("QUEEN.JAS"), nullptr);
-}
-
-TEST(GameLineFiles, EachFileWritesBackUnchangedAndReadsBackTranslated) {
-    GAME_ENTRIES_OR_SKIP(entries, "QUEEN2.JAS", "CREDIT1.CRD", "CREDIT2.CRD");
-    // The name, the lines, the lines to translate (unlocked, with text), the final line break.
-    const std::vector<std::tuple<std::string, int, int, bool>> files = {
-        {"QUEEN2.JAS", 1427, 780, true},
-        {"CREDIT1.CRD", 159, 70, false},
-        {"CREDIT2.CRD", 386, 178, false}};
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const auto& [name, lines, toTranslate, finalBreak] = files[i];
-        const std::string& source = (*entries)[i];
-        ReadResult read = ReadGameBytes(source, name, name);
-        ASSERT_TRUE(read.ok()) << read.message;
-        Document& document = read.document;
+    // The lines, the lines to translate (unlocked, with text), the final line break.
+    const std::map<std::string, std::tuple<int, int, bool>> files = {
+        {"QUEEN2.JAS", {1427, 780, true}},
+        {"CREDIT1.CRD", {159, 70, false}},
+        {"CREDIT2.CRD", {386, 178, false}}};
+    ASSERT_EQ(entries.size(), files.size());
+    for (const auto& [name, source] : entries) {
+        const auto& [lines, toTranslate, finalBreak] = files.at(name);
+        const Document document = Edited(source, name);
         EXPECT_EQ(document.Count(), lines) << name;
         EXPECT_EQ(source.ends_with("\r\n"), finalBreak) << name;
+        std::vector<std::string> news;
         int count = 0;
-        for (const Message& message : document.Messages())
-            count += !message.locked && !message.original.empty();
+        for (const Message& m : document.Messages()) {
+            const bool text = !m.locked && !m.original.empty();
+            count += text;
+            news.push_back(text ? "~" + m.original : m.original);
+        }
         EXPECT_EQ(count, toTranslate) << name;
-
-        for (int row = 1; row <= document.Count(); ++row)
-            document.At(row).edited = document.At(row).original;
-        const WriteResult same = document.format->Write(document, source);
-        EXPECT_EQ(same.error, "") << name;
-        EXPECT_TRUE(same.bytes == source) << name;
-
-        for (int row = 1; row <= document.Count(); ++row) {
-            Message& message = document.At(row);
-            if (!message.locked && !message.original.empty())
-                message.edited = "~" + message.original;
-        }
-        document.ValidateAll();
-        EXPECT_EQ(document.Counts().invalid, 0) << document.InvalidList();
-        EXPECT_EQ(document.format->CheckWritable(document), "") << name;
-        const WriteResult translated = document.format->Write(document, source);
-        ASSERT_EQ(translated.error, "") << name;
-        const ReadResult again = ReadGameBytes(translated.bytes, name, name);
-        ASSERT_TRUE(again.ok()) << again.message;
-        ASSERT_EQ(again.document.Count(), lines);
-        for (int row = 1; row <= lines; ++row) {
-            EXPECT_EQ(again.document.At(row).original, document.At(row).edited) << row;
-            EXPECT_EQ(again.document.At(row).locked, document.At(row).locked) << row;
-        }
+        Document translated = Edited(source, name, news);
+        translated.ValidateAll();
+        EXPECT_EQ(translated.Counts().invalid, 0) << translated.InvalidList();
+        RoundTrip(source, name, news);
     }
+}
+
+TEST_F(GameFiles, EachDialogueFileWritesBackUnchangedAndReadsBackTranslated) {
+    const std::map<std::string, std::string> entries = Entries(".DOG");
+    int rows = 0, none = 0, numbered = 0, onlyCodes = 0;
+    const std::regex codes(R"((\*(XY\d\d\(\d+,\d+\)|..))+)");
+    for (const auto& [name, bytes] : entries) {
+        const Document d = Edited(bytes, name);
+        rows += d.Count();
+        numbered += d.NumberedCount();
+        // Every message a different length: odd ones longer, even ones shorter.
+        std::vector<std::string> news;
+        for (const Message& m : d.Messages()) {
+            none += m.original == "0";
+            onlyCodes += m.number != 0 && std::regex_match(m.original, codes);
+            news.push_back(m.locked       ? m.original
+                           : m.number % 2 ? "Ja, " + m.original
+                                          : m.original.substr(1));
+        }
+        RoundTrip(bytes, name, news);
+    }
+    // 2,489 slots; 2,408 with text: not "0" (31) and not only control codes ("*00", 50).
+    EXPECT_EQ(std::vector<int>(
+                  {static_cast<int>(entries.size()), rows, none, numbered, numbered - onlyCodes}),
+              std::vector<int>({73, 2489, 31, 2458, 2408}));
 }
 
 } // namespace

@@ -44,9 +44,10 @@ std::string Joined(const std::vector<std::string>& lines, bool finalBreak) {
     return out;
 }
 
+using Edits = std::vector<std::pair<int, std::string>>; // row and new text
+
 // Reads the file, gives each line its new text (locked lines keep theirs) and writes it.
-WriteResult Rewrite(const LineFileFormat& format, const std::string& source,
-                    const std::vector<std::pair<int, std::string>>& news) {
+WriteResult Rewrite(const LineFileFormat& format, const std::string& source, const Edits& news) {
     ReadResult read = format.Read(source, "F");
     EXPECT_TRUE(read.ok()) << read.message;
     Document& document = read.document;
@@ -59,40 +60,38 @@ WriteResult Rewrite(const LineFileFormat& format, const std::string& source,
 }
 
 TEST(LineFormats, NewLinesAreWrittenByteForByteWithTheFinalLineBreakAsTheSourceHadIt) {
-    const std::vector<std::string> jas = JasLines();
-    const std::vector<std::vector<std::pair<int, std::string>>> jasEdits = {
-        {},
-        {{1, "A much longer first description*14"}, {800, "x"}, {1227, ""}},
-        {{1, "D*14"}, {800, "a far longer object name than before"}, {1227, "Answer*03 longer"}}};
-    for (const auto& edits : jasEdits) {
-        std::vector<std::string> expected = jas;
-        for (const auto& [row, text] : edits)
-            expected[static_cast<std::size_t>(row - 1)] = text;
-        const WriteResult written = Rewrite(TheJasFormat(), Joined(jas, true), edits);
-        EXPECT_EQ(written.error, "");
-        EXPECT_EQ(written.bytes, Joined(expected, true));
-    }
-
     // The released credits end in END without a line break; a file may also end in text, and
     // the last text line is the end of the file when a line break follows it (without one the
     // engine drops it, so it is locked).
     const std::vector<std::string> noEnd(kCredits.begin(), kCredits.end() - 1);
-    const std::vector<std::pair<std::vector<std::string>, bool>> credits = {
-        {kCredits, false}, {kCredits, true}, {noEnd, true}};
-    for (const auto& [lines, finalBreak] : credits)
-        for (const std::string& last : {std::string("Thanks!"), std::string("T")}) {
-            std::vector<std::string> expected = lines;
-            expected[2] = "Un jeu de";
-            expected[4] = "S";
-            expected[6] = last;
-            const WriteResult written = Rewrite(TheCrdFormat(), Joined(lines, finalBreak),
-                                                {{3, "Un jeu de"}, {5, "S"}, {7, last}});
-            EXPECT_EQ(written.error, "");
-            EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
-        }
+    const Edits credits = {{3, "Un jeu de"}, {5, "S"}, {7, "Thanks!"}}, shorter = {{7, "T"}};
+    const std::vector<std::tuple<const LineFileFormat*, std::vector<std::string>, bool, Edits>>
+        cases = {{&TheJasFormat(), JasLines(), true, {}},
+                 {&TheJasFormat(),
+                  JasLines(),
+                  true,
+                  {{1, "A much longer first description*14"}, {800, "x"}, {1227, ""}}},
+                 {&TheJasFormat(),
+                  JasLines(),
+                  true,
+                  {{1, "D*14"}, {800, "a far longer object name"}, {1227, "Answer*03 longer"}}},
+                 {&TheCrdFormat(), kCredits, false, credits},
+                 {&TheCrdFormat(), kCredits, false, shorter},
+                 {&TheCrdFormat(), kCredits, true, credits},
+                 {&TheCrdFormat(), kCredits, true, shorter},
+                 {&TheCrdFormat(), noEnd, true, credits},
+                 {&TheCrdFormat(), noEnd, true, shorter}};
+    for (const auto& [format, lines, finalBreak, edits] : cases) {
+        std::vector<std::string> expected = lines;
+        for (const auto& [row, text] : edits)
+            expected[static_cast<std::size_t>(row - 1)] = text;
+        const WriteResult written = Rewrite(*format, Joined(lines, finalBreak), edits);
+        EXPECT_EQ(written.error, "");
+        EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
+    }
 }
 
-TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWritten) {
+TEST(LineFormats, LinesThatAreNoTextAreLockedAndTheNotesNameWhatEachLineIs) {
     std::vector<std::string> jas = JasLines();
     jas[0] = "x.CUT"; // more than four bytes: a command
     jas[1] = ".CUT";  // four bytes: text to the engine
@@ -123,25 +122,9 @@ TEST(LineFormats, LinesThatAreNoTextAreLockedAndAChangedOneIsInvalidAndNeverWrit
         EXPECT_EQ(
             TheCrdFormat().Read(Joined({"a", "b"}, finalBreak), "C.CRD").document.At(2).locked,
             !finalBreak);
-
-    // Changing a locked line, even to nothing.
-    const std::vector<std::tuple<const LineFileFormat*, std::string, int, std::string>> changed = {
-        {&TheJasFormat(), Joined(JasLines(), true), 1050, "Salle 1"},
-        {&TheJasFormat(), Joined(JasLines(), true), 5, ""},
-        {&TheJasFormat(), Joined(JasLines(), true), 1179, "rien"},
-        {&TheCrdFormat(), Joined(kCredits, false), 2, ".i 4"},
-        {&TheCrdFormat(), Joined(kCredits, false), 8, "FIN"}};
-    for (const auto& [format, source, row, text] : changed) {
-        ReadResult r = format->Read(source, "F");
-        r.document.At(row).edited = text;
-        EXPECT_EQ(format->ProblemOf(r.document.At(row)), "a locked line: it must stay as it is");
-        const std::string refusal = format->CheckWritable(r.document);
-        EXPECT_TRUE(refusal.starts_with("Line " + std::to_string(row) + " is locked")) << refusal;
-        EXPECT_EQ(format->Write(r.document, source).error, refusal);
-    }
 }
 
-TEST(LineFormats, ANewLineTheEngineWouldMisreadIsInvalidAndRefusedNamingItsLine) {
+TEST(LineFormats, AChangedLockedLineOrOneTheEngineWouldMisreadIsInvalidAndRefused) {
     const std::string jas = Joined(JasLines(), true);
     const std::string crd = Joined(kCredits, false);
     const std::string piece255(255, 'a');
@@ -162,7 +145,12 @@ TEST(LineFormats, ANewLineTheEngineWouldMisreadIsInvalidAndRefusedNamingItsLine)
                  {&TheCrdFormat(), &crd, 3, "ENDE", "ends the credits"},
                  {&TheCrdFormat(), &crd, 3, "En fin", ""},
                  {&TheCrdFormat(), &crd, 3, " .a", ""},
-                 {&TheCrdFormat(), &crd, 4, "\rx", "control character"}};
+                 {&TheCrdFormat(), &crd, 4, "\rx", "control character"},
+                 {&TheJasFormat(), &jas, 1050, "Salle 1", "a locked line"},
+                 {&TheJasFormat(), &jas, 5, "", "a locked line"},
+                 {&TheJasFormat(), &jas, 1179, "rien", "a locked line"},
+                 {&TheCrdFormat(), &crd, 2, ".i 4", "a locked line"},
+                 {&TheCrdFormat(), &crd, 8, "FIN", "a locked line"}};
     for (const auto& [format, source, row, text, problem] : cases) {
         ReadResult r = format->Read(*source, "F");
         ASSERT_TRUE(r.ok());
