@@ -35,6 +35,7 @@ enum class Question {
     OpenNextFile,
     Exit,
     OpenProjectFile,
+    LoadWorkFile, // a work file over typed messages
 };
 
 // How the open file was reached: a file without text is passed over in the same direction.
@@ -57,6 +58,9 @@ struct EditorState {
     // the first real change of a new message (WorkChanged); then the name is chosen once.
     std::string BackupFileName;
     bool WorkChanged = false;
+    // The new messages hold a change that no backup or saved work file holds yet: closing
+    // the file now would lose it.
+    bool UnbackedWork = false;
     bool BackupRefused = false; // every number was taken; the user has been told
     // Unfinished backups the user has already been told about in this run.
     std::set<std::string> ToldLeftoverBackups;

@@ -106,6 +106,9 @@ public:
     void OnNextFileClicked();
     void OnPreviousFileClicked();
     void OnExitClicked();
+    // Whether closing the file asks first: when the user wants a question and typed work
+    // would be lost.
+    bool AskBeforeClosing() const;
 
     // --- Creating or updating a cutscene file -----------------------------------------
     void OnWriteFileClicked();
@@ -127,13 +130,17 @@ public:
 
     // --- The notice ----------------------------------------------------------------------
     // A short word to the translator that asks for nothing: the window shows it for a few
-    // seconds, then it goes by itself. Serial tells a repeated notice from the last one.
+    // seconds, then it goes by itself. Serial tells a repeated notice from the last one. A
+    // notice speaks of one message at one moment: the next command, another message or
+    // another file takes it away.
     struct NoticeText {
         std::string Text;
         int Serial = 0;
+        int Row = 0; // the row shown when it was given
     };
     NoticeText Notice;
     void ShowNotice(std::string text);
+    void ClearNotice();
 
     // Shows a message box through the platform.
     void ShowMessage(const std::string& text, const std::string& title = {},
@@ -150,6 +157,7 @@ private:
     void OpenNeighbour(ReachedBy direction);
     bool skipping_ = false;      // passing over files without text
     bool skipRequested_ = false; // the file just opened has no text either
+    std::string workNotice_;     // where the open file's work came from, until it is said
 };
 
 // While it lives, changes of the boxes are a display, not an edit; when it ends the shown

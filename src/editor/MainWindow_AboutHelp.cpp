@@ -39,6 +39,13 @@ void MainWindow::OnHelpClicked() {
 
 void MainWindow::ShowNotice(std::string text) {
     Notice.Text = std::move(text);
+    Notice.Row = CurrentRow();
+    ++Notice.Serial;
+}
+
+void MainWindow::ClearNotice() {
+    if (Notice.Text.empty()) return;
+    Notice.Text.clear();
     ++Notice.Serial;
 }
 

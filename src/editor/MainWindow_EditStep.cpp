@@ -30,10 +30,11 @@ Colour ToColour(double colour) {
     return static_cast<Colour>(rounded);
 }
 
-// Saving the new messages makes no sense while nothing is translated or anything is invalid.
+// Saving the new messages makes no sense while nothing is translated; work in progress is
+// always savable, invalid messages included (they are saved as typed and stay invalid).
 void ApplySaveRule(MainWindow& form) {
     const bool allBlank = form.Doc.NumberedCount() == form.State.BlankCount;
-    form.btnSaveNewMessages.Enabled = !(allBlank || form.State.InvalidCount > 0);
+    form.btnSaveNewMessages.Enabled = !allBlank;
 }
 
 // A message's size and its text size: the size less three bytes per control code.
@@ -94,8 +95,10 @@ void MainWindow::OnNewMessageEdited() {
     }
     // The work changes when the user's edit (typing, F10, Break, Esc) alters the stored
     // message; the boxes being refilled from the document is no change of the work.
-    if (Edits.PendingKind != EditKind::Display && newMessage != message.edited)
-        State.WorkChanged = true;
+    if (Edits.PendingKind != EditKind::Display && newMessage != message.edited) {
+        State.WorkChanged = State.UnbackedWork = true;
+        ClearNotice(); // whatever it said came before this change
+    }
     message.edited = std::move(newMessage);
     State.CurrentNewLength = static_cast<int>(message.edited.size());
     Edits.History.Edited(row, Edits.ShownBoxState(), Edits.PendingKind);

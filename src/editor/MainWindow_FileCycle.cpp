@@ -1,5 +1,6 @@
-// Moving between the .CUT files of a folder and leaving the program, each saving the
-// settings first and asking when "Confirm overwriting/closing files" is checked.
+// Moving between the game text files of a folder and leaving the program, each saving the
+// settings first and asking when "Confirm overwriting/closing files" is checked and closing
+// would lose typed work that no backup or work file holds.
 #include "editor/MainWindow.h"
 
 namespace quillon {
@@ -15,9 +16,13 @@ void AskToClose(MainWindow& form) {
 
 } // namespace
 
+bool MainWindow::AskBeforeClosing() const {
+    return CheckConfirmCloseOrReplace.Value() == 1 && State.UnbackedWork;
+}
+
 void MainWindow::OnCloseFileClicked() {
     if (Ended) return;
-    if (CheckConfirmCloseOrReplace.Value() == 1) {
+    if (AskBeforeClosing()) {
         State.PendingQuestion = Question::CloseFile;
         AskToClose(*this);
         return;
@@ -39,7 +44,7 @@ void MainWindow::StepToNeighbour(ReachedBy direction) {
     const bool next = direction == ReachedBy::NextFile;
     next ? FindNextFile() : FindPreviousFile();
     if ((next ? State.NextFileName : State.PreviousFileName).empty()) return;
-    if (CheckConfirmCloseOrReplace.Value() == 1) {
+    if (AskBeforeClosing()) {
         State.PendingQuestion = next ? Question::OpenNextFile : Question::OpenPreviousFile;
         AskToClose(*this);
         return;
@@ -56,7 +61,7 @@ void MainWindow::OpenNeighbour(ReachedBy direction) {
 
 void MainWindow::OnExitClicked() {
     if (Ended) return;
-    if (CheckConfirmCloseOrReplace.Value() == 1) {
+    if (AskBeforeClosing()) {
         State.PendingQuestion = Question::Exit;
         KeepQuestionOnTop();
         Confirm->OpenQuestion();

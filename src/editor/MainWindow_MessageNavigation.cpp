@@ -22,6 +22,7 @@ void MainWindow::ShowCurrentMessage() {
     if (MessageSlider.Value == 2 && Doc.NumberedCount() == 1) MessageSlider.Value = 1;
     const int row = Doc.RowOfNumber(MessageSlider.Value);
     if (row == 0) return; // no message has this number: nothing to show
+    if (Notice.Row != row) ClearNotice();
     TableView.SelectedRow = row;
     ++TableView.RedrawCount;
     DisplayScope display(*this, true);
@@ -68,6 +69,7 @@ void MainWindow::OnPreviousMessageClicked() {
 
 void MainWindow::OnCopyOriginalMessageClicked() {
     if (Ended) return;
+    ClearNotice();
     EditKindScope step(Edits.PendingKind, EditKind::Command);
     NewMessageBox.SetText(OriginalMessageBox.Text());
     Focus.SetFocus(NewMessageBox);
@@ -75,6 +77,7 @@ void MainWindow::OnCopyOriginalMessageClicked() {
 
 void MainWindow::OnClearMessageClicked() {
     if (Ended) return;
+    ClearNotice();
     EditKindScope step(Edits.PendingKind, EditKind::Command);
     NewMessageBox.SetText("");
     Focus.SetFocus(NewMessageBox);
@@ -82,6 +85,7 @@ void MainWindow::OnClearMessageClicked() {
 
 void MainWindow::OnRestoreMessageClicked() {
     if (Ended) return;
+    ClearNotice();
     EditKindScope step(Edits.PendingKind, EditKind::Command);
     NewMessageBox.SetText(State.MessageWhenShown);
     Focus.SetFocus(NewMessageBox);
@@ -89,6 +93,7 @@ void MainWindow::OnRestoreMessageClicked() {
 
 void MainWindow::OnNewBoxKeyDown(int& keyCode, int& shift) {
     if (Ended) return;
+    ClearNotice();
     // Independent tests, one after the other: F10 swallows its key, so nothing after it
     // matches.
     if (keyCode == Key::A && shift == Modifier::Ctrl) {

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <utility>
 
 namespace quillon {
 
@@ -67,6 +68,7 @@ void MainWindow::Start() {
 
 void MainWindow::OpenFile(std::string FileName) {
     if (Ended) return;
+    ClearNotice();
     MessageSlider.Visible = true;
 
     SettingsStore& store = platform.Settings();
@@ -131,6 +133,7 @@ void MainWindow::OpenFile(std::string FileName) {
     // paging through files leaves no backups behind.
     State.BackupFileName.clear();
     State.WorkChanged = false;
+    State.UnbackedWork = false;
     State.BackupRefused = false;
     Work.TellLeftoverBackups();
     if (Ended) return;
@@ -174,6 +177,8 @@ void MainWindow::LoadGameFile(const std::string& Path) {
     SetProgress(*this, static_cast<double>(Doc.layout ? Doc.layout->TextStart() : 0));
     // Every row is checked, not only the ones shown, so the counters cover the whole file.
     Doc.ValidateAll();
+    // However the file was reached, the translator's newest work on it comes back.
+    if (Doc.NumberedCount() > 0) workNotice_ = Work.BringBackNewestWork();
     SetProgress(*this, ReadProgressBar.Max);
 
     const int messages = Doc.NumberedCount();
@@ -209,6 +214,8 @@ void MainWindow::LoadGameFile(const std::string& Path) {
     int key = KeyCodeOf(Key::F1), shift = 0;
     OnNewBoxKeyDown(key, shift);
     OnNewMessageEdited();
+    // Said once the file that stays open has shown itself, not by each file passed over.
+    if (!skipping_ && !workNotice_.empty()) ShowNotice(std::exchange(workNotice_, {}));
     SetProgress(*this, 0);
     if (Tools.Project) Tools.Project->Refresh();
 }

@@ -17,11 +17,6 @@ namespace {
 constexpr const char* kCrLf = "\r\n";
 
 // The name part of a path, after its last separator.
-std::string NameOf(const std::string& path) {
-    std::size_t separator = LastSeparator(path);
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 // How much the report window grows so that a long list stays readable; from 111 on the
 // list no longer fits however tall the window is, so it keeps its designed size.
 int ReportGrowth(double invalidCount) {
@@ -249,6 +244,9 @@ void MainWindow::OnQuestionAnsweredYes() {
         break;
     case Question::OpenProjectFile:
         Tools.OpenProjectFile();
+        break;
+    case Question::LoadWorkFile:
+        Work.LoadChosenWork();
         break;
     case Question::Exit:
         Settings.Save();

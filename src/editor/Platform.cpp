@@ -11,6 +11,11 @@
 
 namespace quillon {
 
+std::string NameOf(const std::string& path) {
+    const std::size_t separator = LastSeparator(path);
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
 std::size_t LastSeparator(const std::string& path) {
 #ifdef _WIN32
     return path.find_last_of("\\/");

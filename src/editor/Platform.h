@@ -97,6 +97,8 @@ inline constexpr char kPathSeparator = '/';
 
 // Position of the last path separator (on Windows a slash counts too), or npos.
 std::size_t LastSeparator(const std::string& path);
+// The last part of a path: the file's own name.
+std::string NameOf(const std::string& path);
 
 // The program folder: QUILLON_HOME when set, else the executable's folder when writable,
 // else the per-user data folder given by the caller.

@@ -10,6 +10,8 @@
 #include "base/Utf8Path.h"
 #include "editor/AutoBackup.h"
 #include "project/MessageTally.h"
+#include "project/WorkFiles.h"
+#include "settings/Settings.h"
 #include "work/Tmf.h"
 
 #include <algorithm>
@@ -87,21 +89,78 @@ void WorkFiles::OnLoadClicked() {
         window_.ShowMessage("This file is for " + tmf.headerName + ".", kAppTitle);
         return;
     }
+    chosenWork_ = std::move(tmf);
+    chosenPath_ = chosen;
+    // Typed messages the file would replace are asked about first.
+    Document loaded = window_.Doc;
+    ApplyTmfLines(loaded, chosenWork_.lines);
+    std::string replaced;
+    int replacedCount = 0;
+    for (int row = 1; row <= loaded.Count(); ++row) {
+        const std::string& typed = window_.Doc.At(row).edited;
+        if (typed.empty() || typed == loaded.At(row).edited) continue;
+        ++replacedCount;
+        if (replacedCount <= 10) replaced += (replaced.empty() ? "" : ", ") + loaded.Label(row);
+    }
+    if (replacedCount > 10) replaced += ", ...";
+    if (replacedCount > 0 && window_.CheckConfirmCloseOrReplace.Value() == 1) {
+        window_.State.PendingQuestion = Question::LoadWorkFile;
+        window_.KeepQuestionOnTop();
+        window_.Confirm->OpenQuestion();
+        window_.Confirm->SetQuestion(
+            360, NameOf(chosen) + " replaces what is typed in " + std::to_string(replacedCount) +
+                     (replacedCount == 1 ? " message (" : " messages (") + replaced + ")." +
+                     std::string("\r\n") + "Do you want to load it?");
+        return;
+    }
+    LoadChosenWork();
+}
+
+void WorkFiles::LoadChosenWork() {
+    if (window_.Ended) return;
+    // The work being replaced stays in its backup: the loaded work starts a backup of its own.
+    WriteAutoBackup();
+    std::string keptIn;
+    if (window_.State.WorkChanged && !window_.State.UnbackedWork &&
+        !window_.State.BackupFileName.empty()) {
+        keptIn = window_.State.BackupFileName;
+        window_.State.BackupFileName.clear();
+    }
     std::vector<std::string> before;
     before.reserve(static_cast<std::size_t>(window_.Doc.Count()));
     for (const Message& message : window_.Doc.Messages())
         before.push_back(message.edited);
-    ApplyTmfLines(window_.Doc, tmf.lines);
+    ApplyTmfLines(window_.Doc, chosenWork_.lines);
     // Loaded work that changes a message is a change of the work, and the backup follows.
-    for (int row = 1; row <= window_.Doc.Count() && !window_.State.WorkChanged; ++row)
-        window_.State.WorkChanged =
-            window_.Doc.At(row).edited != before[static_cast<std::size_t>(row - 1)];
+    bool changed = false;
+    for (int row = 1; row <= window_.Doc.Count() && !changed; ++row)
+        changed = window_.Doc.At(row).edited != before[static_cast<std::size_t>(row - 1)];
+    if (changed) window_.State.WorkChanged = window_.State.UnbackedWork = true;
     // Every loaded message is checked now, not when it is shown: a broken one far from the
     // shown one is counted at once.
     window_.Doc.ValidateAll();
     window_.Edits.NoteReplacedMessages(before);
     window_.ShowCurrentMessage();
     window_.OnNewMessageEdited();
+    if (changed && !keptIn.empty())
+        window_.ShowNotice("The messages typed before are kept in " +
+                           BackupFolder(window_.platform) + kPathSeparator + keptIn + ".");
+}
+
+std::string WorkFiles::BringBackNewestWork() {
+    MainWindow& w = window_;
+    WorkFileIndex index;
+    index.AddBackupFolder(PathFromUtf8(BackupFolder(w.platform)));
+    const std::optional<std::string> folder = w.platform.Settings().Read(settings::kWorkFolder);
+    if (folder && !folder->empty()) index.AddWorkFolder(PathFromUtf8(*folder));
+    const WorkFile work = index.NewestFor(w.State.FileName);
+    if (work.source == WorkSource::None) return {};
+    ApplyTmfLines(w.Doc, work.tmf.lines);
+    w.Doc.ValidateAll();
+    // Changes go on in the backup that was read, instead of a new one beside it.
+    if (work.source == WorkSource::Backup)
+        w.State.BackupFileName = Utf8FromPath(work.path.filename());
+    return "Your work on " + w.State.FileName + " is back, from " + Utf8FromPath(work.path) + ".";
 }
 
 void WorkFiles::WriteAutoBackup() {
@@ -111,10 +170,11 @@ void WorkFiles::WriteAutoBackup() {
         BuildTmf(window_.State.FileName, window_.Doc, TmfContent::NewMessages);
     // A backup that cannot be written (its folder gone or read-only) must not interrupt the
     // typing or touch the messages; the next edit tries again.
-    if (built.error.empty() && TakeBackupNumber())
-        ReplaceBackupFile(window_.platform.ProgramFolder() + kPathSeparator + "Backup" +
-                              kPathSeparator + window_.State.BackupFileName,
-                          built.bytes);
+    if (built.error.empty() && TakeBackupNumber() &&
+        ReplaceBackupFile(BackupFolder(window_.platform) + kPathSeparator +
+                              window_.State.BackupFileName,
+                          built.bytes))
+        window_.State.UnbackedWork = false;
 }
 
 void WorkFiles::Write(TmfContent content) {
@@ -128,8 +188,9 @@ void WorkFiles::Write(TmfContent content) {
         error = "Cannot save " + path + ": " + built.error;
     else
         error = WriteFileAtomically(PathFromUtf8(path), built.bytes);
+    if (error.empty() && content == TmfContent::NewMessages) window_.State.UnbackedWork = false;
     if (error.empty())
-        window_.ShowMessage("Tempory Messages File is saved!");
+        window_.ShowMessage("Temporary Messages File is saved!");
     else
         window_.ShowMessage(error, kAppTitle);
 }

@@ -4,6 +4,8 @@
 
 #include "work/Tmf.h"
 
+#include <string>
+
 namespace quillon {
 
 class MainWindow;
@@ -16,6 +18,13 @@ public:
 
     void OnSaveClicked(TmfContent content);
     void OnLoadClicked();
+    // Puts in the work file chosen by "Load text file" once the user has agreed to it
+    // replacing typed messages.
+    void LoadChosenWork();
+    // Puts the newest work on the open file (its newest backup or work-folder file, the one
+    // the project window names) into its new messages; the next backup continues it. Gives
+    // the notice that says where the work came from, empty when there was none.
+    std::string BringBackNewestWork();
     // Writes the .TMF named in the shared file dialog.
     void Write(TmfContent content);
     // The automatic backup of the new messages, written on every change of the work.
@@ -27,6 +36,8 @@ private:
     // The backup's name, chosen at the first change of the work; false when none is free.
     bool TakeBackupNumber();
     MainWindow& window_;
+    TmfParseResult chosenWork_; // read by "Load text file", waiting for the user's answer
+    std::string chosenPath_;
 };
 
 } // namespace quillon

@@ -117,7 +117,7 @@ void WorkTools::OpenFromProject(const std::string& name) {
     // While a question is open no second command may start.
     if (window_.Ended || !window_.Window.Enabled) return;
     projectFileName_ = name;
-    if (window_.CheckConfirmCloseOrReplace.Value() == 1) {
+    if (window_.AskBeforeClosing()) {
         window_.State.PendingQuestion = Question::OpenProjectFile;
         window_.KeepQuestionOnTop();
         window_.Confirm->OpenQuestion();

@@ -113,7 +113,11 @@ TEST(Editing, EachEditSizesChecksAndCountsTheMessageAndRebuildsItsHiddenCodes) {
     // Each counter sums every row, whichever row is edited; editing one row keeps the others.
     e.Type(1, "Bad*");
     e.Type(4, "*01*02");
-    EXPECT_EQ(e.Bad(2) + " " + e.Counters(), "1 2 [1, 2] red | 1 [3] red | - -");
+    EXPECT_EQ(e.Bad(2) + " " + e.Counters(), "1 2 [1, 2] red | 1 [3] red | save -");
+    // Work in progress is savable with its invalid messages, as typed.
+    const std::string work = Utf8FromPath(e.platform.temp.path / "work.tmf");
+    e.Save(TmfContent::NewMessages, work);
+    EXPECT_NE(ReadBytes(work).find("001 Bad*\r\n"), std::string::npos) << ReadBytes(work);
     e.Type(1, "Hola");
     e.Type(2, "");
     EXPECT_EQ(e.Counters(), "0 [] blue | 2 [2, 3] red | save -");

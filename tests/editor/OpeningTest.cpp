@@ -178,7 +178,39 @@ TEST(Opening, PassingOverFilesWithoutTextVisitsEachFileOnce) {
     }
 }
 
-// A command, and how it is carried out: at once (no question), or answered Yes or No.
+// Typed work follows its file whichever way it is reached again, and a notice speaks only of
+// the message and the moment it was given for.
+TEST_F(RawEditor, ReopenedFilesBringBackTheirWorkAndNoticesEndWithTheirCause) {
+    Put("A.CUT", CutBytes({"Hello", "World"}));
+    Put("B.CUT", CutBytes({"One"}));
+    Open(CutDir() + "A.CUT");
+    Type(1, "Hola");
+    Press(Key::Y, Modifier::Ctrl);
+    EXPECT_EQ(form.Notice.Text, "Nothing to redo.");
+    Type("Hola!"); // the next command takes it away
+    EXPECT_EQ(form.Notice.Text, "");
+    Press(Key::Y, Modifier::Ctrl);
+    // The work is in its backup: no question, and the notice stays behind with A.CUT.
+    form.OnNextFileClicked();
+    EXPECT_EQ(form.State.FileName + "|" + New(1) + "|" + form.Notice.Text + "|" + Question(),
+              "B.CUT|||");
+    form.OnPreviousFileClicked();
+    EXPECT_EQ(New(1) + "|" + form.Notice.Text,
+              "Hola!|Your work on A.CUT is back, from " + BackupDir() + "A_1.tmf.");
+    // The next change goes on in the backup that was read, and the notice ends with the
+    // message it was shown over.
+    Type(2, "Mundo");
+    EXPECT_EQ(form.Notice.Text, "");
+    EXPECT_EQ(Listing(BackupDir()), "A_1.tmf");
+    EXPECT_EQ(Backup("A_1.tmf"), TmfBytes("A.CUT", "001 Hola!\r\n002 Mundo\r\n"));
+    // The project window names the same work file.
+    Press(Key::F9);
+    ASSERT_NE(form.Tools.Project, nullptr);
+    EXPECT_EQ(form.Tools.Project->Rows.at(0).readFrom, "A_1.tmf (backup)");
+}
+
+// A command, and how it is carried out: at once (no question: the typed work is in its
+// backup), or answered Yes or No (asked: no backup can be written).
 enum Answered { AtOnce, Yes, No };
 using CycleCase = std::tuple<char, Answered>;
 const std::map<char, void (MainWindow::*)()> kCommands{{'c', &MainWindow::OnCloseFileClicked},
@@ -195,8 +227,11 @@ TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
     for (const char* name : {"A.CUT", "B.CUT", "B.CUT.BAK", "c.cut", "E.CUT"})
         Put(name, CutBytes({"Hello", "World"}));
     Put("D.CUT", CutBytes({"", "X"}));
-    platform.settings.values["Confirm"] = answered == AtOnce ? "0" : "1";
+    platform.settings.values["Confirm"] = "1";
+    if (answered != AtOnce) WriteBytes(BackupDir().substr(0, BackupDir().size() - 1), "a file");
     Open(CutDir() + "B.CUT");
+    Type(1, "Hola");
+    EXPECT_EQ(Backup("B_1.tmf").empty(), answered != AtOnce);
     form.OnHelpClicked();
     ASSERT_TRUE(form.Help->Window.Visible && form.Window.Enabled); // Help holds nothing
     platform.settings.values["Stray"] = "gone once the settings are saved";

@@ -40,7 +40,7 @@ TEST_F(Permissions, UnreadableFilesAndReadOnlyFoldersAreToldAndChangeNothing) {
     Open(open);
     Type(1, "Hola");
     Type(2, "Buen dia"); // padded to the original's odd length when written
-    const std::string backup = Backup("C12_2.tmf"); // a new opening, a new number
+    const std::string backup = Backup("C12_1.tmf"); // brought back, and gone on with
 
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec;
     Allow(CutDir(), readOnly);
@@ -65,10 +65,10 @@ TEST_F(Permissions, UnreadableFilesAndReadOnlyFoldersAreToldAndChangeNothing) {
     platform.messageBoxes.clear();
     Type(1, "Hola otra vez");
     EXPECT_EQ(New(1) + "|" + Boxes(), "Hola otra vez|");
-    EXPECT_EQ(Backup("C12_2.tmf"), backup);
+    EXPECT_EQ(Backup("C12_1.tmf"), backup);
     Allow(BackupDir(), fs::perms::owner_all);
     Type(1, "Hola de nuevo");
-    EXPECT_NE(Backup("C12_2.tmf").find("001 Hola de nuevo\r\n"), std::string::npos);
+    EXPECT_NE(Backup("C12_1.tmf").find("001 Hola de nuevo\r\n"), std::string::npos);
 
     // A program folder that cannot be written gives way to the user's own.
     TempDir data;

@@ -78,7 +78,7 @@ TEST_F(WholeFile, UndoAndRedoStepThroughTypedWordsAndCommandsPerMessage) {
     EXPECT_EQ(shown() + f.Notice.Text, "Tres mas?|Tres mas?|1Nothing to redo.");
 
     // Message 4 kept its own steps, the loaded text among them; reopening forgets them all.
-    EXPECT_EQ(Counters(), "2 [4, 6] red | 1 [8] red | - -");
+    EXPECT_EQ(Counters(), "2 [4, 6] red | 1 [8] red | save -");
     Go(4);
     undo();
     EXPECT_EQ(New(4), "Cuarto");
@@ -116,7 +116,14 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     const std::string work = Utf8FromPath(e.platform.temp.path / "C12.tmf");
     WriteBytes(work, TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Segundo*0\r\n"));
     e.Load(work);
-    EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | - create");
+    // It would replace what is typed in message 2: asked first, and what it replaces is kept.
+    EXPECT_EQ(e.Question(), "C12.tmf replaces what is typed in 1 message (2).\r\n"
+                            "Do you want to load it?");
+    e.Answer(true);
+    EXPECT_EQ(f.Notice.Text,
+              "The messages typed before are kept in " + e.BackupDir() + "C12_1.tmf.");
+    EXPECT_EQ(e.Backup(), TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Segundo\r\n"));
+    EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | save create");
     e.Press(Key::F7);
     EXPECT_EQ(e.New(2) + " " + f.InvalidCountLabel.Caption(), "Segundo 0");
     EXPECT_EQ(f.Notice.Text, "Message 2: its control codes were put back as in the original.");
@@ -185,7 +192,10 @@ TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
     EXPECT_TRUE(key == 0 && f.Tools.Find == nullptr && f.Focus.Current() == &f.NewMessageBox);
     // A question open in the main window holds the searches too.
     Press(Key::F, Modifier::Ctrl);
-    f.btnCloseFile.Click();
+    const std::string other = Utf8FromPath(platform.temp.path / "C12.tmf");
+    WriteBytes(other, TmfBytes("C12.CUT", "002 Otra\r\n"));
+    Load(other);
+    ASSERT_NE(Question(), "");
     f.Tools.Find->TextFind.SetText("Worldly");
     f.Tools.Find->btnNext.Click();
     EXPECT_EQ(f.MessageSlider.Value, 3);
@@ -273,21 +283,30 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     p.OnRowDoubleClicked(3);
     EXPECT_EQ(p.LabelStatus.Caption(),
               CutDir() + "D.CUT: the file ends inside the memory bank header.");
-    // "Confirm overwriting/closing files" is on: the close question first, No keeps B.CUT.
-    p.OnRowDoubleClicked(0);
-    EXPECT_EQ(Question(), "Are you sure you want to close file B.CUT?");
-    p.OnRowDoubleClicked(0); // the main window is held by the question: nothing more starts
-    Answer(false);
-    EXPECT_EQ(f.State.FileName, "B.CUT");
-    p.OnRowDoubleClicked(0);
+    // What is typed is in its backup, so A.CUT opens without a question, its newest work
+    // brought back, and the settings saved first.
     platform.settings.values.erase("Confirm");
-    Answer(true);
-    EXPECT_EQ(f.State.FileName, "A.CUT");
+    p.OnRowDoubleClicked(0);
+    EXPECT_EQ(f.State.FileName + " " + New(3) + "|" + f.Notice.Text,
+              "A.CUT Tres|Your work on A.CUT is back, from " + Utf8FromPath(work / "A.tmf") + ".");
     EXPECT_EQ(platform.settings.values["Confirm"], "1") << "the settings were saved first";
     EXPECT_EQ(Captions({&f.OriginalNumberLabel, &f.OriginalCountLabel}), "1 | 3");
+    // Typed where no backup can be written: "Confirm overwriting/closing files" is on, so the
+    // close question comes first, and No keeps A.CUT.
+    fs::remove_all(BackupDir());
+    WriteBytes(BackupDir().substr(0, BackupDir().size() - 1), "a file in the folder's place");
+    Type(1, "Una");
+    p.OnRowDoubleClicked(1);
+    EXPECT_EQ(Question(), "Are you sure you want to close file A.CUT?");
+    p.OnRowDoubleClicked(1); // the main window is held by the question: nothing more starts
+    Answer(false);
+    EXPECT_EQ(f.State.FileName, "A.CUT");
+    p.OnRowDoubleClicked(1);
+    Answer(true);
+    EXPECT_EQ(f.State.FileName + " " + New(1), "B.CUT Alfa");
     // The window stays, read again for the file now open.
     ASSERT_EQ(f.Tools.Project.get(), &p);
-    EXPECT_EQ(Rows()[0].substr(0, 7), "A.CUT* ");
+    EXPECT_EQ(Rows()[1].substr(0, 7), "B.CUT* ");
     p.btnClose.Click();
     EXPECT_EQ(f.Tools.Project, nullptr);
     EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox);

@@ -124,7 +124,9 @@ TEST_F(EditorWindow, OpeningTypingTheQuestionAboutHelpAndTheSettingsOfTheNextRun
     EXPECT_EQ(f().Doc.At(1).edited, "*01Hi*02Earth*03");
     EXPECT_EQ(s->Text(f().InvalidCountLabel), QStringLiteral("0"));
 
-    // The question and About hold the main window; the settings reach the next run.
+    // The question and About hold the main window; the settings reach the next run. Closing
+    // asks only when typed work would be lost.
+    s->TypeAtRisk();
     s->Click(f().btnCloseFile);
     ASSERT_EQ(Windows(), QStringLiteral("main(off) question "));
     EXPECT_EQ(s->ui->QuestionView()->windowTitle() + s->Text(f().Confirm->QuestionLabel),
@@ -355,6 +357,8 @@ protected:
                                                                      "005 Quinto*A\r\n"));
         s->platform->fileAnswers.push_back(path);
         s->Click(f().btnLoadWorkFile);
+        // Typed messages it replaces are asked about first.
+        if (s->ui->QuestionView()) s->Click(f().Confirm->btnYes);
     }
     QString Number() { return s->Text(f().OriginalNumberLabel); }
     QString Notice() {
@@ -477,7 +481,8 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     ASSERT_NE(s->ui->ProjectView(), nullptr);
     list = s->ui->ProjectView()->findChild<QTreeWidget*>();
 
-    // A double-click opens the file through the close question.
+    // A double-click opens the file through the close question, when typed work is at risk.
+    s->TypeAtRisk();
     QTreeWidgetItem* other = list->topLevelItem(1);
     const QPoint at = list->visualItemRect(other).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at); // as a mouse sends it

@@ -92,6 +92,7 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
         SCOPED_TRACE(onTop ? "always on top" : "normal");
         if ((form->CheckAlwaysOnTop.Value() == 1) != onTop)
             ui->Run([&] { form->CheckAlwaysOnTop.UserClick(); });
+        s->TypeAtRisk();
         ui->Run([&] { form->OnCloseFileClicked(); }); // "Confirm" is on: the question opens
         ASSERT_NE(ui->QuestionView(), nullptr);
         EXPECT_EQ(AfterClick(ui->QuestionView()), "above above");

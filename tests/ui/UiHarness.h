@@ -74,6 +74,18 @@ public:
     }
 
     QString CutPath(const QString& name) const { return home_ + QStringLiteral("/CUT/") + name; }
+    // A file where the Backup folder would be: from here on no backup can be written, and
+    // typed work stays at risk until it is saved.
+    void BlockBackups() {
+        QDir(home_ + QStringLiteral("/Backup")).removeRecursively();
+        quillon::test::WriteBytes((home_ + QStringLiteral("/Backup")).toStdString(), "a file");
+    }
+    // A change of the new message that no backup holds, the text left as it was.
+    void TypeAtRisk() {
+        BlockBackups();
+        Type(GR(), QStringLiteral("!"));
+        Key(GR(), Qt::Key_Backspace);
+    }
     QString Put(const QString& name, const std::vector<std::string>& messages) {
         quillon::test::WriteBytes(CutPath(name).toStdString(), quillon::test::CutBytes(messages));
         return CutPath(name);
