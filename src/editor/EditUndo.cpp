@@ -32,7 +32,7 @@ BoxState EditUndo::ShownBoxState() const {
     state.box = window_.NewMessageBox.Text();
     const int row = window_.CurrentRow();
     if (window_.Doc.HasRow(row)) state.message = window_.Doc.At(row).edited;
-    state.hidden = window_.CheckHideControlCharacters.Value() == 1;
+    state.hidden = window_.ShowsCodesHidden();
     return state;
 }
 
@@ -43,21 +43,15 @@ void EditUndo::NoteShown() {
     History.Shown(row, ShownBoxState());
 }
 
-void EditUndo::NoteCodesPutBack(int row, const std::string& before) {
-    if (window_.Ended || row != window_.CurrentRow() || !window_.Doc.HasRow(row)) return;
-    if (window_.Doc.At(row).edited == before) return;
-    window_.ShowNotice("Message " + window_.Doc.Label(row) +
-                       ": its control codes were put back as in the original.");
-}
-
 std::string EditUndo::BoxTextFor(const BoxState& state) const {
-    const bool hidden = window_.CheckHideControlCharacters.Value() == 1;
+    const bool hidden = window_.ShowsCodesHidden();
     if (state.hidden == hidden) return state.box;
     if (!hidden) return state.message;
     // Taken with the codes shown, put back with them hidden: the box shows it as a display
     // would.
-    if (window_.OriginalMessageBox.Text() == "*") return "*";
-    return HideControlCodes(state.message);
+    const int row = window_.CurrentRow();
+    return HiddenBoxText(state.message,
+                         window_.Doc.HasRow(row) ? window_.Doc.At(row).original : std::string());
 }
 
 void EditUndo::NoteReplacedMessages(const std::vector<std::string>& before) {
@@ -66,12 +60,10 @@ void EditUndo::NoteReplacedMessages(const std::vector<std::string>& before) {
     for (int row = 1; row <= rows; ++row) {
         const std::string& old = before[static_cast<std::size_t>(row - 1)];
         if (old == window_.Doc.At(row).edited) continue;
-        BoxState state{old, old, hidden};
-        if (hidden) {
-            // As the box would have shown it.
-            const bool codesOnly = HideControlCodes(window_.Doc.At(row).original).empty();
-            state.box = codesOnly ? "*" : HideControlCodes(old);
-        }
+        // As the box would have shown it.
+        const std::string& original = window_.Doc.At(row).original;
+        BoxState state{old, old, hidden && HidesExactly(old, original)};
+        if (state.hidden) state.box = HiddenBoxText(old, original);
         History.Replaced(row, std::move(state));
     }
 }

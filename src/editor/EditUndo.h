@@ -26,9 +26,6 @@ public:
     BoxState ShownBoxState() const;
     // The shown message's state is where its next undo step starts.
     void NoteShown();
-    // With the codes hidden, showing a message puts its original's codes back: when that
-    // changed the row's message (before is what it held), the translator is told.
-    void NoteCodesPutBack(int row, const std::string& before);
     // A work file replaced some messages: one undo step for each message it changed.
     void NoteReplacedMessages(const std::vector<std::string>& before);
     void Undo();

@@ -49,6 +49,9 @@ struct EditorState {
     double NewFileSize = 0;
 
     std::string MessageWhenShown;
+    // The shown message keeps its codes in view although they are to be hidden: hidden,
+    // they would not come back as they are.
+    bool ShownRaw = false;
     ReachedBy Reached = ReachedBy::Dialog;
     std::string PreviousFileName;
     std::string NextFileName;

@@ -89,6 +89,9 @@ public:
 
     // --- Control codes, live editing, sizes and validity ------------------------------
     void RefreshMessageBoxes();
+    // The boxes show the codes hidden: the mode says so, and the shown message comes back
+    // exactly from its hidden form.
+    bool ShowsCodesHidden() const;
     void OnOriginalMessageChanged();
     void OnNewMessageEdited();
     void ValidateNewMessage();
@@ -160,27 +163,19 @@ private:
     std::string workNotice_;     // where the open file's work came from, until it is said
 };
 
-// While it lives, changes of the boxes are a display, not an edit; when it ends the shown
-// message's state is where its next undo step starts. A display of a row from the table
-// (not a refresh of the boxes) also tells when it changed the row's message.
+// While it lives, changes of the boxes are a display, not an edit, and change no message;
+// when it ends the shown message's state is where its next undo step starts.
 class DisplayScope {
 public:
-    explicit DisplayScope(MainWindow& form, bool fromTable = false)
-        : form_(form), kind_(form.Edits.PendingKind, EditKind::Display),
-          row_(fromTable ? form.CurrentRow() : 0),
-          before_(row_ > 0 ? form.Doc.At(row_).edited : std::string()) {}
-    ~DisplayScope() {
-        form_.Edits.NoteShown();
-        if (row_ > 0) form_.Edits.NoteCodesPutBack(row_, before_);
-    }
+    explicit DisplayScope(MainWindow& form)
+        : form_(form), kind_(form.Edits.PendingKind, EditKind::Display) {}
+    ~DisplayScope() { form_.Edits.NoteShown(); }
     DisplayScope(const DisplayScope&) = delete;
     DisplayScope& operator=(const DisplayScope&) = delete;
 
 private:
     MainWindow& form_;
     EditKindScope kind_;
-    int row_;
-    std::string before_;
 };
 
 } // namespace quillon

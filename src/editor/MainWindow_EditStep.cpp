@@ -53,17 +53,27 @@ void MainWindow::RefreshMessageBoxes() {
     const int row = CurrentRow();
     if (!Doc.HasRow(row)) return; // nothing shown yet: the boxes stay
     DisplayScope display(*this);
-    NewMessageBox.Locked = Doc.At(row).locked;
-    if (CheckHideControlCharacters.Value() == 1) {
+    const Message& message = Doc.At(row);
+    NewMessageBox.Locked = message.locked;
+    // A message whose codes would not come back exactly from its hidden form is shown with
+    // them, whatever the mode, so that showing it cannot change it.
+    State.ShownRaw =
+        CheckHideControlCharacters.Value() == 1 && !HidesExactly(message.edited, message.original);
+    if (State.ShownRaw) {
+        const std::string notice = "Message " + Doc.Label(row) +
+                                   " is shown with its control codes: hidden, they would not "
+                                   "come back as they are.";
+        if (Notice.Text != notice) ShowNotice(notice);
+    }
+    if (ShowsCodesHidden()) {
         if (OriginalMessageBox.Text() == "*") {
             NewMessageBox.SetText("*");
             return;
         }
         // Setting the original box re-enters this refresh through its change handler; the
         // inner pass finds the texts in place.
-        OriginalMessageBox.SetText(HideControlCodes(Doc.At(row).original));
-        if (OriginalMessageBox.Text().empty()) OriginalMessageBox.SetText("*");
-        NewMessageBox.SetText(HideControlCodes(Doc.At(row).edited));
+        OriginalMessageBox.SetText(HiddenBoxText(message.original, message.original));
+        NewMessageBox.SetText(HiddenBoxText(message.edited, message.original));
     } else {
         OriginalMessageBox.SetText(Doc.At(row).original);
         NewMessageBox.SetText(Doc.At(row).edited);
@@ -77,13 +87,19 @@ void MainWindow::OnOriginalMessageChanged() {
     RefreshMessageBoxes();
 }
 
+bool MainWindow::ShowsCodesHidden() const {
+    return CheckHideControlCharacters.Value() == 1 && !State.ShownRaw;
+}
+
 void MainWindow::OnNewMessageEdited() {
     if (Ended) return;
     const int row = CurrentRow();
     if (!Doc.HasRow(row)) return;
     Message& message = Doc.At(row);
 
-    std::string newMessage = CheckHideControlCharacters.Value() == 0
+    // Showing a message never changes it: only an edit stores what the box holds.
+    std::string newMessage = Edits.PendingKind == EditKind::Display ? message.edited
+                             : !ShowsCodesHidden()
                                  ? NewMessageBox.Text()
                                  : RebuildControlCodes(NewMessageBox.Text(), message.original,
                                                        OriginalMessageBox.Text() == "*");

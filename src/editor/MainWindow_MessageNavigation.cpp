@@ -25,7 +25,7 @@ void MainWindow::ShowCurrentMessage() {
     if (Notice.Row != row) ClearNotice();
     TableView.SelectedRow = row;
     ++TableView.RedrawCount;
-    DisplayScope display(*this, true);
+    DisplayScope display(*this);
 
     OriginalNumberLabel.SetCaption(Doc.Label(row));
     NewNumberLabel.SetCaption(Doc.Label(row));

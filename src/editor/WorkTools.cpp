@@ -98,10 +98,12 @@ std::string WorkTools::AsShown(int row, bool original) const {
         return original ? window_.OriginalMessageBox.Text() : window_.NewMessageBox.Text();
     const Message& message = window_.Doc.At(row);
     const std::string& text = original ? message.original : message.edited;
-    if (window_.CheckHideControlCharacters.Value() != 1) return text;
+    // A message whose codes would not come back from the hidden form is shown with them.
+    if (window_.CheckHideControlCharacters.Value() != 1 ||
+        !HidesExactly(message.edited, message.original))
+        return text;
     // A message of codes only shows as "*" in both boxes.
-    if (HideControlCodes(message.original).empty()) return "*";
-    return HideControlCodes(text);
+    return HiddenBoxText(text, message.original);
 }
 
 void WorkTools::ShowProjectWindow() {

@@ -50,6 +50,17 @@ std::string HideControlCodes(std::string_view text) {
     return hidden;
 }
 
+std::string HiddenBoxText(std::string_view message, std::string_view original) {
+    if (HideControlCodes(original).empty()) return "*";
+    return HideControlCodes(message);
+}
+
+bool HidesExactly(std::string_view message, std::string_view original) {
+    if (message.empty()) return true;
+    const bool placeholder = HideControlCodes(original).empty();
+    return RebuildControlCodes(HiddenBoxText(message, original), original, placeholder) == message;
+}
+
 std::string RebuildControlCodes(std::string_view edited, std::string_view original,
                                 bool originalShowsPlaceholder) {
     if (originalShowsPlaceholder) return std::string(original);

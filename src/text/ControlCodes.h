@@ -15,6 +15,15 @@ std::int16_t CountControlChars(std::string_view text);
 // The hidden form: leading and trailing codes dropped, each inner run of codes as one CR LF.
 std::string HideControlCodes(std::string_view text);
 
+// What a message box shows of a message with the codes hidden: the hidden form, or "*" when
+// the original is made of codes only.
+std::string HiddenBoxText(std::string_view message, std::string_view original);
+
+// Whether a message shown with its codes hidden comes back exactly as it is when its box is
+// read back: "*00*4" (a code cut short) or "*0Tengo" (a code that swallowed a letter) do not.
+// An empty message always does.
+bool HidesExactly(std::string_view message, std::string_view original);
+
 // Puts the original's codes back into a text edited in hidden form. When the original box
 // shows the placeholder "*" (an original made of codes only) the original comes back as is.
 std::string RebuildControlCodes(std::string_view edited, std::string_view original,

@@ -110,8 +110,8 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     e.Press(Key::Y, Modifier::Ctrl);
     EXPECT_EQ(f.NewMessageBox.Text() + "|" + e.New(1), "Hola*01Mundo|Hola*01Mundo");
 
-    // Shown with its codes hidden, a loaded message gets its original's codes back; the
-    // translator is told, since the invalid counter drops without a key pressed.
+    // A loaded message whose codes would not come back from the hidden form is shown with
+    // them, unchanged and still invalid, and the translator is told why.
     f.CheckHideControlCharacters.SetValue(1);
     const std::string work = Utf8FromPath(e.platform.temp.path / "C12.tmf");
     WriteBytes(work, TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Segundo*0\r\n"));
@@ -125,8 +125,15 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
     EXPECT_EQ(e.Backup(), TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Segundo\r\n"));
     EXPECT_EQ(e.Counters(), "1 [2] red | 0 [] blue | save create");
     e.Press(Key::F7);
-    EXPECT_EQ(e.New(2) + " " + f.InvalidCountLabel.Caption(), "Segundo 0");
-    EXPECT_EQ(f.Notice.Text, "Message 2: its control codes were put back as in the original.");
+    EXPECT_EQ(e.New(2) + "|" + f.NewMessageBox.Text() + "|" + f.InvalidCountLabel.Caption(),
+              "Segundo*0|Segundo*0|1");
+    EXPECT_EQ(f.Notice.Text, "Message 2 is shown with its control codes: hidden, they would not "
+                             "come back as they are.");
+    // Typing there takes the box as it stands; the next message is hidden as usual.
+    e.Type("Segundo");
+    EXPECT_EQ(e.New(2) + "|" + f.InvalidCountLabel.Caption(), "Segundo|0");
+    e.Go(1);
+    EXPECT_EQ(f.NewMessageBox.Text() + "|" + f.Notice.Text, "Hola\r\nMundo|");
 }
 
 // Control codes hidden, as on a first run; messages 2 and 3 have translations.

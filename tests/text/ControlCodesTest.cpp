@@ -39,6 +39,20 @@ TEST(ControlCodes, CountsHidesAndRebuildsTheOriginalsCodesInOrderForAnyWellForme
         EXPECT_EQ(RebuildControlCodes(edited, original, false), rebuilt) << '"' << original << '"';
     EXPECT_EQ(RebuildControlCodes("anything", "*01*02", true), "*01*02"); // the placeholder
 
+    // Which messages come back exactly from their hidden form (the others are shown with
+    // their codes): a code cut short or one that swallowed a letter does not.
+    std::string exact;
+    for (const auto& [message, original] :
+         std::vector<std::pair<std::string, std::string>>{{"Hola*01Mundo", "Hello*01World"},
+                                                          {"", "*01Hi"},
+                                                          {"*01*02", "*01*02"},
+                                                          {"Dis*00*4", "Say*00*04"},
+                                                          {"*0Tengo", "*00I have"},
+                                                          {"*01x", "*01*02"},
+                                                          {"a  b", "a  b"}})
+        exact += HidesExactly(message, original) ? "y" : "n";
+    EXPECT_EQ(exact, "yyynnny");
+
     // Hidden forms of well-formed messages, generated, rebuild to themselves.
     std::mt19937 random(20240611u);
     auto pick = [&random](int low, int high) {
