@@ -32,8 +32,7 @@ Colour ToColour(double colour) {
 
 // Saving the new messages makes no sense while nothing is translated or anything is invalid.
 void ApplySaveRule(MainWindow& form) {
-    const bool allBlank = form.Doc.NumberedCount() == form.State.BlankCount;
-    form.btnSaveNewMessages.Enabled = !(allBlank || form.State.InvalidCount > 0);
+    form.btnSaveNewMessages.Enabled = form.State.FilledCount > 0 && form.State.InvalidCount == 0;
 }
 
 // A message's size and its text size: the size less three bytes per control code.
@@ -108,6 +107,7 @@ void MainWindow::OnNewMessageEdited() {
     State.NewFileSize =
         State.OriginalFileSize - static_cast<double>(counts.originalBytes) + State.NewTextSize;
     State.BlankCount = static_cast<std::int16_t>(counts.blank);
+    State.FilledCount = counts.filled;
 
     BlankCountLabel.SetCaption(std::to_string(State.BlankCount));
     ShowMessageSizes();
@@ -154,11 +154,15 @@ void MainWindow::ShowMessageNote() {
     std::string caption;
     if (message.invalid)
         caption = "Invalid: " + message.problem;
+    else if (!message.warning.empty())
+        caption = "Warning: " + message.warning;
     else if (message.locked)
         caption = "Locked: this line is not text, and it stays as in the original.";
     if (!note.empty()) caption += (caption.empty() ? "" : "  ") + note;
     MessageNoteLabel.SetCaption(caption);
-    MessageNoteLabel.ForeColor = message.invalid ? kRed : kDarkBlue;
+    MessageNoteLabel.ForeColor = message.invalid            ? kRed
+                                 : !message.warning.empty() ? kDarkRed
+                                                            : kDarkBlue;
 }
 
 void MainWindow::ShowMessageSizes() {
