@@ -131,6 +131,8 @@ void MainWindow::OnNewMessageEdited() {
             UpdateInvalidCounter();
     }
     if (Ended) return;
+    // A message of codes alone filled or emptied changes neither counter.
+    ApplySaveRule(*this);
 
     Work.WriteAutoBackup();
 }

@@ -149,6 +149,8 @@ TEST(Editing, AnotherCodeIsAWarningInTheNoteAndCodesAloneAreBlankWhereTheOrigina
     e.Open(e.Put("C12.CUT", CutBytes({"*00Hello", "Plain*FL", "*FR"})));
     e.Raw();
     EXPECT_EQ(e.Counters(), "0 [] dark blue | 2 [1, 2] red | - -");
+    e.Type(3, "*FR"); // a new message to save, though no counter changes
+    EXPECT_EQ(e.Counters(), "0 [] dark blue | 2 [1, 2] red | save -");
     const auto note = [&f] {
         const Colour colour = f.MessageNoteLabel.ForeColor;
         return f.MessageNoteLabel.Caption() + (colour == kRed       ? " (red)"
