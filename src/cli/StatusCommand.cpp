@@ -40,12 +40,12 @@ int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err) {
         }
         const MessageTally& c = file.counts;
         out << EscapeCell(file.name) << '\t' << c.withText << '\t' << c.translated << '\t'
-            << c.blank << '\t' << c.invalid << '\t' << EscapeCell(Utf8FromPath(file.workFile))
-            << '\n';
+            << c.unchanged << '\t' << c.blank << '\t' << c.invalid << '\t'
+            << EscapeCell(Utf8FromPath(file.workFile)) << '\n';
     }
     const MessageTally& t = overview.total;
-    out << "Total\t" << t.withText << '\t' << t.translated << '\t' << t.blank << '\t' << t.invalid
-        << '\n';
+    out << "Total\t" << t.withText << '\t' << t.translated << '\t' << t.unchanged << '\t' << t.blank
+        << '\t' << t.invalid << '\n';
     const int status = unreadable ? kExitError : t.invalid > 0 ? kExitInvalid : kExitOk;
     return FinishOutput(out, err, status);
 }

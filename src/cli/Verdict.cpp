@@ -1,5 +1,5 @@
-// The invalid and blank messages of a document, counted and listed as the editor's counters show
-// them.
+// The invalid, blank and warned messages of a document, counted and listed as the editor's
+// counters show them.
 #include "cli/Verdict.h"
 
 #include "cli/CellEscape.h"
@@ -10,7 +10,8 @@ namespace quillon::cli {
 Verdict ValidateAllRows(Document& document) {
     // The editor's project window and `status` count with the same function.
     MessageTally tally = ValidateEveryRow(document);
-    return {tally.invalid, std::move(tally.invalidList), tally.blank, std::move(tally.blankList)};
+    return {tally.invalid, std::move(tally.invalidList), tally.blank, std::move(tally.blankList),
+            tally.warned,  std::move(tally.warningList)};
 }
 
 void PrintVerdict(const Verdict& verdict, std::ostream& out) {
@@ -18,6 +19,8 @@ void PrintVerdict(const Verdict& verdict, std::ostream& out) {
     if (verdict.invalidCount != 0) out << EscapeCell(verdict.invalidList) << '\n';
     out << "Blank messages: " << verdict.blankCount << '\n';
     if (verdict.blankCount != 0) out << EscapeCell(verdict.blankList) << '\n';
+    out << "Warnings: " << verdict.warningCount << '\n';
+    if (verdict.warningCount != 0) out << EscapeCell(verdict.warningList) << '\n';
 }
 
 std::optional<Verdict> CheckWorkFile(const std::filesystem::path& gamePath,

@@ -1,5 +1,5 @@
-// The invalid and blank messages of a document, counted and listed as the editor's counters show
-// them.
+// The invalid, blank and warned messages of a document, counted and listed as the editor's
+// counters show them.
 #pragma once
 
 #include "cli/OpenedFile.h"
@@ -13,14 +13,17 @@ namespace quillon::cli {
 struct Verdict {
     int invalidCount = 0;
     std::string invalidList; // the label of each invalid row, joined by ", "
-    int blankCount = 0;      // rows with an original but no new message
+    int blankCount = 0;      // rows whose new message shows no text where the original does
     std::string blankList;   // the label of each blank row
+    int warningCount = 0;    // valid rows that the game reads differently (another code)
+    std::string warningList; // the label of each of those rows
 };
 
 // Validates every message as the editor does the one being edited, then counts and lists.
 Verdict ValidateAllRows(Document& document);
 
-// "Invalid messages: N" and "Blank messages: N", each followed by its list when N is not 0.
+// "Invalid messages: N", "Blank messages: N" and "Warnings: N", each followed by its list when
+// N is not 0.
 void PrintVerdict(const Verdict& verdict, std::ostream& out);
 
 // Opens a cutscene file with its work file, validates and prints the counters; nothing when

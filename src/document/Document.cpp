@@ -53,13 +53,19 @@ std::string Document::Label(int row) const {
     return message.number != 0 ? std::to_string(message.number) : message.original;
 }
 
+bool Document::ShowsText(std::string_view text) const {
+    return format != nullptr ? format->ShowsText(text) : !text.empty();
+}
+
 DocumentCounts Document::Counts() const {
     DocumentCounts counts;
     for (const Message& message : messages_) {
         counts.originalBytes += static_cast<long long>(message.original.size());
         counts.editedBytes += static_cast<long long>(message.edited.size());
-        if (message.Blank()) ++counts.blank;
+        const bool blank = IsBlank(message);
+        if (blank) ++counts.blank;
         if (message.invalid) ++counts.invalid;
+        if (message.number != 0 && !message.edited.empty() && !blank) ++counts.filled;
     }
     return counts;
 }
@@ -69,13 +75,19 @@ std::string Document::InvalidList() const {
 }
 
 std::string Document::BlankList() const {
-    return JoinedLabels(*this, [](const Message& message) { return message.Blank(); });
+    return JoinedLabels(*this, [this](const Message& message) { return IsBlank(message); });
+}
+
+std::string Document::WarningList() const {
+    return JoinedLabels(*this, [](const Message& message) { return !message.warning.empty(); });
 }
 
 bool Document::Validate(int row) {
     Message& message = At(row);
     message.problem = format != nullptr ? format->ProblemOf(message) : std::string();
     message.invalid = !message.problem.empty();
+    message.warning =
+        format != nullptr && !message.invalid ? format->WarningOf(message) : std::string();
     return message.invalid;
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -16,10 +17,10 @@ struct Message {
     int number = 0;       // the number the translator sees; 0 for an entry that is no message
     bool invalid = false; // the new message breaks a rule of its kind (see Document::Validate)
     std::string problem;  // which rule, for the translator; empty when it breaks none
-    bool locked = false;  // a line the translator must not change
-
-    // An original with bytes whose new message has none.
-    bool Blank() const { return !original.empty() && edited.empty(); }
+    // What the game does differently with a valid new message than with its original (another
+    // animation code), for the translator; empty when nothing
+    std::string warning;
+    bool locked = false; // a line the translator must not change
 };
 
 // What a format keeps of the file it read, so that its writer can rebuild the file.
@@ -32,6 +33,7 @@ struct FileLayout {
 struct DocumentCounts {
     int blank = 0;
     int invalid = 0;
+    int filled = 0; // numbered rows whose new message holds bytes and is not blank
     long long originalBytes = 0;
     long long editedBytes = 0;
 };
@@ -63,12 +65,23 @@ public:
     // Of the rows up to this one, how many hold any bytes: the entry's place among them.
     int EntryNumber(int row) const { return entryNumber_.at(static_cast<std::size_t>(row - 1)); }
 
+    // Whether the game shows any text of these bytes, as the format reads them (a spoken kind
+    // shows nothing of its control codes and spaces); without a format, whether there are any.
+    bool ShowsText(std::string_view text) const;
+    // The original shows text and the new message shows none: the game would show nothing
+    // where it showed words.
+    bool IsBlank(const Message& message) const {
+        return ShowsText(message.original) && !ShowsText(message.edited);
+    }
+
     DocumentCounts Counts() const;
-    // The labels of the invalid (or blank) rows, joined by ", ".
+    // The labels of the invalid (or blank, or warned) rows, joined by ", ".
     std::string InvalidList() const;
     std::string BlankList() const;
+    std::string WarningList() const;
 
-    // Checks a row's new message with its format's rules and stores the verdict.
+    // Checks a row's new message with its format's rules and stores the verdict: why it is
+    // invalid, or else what the format warns of it.
     bool Validate(int row);
     void ValidateAll();
 

@@ -45,6 +45,19 @@ public:
     // it ("it has 2 * where the original has 3"); empty when it breaks none.
     virtual std::string ProblemOf(const Message& message) const = 0;
     bool IsInvalid(const Message& message) const { return !ProblemOf(message).empty(); }
+    // What the game does differently with a valid new message than with its original, in a few
+    // words the translator reads beside it ("code 2 is *04 where the original has *00: the
+    // animation changes"); empty when nothing.
+    virtual std::string WarningOf(const Message& /*message*/) const { return {}; }
+    // Whether the game shows any text of these bytes: in a spoken kind neither its control
+    // codes nor spaces show; by default any byte does.
+    virtual bool ShowsText(std::string_view text) const { return !text.empty(); }
+    // The new message the file gets before the kind fits it: an empty one whose original shows
+    // no text (codes alone, nothing to translate) is written as that original.
+    std::string_view NewBytes(const Message& message) const {
+        return message.edited.empty() && !ShowsText(message.original) ? message.original
+                                                                      : message.edited;
+    }
     // What the translator should know of a row beyond its text, shown beside it ("In the
     // choice menu: ..."); empty when there is nothing to say.
     virtual std::string NoteOf(const Document& /*document*/, int /*row*/) const { return {}; }

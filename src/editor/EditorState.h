@@ -75,6 +75,7 @@ struct EditorState {
     // Statistics of live editing.
     double NewTextSize = 0;
     std::int16_t BlankCount = 0;
+    int FilledCount = 0;  // numbered messages with a new message that is not blank
     int InvalidCount = 0; // as the invalid counter shows it
     int CurrentNewLength = 0;
 };

@@ -33,8 +33,7 @@ Colour ToColour(double colour) {
 // Saving the new messages makes no sense while nothing is translated; work in progress is
 // always savable, invalid messages included (they are saved as typed and stay invalid).
 void ApplySaveRule(MainWindow& form) {
-    const bool allBlank = form.Doc.NumberedCount() == form.State.BlankCount;
-    form.btnSaveNewMessages.Enabled = !allBlank;
+    form.btnSaveNewMessages.Enabled = form.State.FilledCount > 0;
 }
 
 // A message's size and its text size: the size less three bytes per control code.
@@ -127,6 +126,7 @@ void MainWindow::OnNewMessageEdited() {
     State.NewFileSize =
         State.OriginalFileSize - static_cast<double>(counts.originalBytes) + State.NewTextSize;
     State.BlankCount = static_cast<std::int16_t>(counts.blank);
+    State.FilledCount = counts.filled;
 
     BlankCountLabel.SetCaption(std::to_string(State.BlankCount));
     ShowMessageSizes();
@@ -150,6 +150,8 @@ void MainWindow::OnNewMessageEdited() {
             UpdateInvalidCounter();
     }
     if (Ended) return;
+    // A message of codes alone filled or emptied changes neither counter.
+    ApplySaveRule(*this);
 
     Work.WriteAutoBackup();
 }
@@ -173,11 +175,15 @@ void MainWindow::ShowMessageNote() {
     std::string caption;
     if (message.invalid)
         caption = "Invalid: " + message.problem;
+    else if (!message.warning.empty())
+        caption = "Warning: " + message.warning;
     else if (message.locked)
         caption = "Locked: this line is not text, and it stays as in the original.";
     if (!note.empty()) caption += (caption.empty() ? "" : "  ") + note;
     MessageNoteLabel.SetCaption(caption);
-    MessageNoteLabel.ForeColor = message.invalid ? kRed : kDarkBlue;
+    MessageNoteLabel.ForeColor = message.invalid            ? kRed
+                                 : !message.warning.empty() ? kDarkRed
+                                                            : kDarkBlue;
 }
 
 void MainWindow::ShowMessageSizes() {

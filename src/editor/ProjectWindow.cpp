@@ -26,7 +26,7 @@ std::string ReadFromCaption(const FileOverview& file) {
 ProjectWindow::ProjectWindow(MainWindow& owner) : owner_(owner) {
     Window.Caption = " Project";
     Window.Visible = false;
-    Window.Width = 12600; // a list wide enough for its seven columns
+    Window.Width = 13650; // a list wide enough for its eight columns
     Window.Height = 7800;
     LabelStatus.ForeColor = kDarkRed;
     btnWorkFolder.Caption = "Choose work folder...";
@@ -71,6 +71,7 @@ void ProjectWindow::Refresh() {
         row.name = file.name;
         row.withText = std::to_string(c.withText);
         row.translated = std::to_string(c.translated);
+        row.unchanged = std::to_string(c.unchanged);
         row.blank = std::to_string(c.blank);
         row.invalid = std::to_string(c.invalid);
         row.percent = c.withText > 0 ? c.translated * 100 / c.withText : 0;
@@ -79,6 +80,7 @@ void ProjectWindow::Refresh() {
         row.invalidList = c.invalidList;
         row.error = file.error;
         row.openFile = EqualIgnoringCase(file.name, f.State.FileName);
+        row.hasMessages = c.messages > 0;
         Rows.push_back(std::move(row));
     }
     ++RowsVersion;
@@ -89,7 +91,8 @@ void ProjectWindow::Refresh() {
     const MessageTally& t = overview.total;
     LabelTotal.SetCaption(std::to_string(t.translated) + " of " + std::to_string(t.withText) +
                           " messages translated in " + std::to_string(Rows.size()) +
-                          (Rows.size() == 1 ? " file; " : " files; ") + std::to_string(t.blank) +
+                          (Rows.size() == 1 ? " file; " : " files; ") +
+                          std::to_string(t.unchanged) + " unchanged, " + std::to_string(t.blank) +
                           " blank, " + std::to_string(t.invalid) + " invalid");
     ProgressTotal.Max = t.withText > 0 ? t.withText : 1;
     ProgressTotal.Value = t.translated;
@@ -102,7 +105,7 @@ void ProjectWindow::OnRowDoubleClicked(int index) {
     SelectedRow = index;
     const ProjectRow& row = Rows[static_cast<std::size_t>(index)];
     // Opening a file without text would end in the open dialog; say so here instead.
-    if (!row.error.empty() || row.withText == "0") {
+    if (!row.error.empty() || !row.hasMessages) {
         LabelStatus.SetCaption(row.error.empty() ? row.name + " has no text messages." : row.error);
         return;
     }

@@ -1,6 +1,6 @@
 // The project window: every .CUT file of the open file's folder with its messages with text,
-// translated, blank and invalid, a progress bar per file and for the folder, and the work
-// file each was read from. A double-click opens a file as "Next file" would.
+// translated, unchanged, blank and invalid, a progress bar per file and for the folder, and the
+// work file each was read from. A double-click opens a file as "Next file" would.
 #pragma once
 
 #include "editor/Controls.h"
@@ -16,13 +16,14 @@ class MainWindow;
 // One line of the list, as the window shows it.
 struct ProjectRow {
     std::string name;
-    std::string withText, translated, blank, invalid;
-    int percent = 0;         // translated of the messages with text, rounded down
-    std::string readFrom;    // "C12_3.tmf (backup)", "C12.tmf (work folder)", or why not
-    std::string readFromTip; // the full path of the file read
-    std::string invalidList; // the invalid messages' numbers, for the tooltip
-    std::string error;       // why the file cannot be opened; empty when it can
-    bool openFile = false;   // the file open in the main window
+    std::string withText, translated, unchanged, blank, invalid;
+    int percent = 0;          // translated of the messages with text, rounded down
+    std::string readFrom;     // "C12_3.tmf (backup)", "C12.tmf (work folder)", or why not
+    std::string readFromTip;  // the full path of the file read
+    std::string invalidList;  // the invalid messages' numbers, for the tooltip
+    std::string error;        // why the file cannot be opened; empty when it can
+    bool openFile = false;    // the file open in the main window
+    bool hasMessages = false; // the editor opens it (it may still have no text to translate)
 };
 
 class ProjectWindow {

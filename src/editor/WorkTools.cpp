@@ -55,7 +55,7 @@ void WorkTools::JumpTo(bool forward, bool invalid) {
         int row = current + (forward ? step : -step);
         row = ((row - 1) % count + count) % count + 1;
         const Message& message = window_.Doc.At(row);
-        const bool passes = invalid ? message.invalid : message.Blank();
+        const bool passes = invalid ? message.invalid : window_.Doc.IsBlank(message);
         if (passes && message.number != 0) {
             found = row;
             number = message.number;

@@ -22,6 +22,8 @@ protected:
     // A line of text that would start with "." or "EN": the engine would read a directive or
     // the end of the credits.
     std::string KindProblem(std::string_view newLine) const override;
+    // The credits are shown, not spoken: the game reads no control code in them.
+    bool SpokenLines() const override { return false; }
 };
 
 const CrdFormat& TheCrdFormat();

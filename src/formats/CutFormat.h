@@ -56,9 +56,15 @@ public:
         return "Flight of the Amazon Queen Cutscene files (*.CUT)|*.cut";
     }
     ReadResult Read(std::string_view bytes, const std::string& displayName) const override;
+    // The rules of a spoken message: every control code one the engine knows.
     std::string ProblemOf(const Message& message) const override;
+    // A control code that is not the original's at the same place.
+    std::string WarningOf(const Message& message) const override;
+    // Text outside the control codes, spaces aside.
+    bool ShowsText(std::string_view text) const override;
     // Pads every new message whose length has not its original's parity: the engine reads
-    // the messages two bytes at a time.
+    // the messages two bytes at a time. An empty one whose original is codes alone becomes the
+    // original.
     void FitForWriting(Document& document) const override;
     // A message over 255 bytes once padded, the text block ending at offset 65536 or more, a
     // bank length beyond 28 bits.

@@ -1,6 +1,7 @@
 // Writes a .CUT file: pads new messages to their original's parity and rebuilds the text block.
 #include "formats/CutBank.h"
 #include "formats/CutFormat.h"
+#include "text/ControlCodes.h"
 #include "text/Validity.h"
 
 #include <algorithm>
@@ -21,8 +22,9 @@ bool ParityDiffers(std::size_t originalLength, std::size_t newLength) {
 
 // The new message as the file will hold it: one byte longer when its parity differs.
 std::string Fitted(const Message& message) {
-    if (!ParityDiffers(message.original.size(), message.edited.size())) return message.edited;
-    return PadMessageEnd(message.edited).substr(0, message.edited.size() + 1);
+    const std::string_view text = TheCutFormat().NewBytes(message);
+    if (!ParityDiffers(message.original.size(), text.size())) return std::string(text);
+    return PadMessageEnd(text).substr(0, text.size() + 1);
 }
 
 std::string Describe(const Document& document, int row) {
@@ -78,7 +80,15 @@ std::string PadMessageEnd(std::string_view text) {
 }
 
 std::string CutFormat::ProblemOf(const Message& message) const {
-    return NewMessageProblem(message.edited, message.original);
+    return SpokenMessageProblem(message.edited, message.original);
+}
+
+std::string CutFormat::WarningOf(const Message& message) const {
+    return CodeChangeWarning(message.edited, message.original);
+}
+
+bool CutFormat::ShowsText(std::string_view text) const {
+    return HasTextOutsideCodes(text);
 }
 
 void CutFormat::FitForWriting(Document& document) const {

@@ -61,18 +61,25 @@ public:
     // or empty is a locked row with number 0 whose new message starts as the original; the
     // others are messages numbered from 1.
     ReadResult Read(std::string_view bytes, const std::string& displayName) const override;
-    // The cutscene rules, and: a locked row changed, more than 255 bytes, a line of just "0".
+    // The rules of a spoken message, and: a locked row changed, more than 255 bytes, a line of
+    // just "0".
     std::string ProblemOf(const Message& message) const override;
+    // A control code that is not the original's at the same place.
+    std::string WarningOf(const Message& message) const override;
+    // Text outside the control codes, spaces aside.
+    bool ShowsText(std::string_view text) const override;
     // For a line of Joe's that the choice menu offers and that holds a "*": what the menu
     // shows, of the new message or, while that is empty, of the original.
     std::string NoteOf(const Document& document, int row) const override;
-    // Nothing to fit: the engine reads the strings whole, and the padding is the writer's.
+    // The engine reads the strings whole, and the padding is the writer's: only an empty new
+    // message whose original is codes alone becomes that original.
     void FitForWriting(Document& document) const override;
     // A message over 255 bytes, a locked row changed, data of 64 KiB or more, rows that are not
     // those of the layout.
     std::string CheckWritable(const Document& document) const override;
     // Copies every byte outside the strings from the source and recomputes the padding, the
-    // three offsets and the bank length; refuses a source that no longer matches the layout.
+    // three offsets and the bank length (an empty new message whose original is codes alone
+    // is written as that original); refuses a source that no longer matches the layout.
     WriteResult Write(const Document& document, std::string_view source) const override;
 };
 

@@ -2,6 +2,7 @@
 // the bank length after what moved.
 #include "formats/DogBank.h"
 #include "formats/DogFormat.h"
+#include "text/ControlCodes.h"
 #include "text/Validity.h"
 
 namespace quillon {
@@ -58,7 +59,7 @@ Moves Place(const Document& document, const DogLayout& layout) {
         const std::int64_t length =
             slot.section == DogSection::Cutscene
                 ? slot.length
-                : static_cast<std::int64_t>(document.At(++row).edited.size());
+                : static_cast<std::int64_t>(TheDogFormat().NewBytes(document.At(++row)).size());
         shift = PaddedEnd(slot.at + shift, length, slot.section) -
                 PaddedEnd(slot.at, slot.length, slot.section);
         moves.shiftAfter.push_back(shift);
@@ -81,10 +82,23 @@ std::string DogFormat::ProblemOf(const Message& message) const {
     if (message.edited.size() > static_cast<std::size_t>(kMaxLineLength))
         return std::to_string(message.edited.size()) + " bytes; a dialogue line holds at most 255";
     if (message.edited == "0") return "a line of just 0 is taken for no line at all";
-    return NewMessageProblem(message.edited, message.original);
+    return SpokenMessageProblem(message.edited, message.original);
 }
 
-void DogFormat::FitForWriting(Document& /*document*/) const {}
+std::string DogFormat::WarningOf(const Message& message) const {
+    return CodeChangeWarning(message.edited, message.original);
+}
+
+bool DogFormat::ShowsText(std::string_view text) const {
+    return HasTextOutsideCodes(text);
+}
+
+void DogFormat::FitForWriting(Document& document) const {
+    for (int row = 1; row <= document.Count(); ++row) {
+        Message& message = document.At(row);
+        if (message.edited.empty()) message.edited = NewBytes(message);
+    }
+}
 
 std::string DogFormat::CheckWritable(const Document& document) const {
     const DogLayout& layout = LayoutOf(document);
@@ -144,8 +158,8 @@ WriteResult DogFormat::Write(const Document& document, std::string_view source) 
         const DogSlot& slot = found.slots[i];
         out.append(source.substr(static_cast<std::size_t>(copied),
                                  static_cast<std::size_t>(slot.at - copied)));
-        const std::string& text =
-            slot.section == DogSection::Cutscene ? parsed.texts[i] : document.At(++row).edited;
+        const std::string_view text =
+            slot.section == DogSection::Cutscene ? parsed.texts[i] : NewBytes(document.At(++row));
         const auto at = static_cast<std::int64_t>(out.size());
         out.push_back(static_cast<char>(text.size()));
         out.append(text);

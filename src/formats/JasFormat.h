@@ -47,6 +47,8 @@ public:
 protected:
     // A line that would end in .CUT or .DOG, or a piece between two * of 256 bytes or more.
     std::string KindProblem(std::string_view newLine) const override;
+    // Joe speaks the descriptions: a "*" starts a control code.
+    bool SpokenLines() const override { return true; }
 };
 
 const JasFormat& TheJasFormat();

@@ -1,13 +1,13 @@
 // Line files: split at CR LF, filled into a document line by line, and joined back.
 #include "formats/LineFile.h"
 
+#include "text/ControlCodes.h"
 #include "text/Validity.h"
 
 namespace quillon {
 
 namespace {
 
-constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kLineBreakers("\r\n\0", 3);
 
 std::string LineName(std::size_t number) {
@@ -81,7 +81,23 @@ std::string LineFileFormat::ProblemOf(const Message& message) const {
     if (message.locked) return "a locked line: it must stay as it is";
     if (!message.edited.empty())
         if (std::string problem = KindProblem(message.edited); !problem.empty()) return problem;
-    return NewMessageProblem(message.edited, message.original);
+    return SpokenLines() ? SpokenMessageProblem(message.edited, message.original)
+                         : NewMessageProblem(message.edited, message.original);
+}
+
+std::string LineFileFormat::WarningOf(const Message& message) const {
+    return SpokenLines() ? CodeChangeWarning(message.edited, message.original) : std::string();
+}
+
+bool LineFileFormat::ShowsText(std::string_view text) const {
+    return SpokenLines() ? HasTextOutsideCodes(text) : !text.empty();
+}
+
+void LineFileFormat::FitForWriting(Document& document) const {
+    for (int row = 1; row <= document.Count(); ++row) {
+        Message& message = document.At(row);
+        if (message.edited.empty()) message.edited = NewBytes(message);
+    }
 }
 
 std::string LineFileFormat::CheckWritable(const Document& document) const {
@@ -120,10 +136,10 @@ WriteResult LineFileFormat::Write(const Document& document, std::string_view sou
     if (!result.error.empty()) return result;
     std::size_t size = 0;
     for (const Message& message : document.Messages())
-        size += message.edited.size() + kCrLf.size();
+        size += NewBytes(message).size() + kCrLf.size();
     result.bytes.reserve(size);
     for (int row = 1; row <= document.Count(); ++row) {
-        result.bytes.append(document.At(row).edited);
+        result.bytes.append(NewBytes(document.At(row)));
         if (row < document.Count() || layout->finalLineBreak) result.bytes.append(kCrLf);
     }
     return result;

@@ -39,15 +39,23 @@ bool BreaksLine(std::string_view text);
 class LineFileFormat : public TextFormat {
 public:
     // A locked line changed, the kind's own rule, then the cutscene rules (which also refuse
-    // CR, LF and NUL).
+    // CR, LF and NUL), and for a kind whose lines are spoken every control code one the game
+    // knows.
     std::string ProblemOf(const Message& message) const override;
-    // A line is written as it is: nothing to fit.
-    void FitForWriting(Document& /*document*/) const override {}
+    // For a kind whose lines are spoken: a control code that is not the original's at the same
+    // place.
+    std::string WarningOf(const Message& message) const override;
+    // For a kind whose lines are spoken: text outside the control codes, spaces aside.
+    bool ShowsText(std::string_view text) const override;
+    // A line is written as it is: only an empty new line whose original shows no text (codes
+    // alone, in a spoken kind) becomes that original.
+    void FitForWriting(Document& document) const override;
     // The first line that holds CR, LF or NUL, that is locked and has changed, or that breaks
     // the kind's own rule, named by its number.
     std::string CheckWritable(const Document& document) const override;
     // The new lines joined by CR LF, with a line break after the last one when the source had
-    // one; refuses a source that is no longer the file the document was read from.
+    // one (an empty new line whose original shows no text is the original); refuses a source
+    // that is no longer the file the document was read from.
     WriteResult Write(const Document& document, std::string_view source) const override;
 
 protected:
@@ -58,6 +66,8 @@ protected:
     // Why a changed, non-empty new line of text would make the game misread the file, in a
     // few words; empty when it would not.
     virtual std::string KindProblem(std::string_view newLine) const = 0;
+    // True when the game speaks the lines, reading each "*" as a control code.
+    virtual bool SpokenLines() const = 0;
 };
 
 } // namespace quillon

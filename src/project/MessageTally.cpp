@@ -4,26 +4,36 @@
 namespace quillon {
 
 void MessageTally::Add(const MessageTally& other) {
+    messages += other.messages;
     withText += other.withText;
     translated += other.translated;
+    unchanged += other.unchanged;
     blank += other.blank;
     invalid += other.invalid;
+    warned += other.warned;
 }
 
 MessageTally ValidateEveryRow(Document& document, bool listRows) {
     document.ValidateAll();
     MessageTally tally;
+    tally.messages = document.NumberedCount();
     for (const Message& message : document.Messages()) {
+        const bool blank = document.IsBlank(message);
         if (message.invalid) ++tally.invalid;
-        if (message.Blank()) ++tally.blank;
-        if (message.number != 0 && !message.locked && !message.original.empty()) {
+        if (blank) ++tally.blank;
+        if (!message.warning.empty()) ++tally.warned;
+        if (message.number != 0 && !message.locked && document.ShowsText(message.original)) {
             ++tally.withText;
-            if (!message.edited.empty() && !message.invalid) ++tally.translated;
+            if (message.edited == message.original)
+                ++tally.unchanged;
+            else if (!blank && !message.invalid)
+                ++tally.translated;
         }
     }
     if (listRows) {
         tally.invalidList = document.InvalidList();
         tally.blankList = document.BlankList();
+        tally.warningList = document.WarningList();
     }
     return tally;
 }

@@ -1,5 +1,5 @@
 // Every message of a document checked with its format's rules, and the counts a translator
-// follows: messages with text, translated, blank, invalid.
+// follows: messages with text, translated, unchanged, blank, invalid.
 #pragma once
 
 #include "document/Document.h"
@@ -9,12 +9,18 @@
 namespace quillon {
 
 struct MessageTally {
-    int withText = 0;        // numbered messages with an original, not locked
-    int translated = 0;      // of those, the ones whose new message is neither empty nor invalid
-    int blank = 0;           // rows with an original but no new message, as the blank counter
+    int messages = 0; // numbered messages: without any the editor does not open the file
+    // Numbered messages, not locked, whose original shows text (one of control codes alone
+    // needs no translation).
+    int withText = 0;
+    int translated = 0;      // of those, the ones whose new message is another valid text
+    int unchanged = 0;       // of those, the ones whose new message is still the original
+    int blank = 0;           // rows whose new message shows no text where the original does
     int invalid = 0;         // rows whose new message breaks a rule
+    int warned = 0;          // rows whose valid new message the game reads differently
     std::string invalidList; // the label of each invalid row, joined by ", "
     std::string blankList;   // the label of each blank row
+    std::string warningList; // the label of each warned row
 
     // Adds another file's counts (the lists are left as they are).
     void Add(const MessageTally& other);

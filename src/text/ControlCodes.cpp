@@ -8,6 +8,8 @@ namespace quillon {
 namespace {
 
 constexpr std::size_t kCodeSize = 3; // "*" and the two bytes it carries
+// "*XY" and "nn(xxx,yyy)": the game moves the speaker, and skips the 11 bytes whatever they hold.
+constexpr std::size_t kPositionCodeSize = 14;
 
 bool StartsWithStar(std::string_view s) {
     return !s.empty() && s.front() == '*';
@@ -16,7 +18,48 @@ bool ThirdFromEndIsStar(std::string_view s) {
     return s.size() >= kCodeSize && s[s.size() - kCodeSize] == '*';
 }
 
+// The size of the code that starts at a "*", the end of the text aside.
+std::size_t CodeSizeAt(std::string_view text, std::size_t star) {
+    return text.substr(star + 1, 2) == "XY" ? kPositionCodeSize : kCodeSize;
+}
+
+// Calls code(at, size) for every control code and text(at, size) for every run of bytes between
+// them, in order.
+template <typename Code, typename Text>
+void WalkCodes(std::string_view text, Code code, Text between) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t star = text.find('*', start);
+        if (star == std::string_view::npos) break;
+        if (star > start) between(start, star - start);
+        const std::size_t size = std::min(CodeSizeAt(text, star), text.size() - star);
+        code(star, size);
+        start = star + size;
+    }
+    if (start < text.size()) between(start, text.size() - start);
+}
+
 } // namespace
+
+std::vector<std::string_view> ControlCodesOf(std::string_view text) {
+    std::vector<std::string_view> codes;
+    WalkCodes(
+        text, [&](std::size_t at, std::size_t size) { codes.push_back(text.substr(at, size)); },
+        [](std::size_t, std::size_t) {});
+    return codes;
+}
+
+std::string TextOutsideCodes(std::string_view text) {
+    std::string shown;
+    WalkCodes(
+        text, [](std::size_t, std::size_t) {},
+        [&](std::size_t at, std::size_t size) { shown.append(text.substr(at, size)); });
+    return shown;
+}
+
+bool HasTextOutsideCodes(std::string_view text) {
+    return TextOutsideCodes(text).find_first_not_of(' ') != std::string::npos;
+}
 
 std::int16_t CountControlChars(std::string_view text) {
     const auto stars = std::count(text.begin(), text.end(), '*');

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -11,6 +12,18 @@ inline constexpr std::string_view kCrLf = "\r\n";
 
 // Number of "*" in the text.
 std::int16_t CountControlChars(std::string_view text);
+
+// The control codes of a spoken text in order, as the game reads them: each "*" with the two
+// bytes after it, or with the 13 of a position code ("*XY00(237,112)"); the last one may be
+// cut short by the end of the text.
+std::vector<std::string_view> ControlCodesOf(std::string_view text);
+
+// What the game shows of a spoken text: the text without its control codes.
+std::string TextOutsideCodes(std::string_view text);
+
+// True when the game shows something of a spoken text: a byte other than a space outside its
+// control codes.
+bool HasTextOutsideCodes(std::string_view text);
 
 // The hidden form: leading and trailing codes dropped, each inner run of codes as one CR LF.
 std::string HideControlCodes(std::string_view text);

@@ -19,7 +19,17 @@ namespace quillon::ui {
 
 namespace {
 
-enum Column { kFile, kMessages, kTranslated, kBlank, kInvalid, kProgress, kReadFrom, kColumns };
+enum Column {
+    kFile,
+    kMessages,
+    kTranslated,
+    kUnchanged,
+    kBlank,
+    kInvalid,
+    kProgress,
+    kReadFrom,
+    kColumns
+};
 constexpr int kPercentRole = Qt::UserRole + 1;
 
 // The progress column: a bar with the share of translated messages written on it.
@@ -73,12 +83,13 @@ private:
             item->setText(kFile, FromProgramText(row.name));
             item->setText(kMessages, FromProgramText(row.withText));
             item->setText(kTranslated, FromProgramText(row.translated));
+            item->setText(kUnchanged, FromProgramText(row.unchanged));
             item->setText(kBlank, FromProgramText(row.blank));
             item->setText(kInvalid, FromProgramText(row.invalid));
             item->setData(kProgress, kPercentRole, row.percent);
             item->setText(kReadFrom, FromProgramText(row.readFrom));
             item->setToolTip(kReadFrom, FromNativePath(row.readFromTip));
-            for (int column : {kMessages, kTranslated, kBlank, kInvalid})
+            for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid})
                 item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
             if (!row.invalidList.empty()) {
                 item->setForeground(kInvalid, QColor(255, 0, 0));
@@ -129,16 +140,16 @@ AuxWindow BuildProjectView(ProjectWindow& project, const Runner& run, QWidget* o
     auto* tree = new QTreeWidget(window);
     tree->setColumnCount(kColumns);
     tree->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Messages"),
-                           QStringLiteral("Translated"), QStringLiteral("Blank"),
-                           QStringLiteral("Invalid"), QStringLiteral("Progress"),
-                           QStringLiteral("Read from")});
+                           QStringLiteral("Translated"), QStringLiteral("Unchanged"),
+                           QStringLiteral("Blank"), QStringLiteral("Invalid"),
+                           QStringLiteral("Progress"), QStringLiteral("Read from")});
     tree->setRootIsDecorated(false);
     tree->setUniformRowHeights(true);
     tree->setAlternatingRowColors(true);
     tree->setItemDelegateForColumn(kProgress, new ProgressDelegate(tree));
     tree->header()->setStretchLastSection(true);
     tree->setColumnWidth(kFile, 90);
-    for (int column : {kMessages, kTranslated, kBlank, kInvalid})
+    for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid})
         tree->setColumnWidth(column, 70);
     tree->setColumnWidth(kProgress, 110);
     QObject::connect(tree, &QTreeWidget::itemDoubleClicked, window,

@@ -76,13 +76,21 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
                              "003 And this?*32\r\n004 *33Mine.\r\n005 A teapot\tvolcano.\r\n"
                              "006 Every island needs one.*34\r\n009 Run!\r\n";
     const std::string all = some + "007 *35*36Hush.\r\n008 Oops*37.\r\n";
-    const std::string invalid = "Invalid messages: 2\n2, 5\n", blank = "Blank messages: 2\n7, 8\n";
-    const std::string counted = invalid + "Blank messages: 0\n", refused = "new.CUT: not written";
+    // 2 and 5 mended: nothing invalid.
+    const std::string mended = all + "002 An island*31 never seen.\r\n005 A teapot volcano.\r\n";
+    const std::string invalid = "Invalid messages: 2\n2, 5\n",
+                      blank = "Blank messages: 2\n7, 8\nWarnings: 0\n";
+    const std::string counted = invalid + "Blank messages: 0\nWarnings: 0\n",
+                      refused = "new.CUT: not written";
     // The work file's header and lines, --force, and the outcome up to the error's first words.
     const std::vector<std::tuple<std::string, std::string, bool, std::string>> cases = {
         {"C06.CUT", some, false, "1|" + invalid + blank + "|" + refused},
         {"C06.CUT", some, true, "1|" + invalid + blank + "|" + refused}, // blank beats force
         {"C06.CUT", all, false, "1|" + counted + "|" + refused},
+        // Codes and a space show nothing where the original has words: blank, not written.
+        {"C06.CUT", mended + "004 *33 \r\n", true,
+         "1|Invalid messages: 0\nBlank messages: 1\n4\nWarnings: 0\n|" + refused +
+             ". 1 message is blank."},
         // A later line wins: message 1 grows past what one length byte can say.
         {"C06.CUT", all + "001 *30" + std::string(300, 'x') + "\r\n", true,
          "2|" + counted + "|" + refused},
@@ -104,6 +112,18 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     EXPECT_EQ(Outcome(Run({"check", "C06.CUT", "work.tmf"})), "1|" + invalid + blank + "|");
     WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", "009 Run!\r\n")); // blank ones only
     EXPECT_EQ(Run({"check", "C06.CUT", "work.tmf"}).status, 1);
+    // A code the game does not know is invalid; a known one other than the original's is a
+    // warning, which leaves the exit status as it is.
+    const std::pair<std::string, std::string> checked[] = {
+        {"001 *3TWelcome back.\r\n", "1|Invalid messages: 1\n1\nBlank messages: 0\nWarnings: 0\n|"},
+        {"001 *04Welcome back.\r\n008 Oops*38.\r\n",
+         "0|Invalid messages: 0\nBlank messages: 0\nWarnings: 2\n1, 8\n|"},
+        {"001 *XY01(160,100)Welcome back.\r\n", "0|Invalid messages: 0\nBlank messages: 0\n"
+                                                "Warnings: 1\n1\n|"}};
+    for (const auto& [lines, outcome] : checked) {
+        WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", mended + lines));
+        EXPECT_EQ(Outcome(Run({"check", "C06.CUT", "work.tmf"})), outcome) << lines;
+    }
     WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", all));
     EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", "new.CUT", "--force"})),
               "0|" + counted + "CUT file is created!\n|");
@@ -115,7 +135,8 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     const std::string written = ReadBytes(Path("new.CUT"));
     // Once updated, message 2 is its own original and no longer invalid.
     const std::vector<std::pair<std::string, std::string>> targets = {
-        {"./C06.CUT", counted}, {"C06.CUT", "Invalid messages: 1\n5\nBlank messages: 0\n"}};
+        {"./C06.CUT", counted},
+        {"C06.CUT", "Invalid messages: 1\n5\nBlank messages: 0\nWarnings: 0\n"}};
     for (const auto& [target, verdict] : targets) {
         const std::string before = ReadBytes(Path("C06.CUT"));
         EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", target, "--force"})),
@@ -144,16 +165,26 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
         fs::last_write_time(Path("work/" + name),
                             fs::file_time_type::clock::now() - std::chrono::hours(hoursAgo));
     }
-    // C06.CUT has invalid messages: exit status 1.
+    // C06.CUT has invalid messages: exit status 1. Message 6 of C01.CUT is codes alone: it
+    // needs no translation, and is not counted.
     const CliResult status = Run({"status", "cuts", "--tmf", "work"});
     EXPECT_EQ(Outcome(status),
-              "1|C01.CUT\t7\t0\t7\t0\t\nC02.CUT\t3\t0\t3\t0\t\nC03.CUT\t1\t1\t0\t0\t" +
+              "1|C01.CUT\t6\t0\t0\t6\t0\t\nC02.CUT\t3\t0\t0\t3\t0\t\nC03.CUT\t1\t1\t0\t0\t0\t" +
                   PathCell("work", "C03.tmf") +
-                  "\nC04.CUT\t0\t0\t0\t0\t\nC05.CUT\t4\t0\t4\t0\t\nC06.CUT\t9\t1\t6\t2\t" +
-                  PathCell("work", "C06-new.TMF") + "\nTotal\t24\t2\t20\t2\n|");
+                  "\nC04.CUT\t0\t0\t0\t0\t0\t\nC05.CUT\t4\t0\t0\t4\t0\t\nC06.CUT\t9\t1\t0\t6\t2\t" +
+                  PathCell("work", "C06-new.TMF") + "\nTotal\t23\t2\t0\t19\t2\n|");
     // Without a work folder every message is blank, and blank alone is not a failure.
     const CliResult bare = Run({"status", "cuts"});
-    EXPECT_TRUE(bare.status == 0 && bare.out.ends_with("\nTotal\t24\t0\t24\t0\n")) << Outcome(bare);
+    EXPECT_TRUE(bare.status == 0 && bare.out.ends_with("\nTotal\t23\t0\t0\t23\t0\n"))
+        << Outcome(bare);
+    // Exported work files hold the originals: nothing is translated yet.
+    fs::create_directories(Path("exported"));
+    for (const std::string name : {"C01.CUT", "C03.CUT", "C06.CUT"})
+        Run({"export", "cuts/" + name, "-o", "exported/" + name + ".tmf"});
+    EXPECT_TRUE(Run({"status", "cuts", "--tmf", "exported"})
+                    .out.ends_with("\nC06.CUT\t9\t0\t9\t0\t0\t" +
+                                   PathCell("exported", "C06.CUT.tmf") +
+                                   "\nTotal\t23\t0\t16\t7\t0\n"));
     // A file or folder that cannot be read is named, and the rest is still counted.
     WriteBytes(Path("cuts/BROKEN.cut"), "AmBk and nothing more");
     const CliResult broken = Run({"status", "cuts"});
@@ -174,7 +205,8 @@ TEST_F(CliTest, ACreditsFileGoesThroughEveryCommandAndItsLockedLinesStayAsTheyAr
                                  "003 A game by\r\n005   Steve\r\n006 .p 0\r\n007 Thanks\r\n"
                                  "008 END\r\n|");
     // Three lines to translate: the spacer is no text, directives and the end are locked.
-    EXPECT_EQ(Outcome(Run({"status", "crd"})), "0|CREDIT9.CRD\t3\t0\t3\t0\t\nTotal\t3\t0\t3\t0\n|");
+    EXPECT_EQ(Outcome(Run({"status", "crd"})),
+              "0|CREDIT9.CRD\t3\t0\t0\t3\t0\t\nTotal\t3\t0\t0\t3\t0\n|");
 
     const std::string translated = "003 Un juego de\r\n005   Esteban\r\n007 Gracias\r\n";
     WriteBytes(Path("work.tmf"), TmfBytes("CREDIT9.CRD", translated));

@@ -146,5 +146,46 @@ TEST(Editing, EachEditSizesChecksAndCountsTheMessageAndRebuildsItsHiddenCodes) {
     EXPECT_EQ(f.OriginalMessageBox.Text(), "Hello\r\nWorld");
 }
 
+TEST(Editing, AnotherCodeIsAWarningInTheNoteAndCodesAloneAreBlankWhereTheOriginalHasText) {
+    Editor e;
+    MainWindow& f = e.form;
+    // Message 3 is codes alone: nothing to translate, so it is never blank.
+    e.Open(e.Put("C12.CUT", CutBytes({"*00Hello", "Plain*FL", "*FR"})));
+    e.Raw();
+    EXPECT_EQ(e.Counters(), "0 [] dark blue | 2 [1, 2] red | - -");
+    e.Type(3, "*FR"); // a new message to save, though no counter changes
+    EXPECT_EQ(e.Counters(), "0 [] dark blue | 2 [1, 2] red | save -");
+    const auto note = [&f] {
+        const Colour colour = f.MessageNoteLabel.ForeColor;
+        return f.MessageNoteLabel.Caption() + (colour == kRed       ? " (red)"
+                                               : colour == kDarkRed ? " (dark red)"
+                                                                    : "");
+    };
+    const std::array<std::string, 3> notes[] = {
+        {"*0THola", "Invalid: unknown control code *0T (red)", "1"},
+        {"*04Hola",
+         "Warning: code 1 is *04 where the original has *00: the animation changes (dark red)",
+         "0"},
+        {"*00Hola", "", "0"}};
+    for (const auto& [text, shown, bad] : notes) {
+        e.Type(1, text);
+        EXPECT_EQ(note() + "|" + e.Bad(1), shown + "|" + bad);
+    }
+    EXPECT_EQ(e.Counters(), "0 [] blue | 1 [2] red | save -");
+
+    // Codes and spaces alone show nothing: blank, counted, listed and reached by F8.
+    e.Type(2, "*FL ");
+    EXPECT_EQ(e.Counters(), "0 [] blue | 1 [2] red | save -");
+    e.Go(3);
+    e.Press(Key::F8);
+    EXPECT_EQ(std::to_string(f.MessageSlider.Value) + " " + f.Notice.Text,
+              "2 Went round to the first message.");
+    // Once it has words, the file is written, message 3 left empty with its codes.
+    e.Type(2, "Llano*FL");
+    EXPECT_EQ(e.Counters(), "0 [] blue | 0 [] blue | save create");
+    e.Create(e.CutDir() + "NEW.CUT");
+    EXPECT_EQ(ReadBytes(e.CutDir() + "NEW.CUT"), CutBytes({"*00Hola ", "Llano*FL", "*FR"}));
+}
+
 } // namespace
 } // namespace quillon::testing

@@ -14,7 +14,7 @@ struct WholeFile : RawEditor {
     const std::string work = Utf8FromPath(platform.temp.path / "C12.tmf");
     WholeFile() {
         Open(Put("C12.CUT", CutBytes({"Hello*01World", "Plain", "Third", "Fourth", "Fifth",
-                                      "Six*AB", "Seven", "Eight"})));
+                                      "Six*FL", "Seven", "Eight"})));
         WriteBytes(work, TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n002 Llano\r\n004 Cuarto\r\n"
                                              "005 Quinto\r\n006 Se**is\r\n007 Siete\r\n"));
         Load(work);
@@ -140,7 +140,7 @@ TEST(WholeFileHidden, AStepTakenWithTheCodesHiddenComesBackInTheModeOfTheMoment)
 struct Find : ::testing::Test, Editor {
     Find() {
         Open(Put("C12.CUT", CutBytes({"Hello*01World", "*01Say*02hello there*03", "Plain words",
-                                      "*01*02", "Worldly*AB"})));
+                                      "*01*02", "Worldly*FL"})));
         Type(2, "Dilo\r\nya");
         Type(3, "Palabras del mundo");
         Go(1);
@@ -219,10 +219,11 @@ struct Project : RawEditor {
     }
     Project() {
         fs::create_directories(work);
-        Put("A.CUT", CutBytes({"One", "Two*AB", "Three"}));
+        Put("A.CUT", CutBytes({"One", "Two*FL", "Three"}));
         Put("B.CUT", CutBytes({"Alpha", "x", "Beta"}));
         Put("C.CUT", CutBytes({"", "y"}));
         Put("D.CUT", "AmBk broken");
+        Put("E.CUT", CutBytes({"*FR", "*03*FL  "})); // codes alone: nothing to translate
         Put("notes.txt", "not a cutscene file");
         Open(CutDir() + "B.CUT");
         const std::string backups = BackupDir();
@@ -230,17 +231,17 @@ struct Project : RawEditor {
         At(backups + "A_1.tmf", TmfBytes("A.CUT", "001 Uno\r\n"), 1);
         At(backups + "A_2.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*\r\n"), 3);
         At(backups + "A_4.tmf.tmp", TmfBytes("A.CUT", "001 X\r\n"), 6); // an interrupted write
-        At(work / "A.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*AB\r\n003 Tres\r\n"), 2);
+        At(work / "A.tmf", TmfBytes("A.CUT", "001 Uno\r\n002 Dos*FL\r\n003 Tres\r\n"), 2);
         At(work / "beta.tmf", TmfBytes("B.CUT", "001 Alfa\r\n"), 4);
         At(work / "other.tmf", TmfBytes("b.cut", "001 Wrong\r\n003 Wrong\r\n"), 7); // not B.CUT's
     }
-    // Each row as "name withText/translated/blank/invalid percent% read from".
+    // Each row as "name withText/translated/unchanged/blank/invalid percent% read from".
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
         for (const ProjectRow& r : f.Tools.Project->Rows)
             rows.push_back(r.name + (r.openFile ? "* " : " ") + r.withText + "/" + r.translated +
-                           "/" + r.blank + "/" + r.invalid + " " + std::to_string(r.percent) +
-                           "% " + r.readFrom);
+                           "/" + r.unchanged + "/" + r.blank + "/" + r.invalid + " " +
+                           std::to_string(r.percent) + "% " + r.readFrom);
         return rows;
     }
 };
@@ -251,15 +252,16 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     ProjectWindow& p = *f.Tools.Project;
     EXPECT_TRUE(p.Window.Visible);
     EXPECT_EQ(Captions({&p.LabelFolder, &p.LabelWorkFolder, &p.LabelTotal}),
-              CutDir() + " | Work folder: none chosen | 1 of 5 messages translated in 4 files; "
-                         "3 blank, 1 invalid");
+              CutDir() + " | Work folder: none chosen | 1 of 5 messages translated in 5 files; "
+                         "0 unchanged, 3 blank, 1 invalid");
     // B.CUT has no backup: nothing was typed since it was opened.
     EXPECT_EQ(Rows(), (std::vector<std::string>{
-                          "A.CUT 3/1/1/1 33% A_2.tmf (backup)",
-                          "B.CUT* 2/0/2/0 0% none",
-                          "C.CUT 0/0/0/0 0% none",
-                          "D.CUT 0/0/0/0 0% " + CutDir() +
+                          "A.CUT 3/1/0/1/1 33% A_2.tmf (backup)",
+                          "B.CUT* 2/0/0/2/0 0% none",
+                          "C.CUT 0/0/0/0/0 0% none",
+                          "D.CUT 0/0/0/0/0 0% " + CutDir() +
                               "D.CUT: the file ends inside the memory bank header.",
+                          "E.CUT 0/0/0/0/0 0% none",
                       }));
     EXPECT_EQ(p.Rows[0].invalidList, "2");
     EXPECT_EQ(p.ProgressTotal.Value, 1);
@@ -271,18 +273,19 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     EXPECT_EQ(p.LabelWorkFolder.Caption(), "Work folder: " + Utf8FromPath(work));
     f.Settings.Save();
     EXPECT_EQ(platform.settings.values["Work folder"], Utf8FromPath(work));
-    EXPECT_EQ(Rows()[0], "A.CUT 3/1/1/1 33% A_2.tmf (backup)"); // still the newest
-    EXPECT_EQ(Rows()[1], "B.CUT* 2/1/1/0 50% beta.tmf (work folder)");
+    EXPECT_EQ(Rows()[0], "A.CUT 3/1/0/1/1 33% A_2.tmf (backup)"); // still the newest
+    EXPECT_EQ(Rows()[1], "B.CUT* 2/1/0/1/0 50% beta.tmf (work folder)");
     fs::last_write_time(work / "A.tmf", t0 + std::chrono::hours(8));
     p.btnRefresh.Click();
-    EXPECT_EQ(Rows()[0], "A.CUT 3/3/0/0 100% A.tmf (work folder)");
+    EXPECT_EQ(Rows()[0], "A.CUT 3/3/0/0/0 100% A.tmf (work folder)");
     EXPECT_EQ(p.Rows[0].readFromTip, Utf8FromPath(work / "A.tmf"));
 
-    // What is typed reaches the backup of this opening, which is then the newest.
+    // What is typed reaches the backup of this opening, which is then the newest; a message
+    // left as its original is not translated.
     Type(1, "Alfa");
     Type(2, "Beta");
     p.btnRefresh.Click();
-    EXPECT_EQ(Rows()[1], "B.CUT* 2/2/0/0 100% B_1.tmf (backup)");
+    EXPECT_EQ(Rows()[1], "B.CUT* 2/1/1/0/0 50% B_1.tmf (backup)");
 
     // A file that cannot be opened says why and stays where it is.
     p.OnRowDoubleClicked(2);
@@ -314,6 +317,9 @@ TEST_F(Project, EveryFileIsCountedFromItsNewestWorkFileAndADoubleClickOpensIt) {
     // The window stays, read again for the file now open.
     ASSERT_EQ(f.Tools.Project.get(), &p);
     EXPECT_EQ(Rows()[1].substr(0, 7), "B.CUT* ");
+    // A file of codes alone has nothing to translate, but opens.
+    p.OnRowDoubleClicked(4);
+    EXPECT_EQ(f.State.FileName + " " + Rows()[4].substr(0, 7), "E.CUT E.CUT* ");
     p.btnClose.Click();
     EXPECT_EQ(f.Tools.Project, nullptr);
     EXPECT_EQ(f.Focus.Current(), &f.NewMessageBox);

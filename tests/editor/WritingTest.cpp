@@ -18,21 +18,21 @@ namespace {
 std::string Bank(const std::vector<std::string>& messages) {
     return CutBytes(messages, 16);
 }
-const std::vector<std::string> kOriginal{"Hello*AB", "", "X", "Good day"};
-// "Hola*AB" and the 17-byte text each gain a space to keep their original's parity.
-const std::vector<std::string> kWritten{"Hola *AB", "", "X", "Buenos dias amigo "};
+const std::vector<std::string> kOriginal{"Hello*FL", "", "X", "Good day"};
+// "Hola*FL" and the 17-byte text each gain a space to keep their original's parity.
+const std::vector<std::string> kWritten{"Hola *FL", "", "X", "Buenos dias amigo "};
 
 struct Writing : RawEditor {
     const fs::path work = platform.temp.path / "work";
     const std::string tmf = Utf8FromPath(work / "C12.tmf");
-    const std::string newLines = TmfBytes("C12.CUT", "001 Hola*AB\r\n002 Buenos dias amigo\r\n");
+    const std::string newLines = TmfBytes("C12.CUT", "001 Hola*FL\r\n002 Buenos dias amigo\r\n");
 
     std::string TranslateC12(int confirm = 1) {
         fs::create_directories(work);
         platform.settings.values["Confirm"] = std::to_string(confirm);
         const std::string path = Put("C12.CUT", Bank(kOriginal));
         Open(path);
-        Type(1, "Hola*AB");
+        Type(1, "Hola*FL");
         Type(2, "Buenos dias amigo");
         return path;
     }
@@ -62,13 +62,13 @@ TEST_F(Writing, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
     // Reopened, the file brings back its newest work and says where it came from.
     Open(CutDir() + "C12.CUT");
     EXPECT_EQ(New(1) + "|" + form.Notice.Text,
-              "Hola*AB|Your work on C12.CUT is back, from " + BackupDir() + "C12_1.tmf.");
+              "Hola*FL|Your work on C12.CUT is back, from " + BackupDir() + "C12_1.tmf.");
     Type(2, ""), Type(1, "");
     Load(tmf);
     EXPECT_EQ(platform.fileDialogs.back().title, "open Temporary Messages File (.TMF)");
     EXPECT_EQ(platform.fileDialogs.back().initialDir, CutDir()); // opening remembered its folder
-    EXPECT_EQ(New(1) + "|" + New(4), "Hola*AB|Buenos dias amigo");
-    EXPECT_EQ(form.NewMessageBox.Text() + " " + form.BlankCountLabel.Caption(), "Hola*AB 0");
+    EXPECT_EQ(New(1) + "|" + New(4), "Hola*FL|Buenos dias amigo");
+    EXPECT_EQ(form.NewMessageBox.Text() + " " + form.BlankCountLabel.Caption(), "Hola*FL 0");
 
     // Files that are not this file's work change nothing: the name, the bytes (nullptr: no
     // such file), and how the one box starts ("": no box, nullptr: the title and the path).
@@ -88,7 +88,7 @@ TEST_F(Writing, SavedWorkComesBackIntoAFreshOpeningOfTheFile) {
         const std::string box = start ? start : "Quillon: " + path;
         EXPECT_EQ(Boxes().substr(0, box.size()), box) << name;
         EXPECT_EQ(platform.messageBoxes.size(), box.empty() ? 0u : 1u) << name;
-        EXPECT_EQ(New(1), "Hola*AB");
+        EXPECT_EQ(New(1), "Hola*FL");
         EXPECT_EQ(LastDirectory(), Utf8FromPath(work) + kPathSeparator);
     }
 }
@@ -113,7 +113,7 @@ TEST_F(Writing, ACancelWritesNothingAndAnExistingFileIsReplacedOnlyAfterYes) {
 
     Save(TmfContent::OriginalMessages, tmf);
     Answer(true);
-    EXPECT_EQ(ReadBytes(tmf), TmfBytes("C12.CUT", "001 Hello*AB\r\n002 Good day\r\n"));
+    EXPECT_EQ(ReadBytes(tmf), TmfBytes("C12.CUT", "001 Hello*FL\r\n002 Good day\r\n"));
 
     Save(TmfContent::NewMessages, tmf);
     Answer(true);
@@ -157,15 +157,15 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
         EXPECT_EQ(ReadBytes(target) + Boxes(), Bank(kWritten) + ": CUT file is created!\n");
         // The open file stays, and its table keeps the padding that was written.
         EXPECT_EQ(form.State.FileName + "|" + New(1) + "|" + form.NewMessageBox.Text(),
-                  "C12.CUT|Hola *AB|Buenos dias amigo");
+                  "C12.CUT|Hola *FL|Buenos dias amigo");
     } else if (outcome == 'u') {
         EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".BAK"), Bank(kWritten) + Bank(kOriginal));
         EXPECT_TRUE(!fs::exists(open + ".TEMP") && LastMessage() == "CUT file is updated!");
         // The file is opened again at its first message, the work brought back beside it.
         EXPECT_EQ(form.OriginalMessageBox.Text() + "|" + form.NewMessageBox.Text(),
-                  "Hola *AB|Hola*AB");
+                  "Hola *FL|Hola*FL");
     } else {
-        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + New(1), before + "Hola*AB");
+        EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + New(1), before + "Hola*FL");
     }
 }
 
@@ -205,7 +205,7 @@ TEST_F(Writing, ACancelAWriteTheFormatCannotHoldOrAFailedWriteLeavesTheFilesUnto
                 LastMessage().find("NEW.CUT") != std::string::npos)
         << LastMessage();
     EXPECT_EQ(Listing(CutDir()) + "|" + ReadBytes(open) + "|" + New(1),
-              "C12.CUT|" + Bank(kOriginal) + "|Hola*AB");
+              "C12.CUT|" + Bank(kOriginal) + "|Hola*FL");
     // The dialog itself succeeded, so its folder is remembered.
     EXPECT_EQ(platform.settings.values["Last directory"], gone);
 
@@ -283,16 +283,16 @@ TEST(InvalidReport, ListsTheMessagesInAQuestionThatFitsThemAndHoldsTheMainWindow
 TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     Editor e("Übersetzung");
     e.platform.settings.values["Hide control characters"] = "0";
-    const std::string original = CutBytes({"Hello*AB", "", "X", "Good day"});
+    const std::string original = CutBytes({"Hello*FL", "", "X", "Good day"});
     const std::string path = e.Put("É1.CUT", original);
     e.Put("Ö2.CUT", CutBytes({"Next scene"}));
     e.Open(path);
     EXPECT_EQ(Captions({&e.form.OriginalFileNameLabel, &e.form.OriginalFileSizeLabel}) + " | " +
                   e.Original(1),
-              "É1.CUT | " + std::to_string(original.size()) + " bytes | Hello*AB");
+              "É1.CUT | " + std::to_string(original.size()) + " bytes | Hello*FL");
 
-    e.Type(1, "Hola*AB");
-    const std::string lines = TmfBytes("É1.CUT", "001 Hola*AB\r\n");
+    e.Type(1, "Hola*FL");
+    const std::string lines = TmfBytes("É1.CUT", "001 Hola*FL\r\n");
     EXPECT_EQ(e.Backup("É1_1.tmf"), lines);
 
     // The work saved in a folder of its own and loaded into a fresh opening.
@@ -303,7 +303,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     EXPECT_EQ(ReadBytes(tmf), lines);
     e.Open(path);
     e.Load(tmf);
-    EXPECT_EQ(e.New(1), "Hola*AB");
+    EXPECT_EQ(e.New(1), "Hola*FL");
 
     // The update in place leaves the old file as .BAK beside the new one.
     e.Create(path);
@@ -311,7 +311,7 @@ TEST(FolderNames, EveryFileStepWorksWithNamesOutsideAscii) {
     e.Answer(true);
     // Padded, and message 4 left blank.
     EXPECT_EQ(e.LastMessage() + "|" + ReadBytes(path + ".BAK") + "|" + ReadBytes(path),
-              "CUT file is updated!|" + original + "|" + CutBytes({"Hola *AB", "", "X", ""}));
+              "CUT file is updated!|" + original + "|" + CutBytes({"Hola *FL", "", "X", ""}));
 
     // The folder's listing gives the next file by its own name.
     e.platform.settings.values["Confirm"] = "0";

@@ -114,16 +114,17 @@ WriteResult Rebuild(const std::string& source, const std::vector<std::string>& n
 
 TEST(CutWriter, PadsRewritesOnlyTheLengthTheEndOffsetAndTheBlockAndRefusesWhatCannotBe) {
     std::vector<CutEntry> originals;
+    // The last original is codes alone: left empty it keeps them.
     for (std::string text :
-         {"abcdefg", "abcdef", "", "abcde", "abcdef", "abc", "abc", "abc", "abc"})
+         {"abcdefg", "abcdef", "", "abcde", "abcdef", "abc", "abc", "abc", "abc", "*FR"})
         originals.push_back({text, static_cast<int>(text.size())});
     Document document =
-        Edited(originals, {"Hola", "Salut!", "xyz", "", "Hi*01", "ab", "*AB*CD", "*a", "a*bc"});
+        Edited(originals, {"Hola", "Salut!", "xyz", "", "Hi*01", "ab", "*AB*CD", "*a", "a*bc", ""});
     TheCutFormat().FitForWriting(document);
     std::string padded;
     for (const Message& message : document.Messages())
         padded += message.edited + "=" + std::to_string(message.edited.size()) + "|";
-    EXPECT_EQ(padded, "Hola =5|Salut!=6|xyz=3| =1|Hi *01=6|ab =3| *AB*CD=7| *a=3|a *bc=5|");
+    EXPECT_EQ(padded, "Hola =5|Salut!=6|xyz=3| =1|Hi *01=6|ab =3| *AB*CD=7| *a=3|a *bc=5|*FR=3|");
 
     const test::CutParts around{.before = std::string("\xFF\x00\x7F data", 8),
                                 .tail = std::string("\x00\x01rest", 6),

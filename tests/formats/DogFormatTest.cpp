@@ -143,6 +143,14 @@ TEST(DogWriter, MovesEveryStringAfterAChangeAndGivesTheLaidOutFile) {
         EXPECT_EQ(Rewrite(source, all).bytes, Dog(all));
         EXPECT_EQ(Rewrite(source).bytes, source);
     }
+    // A line of codes alone left empty keeps its codes, and the strings after it their places.
+    const DogImage codes{.person = {{1, "*FL*02"}, {6, "I am Bob.*FL"}, {7, ""}}};
+    EXPECT_EQ(
+        Rewrite(Dog(codes), {"Hola.*02", "Wer?*03", "0", "", "Soy Bob.*FL", "", "Otra vez.", "0"})
+            .bytes,
+        Dog({.joe = {{0, "Hola.*02"}, {6, "Wer?*03"}, {7, "0"}},
+             .person = {{1, "*FL*02"}, {6, "Soy Bob.*FL"}, {7, ""}},
+             .greeting = "Otra vez."}));
 }
 
 TEST(DogWriter, RefusesLinesOver255BytesDataOf64KiBChangedLocksAndAnotherSource) {
@@ -154,6 +162,7 @@ TEST(DogWriter, RefusesLinesOver255BytesDataOf64KiBChangedLocksAndAnotherSource)
          "Message 5 (row 7) is 256 bytes long; a dialogue line holds at most 255 bytes."},
         {2, "0", "taken for no line", ""},
         {2, "Hola*0", "needs two characters", ""},
+        {2, "Hola*0T", "unknown control code *0T", ""},
         {3, "0", "", ""},
         {3, "", "a locked line must stay as it is",
          "The line of row 3 is locked and must stay as it is."},

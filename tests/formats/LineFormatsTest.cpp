@@ -166,6 +166,34 @@ TEST(LineFormats, AChangedLockedLineOrOneTheEngineWouldMisreadIsInvalidAndRefuse
     }
 }
 
+TEST(LineFormats, OnlyTheDescriptionsReadControlCodes) {
+    std::vector<std::string> jasLines = JasLines();
+    jasLines[1] = "*14"; // a description of codes alone
+    const std::string jas = Joined(jasLines, true);
+    const std::string crd = Joined({"A*AB", "Thanks"}, true);
+    // The format, its source, a row, its new text, and the verdict: problem, warning or blank.
+    const std::vector<
+        std::tuple<const LineFileFormat*, const std::string*, int, std::string, std::string>>
+        cases = {{&TheJasFormat(), &jas, 1, "Descripci\xf3n*0T", "unknown control code *0T"},
+                 {&TheJasFormat(), &jas, 1, "Descripci\xf3n*04",
+                  "code 1 is *04 where the original has *14: the animation changes"},
+                 {&TheJasFormat(), &jas, 1, " *14", "blank"},
+                 {&TheJasFormat(), &jas, 2, "", ""},
+                 {&TheCrdFormat(), &crd, 1, "B*CD", ""},
+                 {&TheCrdFormat(), &crd, 1, "*CD", ""},
+                 {&TheCrdFormat(), &crd, 1, "", "blank"}};
+    for (const auto& [format, source, row, text, verdict] : cases) {
+        ReadResult r = format->Read(*source, "F");
+        ASSERT_TRUE(r.ok());
+        r.document.At(row).edited = text;
+        r.document.ValidateAll();
+        const Message& m = r.document.At(row);
+        EXPECT_EQ(m.problem + m.warning + (r.document.IsBlank(m) ? "blank" : ""), verdict) << text;
+    }
+    // An empty line whose original is codes alone is written as that original.
+    EXPECT_EQ(Rewrite(TheJasFormat(), jas, {{2, ""}}).bytes, jas);
+}
+
 TEST(LineFormats, FilesTheGameWouldReadOtherwiseAreRefusedInOneLine) {
     std::vector<std::string> short_ = JasLines();
     short_.pop_back();

@@ -1,6 +1,6 @@
-// Counting, hiding and rebuilding control codes, on examples and on generated messages, and
-// the rules that make a new message invalid. (The size captions are read in the editor's
-// tests, where every caption it shows is compared.)
+// Counting, reading, hiding and rebuilding control codes, on examples and on generated messages,
+// the rules that make a new message invalid and the warning of a changed code. (The size
+// captions are read in the editor's tests, where every caption it shows is compared.)
 #include "text/ControlCodes.h"
 #include "text/Validity.h"
 
@@ -8,11 +8,12 @@
 
 #include <array>
 #include <random>
+#include <tuple>
 
 namespace quillon {
 namespace {
 
-TEST(ControlCodes, CountsHidesAndRebuildsTheOriginalsCodesInOrderForAnyWellFormedMessage) {
+TEST(ControlCodes, CountsReadsHidesAndRebuildsTheOriginalsCodesInOrderForAnyWellFormedMessage) {
     EXPECT_EQ(CountControlChars("a*b**"), 3);
     EXPECT_EQ(CountControlChars(""), 0);
     EXPECT_EQ(CountControlChars(std::string(40000, '*')), 32767); // a 16-bit count stops there
@@ -21,6 +22,26 @@ TEST(ControlCodes, CountsHidesAndRebuildsTheOriginalsCodesInOrderForAnyWellForme
                              "a*01*02", "ab*01cd*02*03ef*04", "ab"})
         hidden += HideControlCodes(text) + "|";
     EXPECT_EQ(hidden, "Hello\r\nWorld|Hi||ab|||a|a|ab\r\ncd\r\nef|ab|");
+
+    // text, its codes as the game reads them, what it shows
+    const std::vector<std::tuple<std::string, std::string, std::string>> spoken = {
+        {"*00Hello*FL world*WT", "*00 *FL *WT", "Hello world"},
+        {"*XY00(237,112)Hi*03", "*XY00(237,112) *03", "Hi"}, // a position takes 13 bytes
+        {"Go*XY1(2,3)*04 on", "*XY1(2,3)*04 o", "Gon"},      // whatever they hold
+        {"a*0", "*0", "a"},
+        {"*03*FL  ", "*03 *FL", "  "},
+        {"plain", "", "plain"}};
+    for (const auto& [text, codes, shown] : spoken) {
+        std::string found;
+        for (std::string_view code : ControlCodesOf(text))
+            found += (found.empty() ? "" : " ") + std::string(code);
+        EXPECT_EQ(found + "|" + TextOutsideCodes(text), codes + "|" + shown) << text;
+    }
+    // Spaces show nothing either.
+    std::string shows;
+    for (const char* text : {"*FR", "*03*FL  ", " ", "", "*XY00(237,112)", "*00 a", "b*01", "*"})
+        shows += HasTextOutsideCodes(text) ? '1' : '0';
+    EXPECT_EQ(shows, "00000110");
 
     // edited text, original, rebuilt
     const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
@@ -107,6 +128,35 @@ TEST(Validity, EachRuleMakesANewMessageInvalid) {
     for (const auto& [newMessage, original, rule] : invalid)
         EXPECT_NE(NewMessageProblem(newMessage, original).find(rule), std::string::npos)
             << '"' << newMessage << "\": " << NewMessageProblem(newMessage, original);
+}
+
+TEST(Validity, ASpokenMessageHoldsOnlyCodesTheGameKnowsAndAnotherCodeIsAWarning) {
+    // new message, original, problem, warning
+    const std::vector<std::array<std::string, 4>> cases = {
+        {"*0THola", "*00Hello", "unknown control code *0T", ""},
+        {"*flHola", "*FLHello", "unknown control code *fl", ""},
+        {"Hola*AB", "Hello*AB", "unknown control code *AB", ""},
+        {"Hello*AB", "Hello*AB", "", ""}, // unchanged: valid as it is
+        {"", "*00Hello", "", ""},
+        {"Hola*0", "Hello*00", "a control code needs two characters after its *",
+         ""}, // the rules of every kind first
+        {"*04Hola", "*00Hello", "",
+         "code 1 is *04 where the original has *00: the animation changes"},
+        {"Hi*00 there*04", "Hello*00 world*00", "",
+         "code 2 is *04 where the original has *00: the animation changes"},
+        {"*FL*FR*FF*FB*AO*WT*GD*GM*99Hola", "*FL*FR*FF*FB*AO*WT*GD*GM*99Hello", "", ""},
+        {"*XY00(237,112)Hola", "*XY00(237,112)Hello", "", ""},
+        {"*XY01(128,112)Hola", "*XY00(237,112)Hello", "",
+         "code 1 is *XY01(128,112) where the original has *XY00(237,112): the animation changes"},
+        {"*XY0(237,112)Hola", "*XY00(237,112)Hello",
+         "the control code *XY0(237,112)H is not of the form *XYnn(xxx,yyy)", ""},
+        {"Hola*XY00(237,11)", "Hello*XY00(237,112)",
+         "the control code *XY00(237,11) is not of the form *XYnn(xxx,yyy)", ""}};
+    for (const auto& [newMessage, original, problem, warning] : cases) {
+        EXPECT_EQ(SpokenMessageProblem(newMessage, original), problem) << newMessage;
+        if (!problem.empty()) continue;
+        EXPECT_EQ(CodeChangeWarning(newMessage, original), warning) << newMessage;
+    }
 }
 
 } // namespace

@@ -346,7 +346,7 @@ protected:
         // Raw mode: the work file's codes are shown as they are.
         QSettingsStore().Write("Hide control characters", "0");
         s->Open(s->Put(QStringLiteral("C12.CUT"),
-                       {"Hello*01World", "Plain", "Third", "Fourth", "Fifth*AB", "Sixth"}));
+                       {"Hello*01World", "Plain", "Third", "Fourth", "Fifth*FL", "Sixth"}));
     }
     // A work file that breaks message 5 and leaves 3 and 6 blank, loaded with its button.
     void LoadWork() {
@@ -354,7 +354,7 @@ protected:
         quillon::test::WriteBytes(path,
                                   quillon::test::TmfBytes("C12.CUT", "001 Hola*01Mundo\r\n"
                                                                      "002 Llano\r\n004 Cuarto\r\n"
-                                                                     "005 Quinto*A\r\n"));
+                                                                     "005 Quinto*F\r\n"));
         s->platform->fileAnswers.push_back(path);
         s->Click(f().btnLoadWorkFile);
         // Typed messages it replaces are asked about first.
@@ -421,7 +421,7 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
         EXPECT_EQ(s->ui->MainView()->focusWidget(), s->GR()) << expected;
     }
     EXPECT_EQ(Notice(), QStringLiteral("No blank messages.")) << "the notice stays for a while";
-    s->Key(s->GR(), Qt::Key_End), s->Type(s->GR(), QStringLiteral("B"));
+    s->Key(s->GR(), Qt::Key_End), s->Type(s->GR(), QStringLiteral("L"));
     s->Key(s->GR(), Qt::Key_F7);
     EXPECT_EQ(Number() + Notice(), QStringLiteral("5No invalid messages."));
     EXPECT_TRUE(f().Notice.Serial == serial + 7 && f().btnWriteFile.Enabled);
@@ -456,8 +456,8 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     auto* list = s->ui->ProjectView()->findChild<QTreeWidget*>();
     ASSERT_TRUE(list && list->topLevelItemCount() == 2);
     EXPECT_EQ(list->topLevelItem(1)->text(0) + " " + list->topLevelItem(1)->text(1) + " " +
-                  list->topLevelItem(1)->text(3),
-              QStringLiteral("C13.CUT 2 2"));
+                  list->topLevelItem(1)->text(3) + " " + list->topLevelItem(1)->text(4),
+              QStringLiteral("C13.CUT 2 0 2"));
     s->Click(f().Tools.Project->btnClose);
     EXPECT_EQ(s->ui->ProjectView(), nullptr);
     // Esc closes it too, as it does the find window.
