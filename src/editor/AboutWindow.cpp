@@ -33,7 +33,7 @@ AboutWindow::AboutWindow(MainWindow& owner) : owner_(owner) {
     Window.Visible = false;
     TitleLabel.SetCaption("QUILLON cutscene editor");
     MakerLabel.SetCaption("Quillon is made by Velunor for the translators of the game.");
-    LinksHeading.SetCaption("Relative links:");
+    LinksHeading.SetCaption("Related links:");
     for (std::size_t i = 0; i < LabelLink.size(); ++i) {
         LabelLink[i].Name = "LabelLink";
         LabelLink[i].SetCaption(kLinks[i].caption);
@@ -83,7 +83,7 @@ HelpWindow::HelpWindow(MainWindow& owner) : owner_(owner) {
     constexpr const char* kOneBlock = "In CUT files, there is only one text block";
     Window.Caption = "Help";
     Window.Visible = false;
-    ButtonsHeading.SetCaption("Buttons");
+    ButtonsHeading.SetCaption("Keys");
     Rows = {
         {"Esc", "Restores the message to how it was when selected", ""},
         {"F1", "Takes you to the first message of the first text block", ""},
@@ -99,7 +99,12 @@ HelpWindow::HelpWindow(MainWindow& owner) : owner_(owner) {
         {"Shift+F7", "Takes you to the previous invalid message", ""},
         {"F8", "Takes you to the next blank message", ""},
         {"Shift+F8", "Takes you to the previous blank message", ""},
-        {"F9", "Shows how far each .CUT file of the folder is translated",
+        {"Enter",
+         "With the control codes hidden: stands for the run of codes between two pieces "
+         "of text, put back as in the original",
+         "Codes before the first piece and after the last stay as they are; a message whose "
+         "codes would not come back exactly is shown with them"},
+        {"F9", "Shows how far each text file of the folder is translated",
          "Also from the menu of the \"File\" frame (right-click)"},
         {"Ctrl+F", "Finds a text in the original or the new messages",
          "Enter finds the next, Shift+Enter the previous, Esc closes"},

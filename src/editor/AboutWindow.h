@@ -47,7 +47,7 @@ public:
     ~HelpWindow();
 
     WindowPart Window{"HelpWindow"};
-    Label ButtonsHeading{"ButtonsHeading"}; // "Buttons"
+    Label ButtonsHeading{"ButtonsHeading"}; // "Keys"
     std::vector<HelpRow> Rows;
     CommandButton btnOk{"btnOk"};
 

@@ -29,10 +29,17 @@ std::array<unsigned char, 256> Identity() {
 
 } // namespace
 
-std::array<unsigned char, 256> AsciiFold() {
+std::array<unsigned char, 256> AsciiFold(bool foldCase, bool dropAccents) {
+    // The base letter of each Latin-1 letter from 0xC0 on; "." where there is none.
+    constexpr std::string_view kBases =
+        "AAAAAA.CEEEEIIII.NOOOOO..UUUUY..aaaaaa.ceeeeiiii.nooooo..uuuuy.y";
+    static_assert(kBases.size() == 64);
     std::array<unsigned char, 256> table = Identity();
-    for (unsigned char& byte : table)
-        byte = static_cast<unsigned char>(AsciiLower(static_cast<char>(byte)));
+    for (unsigned char& byte : table) {
+        if (dropAccents && byte >= 0xC0 && kBases[byte - 0xC0u] != '.')
+            byte = static_cast<unsigned char>(kBases[byte - 0xC0u]);
+        if (foldCase) byte = static_cast<unsigned char>(AsciiLower(static_cast<char>(byte)));
+    }
     return table;
 }
 
@@ -45,6 +52,7 @@ FindWindow::FindWindow(MainWindow& owner) : owner_(owner) {
     OptionBoth.Caption = "Both";
     OptionBoth.Value = true;
     CheckMatchCase.Caption = "Match case";
+    CheckIgnoreAccents.Caption = "Ignore accents";
     btnPrevious.Caption = "Previous";
     btnPrevious.ToolTipText = "Shift+Enter";
     btnNext.Caption = "Next";
@@ -57,13 +65,14 @@ FindWindow::FindWindow(MainWindow& owner) : owner_(owner) {
     // A change of the text or of what it is looked for in starts a fresh search.
     TextFind.Change = [this] { LabelStatus.SetCaption(""); };
     CheckMatchCase.Click = [this] { owner_.Focus.SetFocus(TextFind); };
+    CheckIgnoreAccents.Click = [this] { owner_.Focus.SetFocus(TextFind); };
 }
 
 FindWindow::~FindWindow() {
     FocusTracker& focus = owner_.Focus;
     for (const Control* part : std::initializer_list<const Control*>{
              &Window, &LabelFind, &TextFind, &OptionOriginal, &OptionNew, &OptionBoth,
-             &CheckMatchCase, &btnPrevious, &btnNext, &LabelStatus})
+             &CheckMatchCase, &CheckIgnoreAccents, &btnPrevious, &btnNext, &LabelStatus})
         if (focus.Current() == part) focus.Clear();
 }
 
@@ -121,9 +130,10 @@ void FindWindow::FindNext(bool forward) {
         f.Focus.SetFocus(TextFind);
         return;
     }
-    const bool matchCase = CheckMatchCase.Value() == 1;
-    const auto foldOriginal = matchCase ? Identity() : FoldFor(true);
-    const auto foldNew = matchCase ? Identity() : FoldFor(false);
+    const bool foldCase = CheckMatchCase.Value() != 1;
+    const bool dropAccents = CheckIgnoreAccents.Value() == 1;
+    const auto foldOriginal = FoldFor(true, foldCase, dropAccents);
+    const auto foldNew = FoldFor(false, foldCase, dropAccents);
     const bool inOriginal = !OptionNew.Value;
     const bool inNew = !OptionOriginal.Value;
 
@@ -171,8 +181,10 @@ void FindWindow::FindNext(bool forward) {
     f.Focus.SetFocus(TextFind);
 }
 
-std::array<unsigned char, 256> FindWindow::FoldFor(bool originalBox) const {
-    return CaseFold ? CaseFold(originalBox) : AsciiFold();
+std::array<unsigned char, 256> FindWindow::FoldFor(bool originalBox, bool foldCase,
+                                                   bool dropAccents) const {
+    if (!foldCase && !dropAccents) return Identity();
+    return Fold ? Fold(originalBox, foldCase, dropAccents) : AsciiFold(foldCase, dropAccents);
 }
 
 void FindWindow::Close() {

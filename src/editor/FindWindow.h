@@ -25,14 +25,16 @@ public:
     OptionButton OptionNew{"OptionNew"};
     OptionButton OptionBoth{"OptionBoth"};
     CheckBox CheckMatchCase{"CheckMatchCase"};
+    CheckBox CheckIgnoreAccents{"CheckIgnoreAccents"};
     CommandButton btnPrevious{"btnPrevious"};
     CommandButton btnNext{"btnNext"};
     Label LabelStatus{"LabelStatus"};
 
-    // Asked on every search for a box's bytes as they compare without regard to case: only
-    // the window that shows the boxes knows the letters of their code pages. Unset: ASCII
-    // letters in both boxes.
-    std::function<std::array<unsigned char, 256>(bool originalBox)> CaseFold;
+    // Asked on every search for a box's bytes as they compare without regard to case, to
+    // accents, or both: only the window that shows the boxes knows the letters of their code
+    // pages. Unset: ASCII letters for case and Latin-1 letters for accents, in both boxes.
+    std::function<std::array<unsigned char, 256>(bool originalBox, bool foldCase, bool dropAccents)>
+        Fold;
 
     // The user typed the find text: its bytes in the new box's code page, and in the original
     // box's (nothing when that page cannot hold it).
@@ -47,7 +49,7 @@ public:
     void Close();
 
 private:
-    std::array<unsigned char, 256> FoldFor(bool originalBox) const;
+    std::array<unsigned char, 256> FoldFor(bool originalBox, bool foldCase, bool dropAccents) const;
 
     MainWindow& owner_;
     // The find text in the original box's code page, when it differs from the new box's;
@@ -55,7 +57,8 @@ private:
     std::optional<std::string> textInOriginalPage_;
 };
 
-// The ASCII letters folded to lower case, every other byte as it is.
-std::array<unsigned char, 256> AsciiFold();
+// The ASCII letters folded to lower case (when foldCase) and the accented Latin-1 letters to
+// their base letters (when dropAccents), every other byte as it is.
+std::array<unsigned char, 256> AsciiFold(bool foldCase = true, bool dropAccents = false);
 
 } // namespace quillon

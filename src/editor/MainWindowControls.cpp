@@ -144,7 +144,7 @@ MainWindowControls::MainWindowControls() {
     // The two font pages: captions "A" until a file is opened, the script number as tooltip.
     auto fontPage = [&](Frame& page, FontPage& fontPage, const char* prefix, Label& swatch) {
         const std::array<Label*, 5> labels = fontPage.All();
-        const char* names[] = {"Font:", "Size:", "Style:", "Script:", "Bg color:"};
+        const char* names[] = {"Font:", "Size:", "Style:", "Script:", "Bg colour:"};
         for (int i = 0; i < 5; ++i) {
             labels[i]->Name = prefix;
             labels[i]->Name.append({'(', static_cast<char>('0' + i), ')'});

@@ -167,8 +167,7 @@ void MainWindow::LoadGameFile(const std::string& Path) {
         MessageSlider.Visible = false;
         OriginalMessageBox.SetText("");
         NewMessageBox.SetText("");
-        ShowMessage(read.failure == ReadFailure::Foreign ? "Error in " + Path : read.message,
-                    kAppTitle);
+        ShowMessage(read.message, kAppTitle);
         return;
     }
 

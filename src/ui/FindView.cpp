@@ -34,12 +34,16 @@ protected:
     }
 };
 
-// A page's letters folded to lower case where the page holds the lower-case letter too.
-std::array<unsigned char, 256> FoldOf(const CodePage& page) {
+// A page's letters folded to lower case, or to their letters without accents, or both, where
+// the page holds the folded letter too.
+std::array<unsigned char, 256> FoldOf(const CodePage& page, bool foldCase, bool dropAccents) {
     std::array<unsigned char, 256> fold{};
     for (int byte = 0; byte < 256; ++byte) {
-        const QChar lower = QChar(page.CharOf(static_cast<unsigned char>(byte))).toLower();
-        const int folded = page.ByteOf(lower.unicode());
+        QChar letter(page.CharOf(static_cast<unsigned char>(byte)));
+        if (dropAccents && letter.decompositionTag() == QChar::Canonical)
+            letter = letter.decomposition().at(0);
+        if (foldCase) letter = letter.toLower();
+        const int folded = page.ByteOf(letter.unicode());
         fold[static_cast<std::size_t>(byte)] =
             static_cast<unsigned char>(folded >= 0 ? folded : byte);
     }
@@ -141,9 +145,10 @@ AuxWindow BuildFindView(FindWindow& find, const Runner& run, QWidget* owner,
 
     // The letters that fold together are the boxes' own, in the script each shows now. Once
     // the view is gone the boxes' mirrors may be too.
-    find.CaseFold = [&original, &edited, alive = aux.alive](bool originalBox) {
-        if (!*alive) return AsciiFold();
-        return FoldOf((originalBox ? original : edited).Page());
+    find.Fold = [&original, &edited, alive = aux.alive](bool originalBox, bool foldCase,
+                                                        bool dropAccents) {
+        if (!*alive) return AsciiFold(foldCase, dropAccents);
+        return FoldOf((originalBox ? original : edited).Page(), foldCase, dropAccents);
     };
 
     auto* edit = new FindEdit(window);
@@ -172,6 +177,11 @@ AuxWindow BuildFindView(FindWindow& find, const Runner& run, QWidget* owner,
                      aux.Guarded(run, [&find] { find.CheckMatchCase.UserClick(); }));
     aux.mirrors.push_back(std::make_unique<CheckMirror>(find.CheckMatchCase, matchCase));
     aux.widgets[&find.CheckMatchCase] = matchCase;
+    auto* ignoreAccents = new QCheckBox(window);
+    QObject::connect(ignoreAccents, &QCheckBox::clicked, window,
+                     aux.Guarded(run, [&find] { find.CheckIgnoreAccents.UserClick(); }));
+    aux.mirrors.push_back(std::make_unique<CheckMirror>(find.CheckIgnoreAccents, ignoreAccents));
+    aux.widgets[&find.CheckIgnoreAccents] = ignoreAccents;
 
     auto* grid = new QGridLayout(window);
     grid->setContentsMargins(10, 10, 10, 8);
@@ -185,6 +195,7 @@ AuxWindow BuildFindView(FindWindow& find, const Runner& run, QWidget* owner,
     places->addWidget(option(find.OptionBoth));
     places->addSpacing(12);
     places->addWidget(matchCase);
+    places->addWidget(ignoreAccents);
     places->addStretch();
     grid->addLayout(places, 1, 1, 1, 5);
     grid->addWidget(status, 2, 1, 1, 5);

@@ -47,8 +47,9 @@ TEST(Opening, AGoodFileFillsTheWindowOthersAreReportedAndACancelEndsTheProgram) 
     // Files the editor cannot read are reported and leave the table empty.
     const std::string good = CutBytes({"Hello there"});
     const std::tuple<const char*, std::string, const char*> cases[] = {
-        // name, bytes, and the reader's words after the path (none: "Error in " and the path)
-        {"caps.CUT", "AMBK" + good.substr(4), nullptr},
+        // name, bytes, and the reader's words after the path
+        {"caps.CUT", "AMBK" + good.substr(4),
+         "the file is not an AMOS memory bank (it does not start with \"AmBk\")."},
         {"short.CUT", good.substr(0, good.size() - 8),
          "the file ends inside message 1 of the text block."},
         {"missing.CUT", "", "the file does not exist."},
@@ -62,8 +63,7 @@ TEST(Opening, AGoodFileFillsTheWindowOthersAreReportedAndACancelEndsTheProgram) 
         if (!bytes.empty()) other.Put(name, bytes);
         const std::string path = other.CutDir() + name;
         other.form.OpenFile(path);
-        EXPECT_EQ(other.Boxes(),
-                  "Quillon: " + (what ? path + ": " + what : "Error in " + path) + "\n");
+        EXPECT_EQ(other.Boxes(), "Quillon: " + path + ": " + what + "\n");
         EXPECT_EQ(other.form.OriginalMessageBox.Text() + "|" + other.form.NewMessageBox.Text() +
                       "|" + std::to_string(other.form.Doc.Count()) +
                       (other.form.MessageSlider.Visible ? "+" : "") + "|" +

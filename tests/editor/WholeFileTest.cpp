@@ -178,6 +178,22 @@ TEST_F(Find, EnterGoesToTheNextMessageThatShowsTheTextRoundTheEndAndEscCloses) {
         {[&] { return Search("plain", true, &w.OptionBoth); }, "3 Message 3."},
         {[&] { return w.CheckMatchCase.UserClick(), Search("plain"); }, "3 Not found."},
         {[&] { return Search(""); }, "3 Type the text to find."},
+        // Accents ignored, with the case matched or not.
+        {[&] {
+             return w.CheckIgnoreAccents.UserClick(), Search("Pal\xE1"
+                                                             "bras");
+         },
+         "3 Only this message holds it."},
+        {[&] {
+             return w.CheckMatchCase.UserClick(), Search("PAL\xC1"
+                                                         "BRAS");
+         },
+         "3 Only this message holds it."},
+        {[&] {
+             return w.CheckMatchCase.UserClick(), w.CheckIgnoreAccents.UserClick(),
+                    Search("Pal\xE1");
+         },
+         "3 Not found."},
     };
     for (const auto& [step, expected] : steps)
         EXPECT_EQ(step(), expected);

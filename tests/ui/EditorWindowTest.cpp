@@ -445,6 +445,17 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     s->Click(f().Tools.Find->OptionOriginal);
     s->Key(field, Qt::Key_Return);
     EXPECT_EQ(Number() + s->Text(f().Tools.Find->LabelStatus), QStringLiteral("5Not found."));
+    // Accents are ignored in the boxes' own letters when asked.
+    s->Click(f().Tools.Find->OptionBoth);
+    s->Key(field, Qt::Key_A, Qt::ControlModifier);
+    s->Type(field, QStringLiteral("QU\u00CDNTO"));
+    QString found;
+    for (int ignore = 0; ignore < 2; ++ignore) {
+        if (ignore) s->Click(f().Tools.Find->CheckIgnoreAccents);
+        s->Key(field, Qt::Key_Return);
+        found += s->Text(f().Tools.Find->LabelStatus) + QStringLiteral("|");
+    }
+    EXPECT_EQ(found, QStringLiteral("Not found.|Only this message holds it.|"));
     s->Key(field, Qt::Key_Escape);
     EXPECT_TRUE(!f().Tools.Find && !s->ui->FindView() &&
                 s->ui->MainView()->focusWidget() == s->GR());
