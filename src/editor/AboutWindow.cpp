@@ -83,7 +83,7 @@ HelpWindow::HelpWindow(MainWindow& owner) : owner_(owner) {
     constexpr const char* kOneBlock = "In CUT files, there is only one text block";
     Window.Caption = "Help";
     Window.Visible = false;
-    ButtonsHeading.SetCaption("Keys");
+    KeysHeading.SetCaption("Keys");
     Rows = {
         {"Esc", "Restores the message to how it was when selected", ""},
         {"F1", "Takes you to the first message of the first text block", ""},
@@ -116,7 +116,7 @@ HelpWindow::HelpWindow(MainWindow& owner) : owner_(owner) {
 }
 
 HelpWindow::~HelpWindow() {
-    const std::initializer_list<const Control*> parts{&Window, &ButtonsHeading, &btnOk};
+    const std::initializer_list<const Control*> parts{&Window, &KeysHeading, &btnOk};
     for (const Control* part : parts)
         DropFocusFrom(owner_.Focus, *part);
 }

@@ -47,7 +47,7 @@ public:
     ~HelpWindow();
 
     WindowPart Window{"HelpWindow"};
-    Label ButtonsHeading{"ButtonsHeading"}; // "Keys"
+    Label KeysHeading{"KeysHeading"}; // "Keys"
     std::vector<HelpRow> Rows;
     CommandButton btnOk{"btnOk"};
 

@@ -17,8 +17,8 @@ AuxWindow BuildHelpView(HelpWindow& help, const Runner& run, QWidget* owner) {
     window->CloseRequested = aux.Guarded(run, [&help] { help.OnOkClicked(); });
 
     auto* heading = new QLabel(window);
-    aux.mirrors.push_back(std::make_unique<LabelMirror>(help.ButtonsHeading, heading));
-    aux.widgets[&help.ButtonsHeading] = heading;
+    aux.mirrors.push_back(std::make_unique<LabelMirror>(help.KeysHeading, heading));
+    aux.widgets[&help.KeysHeading] = heading;
     QFont rounded = heading->font();
     rounded.setFamilies({QStringLiteral("URW Gothic"), QStringLiteral("Century Gothic"),
                          QStringLiteral("Avant Garde"), QStringLiteral("sans-serif")});
