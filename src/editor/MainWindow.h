@@ -63,6 +63,9 @@ public:
     void Start();
     void OpenFile(std::string FileName);
     void CloseAndAskForFile();
+    // The window with no file open: empty boxes, every counter and size at zero, nothing to
+    // save or write.
+    void ShowNoFile();
     void LoadGameFile(const std::string& Path);
     void FindNextFile();
     void FindPreviousFile();
@@ -161,6 +164,7 @@ private:
     bool skipping_ = false;      // passing over files without text
     bool skipRequested_ = false; // the file just opened has no text either
     std::string workNotice_;     // where the open file's work came from, until it is said
+    bool closedFile_ = false;    // the open dialog follows "Close file", not the start
 };
 
 // While it lives, changes of the boxes are a display, not an edit, and change no message;

@@ -60,15 +60,61 @@ void MainWindow::Start() {
     SharedFileDialog.DialogTitle = "Open Flight of the Amazon Queen Cutscene files (.CUT)";
     SharedFileDialog.InitDir = DialogStartFolder(false);
     SharedFileDialog.Filter = GameFilesDialogFilter();
-    // A cancel leaves the dialog's previous name, which may open that file again.
-    SharedFileDialog.ShowOpen();
+    // The dialog is shared: the name a work-file dialog left there is no game file to offer.
+    if (!IsGameTextFile(NameOf(SharedFileDialog.FileName))) SharedFileDialog.FileName.clear();
+    const bool chosen = SharedFileDialog.ShowOpen();
     State.Reached = ReachedBy::Dialog;
+    // A cancel after a file was closed leaves the window open with no file; at the first
+    // start it leaves the previous name (none: the program ends).
+    if (!chosen && closedFile_) {
+        ShowNoFile();
+        return;
+    }
     OpenFile(SharedFileDialog.FileName);
+}
+
+void MainWindow::ShowNoFile() {
+    closedFile_ = false;
+    Doc.Clear();
+    TableView.SelectedRow = 0;
+    ++TableView.RedrawCount;
+    Edits.History.Clear();
+    State.FileName.clear();
+    State.BackupFileName.clear();
+    State.WorkChanged = State.UnbackedWork = State.ShownRaw = false;
+    State.OriginalFileSize = State.NewFileSize = State.NewTextSize = 0;
+    State.BlankCount = 0;
+    State.InvalidCount = State.FilledCount = State.CurrentNewLength = 0;
+    {
+        DisplayScope display(*this);
+        OriginalMessageBox.SetText("");
+        NewMessageBox.SetText("");
+    }
+    NewMessageBox.Locked = false;
+    MessageSlider.Visible = false;
+    OriginalFileNameLabel.SetCaption("");
+    OriginalFileNameLabel.ToolTipText.clear();
+    for (Label* zero : {&OriginalCountLabel, &NewCountLabel, &InvalidCountLabel, &BlankCountLabel,
+                        &OriginalCodeCountLabel, &NewCodeCountLabel})
+        zero->SetCaption("0");
+    for (Label* bytes : {&OriginalFileSizeLabel, &OriginalFileTextSizeLabel, &NewFileTextSizeLabel,
+                         &NewFileSizeLabel, &OriginalTextSizeLabel, &OriginalTotalSizeLabel,
+                         &NewTextSizeLabel, &NewTotalSizeLabel})
+        bytes->SetCaption("0 bytes");
+    for (Label* none : {&OriginalNumberLabel, &NewNumberLabel, &MessageNoteLabel})
+        none->SetCaption("");
+    InvalidCountLabel.ToolTipText.clear();
+    BlankCountLabel.ToolTipText.clear();
+    btnSaveNewMessages.Enabled = false;
+    btnWriteFile.Enabled = false;
+    Window.Visible = true;
+    if (Tools.Project) Tools.Project->Refresh();
 }
 
 void MainWindow::OpenFile(std::string FileName) {
     if (Ended) return;
     ClearNotice();
+    closedFile_ = false;
     MessageSlider.Visible = true;
 
     SettingsStore& store = platform.Settings();
@@ -156,6 +202,7 @@ void MainWindow::RememberDialogFolder(const std::string& chosen) {
 void MainWindow::CloseAndAskForFile() {
     if (Ended) return;
     Window.Visible = false;
+    closedFile_ = true;
     Start();
 }
 

@@ -209,6 +209,35 @@ TEST_F(RawEditor, ReopenedFilesBringBackTheirWorkAndNoticesEndWithTheirCause) {
     EXPECT_EQ(form.Tools.Project->Rows.at(0).readFrom, "A_1.tmf (backup)");
 }
 
+// After a work file was loaded, "Close file" offers no work file to open, and a cancel leaves
+// the window with no file rather than a half-open one.
+TEST_F(RawEditor, ACancelAfterCloseFileLeavesAnEmptyEditor) {
+    Open(Put("C12.CUT", CutBytes({"Hello", "World"})));
+    const std::string work = Utf8FromPath(platform.temp.path / "C12.tmf");
+    WriteBytes(work, TmfBytes("C12.CUT", "001 Hola\r\n002 Mundo*\r\n"));
+    Load(work);
+    ASSERT_EQ(form.InvalidCountLabel.Caption(), "1");
+    form.OnCloseFileClicked();
+    EXPECT_EQ(platform.fileDialogs.back().fileName, "");
+    EXPECT_EQ(form.State.FileName + "|" + form.OriginalFileNameLabel.Caption() + "|" +
+                  form.OriginalMessageBox.Text() + "|" + form.NewMessageBox.Text() + "|" +
+                  std::to_string(form.Doc.Count()),
+              "||||0");
+    EXPECT_EQ(Captions({&form.OriginalCountLabel, &form.InvalidCountLabel, &form.BlankCountLabel,
+                        &form.NewFileSizeLabel}),
+              "0 | 0 | 0 | 0 bytes");
+    EXPECT_TRUE(form.Window.Visible && !form.Ended && !form.btnSaveNewMessages.Enabled &&
+                !form.btnWriteFile.Enabled);
+    EXPECT_EQ(Boxes(), "");
+    // Keys and file steps find nothing to act on; the next "Close file" opens a file.
+    Press(Key::F7), Press(Key::F12);
+    Type("typed into no file");
+    EXPECT_EQ(form.Doc.Count(), 0);
+    Dialog(CutDir() + "C12.CUT");
+    form.OnCloseFileClicked();
+    EXPECT_EQ(form.State.FileName + " " + New(1), "C12.CUT Hola");
+}
+
 // A command, and how it is carried out: at once (no question: the typed work is in its
 // backup), or answered Yes or No (asked: no backup can be written).
 enum Answered { AtOnce, Yes, No };
