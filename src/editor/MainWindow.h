@@ -24,6 +24,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -165,6 +166,9 @@ private:
     bool skipRequested_ = false; // the file just opened has no text either
     std::string workNotice_;     // where the open file's work came from, until it is said
     bool closedFile_ = false;    // the open dialog follows "Close file", not the start
+    // The bytes the originals were read from, once the file itself holds the translation (an
+    // update in place); unset while the file on disk is the source.
+    std::optional<std::string> originalBytes_;
 };
 
 // While it lives, changes of the boxes are a display, not an edit, and change no message;

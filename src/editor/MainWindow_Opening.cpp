@@ -115,6 +115,7 @@ void MainWindow::OpenFile(std::string FileName) {
     if (Ended) return;
     ClearNotice();
     closedFile_ = false;
+    originalBytes_.reset();
     MessageSlider.Visible = true;
 
     SettingsStore& store = platform.Settings();

@@ -165,7 +165,13 @@ void MainWindow::ConfirmReplaceFile() {
 void MainWindow::WriteGameFile() {
     if (Ended) return;
     const std::string sourcePath = State.FileFolder + State.FileName;
-    FileReadResult source = ReadWholeFile(PathFromUtf8(sourcePath));
+    // After an update in place the originals are no longer what the file holds: the bytes
+    // they were read from are kept for every later write.
+    FileReadResult source;
+    if (originalBytes_)
+        source.bytes = *originalBytes_;
+    else
+        source = ReadWholeFile(PathFromUtf8(sourcePath));
     if (!source.error.empty()) {
         ShowMessage(source.error, kAppTitle);
         return;
@@ -198,11 +204,11 @@ void MainWindow::WriteGameFile() {
         // The new file is already complete on disk, and whichever step fails leaves either
         // the old or the new file under the name; the reopened file shows which.
         const std::string problem = FinishUpdateInPlace(PathFromUtf8(sourcePath));
-        // Reopening loads the stored settings: what this session changed is stored first,
-        // as before every other change of file.
-        Settings.Save();
-        OpenFile(sourcePath);
-        if (Ended) return;
+        // The file now holds the translation; the window keeps the originals beside it (the
+        // .BAK holds them on disk), and writes again from them.
+        originalBytes_ = std::move(source.bytes);
+        ShowCurrentMessage();
+        OnNewMessageEdited();
         if (problem.empty())
             ShowMessage(kind + " file is updated!");
         else

@@ -161,9 +161,11 @@ TEST_P(CreateCutTarget, WritesWhatTheUserAgreedTo) {
     } else if (outcome == 'u') {
         EXPECT_EQ(ReadBytes(open) + ReadBytes(open + ".BAK"), Bank(kWritten) + Bank(kOriginal));
         EXPECT_TRUE(!fs::exists(open + ".TEMP") && LastMessage() == "CUT file is updated!");
-        // The file is opened again at its first message, the work brought back beside it.
-        EXPECT_EQ(form.OriginalMessageBox.Text() + "|" + form.NewMessageBox.Text(),
-                  "Hola *FL|Hola*FL");
+        // The originals stay beside the translation, and a later write starts from them.
+        EXPECT_EQ(Original(1) + "|" + New(1) + "|" + form.OriginalMessageBox.Text(),
+                  "Hello*FL|Hola *FL|Good day");
+        Create(CutDir() + "AGAIN.CUT");
+        EXPECT_EQ(ReadBytes(CutDir() + "AGAIN.CUT"), Bank(kWritten));
     } else {
         EXPECT_EQ(ReadBytes(existing ? target : open) + Boxes() + New(1), before + "Hola*FL");
     }
