@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace quillon {
 
@@ -90,7 +91,6 @@ void WorkFiles::OnLoadClicked() {
         return;
     }
     chosenWork_ = std::move(tmf);
-    chosenPath_ = chosen;
     // Typed messages the file would replace are asked about first.
     Document loaded = window_.Doc;
     ApplyTmfLines(loaded, chosenWork_.lines);
@@ -118,14 +118,11 @@ void WorkFiles::OnLoadClicked() {
 
 void WorkFiles::LoadChosenWork() {
     if (window_.Ended) return;
-    // The work being replaced stays in its backup: the loaded work starts a backup of its own.
+    // The work being replaced stays in its backup (written now if it is behind): the loaded
+    // work starts a backup of its own.
     WriteAutoBackup();
-    std::string keptIn;
-    if (window_.State.WorkChanged && !window_.State.UnbackedWork &&
-        !window_.State.BackupFileName.empty()) {
-        keptIn = window_.State.BackupFileName;
-        window_.State.BackupFileName.clear();
-    }
+    const bool replacedIsBackedUp =
+        !window_.State.UnbackedWork && !window_.State.BackupFileName.empty();
     std::vector<std::string> before;
     before.reserve(static_cast<std::size_t>(window_.Doc.Count()));
     for (const Message& message : window_.Doc.Messages())
@@ -135,7 +132,11 @@ void WorkFiles::LoadChosenWork() {
     bool changed = false;
     for (int row = 1; row <= window_.Doc.Count() && !changed; ++row)
         changed = window_.Doc.At(row).edited != before[static_cast<std::size_t>(row - 1)];
-    if (changed) window_.State.WorkChanged = window_.State.UnbackedWork = true;
+    std::string keptIn;
+    if (changed) {
+        window_.State.WorkChanged = window_.State.UnbackedWork = true;
+        if (replacedIsBackedUp) keptIn = std::exchange(window_.State.BackupFileName, {});
+    }
     // Every loaded message is checked now, not when it is shown: a broken one far from the
     // shown one is counted at once.
     window_.Doc.ValidateAll();

@@ -37,7 +37,6 @@ private:
     bool TakeBackupNumber();
     MainWindow& window_;
     TmfParseResult chosenWork_; // read by "Load text file", waiting for the user's answer
-    std::string chosenPath_;
 };
 
 } // namespace quillon

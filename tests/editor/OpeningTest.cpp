@@ -207,6 +207,15 @@ TEST_F(RawEditor, ReopenedFilesBringBackTheirWorkAndNoticesEndWithTheirCause) {
     Press(Key::F9);
     ASSERT_NE(form.Tools.Project, nullptr);
     EXPECT_EQ(form.Tools.Project->Rows.at(0).readFrom, "A_1.tmf (backup)");
+    // A work file loaded over work just brought back leaves that work in its backup.
+    form.OnNextFileClicked(), form.OnPreviousFileClicked();
+    const std::string work = Utf8FromPath(platform.temp.path / "A.tmf");
+    WriteBytes(work, TmfBytes("A.CUT", "001 Otra\r\n"));
+    Load(work);
+    Answer(true);
+    EXPECT_EQ(Backup("A_1.tmf") + Backup("A_2.tmf"),
+              TmfBytes("A.CUT", "001 Hola!\r\n002 Mundo\r\n") +
+                  TmfBytes("A.CUT", "001 Otra\r\n002 Mundo\r\n"));
 }
 
 // After a work file was loaded, "Close file" offers no work file to open, and a cancel leaves
