@@ -3,6 +3,7 @@
 #include "formats/DogFormat.h"
 #include "formats/Formats.h"
 #include "support/DogImage.h"
+#include "support/NewMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,7 @@ std::vector<std::string> Rows(const Document& document) {
 
 // The source's rows given these new messages (else their originals), written.
 WriteResult Rewrite(const std::string& source, const std::vector<std::string>& news = {}) {
-    ReadResult read = TheDogFormat().Read(source, "X.DOG");
-    EXPECT_TRUE(read.ok()) << read.message;
-    for (int row = 1; row <= read.document.Count(); ++row) {
-        Message& m = read.document.At(row);
-        m.edited = news.empty() ? m.original : news.at(static_cast<std::size_t>(row - 1));
-    }
-    TheDogFormat().FitForWriting(read.document);
-    return TheDogFormat().Write(read.document, source);
+    return test::Rewrite(TheDogFormat(), source, news);
 }
 
 TEST(DogReader, MakesEveryLineARowLocksTheEmptyAndNoneOnesAndNotesTheMenuPart) {
@@ -92,8 +86,9 @@ TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
     for (const auto& [bytes, failure, message] : broken) {
         const DogReadResult r = ParseDogBytes(bytes, "B1.DOG");
         EXPECT_EQ(r.failure, failure) << message;
-        EXPECT_TRUE(r.message.starts_with("B1.DOG: ")) << r.message;
-        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
+        EXPECT_TRUE(r.message.starts_with("B1.DOG: ") &&
+                    r.message.find(message) != std::string::npos)
+            << r.message;
     }
     // A pointer may leave a gap that the writer keeps; the person may have nothing to say.
     EXPECT_TRUE(ParseDogBytes(big.substr(0, big.size() - 1), "B1.DOG").ok());
