@@ -60,11 +60,10 @@ TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
         const DogReadResult r = ParseDogBytes(good.substr(0, size), "B1.DOG");
         EXPECT_EQ(r.ok(), size >= pairEnd) << size;
         EXPECT_EQ(r.message.find('\n'), std::string::npos);
-        if (!r.ok()) {
+        if (!r.ok())
             EXPECT_TRUE(r.message.starts_with("B1.DOG: the file ends inside") ||
                         r.message.ends_with("lies past the end of the file."))
                 << r.message;
-        }
     }
     std::string padded = good, big = good;
     padded[20 + 32 + 192 + 4 + 7] = 'x';
@@ -193,8 +192,8 @@ TEST(DogWriter, RefusesLinesOver255BytesDataOf64KiBChangedLocksAndAnotherSource)
     std::string moved = Dog({.gap = 2}), other = Dog({.greeting = "Yo again.."});
     for (const std::string& changedSource : {moved, other, source.substr(1), source + '\0'}) {
         const WriteResult r = TheDogFormat().Write(read.document, changedSource);
-        EXPECT_TRUE(r.error.starts_with("The source file no longer matches")) << r.error;
-        EXPECT_TRUE(r.bytes.empty());
+        EXPECT_TRUE(r.error.starts_with("The source file no longer matches") && r.bytes.empty())
+            << r.error;
     }
 }
 
