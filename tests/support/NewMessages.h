@@ -21,7 +21,7 @@ inline Document& SetNews(Document& document, const std::vector<std::string>& new
 }
 
 // The source as format reads it, given these new messages padded as the editor pads them, and
-// written onto the source (or onto onto, when given); no check runs first.
+// written onto the source, or onto other bytes when given; no check runs first.
 inline WriteResult Rewrite(const TextFormat& format, const std::string& source,
                            const std::vector<std::string>& news = {},
                            const std::string* onto = nullptr) {
