@@ -82,10 +82,8 @@ TEST(CutReader, ReadsEveryEntryWhereTheBlockLiesTrimsAndReportsEachBrokenFileInO
                     r.message.find('\n') == std::string::npos)
             << r.message;
     }
-    EXPECT_TRUE(ParseCutBytes(CutBytes({"ab"}), "C12.CUT").ok()); // S = 12 is allowed
     // The smallest bank: the two headers and an empty block, 32 bytes, no messages at all.
     const std::string smallest = CutBytes({}, {.tail = ""});
-    ASSERT_EQ(smallest.size(), 32u);
     EXPECT_EQ(Read(smallest), " 0 32 32 32 32");
 }
 
