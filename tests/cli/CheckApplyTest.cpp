@@ -222,8 +222,8 @@ TEST_F(CliTest, ACreditsFileGoesThroughEveryCommandAndItsLockedLinesStayAsTheyAr
         SCOPED_TRACE(line);
         WriteBytes(Path("bad.tmf"), TmfBytes("CREDIT9.CRD", translated + line));
         const CliResult check = Run({"check", "crd/CREDIT9.CRD", "bad.tmf"});
-        EXPECT_EQ(check.status, 1);
-        EXPECT_TRUE(check.out.starts_with("Invalid messages: 1\n")) << check.out;
+        EXPECT_TRUE(check.status == 1 && check.out.starts_with("Invalid messages: 1\n"))
+            << Outcome(check);
         const CliResult forced =
             Run({"apply", "crd/CREDIT9.CRD", "bad.tmf", "-o", "forced.CRD", "--force"});
         EXPECT_EQ(forced.status, 2) << Outcome(forced);

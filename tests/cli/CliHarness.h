@@ -35,6 +35,12 @@ using quillon::test::WriteBytes;
 inline const fs::path kSamples = fs::absolute(quillon::PathFromUtf8(QUILLON_SAMPLES));
 inline const fs::path kTool = fs::absolute(quillon::PathFromUtf8(QUILLON_CLI));
 
+// A command line split at its spaces.
+inline Args Words(const std::string& line) {
+    std::istringstream words(line);
+    return Args(std::istream_iterator<std::string>(words), {});
+}
+
 #ifdef _WIN32
 // Runs the tool through cmd, its arguments as wide characters, stdout and stderr going to
 // files. No argument here holds a quote, a percent sign or a backslash at its end.
@@ -78,11 +84,7 @@ protected:
         return result;
     }
 
-    // A command line split at its spaces.
-    CliResult RunLine(const std::string& line) const {
-        std::istringstream words(line);
-        return Run(Args(std::istream_iterator<std::string>(words), {}));
-    }
+    CliResult RunLine(const std::string& line) const { return Run(Words(line)); }
 
     // Everything in the scratch folder (or a folder in it), so a test sees what a command
     // left behind: "a b sub/ sub/c".

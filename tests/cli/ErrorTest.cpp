@@ -82,9 +82,7 @@ TEST_F(CliTest, StdoutThatCannotBeWrittenIsExitStatusTwo) {
     for (const std::string line :
          {"--help", "list C03.CUT", "export C03.CUT", "check C03.CUT blank.tmf",
           "apply C03.CUT blank.tmf -o new.CUT", "status .", "unpack --list queen.1c"}) {
-        std::istringstream words(line);
-        const int status = RunTool(Path(""), Args(std::istream_iterator<std::string>(words), {}),
-                                   "/dev/full", Path(".err"));
+        const int status = RunTool(Path(""), Words(line), "/dev/full", Path(".err"));
         const std::string err = ReadBytes(Path(".err"));
         EXPECT_TRUE(status == 2 && err.ends_with("stdout: the output could not be written.\n"))
             << line << ": " << status << " " << err;

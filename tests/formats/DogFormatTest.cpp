@@ -3,6 +3,7 @@
 #include "formats/DogFormat.h"
 #include "formats/Formats.h"
 #include "support/DogImage.h"
+#include "support/NewMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,7 @@ std::vector<std::string> Rows(const Document& document) {
 
 // The source's rows given these new messages (else their originals), written.
 WriteResult Rewrite(const std::string& source, const std::vector<std::string>& news = {}) {
-    ReadResult read = TheDogFormat().Read(source, "X.DOG");
-    EXPECT_TRUE(read.ok()) << read.message;
-    for (int row = 1; row <= read.document.Count(); ++row) {
-        Message& m = read.document.At(row);
-        m.edited = news.empty() ? m.original : news.at(static_cast<std::size_t>(row - 1));
-    }
-    TheDogFormat().FitForWriting(read.document);
-    return TheDogFormat().Write(read.document, source);
+    return test::Rewrite(TheDogFormat(), source, news);
 }
 
 TEST(DogReader, MakesEveryLineARowLocksTheEmptyAndNoneOnesAndNotesTheMenuPart) {
@@ -66,11 +60,10 @@ TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
         const DogReadResult r = ParseDogBytes(good.substr(0, size), "B1.DOG");
         EXPECT_EQ(r.ok(), size >= pairEnd) << size;
         EXPECT_EQ(r.message.find('\n'), std::string::npos);
-        if (!r.ok()) {
+        if (!r.ok())
             EXPECT_TRUE(r.message.starts_with("B1.DOG: the file ends inside") ||
                         r.message.ends_with("lies past the end of the file."))
                 << r.message;
-        }
     }
     std::string padded = good, big = good;
     padded[20 + 32 + 192 + 4 + 7] = 'x';
@@ -92,8 +85,9 @@ TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
     for (const auto& [bytes, failure, message] : broken) {
         const DogReadResult r = ParseDogBytes(bytes, "B1.DOG");
         EXPECT_EQ(r.failure, failure) << message;
-        EXPECT_TRUE(r.message.starts_with("B1.DOG: ")) << r.message;
-        EXPECT_NE(r.message.find(message), std::string::npos) << r.message;
+        EXPECT_TRUE(r.message.starts_with("B1.DOG: ") &&
+                    r.message.find(message) != std::string::npos)
+            << r.message;
     }
     // A pointer may leave a gap that the writer keeps; the person may have nothing to say.
     EXPECT_TRUE(ParseDogBytes(big.substr(0, big.size() - 1), "B1.DOG").ok());
@@ -198,8 +192,8 @@ TEST(DogWriter, RefusesLinesOver255BytesDataOf64KiBChangedLocksAndAnotherSource)
     std::string moved = Dog({.gap = 2}), other = Dog({.greeting = "Yo again.."});
     for (const std::string& changedSource : {moved, other, source.substr(1), source + '\0'}) {
         const WriteResult r = TheDogFormat().Write(read.document, changedSource);
-        EXPECT_TRUE(r.error.starts_with("The source file no longer matches")) << r.error;
-        EXPECT_TRUE(r.bytes.empty());
+        EXPECT_TRUE(r.error.starts_with("The source file no longer matches") && r.bytes.empty())
+            << r.error;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "formats/CrdFormat.h"
 #include "formats/Formats.h"
 #include "formats/JasFormat.h"
+#include "support/NewMessages.h"
 #include "work/Tmf.h"
 
 #include <gtest/gtest.h>
@@ -46,19 +47,6 @@ std::string Joined(const std::vector<std::string>& lines, bool finalBreak) {
 
 using Edits = std::vector<std::pair<int, std::string>>; // row and new text
 
-// Reads the file, gives each line its new text (locked lines keep theirs) and writes it.
-WriteResult Rewrite(const LineFileFormat& format, const std::string& source, const Edits& news) {
-    ReadResult read = format.Read(source, "F");
-    EXPECT_TRUE(read.ok()) << read.message;
-    Document& document = read.document;
-    for (int row = 1; row <= document.Count(); ++row)
-        document.At(row).edited = document.At(row).original;
-    for (const auto& [row, text] : news)
-        document.At(row).edited = text;
-    format.FitForWriting(document);
-    return format.Write(document, source);
-}
-
 TEST(LineFormats, NewLinesAreWrittenByteForByteWithTheFinalLineBreakAsTheSourceHadIt) {
     // The released credits end in END without a line break; a file may also end in text, and
     // the last text line is the end of the file when a line break follows it (without one the
@@ -85,7 +73,7 @@ TEST(LineFormats, NewLinesAreWrittenByteForByteWithTheFinalLineBreakAsTheSourceH
         std::vector<std::string> expected = lines;
         for (const auto& [row, text] : edits)
             expected[static_cast<std::size_t>(row - 1)] = text;
-        const WriteResult written = Rewrite(*format, Joined(lines, finalBreak), edits);
+        const WriteResult written = test::Rewrite(*format, Joined(lines, finalBreak), expected);
         EXPECT_EQ(written.error, "");
         EXPECT_EQ(written.bytes, Joined(expected, finalBreak));
     }
@@ -104,9 +92,9 @@ TEST(LineFormats, LinesThatAreNoTextAreLockedAndTheNotesNameWhatEachLineIs) {
         {1175, true},  {1176, false}, {1178, false}, {1179, true},  {1180, false},
         {1187, false}, {1188, false}, {1227, false}, {1228, true},  {1427, true}};
     for (const auto& [row, locked] : jasLocks) {
-        EXPECT_EQ(read.document.At(row).locked, locked) << row;
-        EXPECT_EQ(read.document.At(row).number, row);
-        EXPECT_EQ(read.document.At(row).edited.empty(), !locked) << row;
+        const Message& m = read.document.At(row);
+        EXPECT_EQ(std::tuple(m.locked, m.number, m.edited.empty()),
+                  std::tuple(locked, row, !locked));
     }
     // The note beside a row: the voice of a description is its line + 40.
     for (const auto& [row, note] : std::vector<std::pair<int, std::string>>{
@@ -191,7 +179,8 @@ TEST(LineFormats, OnlyTheDescriptionsReadControlCodes) {
         EXPECT_EQ(m.problem + m.warning + (r.document.IsBlank(m) ? "blank" : ""), verdict) << text;
     }
     // An empty line whose original is codes alone is written as that original.
-    EXPECT_EQ(Rewrite(TheJasFormat(), jas, {{2, ""}}).bytes, jas);
+    jasLines[1] = "";
+    EXPECT_EQ(test::Rewrite(TheJasFormat(), jas, jasLines).bytes, jas);
 }
 
 TEST(LineFormats, FilesTheGameWouldReadOtherwiseAreRefusedInOneLine) {
@@ -212,9 +201,10 @@ TEST(LineFormats, FilesTheGameWouldReadOtherwiseAreRefusedInOneLine) {
     for (const auto& [format, bytes, reason] : refused) {
         const ReadResult r = format->Read(bytes, "QUEEN2.JAS");
         EXPECT_EQ(r.failure, ReadFailure::Broken) << reason;
-        EXPECT_TRUE(r.message.starts_with("QUEEN2.JAS: ")) << r.message;
-        EXPECT_NE(r.message.find(reason), std::string::npos) << r.message;
-        EXPECT_EQ(r.message.find('\n'), std::string::npos);
+        EXPECT_TRUE(r.message.starts_with("QUEEN2.JAS: ") &&
+                    r.message.find(reason) != std::string::npos &&
+                    r.message.find('\n') == std::string::npos)
+            << r.message;
     }
     EXPECT_EQ(TheCrdFormat().Read("", "E.CRD").document.Count(), 0);
 

@@ -47,10 +47,9 @@ TEST(Tmf, WritesTheGoldenFilesReadsEachKindOfLineAppliesThemAndComesBackThroughA
 
     EXPECT_EQ(ParseTmf("Original CUT file: C13.CUT\r\n\r\n").headerName + "|" +
                   ParseTmf("Anything at all 19:c12.cut").headerName + "|" +
-                  ParseTmf("short\r\n").headerName + "|" + ParseTmf("\r\n").error,
-              "C13.CUT|c12.cut||");
-    EXPECT_EQ(ParseTmf("").error, "The file is empty: it is not a temporary messages file.");
-    EXPECT_EQ(ParseTmf("", "C12.tmf").error,
+                  ParseTmf("short\r\n").headerName + "|" + ParseTmf("\r\n").error + "|" +
+                  ParseTmf("").error + "|" + ParseTmf("", "C12.tmf").error,
+              "C13.CUT|c12.cut|||The file is empty: it is not a temporary messages file.|"
               "C12.tmf is empty: it is not a temporary messages file.");
 
     std::string file = "Original CUT file: C12.CUT\r\n\r\n";
@@ -77,15 +76,14 @@ TEST(Tmf, WritesTheGoldenFilesReadsEachKindOfLineAppliesThemAndComesBackThroughA
     std::vector<CutEntry> entries;
     for (int i = 0; i < 1200; ++i) // more than 999 numbered rows
         entries.push_back({i % 7 == 0 ? "" : "Original*01 text", 0});
-    Document many;
+    Document many, back;
     FillDocument(many, entries);
+    FillDocument(back, entries);
     const std::string awkward[] = {"Two\r\nlines", "  spaces", "\\ back \\", "CR\r",    "\n",
                                    "1234 digits",  "\\r",      "plain",      {"\0", 1}, "\xFF"};
     for (int row = 1; row <= many.Count(); ++row)
         many.At(row).edited = row % 5 ? awkward[row % 10] + std::to_string(row) : "";
 
-    Document back;
-    FillDocument(back, entries);
     ApplyTmfLines(back, ParseTmf(BuildTmf("C12.CUT", many, TmfContent::NewMessages).bytes).lines);
     for (int row = 1; row <= many.Count(); ++row) {
         const bool numbered = many.At(row).number != 0; // line 000 changes nothing
