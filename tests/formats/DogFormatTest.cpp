@@ -60,10 +60,11 @@ TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {
         const DogReadResult r = ParseDogBytes(good.substr(0, size), "B1.DOG");
         EXPECT_EQ(r.ok(), size >= pairEnd) << size;
         EXPECT_EQ(r.message.find('\n'), std::string::npos);
-        if (!r.ok())
+        if (!r.ok()) {
             EXPECT_TRUE(r.message.starts_with("B1.DOG: the file ends inside") ||
                         r.message.ends_with("lies past the end of the file."))
                 << r.message;
+        }
     }
     std::string padded = good, big = good;
     padded[20 + 32 + 192 + 4 + 7] = 'x';
