@@ -243,9 +243,14 @@ void EditorUi::BuildWorkParts() {
         if (menu.exec(frame->mapToGlobal(at)) == project)
             Run([this] { form_.Tools.ShowProjectWindow(); });
     });
-    // The message boxes keep no undo of their own: the editor's is per message.
+    // The message boxes keep no undo of their own: the editor's is per message, and the new
+    // box's menu offers it.
     original_->Edit()->setUndoRedoEnabled(false);
     edited_->Edit()->setUndoRedoEnabled(false);
+    edited_->Edit()->Undo = {[this] { Run([this] { form_.Edits.Undo(); }); },
+                             [this] { return form_.Edits.CanUndo(); }};
+    edited_->Edit()->Redo = {[this] { Run([this] { form_.Edits.Redo(); }); },
+                             [this] { return form_.Edits.CanRedo(); }};
 }
 
 QWidget* EditorUi::WidgetOf(const Control& control) const {

@@ -495,5 +495,55 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     EXPECT_TRUE(list->topLevelItem(1)->font(0).bold());
 }
 
+TEST_F(WorkKeys, TheNewBoxMenuUndoesAndRedoesTypedWordsThroughTheEditorsHistory) {
+    // The box's right-click menu as the mouse opens it: its entries, and whether undo and redo
+    // are offered.
+    auto openMenu = [&] {
+        QWidget* area = s->GR()->viewport();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                area->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(area, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    auto history = [](QMenu* menu) {
+        std::string out;
+        for (const char* name : {"edit-undo", "edit-redo"}) {
+            auto* action = menu->findChild<QAction*>(QLatin1String(name));
+            out += std::string(name) + (!action               ? " missing "
+                                        : action->isEnabled() ? " "
+                                                              : " (off) ");
+        }
+        return out;
+    };
+    auto choose = [](QMenu* menu, const char* name) {
+        auto* action = menu->findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QApplication::processEvents();
+    };
+    auto shown = [&] { return (s->GR()->RawText() + "|").toStdString() + f().Doc.At(1).edited; };
+
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(history(menu), "edit-undo (off) edit-redo (off) ");
+    QStringList rest; // the box's own entries stay
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator()) rest << action->objectName();
+    for (const char* name : {"edit-cut", "edit-copy", "edit-paste", "select-all"})
+        EXPECT_TRUE(rest.contains(QLatin1String(name))) << rest.join(' ').toStdString();
+    menu->close();
+
+    s->Type(s->GR(), QStringLiteral("Hola mundo"));
+    ASSERT_NE(menu = openMenu(), nullptr);
+    EXPECT_EQ(history(menu), "edit-undo edit-redo (off) ");
+    choose(menu, "edit-undo");
+    EXPECT_EQ(shown(), "Hola|Hola");
+    ASSERT_NE(menu = openMenu(), nullptr);
+    EXPECT_EQ(history(menu), "edit-undo edit-redo ");
+    choose(menu, "edit-redo");
+    EXPECT_EQ(shown(), "Hola mundo|Hola mundo");
+    EXPECT_EQ(s->ui->MainView()->focusWidget(), s->GR());
+}
+
 } // namespace
 } // namespace quillon::ui::testing
