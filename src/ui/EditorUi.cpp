@@ -316,14 +316,22 @@ void EditorUi::SyncAll() {
             [&] { return BuildAboutView(*form_.About, run, main_.get()); });
     SyncAux(help_, helpSource_, form_.Help.get(),
             [&] { return BuildHelpView(*form_.Help, run, main_.get()); });
+    // A dialog that the find or project window opens (the project's work folder chooser, a
+    // file that cannot be read) belongs to that window, so it stays above its owner.
+    auto runOver = [this](const AuxWindow& aux) -> Runner {
+        return [this, &aux](const std::function<void()>& handler) {
+            QWidget* owner = aux.window ? static_cast<QWidget*>(aux.window) : main_.get();
+            platform_.WithDialogParent(owner, [&] { Run(handler); });
+        };
+    };
     const bool findWasOpen = findSource_ != nullptr;
     SyncAux(find_, findSource_, form_.Tools.Find.get(), [&] {
-        return BuildFindView(*form_.Tools.Find, run, main_.get(), *original_, *edited_);
+        return BuildFindView(*form_.Tools.Find, runOver(find_), main_.get(), *original_, *edited_);
     });
     // Closing the find window hands the keyboard back to the main window.
     if (findWasOpen && findSource_ == nullptr && main_->isVisible()) main_->activateWindow();
     SyncAux(project_, projectSource_, form_.Tools.Project.get(),
-            [&] { return BuildProjectView(*form_.Tools.Project, run, main_.get()); });
+            [&] { return BuildProjectView(*form_.Tools.Project, runOver(project_), main_.get()); });
     SyncFocus();
     syncing_ = false;
 }

@@ -1,7 +1,7 @@
 // The editor's windows under a real X server and window manager (stacking.sh starts Xvfb and
-// openbox): the question, About, the font chooser and the colour chooser stay above the main
-// window whatever the user clicks, with and without "Always on top"; the find window opens
-// where it hides nothing.
+// openbox): Help, the question, About, the font chooser, the colour chooser, the find window
+// and the project window with its folder chooser stay above the main window whatever the user
+// clicks, with and without "Always on top"; the find window opens where it hides nothing.
 #include "UiHarness.h"
 
 #include <QProcess>
@@ -68,11 +68,17 @@ protected:
         return before + " " + Against(window, ui->MainView());
     }
     // The same for a chooser that runs its own loop: checked, then closed, from inside it.
-    std::string AfterClickInDialog(const std::function<void()>& open) {
+    // With an owner other than the main window, also where the owner stands against the main
+    // window and the chooser against the owner, once the main window was clicked.
+    std::string AfterClickInDialog(const std::function<void()>& open, QWidget* owner = nullptr) {
         std::string seen = "no dialog";
         QTimer::singleShot(100, [&] {
             if (QWidget* dialog = QApplication::activeModalWidget()) {
                 seen = AfterClick(dialog);
+                if (owner)
+                    seen += std::string(" / owned by it: ") +
+                            (dialog->parentWidget() == owner ? "yes" : "no") + ", " +
+                            Against(owner, ui->MainView()) + ", " + Against(dialog, owner);
                 dialog->close();
             }
         });
@@ -82,10 +88,9 @@ protected:
 };
 
 TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) {
-    // The clicks reach the window manager: the main window comes over Help, which is free to
-    // go behind it.
+    // Help, which holds nothing, stays above the main window all the same.
     ui->Run([&] { form->OnHelpClicked(); });
-    EXPECT_EQ(AfterClick(ui->HelpView()), "above below");
+    EXPECT_EQ(AfterClick(ui->HelpView()), "above above");
     ui->Run([&] { form->Help->OnOkClicked(); });
 
     for (const bool onTop : {false, true}) {
@@ -107,7 +112,8 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
                   "above above");
     }
 
-    // The find window opens beside the message boxes, not over them.
+    // The find window opens beside the message boxes, not over them, and stays above the main
+    // window.
     ui->Run([&] { form->Tools.ShowFindWindow(); });
     QWidget* find = ui->FindView();
     ASSERT_TRUE(find && QTest::qWaitForWindowExposed(find));
@@ -115,6 +121,20 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
     const QRect screen = ui->MainView()->screen()->availableGeometry();
     EXPECT_FALSE(find->frameGeometry().intersects(ui->MainView()->frameGeometry()));
     EXPECT_TRUE(screen.contains(find->frameGeometry())) << find->frameGeometry().y();
+    EXPECT_EQ(AfterClick(find), "above above");
+
+    // The project window, and its folder chooser, which belongs to it: neither falls behind.
+    ui->Run([&] { form->Tools.ShowProjectWindow(); });
+    ASSERT_NE(ui->ProjectView(), nullptr);
+    EXPECT_EQ(AfterClick(ui->ProjectView()), "above above");
+    // The chooser opens from a click on the window's own button, as the user opens it.
+    QWidget* chooseFolder = ui->WidgetOf(form->Tools.Project->btnWorkFolder);
+    ASSERT_NE(chooseFolder, nullptr);
+    auto click = [&] {
+        QTest::mouseClick(chooseFolder, Qt::LeftButton, {}, chooseFolder->rect().center());
+    };
+    EXPECT_EQ(AfterClickInDialog(click, ui->ProjectView()),
+              "above above / owned by it: yes, above, above");
 }
 
 } // namespace
