@@ -21,6 +21,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <map>
+
 namespace quillon::ui::testing {
 namespace {
 
@@ -183,6 +185,100 @@ TEST_F(EditorWindow, OpeningTypingTheQuestionAboutHelpAndTheSettingsOfTheNextRun
     next.Open(next.CutPath(QStringLiteral("C12.CUT")));
     EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
                 (next.ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(EditorWindow, TheWindowGrowsFromItsDesignedSizeWithItsBoxesAndComesBackAsItWasLeft) {
+    OpenSample();
+    TopWindow* window = s->ui->MainView();
+    // The designed size is the smallest, not the only one.
+    const QSize designed = window->size();
+    EXPECT_EQ(window->minimumSize(), designed);
+    EXPECT_GT(window->maximumWidth(), designed.width());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    // How far each part moved and grew since the window had its designed size: "dx dy dw dh".
+    const Control* newCaption = nullptr;
+    for (const auto& fixed : f().FixedLabels)
+        if (fixed->Caption() == "New message") newCaption = fixed.get();
+    ASSERT_NE(newCaption, nullptr);
+    const std::pair<const char*, const Control*> parts[] = {
+        {"original box", &f().OriginalMessageBox},
+        {"new caption", newCaption},
+        {"note", &f().MessageNoteLabel},
+        {"new box", &f().NewMessageBox},
+        {"frame original message", &f().FrameOriginalMessage},
+        {"frame settings", &f().FrameSettings},
+        {"slider", &f().MessageSlider},
+        {"progress", &f().ReadProgressBar},
+        {"buttons", &f().FrameButtons},
+        {"frame file", &f().FileFrame},
+        {"frame new file", &f().NewFileFrame},
+    };
+    std::map<const Control*, QRect> at;
+    for (const auto& [name, part] : parts)
+        at[part] = s->W(*part)->geometry();
+    auto moves = [&] {
+        std::string out;
+        for (const auto& [name, part] : parts) {
+            const QRect now = s->W(*part)->geometry(), was = at[part];
+            out += QStringLiteral("%1: %2 %3 %4 %5\n")
+                       .arg(QLatin1String(name))
+                       .arg(now.x() - was.x())
+                       .arg(now.y() - was.y())
+                       .arg(now.width() - was.width())
+                       .arg(now.height() - was.height())
+                       .toStdString();
+        }
+        return out;
+    };
+
+    // Both boxes take the added width and share the added height; what is right of them keeps
+    // to the right edge and what is below them to the bottom.
+    window->resize(designed + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(moves(), "original box: 0 0 200 50\n"
+                       "new caption: 0 50 0 0\n"
+                       "note: 0 50 200 0\n"
+                       "new box: 0 50 200 50\n"
+                       "frame original message: 200 0 0 0\n"
+                       "frame settings: 200 0 0 0\n"
+                       "slider: 0 100 200 0\n"
+                       "progress: 0 100 200 0\n"
+                       "buttons: 0 100 200 0\n"
+                       "frame file: 0 0 0 0\n"
+                       "frame new file: 0 0 0 0\n");
+    const QRect grownBox = s->GR()->geometry();
+    // The headless window holds the size the user gave it, measured as its own.
+    EXPECT_EQ(f().Window.UserWidth, TopWindow::OuterWidth(designed.width() + 200));
+    EXPECT_EQ(f().Window.UserHeight, TopWindow::OuterHeight(designed.height() + 100));
+    window->resize(designed - QSize(300, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), designed);
+    window->resize(designed + QSize(200, 100));
+    QApplication::processEvents();
+
+    // The next run starts as this one was left; and one left maximised starts maximised,
+    // to be restored to the size it had.
+    auto exitAndRunAgain = [&] {
+        s->Click(f().btnExit);
+        if (s->ui->QuestionView()) s->Click(f().Confirm->btnYes);
+        ASSERT_TRUE(s->platform->QuitRequested());
+        s.reset();
+        s = std::make_unique<Session>(home.path());
+        s->Open(s->CutPath(QStringLiteral("C12.CUT")));
+        window = s->ui->MainView();
+    };
+    exitAndRunAgain();
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(window->size(), designed + QSize(200, 100));
+    EXPECT_EQ(s->GR()->geometry(), grownBox);
+    window->showMaximized();
+    QApplication::processEvents();
+    EXPECT_TRUE(f().Window.Maximized);
+    EXPECT_EQ(f().Window.UserWidth, TopWindow::OuterWidth(designed.width() + 200));
+    exitAndRunAgain();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(window->normalGeometry().size(), designed + QSize(200, 100));
 }
 
 TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable) {

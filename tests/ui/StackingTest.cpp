@@ -1,7 +1,8 @@
 // The editor's windows under a real X server and window manager (stacking.sh starts Xvfb and
 // openbox): Help, the question, About, the font chooser, the colour chooser, the find window
 // and the project window with its folder chooser stay above the main window whatever the user
-// clicks, with and without "Always on top"; the find window opens where it hides nothing.
+// clicks, with and without "Always on top"; the find window opens where it hides nothing. The
+// main window maximises from its title bar, as from its maximise button.
 #include "UiHarness.h"
 
 #include <QProcess>
@@ -135,6 +136,53 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
     };
     EXPECT_EQ(AfterClickInDialog(click, ui->ProjectView()),
               "above above / owned by it: yes, above, above");
+}
+
+TEST_F(Stacking, TheWindowManagerMaximisesTheMainWindowAndItsBoxesGrowWithIt) {
+    TopWindow* main = ui->MainView();
+    QTest::qWait(300); // the window manager has framed it
+    const QString actions =
+        Output(QStringLiteral("xprop"),
+               {QStringLiteral("-id"), NativeId(main), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+    EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE_HORZ")) &&
+                actions.contains(QStringLiteral("_NET_WM_ACTION_RESIZE")))
+        << actions.toStdString();
+
+    // A size of the user's own, which the headless window keeps.
+    const QRect designedBox = s->GR()->geometry();
+    const QSize normal = main->minimumSize() + QSize(120, 60);
+    main->resize(normal);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->size() == normal; }, 5000));
+    EXPECT_EQ(s->GR()->geometry(), designedBox.adjusted(0, 30, 120, 60));
+    EXPECT_EQ(form->Window.UserWidth, TopWindow::OuterWidth(normal.width()));
+
+    // A double-click on the title bar, which openbox takes as its maximise button.
+    auto doubleClickTitle = [&] {
+        const QRect frame = main->frameGeometry();
+        const int titleY = (frame.top() + main->geometry().top()) / 2;
+        Output(QStringLiteral("xdotool"),
+               {QStringLiteral("mousemove"), QString::number(frame.center().x()),
+                QString::number(titleY), QStringLiteral("click"), QStringLiteral("--repeat"),
+                QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
+                QStringLiteral("1")});
+    };
+    doubleClickTitle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->isMaximized(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_GT(main->width(), main->screen()->availableGeometry().width() - 20);
+    // Both boxes take the added width, and the new box keeps its distance to the bottom.
+    const QRect grown = s->GR()->geometry();
+    EXPECT_EQ(grown.width() - designedBox.width(), main->width() - main->minimumWidth());
+    EXPECT_EQ(main->height() - grown.bottom(), main->minimumHeight() - designedBox.bottom());
+    EXPECT_TRUE(form->Window.Maximized);
+    EXPECT_EQ(form->Window.UserWidth, TopWindow::OuterWidth(normal.width()));
+
+    // Restored, it comes back to the user's size.
+    doubleClickTitle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMaximized(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(main->size(), normal);
+    EXPECT_FALSE(form->Window.Maximized);
 }
 
 } // namespace
