@@ -28,7 +28,7 @@ pid=$!
 
 # xdotool waits for each window to be mapped; the keys go to the window that has the focus.
 shown() {
-    timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1
+    timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "$1"
 }
 main=$(shown '^QUILLON cutscene editor') || fail "The editor's window did not open"
 xdotool windowactivate --sync "$main"
