@@ -171,6 +171,13 @@ public:
     std::string Caption;
     bool Topmost = false;
     bool CloseRemoved = false; // no close button, and a close request is ignored
+    // The user may make the window larger than Width x Height, its designed and smallest size,
+    // and maximise it.
+    bool Sizable = false;
+    // The size the user gave a sizable window, measured as Width and Height are (0: the
+    // designed size), and whether it is maximised; the size is the one it comes back to.
+    double UserWidth = 0, UserHeight = 0;
+    bool Maximized = false;
 };
 
 // Which control holds the keyboard focus; moving it runs the receiver's GotFocus.

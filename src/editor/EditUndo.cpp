@@ -76,6 +76,14 @@ void EditUndo::Redo() {
     Step(false);
 }
 
+bool EditUndo::CanUndo() const {
+    return !window_.Ended && History.CanUndo(window_.CurrentRow());
+}
+
+bool EditUndo::CanRedo() const {
+    return !window_.Ended && History.CanRedo(window_.CurrentRow());
+}
+
 void EditUndo::Step(bool undo) {
     if (window_.Ended) return;
     const int row = window_.CurrentRow();

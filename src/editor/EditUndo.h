@@ -30,6 +30,9 @@ public:
     void NoteReplacedMessages(const std::vector<std::string>& before);
     void Undo();
     void Redo();
+    // Whether the shown message has steps to undo or redo.
+    bool CanUndo() const;
+    bool CanRedo() const;
 
 private:
     // The text the box shows for a state, in the current mode.

@@ -61,7 +61,14 @@ void MainWindow::ShowMessage(const std::string& text, const std::string& title, 
 
 void MainWindow::EndProgram() {
     if (Ended) return;
+    // Nothing of an ended program stays on the screen, the small windows included: a window
+    // still showing would be asked to close, and ours close only through their handlers.
     Window.Visible = false;
+    for (WindowPart* window :
+         {Confirm ? &Confirm->Window : nullptr, About ? &About->Window : nullptr,
+          Help ? &Help->Window : nullptr, Tools.Find ? &Tools.Find->Window : nullptr,
+          Tools.Project ? &Tools.Project->Window : nullptr})
+        if (window != nullptr) window->Visible = false;
     Ended = true;
     platform.Quit();
 }

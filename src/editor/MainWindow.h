@@ -127,7 +127,8 @@ public:
     void WriteGameFile();
     // What Yes in the question window does, by PendingQuestion.
     void OnQuestionAnsweredYes();
-    // Ends the program: tells the platform and stops every handler from doing more.
+    // Ends the program: hides every window, tells the platform and stops every handler from
+    // doing more.
     void EndProgram();
 
     // --- The window's close command, About and Help ------------------------------------

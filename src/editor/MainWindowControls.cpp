@@ -46,6 +46,8 @@ MainWindowControls::MainWindowControls() {
     Window.Caption = std::string("QUILLON cutscene editor v.") + kVersion + " - Velunor";
     Place(Window, 0, 0, 15360, 5520 + 1360 + 340);
     Window.Visible = false;
+    // The message boxes take what the user adds to the designed size.
+    Window.Sizable = true;
 
     FileFrame.Caption = "File";
     Place(FileFrame, 80, 270, 2715, 720);

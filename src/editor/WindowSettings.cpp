@@ -6,11 +6,16 @@
 
 #include "settings/Settings.h"
 
+#include <algorithm>
+
 namespace quillon {
 
 namespace {
 
 using namespace quillon::settings;
+
+// Larger than any screen (16384 pixels): a stored size beyond it is not the user's.
+constexpr double kLargestWindow = 16384 * 15.0;
 
 // The six option check boxes with their value names, in the order they are read and written.
 std::array<std::pair<const char*, CheckBox*>, 6> OptionChecks(MainWindow& form) {
@@ -81,6 +86,32 @@ void WindowSettings::Load() {
     NewLook.Read(store);
     OriginalLook.Apply();
     NewLook.Apply();
+    if (!windowSizeRead_) LoadWindowSize();
+}
+
+void WindowSettings::LoadWindowSize() {
+    windowSizeRead_ = true;
+    SettingsStore& store = window_.platform.Settings();
+    WindowPart& window = window_.Window;
+    // A size below the designed one, or beyond any screen, leaves the designed size.
+    auto size = [&store](const char* name, double designed) {
+        const auto text = store.Read(name);
+        const auto value = text ? ParseNumber(*text) : std::nullopt;
+        return value && *value >= designed && *value <= kLargestWindow ? *value : 0.0;
+    };
+    window.UserWidth = size(kWindowWidth, window.Width);
+    window.UserHeight = size(kWindowHeight, window.Height);
+    if (auto text = store.Read(kWindowMaximized))
+        if (auto maximized = ParseBoolean(*text)) window.Maximized = *maximized;
+}
+
+void WindowSettings::OnWindowResized(double width, double height, bool maximized) {
+    if (window_.Ended) return;
+    WindowPart& window = window_.Window;
+    window.Maximized = maximized;
+    if (maximized) return;
+    window.UserWidth = std::clamp(width, window.Width, kLargestWindow);
+    window.UserHeight = std::clamp(height, window.Height, kLargestWindow);
 }
 
 void WindowSettings::Save() {
@@ -96,6 +127,11 @@ void WindowSettings::Save() {
         store.Write(name, std::to_string(box->Value()));
     OriginalLook.Write(store);
     NewLook.Write(store);
+    const WindowPart& window = window_.Window;
+    store.Write(kWindowWidth, NumberText(window.UserWidth > 0 ? window.UserWidth : window.Width));
+    store.Write(kWindowHeight,
+                NumberText(window.UserHeight > 0 ? window.UserHeight : window.Height));
+    store.Write(kWindowMaximized, BooleanText(window.Maximized));
 }
 
 void WindowSettings::OnOriginalFontPageClicked() {

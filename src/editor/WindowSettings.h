@@ -21,10 +21,16 @@ public:
     BoxLook NewLook;
 
     // Reads the stored options and looks into the window; a changed option runs its click
-    // handler, as a click would.
+    // handler, as a click would. The window's size is read at the first load of a run only:
+    // the size the user gives it later stays from file to file.
     void Load();
-    // Writes every option and look back, rebuilding the whole key.
+    // Writes every option and look and the window's size back, rebuilding the whole key.
     void Save();
+
+    // The user resized, maximised or restored the main window: its size (measured as the
+    // window's Width and Height) and whether it is maximised now. A maximised window keeps the
+    // size it is restored to.
+    void OnWindowResized(double width, double height, bool maximized);
 
     void OnOriginalFontPageClicked();
     void OnNewFontPageClicked();
@@ -42,7 +48,9 @@ private:
     // Connects the font pages, the swatches, the option boxes and the page buttons.
     void WireHandlers();
     void ShowSettingsPage(const OptionButton& clicked);
+    void LoadWindowSize();
     MainWindow& window_;
+    bool windowSizeRead_ = false;
 };
 
 } // namespace quillon

@@ -25,8 +25,8 @@ std::string_view TrimBlanks(std::string_view text) {
 
 } // namespace
 
-std::array<std::string, 25> AllValueNames() {
-    std::array<std::string, 25> names{kLastDirectory, kHideControlCharacters, kHighlight,
+std::array<std::string, 28> AllValueNames() {
+    std::array<std::string, 28> names{kLastDirectory, kHideControlCharacters, kHighlight,
                                       kAutoBackup,    kRememberLastDirectory, kConfirm,
                                       kAlwaysOnTop};
     std::size_t i = 7;
@@ -35,6 +35,8 @@ std::array<std::string, 25> AllValueNames() {
                                   kFontScript, kFontColor, kBackgroundColor})
             names[i++] = BoxValue(prefix, value);
     }
+    for (const char* window : {kWindowWidth, kWindowHeight, kWindowMaximized})
+        names[i++] = window;
     return names;
 }
 

@@ -40,12 +40,18 @@ inline std::string BoxValue(const char* prefix, const char* value) {
     return std::string(prefix) + value;
 }
 
+// The main window's size as the user left it, in twips with the title bar and the border, as
+// its designed size is measured; and whether it was maximised.
+inline constexpr const char* kWindowWidth = "Window width";
+inline constexpr const char* kWindowHeight = "Window height";
+inline constexpr const char* kWindowMaximized = "Window maximized";
+
 // The folder of the translator's own .TMF work files, chosen in the project window. It is not
-// among the 25 values below, but saving the settings keeps it when it rebuilds the key.
+// among the names below, but saving the settings keeps it when it rebuilds the key.
 inline constexpr const char* kWorkFolder = "Work folder";
 
-// All 25 names, in the order the settings are saved.
-std::array<std::string, 25> AllValueNames();
+// All 28 names, in the order the settings are saved.
+std::array<std::string, 28> AllValueNames();
 
 // A stored number: blanks around it allowed, an optional sign, digits and an optional
 // fraction. Anything else (letters, an empty text) does not convert.

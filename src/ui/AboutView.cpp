@@ -13,7 +13,6 @@ namespace quillon::ui {
 AuxWindow BuildAboutView(AboutWindow& about, const Runner& run, QWidget* owner) {
     AuxWindow aux;
     TopWindow* window = aux.Open(about.Window, TopWindow::Placement::CentreOfOwner, owner);
-    window->KeepAbove(owner);
 
     auto label = [&](Label& source) {
         auto* widget = new ClickLabel(window);

@@ -26,7 +26,8 @@ struct AuxWindow {
     // Cleared when the headless window goes, so a late event never reaches it.
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 
-    // Makes the window that mirrors form; it closes only when its headless window goes.
+    // Makes the window that mirrors form, kept above owner (the main window); it closes only
+    // when its headless window goes.
     TopWindow* Open(const WindowPart& form, TopWindow::Placement placement, QWidget* owner);
     // handler, run through run, while the headless window is still there.
     std::function<void()> Guarded(const Runner& run, std::function<void()> handler) const;
@@ -39,7 +40,7 @@ struct AuxWindow {
 };
 
 // The question window as designed, centred on the screen; No is first in the tab order.
-// The question and About windows are kept above the main window (owner), which they disable.
+// Each window is kept above the main window (owner); the question and About disable it.
 AuxWindow BuildQuestionView(QuestionWindow& confirm, const Runner& run, QWidget* owner);
 AuxWindow BuildAboutView(AboutWindow& about, const Runner& run, QWidget* owner);
 AuxWindow BuildHelpView(HelpWindow& help, const Runner& run, QWidget* owner);

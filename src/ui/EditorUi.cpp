@@ -16,6 +16,8 @@
 #include <QSlider>
 #include <QTreeView>
 
+#include <optional>
+
 namespace quillon::ui {
 
 namespace {
@@ -41,6 +43,28 @@ QFont DialogFont(const MainWindow& f) {
         if (fits) break;
     }
     return font;
+}
+
+// Where a control of the main window goes when the user makes the window larger than designed:
+// both message boxes widen with it and share the added height, the caption and the note
+// between them go down with the new box, the frames right of them keep to the right edge, and
+// the slider, the progress bar and the buttons below them keep to the bottom. The table, once
+// brought in, covers what it covered. The rest keeps to the top left corner.
+std::optional<Follow> FollowOf(const MainWindow& f, const Control& c) {
+    const TextBox& upper = f.OriginalMessageBox;
+    const TextBox& lower = f.NewMessageBox;
+    if (&c == &upper) return Follow{0, 0, 1, 0.5};
+    if (&c == &lower) return Follow{0, 0.5, 1, 1};
+    if (&c == &f.MessageNoteLabel) return Follow{0, 0.5, 1, 0.5};
+    if (&c == &f.FrameOriginalMessage || &c == &f.FrameNewMessage || &c == &f.FrameSettings)
+        return Follow{1, 0, 1, 0};
+    if (&c == &f.MessageSlider || &c == &f.ReadProgressBar || &c == &f.FrameButtons)
+        return Follow{0, 1, 1, 1};
+    if (&c == &f.TableView) return Follow{0, 0, 1, 1};
+    const bool betweenBoxes = c.Top >= upper.Top + upper.Height && c.Top < lower.Top &&
+                              c.Left >= lower.Left && c.Left < lower.Left + lower.Width;
+    if (f.ContainerOf(c) == nullptr && betweenBoxes) return Follow{0, 0.5, 0, 0.5};
+    return std::nullopt;
 }
 
 } // namespace
@@ -89,6 +113,7 @@ void EditorUi::BuildMain() {
     main_->SurfaceDoubleClicked = [this] { Run([this] { form_.StepTableIntoView(); }); };
     // Before a file is open the close command is still there; closing then ends the program.
     main_->CloseRequested = [this] { Run([this] { form_.EndProgram(); }); };
+    main_->Resized = [this] { OnMainResized(); };
     widgets_[&f.Window] = main_.get();
 
     // Frames first, outer before inner, so every control finds its container.
@@ -225,6 +250,40 @@ void EditorUi::BuildMain() {
     mirrors_.push_back(
         std::make_unique<ListMirror>(f.TableView, f.Doc, table_, *original_, *edited_));
     BuildWorkParts();
+    FollowTheWindow();
+}
+
+void EditorUi::FollowTheWindow() {
+    for (const auto& mirror : mirrors_) {
+        auto* control = dynamic_cast<ControlMirror*>(mirror.get());
+        if (control == nullptr) continue;
+        if (const std::optional<Follow> follow = FollowOf(form_, control->Source())) {
+            control->FollowGrowth(*follow, growth_);
+            followers_.push_back(control);
+        }
+    }
+}
+
+// The controls follow every change of size at once; the headless window hears of the ones the
+// user (or the window system) made, which the settings keep for the next run.
+void EditorUi::OnMainResized() {
+    if (const QSize growth = main_->Growth(); growth != growth_) {
+        growth_ = growth;
+        for (ControlMirror* follower : followers_)
+            follower->Place();
+        notice_->Place();
+    }
+    if (syncing_ || !main_->isVisible() || main_->isMinimized()) return;
+    const bool maximized = main_->isMaximized();
+    const double width = TopWindow::OuterWidth(main_->width());
+    const double height = TopWindow::OuterHeight(main_->height());
+    const WindowPart& window = form_.Window;
+    if (maximized == window.Maximized &&
+        (maximized || (width == window.UserWidth && height == window.UserHeight)))
+        return;
+    Run([this, width, height, maximized] {
+        form_.Settings.OnWindowResized(width, height, maximized);
+    });
 }
 
 // What the window has beyond its design: the notice over the new-message box, and the "File"
@@ -243,9 +302,14 @@ void EditorUi::BuildWorkParts() {
         if (menu.exec(frame->mapToGlobal(at)) == project)
             Run([this] { form_.Tools.ShowProjectWindow(); });
     });
-    // The message boxes keep no undo of their own: the editor's is per message.
+    // The message boxes keep no undo of their own: the editor's is per message, and the new
+    // box's menu offers it.
     original_->Edit()->setUndoRedoEnabled(false);
     edited_->Edit()->setUndoRedoEnabled(false);
+    edited_->Edit()->Undo = {[this] { Run([this] { form_.Edits.Undo(); }); },
+                             [this] { return form_.Edits.CanUndo(); }};
+    edited_->Edit()->Redo = {[this] { Run([this] { form_.Edits.Redo(); }); },
+                             [this] { return form_.Edits.CanRedo(); }};
 }
 
 QWidget* EditorUi::WidgetOf(const Control& control) const {
@@ -311,14 +375,22 @@ void EditorUi::SyncAll() {
             [&] { return BuildAboutView(*form_.About, run, main_.get()); });
     SyncAux(help_, helpSource_, form_.Help.get(),
             [&] { return BuildHelpView(*form_.Help, run, main_.get()); });
+    // A dialog that the find or project window opens (the project's work folder chooser, a
+    // file that cannot be read) belongs to that window, so it stays above its owner.
+    auto runOver = [this](const AuxWindow& aux) -> Runner {
+        return [this, &aux](const std::function<void()>& handler) {
+            QWidget* owner = aux.window ? static_cast<QWidget*>(aux.window) : main_.get();
+            platform_.WithDialogParent(owner, [&] { Run(handler); });
+        };
+    };
     const bool findWasOpen = findSource_ != nullptr;
     SyncAux(find_, findSource_, form_.Tools.Find.get(), [&] {
-        return BuildFindView(*form_.Tools.Find, run, main_.get(), *original_, *edited_);
+        return BuildFindView(*form_.Tools.Find, runOver(find_), main_.get(), *original_, *edited_);
     });
     // Closing the find window hands the keyboard back to the main window.
     if (findWasOpen && findSource_ == nullptr && main_->isVisible()) main_->activateWindow();
     SyncAux(project_, projectSource_, form_.Tools.Project.get(),
-            [&] { return BuildProjectView(*form_.Tools.Project, run, main_.get()); });
+            [&] { return BuildProjectView(*form_.Tools.Project, runOver(project_), main_.get()); });
     SyncFocus();
     syncing_ = false;
 }

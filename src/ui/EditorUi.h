@@ -52,6 +52,8 @@ protected:
 
 private:
     void BuildMain();
+    void FollowTheWindow();
+    void OnMainResized();
     QWidget* ParentOf(const Control& control) const;
     void Track(const Control& control, QWidget* widget);
     void SyncAux(AuxWindow& aux, const void*& shownSource, const void* source,
@@ -69,6 +71,9 @@ private:
     BoxMirror* edited_ = nullptr;
     ProgressMirror* progress_ = nullptr;
     QTreeView* table_ = nullptr;
+    // What the user added to the main window's designed size, and the controls that follow it.
+    QSize growth_{0, 0};
+    std::vector<ControlMirror*> followers_;
 
     AuxWindow confirm_, about_, help_, find_, project_;
     const void* confirmSource_ = nullptr;

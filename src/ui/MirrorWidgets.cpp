@@ -1,7 +1,9 @@
 // Painting and input of the editor's own widgets.
 #include "ui/MirrorWidgets.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -140,6 +142,20 @@ void MessageEdit::mouseReleaseEvent(QMouseEvent* event) {
 void MessageEdit::insertFromMimeData(const QMimeData* source) {
     if (source && source->hasText() && MayInsert && !MayInsert(source->text())) return;
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+void MessageEdit::contextMenuEvent(QContextMenuEvent* event) {
+    // The standard menu, with the owner's undo and redo in place of the box's own.
+    QMenu* menu = createStandardContextMenu(event->pos());
+    for (auto [name, command] : {std::pair{"edit-undo", &Undo}, {"edit-redo", &Redo}}) {
+        auto* action = menu->findChild<QAction*>(QLatin1String(name));
+        if (action == nullptr || !command->run) continue;
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(action, &QAction::triggered, this, [run = command->run] { run(); });
+        action->setEnabled(!command->available || command->available());
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 } // namespace quillon::ui

@@ -54,6 +54,15 @@ class MessageEdit : public QPlainTextEdit {
 public:
     explicit MessageEdit(QWidget* parent);
 
+    // A command of the box's menu carried out by its owner instead of the box; available says
+    // whether it has anything to do (when empty it is always offered).
+    struct MenuCommand {
+        std::function<void()> run;
+        std::function<bool()> available;
+    };
+    // Undo and Redo of the box's menu, when the owner keeps the box's history itself.
+    MenuCommand Undo, Redo;
+
     // The text exactly as held: line breaks as "\n", no-break spaces kept.
     QString RawText() const;
     void SetStatus(const QString& text);
@@ -71,6 +80,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PlaceStatus();

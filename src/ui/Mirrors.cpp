@@ -33,14 +33,28 @@ QString ControlMirror::ToolTip() const {
     return FromProgramLines(control_.ToolTipText);
 }
 
-void ControlMirror::Sync() {
+void ControlMirror::Place() {
     const Control& c = control_;
     // A control without a size is placed by its window's layout instead.
-    if (c.Width > 0 && c.Height > 0 &&
-        (first_ || c.Left != left_ || c.Top != top_ || c.Width != width_ || c.Height != height_)) {
-        left_ = c.Left, top_ = c.Top, width_ = c.Width, height_ = c.Height;
-        widget_->setGeometry(PxRect(c.Left, c.Top, c.Width, c.Height));
+    if (c.Width <= 0 || c.Height <= 0) return;
+    QRect rect = PxRect(c.Left, c.Top, c.Width, c.Height);
+    if (growth_ != nullptr) {
+        auto share = [](double part, int pixels) {
+            return static_cast<int>(std::lround(part * pixels));
+        };
+        const int x = growth_->width(), y = growth_->height();
+        rect.adjust(share(follow_.left, x), share(follow_.top, y), share(follow_.right, x),
+                    share(follow_.bottom, y));
     }
+    if (placed_ && rect == rect_) return;
+    placed_ = true;
+    rect_ = rect;
+    widget_->setGeometry(rect);
+}
+
+void ControlMirror::Sync() {
+    const Control& c = control_;
+    Place();
     if (first_ || c.Visible != visible_) {
         visible_ = c.Visible;
         widget_->setVisible(c.Visible);

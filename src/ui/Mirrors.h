@@ -6,6 +6,8 @@
 #include "editor/Controls.h"
 
 #include <QColor>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -30,6 +32,13 @@ public:
     virtual void Sync() = 0;
 };
 
+// How a control follows a window that the user made larger than designed: the share of the
+// added width by which its left and right edges move, and of the added height its top and
+// bottom edges.
+struct Follow {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
 // Place, visibility, enabled state and tooltip: what every control has.
 class ControlMirror : public Mirror {
 public:
@@ -37,6 +46,15 @@ public:
     void Sync() override;
     QWidget* Widget() const { return widget_; }
     const Control& Source() const { return control_; }
+    // From now on the control follows growth, what its window has beyond its designed size
+    // (pixels, held by the caller), as follow says.
+    void FollowGrowth(const Follow& follow, const QSize& growth) {
+        follow_ = follow;
+        growth_ = &growth;
+    }
+    // Puts the widget where the control is, moved with the window's growth; only a change of
+    // place reaches the widget.
+    void Place();
 
 protected:
     // The tooltip as shown; a mirror may add to the control's own text.
@@ -47,7 +65,10 @@ protected:
 
 private:
     bool first_ = true;
-    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Follow follow_;
+    const QSize* growth_ = nullptr;
+    bool placed_ = false;
+    QRect rect_;
     bool visible_ = false, enabled_ = false;
     QString tip_;
 };

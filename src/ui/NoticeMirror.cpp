@@ -31,11 +31,15 @@ void NoticeMirror::Sync() {
     }
     label_->setText(FromProgramText(notice_.Text));
     label_->adjustSize();
-    const QRect box = anchor_->geometry();
-    label_->move(box.right() - label_->width() - 6, box.top() + 6);
+    Place();
     label_->show();
     label_->raise();
     timer_.start(kShownMilliseconds);
+}
+
+void NoticeMirror::Place() {
+    const QRect box = anchor_->geometry();
+    label_->move(box.right() - label_->width() - 6, box.top() + 6);
 }
 
 } // namespace quillon::ui

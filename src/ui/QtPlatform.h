@@ -55,6 +55,13 @@ public:
     bool QuitRequested() const { return quitRequested_; }
     // Dialogs are owned by this window (the main window once it exists).
     void SetDialogParent(QWidget* parent) { dialogParent_ = parent; }
+    // Runs run with its dialogs owned by parent instead: a window's own dialogs over it.
+    void WithDialogParent(QWidget* parent, const std::function<void()>& run) {
+        const QPointer<QWidget> previous = dialogParent_;
+        dialogParent_ = parent;
+        run();
+        dialogParent_ = previous;
+    }
     // Run before any dialog blocks, so the windows show the state the question is about.
     std::function<void()> BeforeDialog;
 

@@ -7,6 +7,9 @@ namespace quillon::ui {
 
 TopWindow* AuxWindow::Open(const WindowPart& form, TopWindow::Placement placement, QWidget* owner) {
     window = new TopWindow(form, placement, owner);
+    // Every small window belongs to the main window: clicking the main window never buries it,
+    // and it goes and comes back with it.
+    if (owner != nullptr) window->KeepAbove(owner);
     widgets[&form] = window;
     return window;
 }
@@ -48,9 +51,8 @@ void AuxWindow::Dismiss() {
 
 AuxWindow BuildQuestionView(QuestionWindow& confirm, const Runner& run, QWidget* owner) {
     AuxWindow aux;
+    // The main window is disabled while the question is open; it never hides it.
     TopWindow* window = aux.Open(confirm.Window, TopWindow::Placement::CentreOfScreen, owner);
-    // The main window is disabled while the question is open: it must never hide it.
-    window->KeepAbove(owner);
 
     auto* label = new QLabel(window);
     label->setWordWrap(true);

@@ -26,6 +26,7 @@ void TopWindow::ApplyFlags() {
                             Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                             Qt::WindowMinimizeButtonHint;
     if (!source_.CloseRemoved) flags |= Qt::WindowCloseButtonHint;
+    if (source_.Sizable) flags |= Qt::WindowMaximizeButtonHint;
     if (source_.Topmost) flags |= Qt::WindowStaysOnTopHint;
     if (flags == windowFlags()) return;
     const bool wasVisible = isVisible();
@@ -89,16 +90,7 @@ void TopWindow::SyncWindow() {
         closeRemoved_ = source_.CloseRemoved;
         ApplyFlags();
     }
-    QSize size;
-    if (source_.Width > 0 && source_.Height > 0)
-        size = QSize(Px(source_.Width - kBorderTwips),
-                     std::max(Px(source_.Height - kTitleTwips), minimumClientHeight));
-    else
-        size = sizeHint();
-    if (size != size_) {
-        size_ = size;
-        setFixedSize(size);
-    }
+    SyncSize();
     if (enabled_ != source_.Enabled) {
         enabled_ = source_.Enabled;
         setEnabled(source_.Enabled);
@@ -112,6 +104,68 @@ void TopWindow::SyncWindow() {
     } else if (!source_.Visible && !isHidden()) {
         hide();
     }
+}
+
+QSize TopWindow::DesignedClientSize() const {
+    if (source_.Width <= 0 || source_.Height <= 0) return {};
+    return QSize(Px(source_.Width - kBorderTwips),
+                 std::max(Px(source_.Height - kTitleTwips), minimumClientHeight));
+}
+
+QSize TopWindow::Growth() const {
+    const QSize designed = DesignedClientSize();
+    if (!source_.Sizable || !designed.isValid()) return {0, 0};
+    return (size() - designed).expandedTo(QSize(0, 0));
+}
+
+double TopWindow::OuterWidth(int clientWidth) {
+    return Twips(clientWidth) + kBorderTwips;
+}
+
+double TopWindow::OuterHeight(int clientHeight) {
+    return Twips(clientHeight) + kTitleTwips;
+}
+
+void TopWindow::SyncSize() {
+    const QSize designed = DesignedClientSize();
+    if (!source_.Sizable || !designed.isValid()) {
+        const QSize size = designed.isValid() ? designed : sizeHint();
+        if (size != size_) {
+            size_ = size;
+            setFixedSize(size);
+        }
+        return;
+    }
+    // The designed size is the smallest; the window takes the size the user left it at.
+    if (designed != minimum_) {
+        minimum_ = designed;
+        setMinimumSize(designed);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    const QSize user(source_.UserWidth > 0 ? Px(source_.UserWidth - kBorderTwips) : 0,
+                     source_.UserHeight > 0 ? Px(source_.UserHeight - kTitleTwips) : 0);
+    const QSize size = user.expandedTo(designed);
+    if (size != size_) {
+        size_ = size;
+        // A maximised window is restored to it later by the window system.
+        if (!isMaximized()) resize(size);
+    }
+    if (maximized_ != source_.Maximized) {
+        maximized_ = source_.Maximized;
+        const Qt::WindowStates state = *maximized_ ? windowState() | Qt::WindowMaximized
+                                                   : windowState() & ~Qt::WindowMaximized;
+        if (state != windowState()) setWindowState(state);
+    }
+}
+
+void TopWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (Resized) Resized();
+}
+
+void TopWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && Resized) Resized();
 }
 
 void TopWindow::closeEvent(QCloseEvent* event) {

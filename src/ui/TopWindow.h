@@ -1,5 +1,6 @@
-// A top-level window that mirrors a headless Window: caption, size, visibility, enabled
-// state, "always on top" and the close command.
+// A top-level window that mirrors a headless Window: caption, size (a sizable window's
+// smallest, the user's and whether it is maximised), visibility, enabled state, "always on
+// top" and the close command.
 #pragma once
 
 #include "editor/Controls.h"
@@ -27,6 +28,16 @@ public:
     void SyncWindow();
     // The client area never ends above this height (pixels), so nothing designed is cut.
     int minimumClientHeight = 0;
+    // The designed client area (pixels); invalid for a window laid out by its contents.
+    QSize DesignedClientSize() const;
+    // What the user added to the designed client area (pixels); none at the designed size.
+    QSize Growth() const;
+    // A client area (pixels) measured as the headless window's Width and Height (twips with
+    // the title bar and the border).
+    static double OuterWidth(int clientWidth);
+    static double OuterHeight(int clientHeight);
+    // The window was resized, maximised, restored or minimised, by anyone.
+    std::function<void()> Resized;
     // A close request that the window allows (its close command is still there).
     std::function<void()> CloseRequested;
     // A double-click on the window's own surface, not on a control.
@@ -40,11 +51,14 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ApplyFlags();
     void Place();
     void SetTransientParent();
+    void SyncSize();
 
     const WindowPart& source_;
     Placement placement_;
@@ -53,8 +67,8 @@ private:
     bool detached_ = false;
     bool placed_ = false;
     std::optional<std::string> caption_;
-    std::optional<bool> topmost_, closeRemoved_, enabled_;
-    QSize size_;
+    std::optional<bool> topmost_, closeRemoved_, enabled_, maximized_;
+    QSize size_, minimum_;
 };
 
 // A dialog over a window that stays on top must stay on top as well, or it would open

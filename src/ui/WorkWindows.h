@@ -26,6 +26,8 @@ public:
     static constexpr int kShownMilliseconds = 3500;
     NoticeMirror(const MainWindow::NoticeText& notice, QWidget* parent, QWidget* anchor);
     void Sync() override;
+    // Puts the notice back over the anchor's corner, which may have moved.
+    void Place();
     QLabel* Widget() const { return label_; }
 
 private:

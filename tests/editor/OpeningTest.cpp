@@ -272,6 +272,7 @@ TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
     EXPECT_EQ(Backup("B_1.tmf").empty(), answered != AtOnce);
     form.OnHelpClicked();
     ASSERT_TRUE(form.Help->Window.Visible && form.Window.Enabled); // Help holds nothing
+    Press(Key::F9), Press(Key::F, Modifier::Ctrl);                 // nor do these two
     platform.settings.values["Stray"] = "gone once the settings are saved";
     platform.fileDialogAnswers.push_back(CutDir() + "A.CUT"); // for the open dialog after close
 
@@ -287,6 +288,14 @@ TEST_P(CycleCommand, ActsAfterSavingTheSettingsOrLeavesAllAsItWas) {
     EXPECT_EQ(form.Ended, acted && command == 'x');
     EXPECT_EQ(platform.quitCalls, form.Ended ? 1 : 0);
     EXPECT_EQ(form.Help == nullptr, form.Ended);
+    // An ended program leaves no window showing, which the platform would have to close.
+    std::string showing;
+    for (auto [name, window] :
+         {std::pair{"main", &form.Window},
+          {"find", form.Tools.Find ? &form.Tools.Find->Window : nullptr},
+          {"project", form.Tools.Project ? &form.Tools.Project->Window : nullptr}})
+        if (window && window->Visible) showing += std::string(showing.empty() ? "" : " ") + name;
+    EXPECT_EQ(showing, form.Ended ? "" : "main find project");
     if (command != 'x') {
         EXPECT_EQ(form.State.FileName, !acted ? "B.CUT" : command == 'n' ? "E.CUT" : "A.CUT");
     }

@@ -178,5 +178,56 @@ TEST(Settings, AlwaysOnTopKeepsAboutAndHelpAboveTheMainWindow) {
     EXPECT_TRUE(e.form.Help->Window.Topmost && e.form.Help->Window.Visible);
 }
 
+// The main window's size as the user left it comes back in the next run, maximised or not;
+// within a run each file keeps the size the user gave the window.
+TEST(Settings, TheWindowSizeComesBackNextRunAndStaysFromFileToFile) {
+    Editor e;
+    MainWindow& f = e.form;
+    e.Open(e.Put("C12.CUT", CutBytes({"Hello", "World"})));
+    auto size = [](const MainWindow& form) {
+        const WindowPart& w = form.Window;
+        return settings::NumberText(w.UserWidth) + "x" + settings::NumberText(w.UserHeight) +
+               (w.Maximized ? " maximised" : "");
+    };
+    auto stored = [&e] {
+        auto& values = e.platform.settings.values;
+        return values["Window width"] + "x" + values["Window height"] + " " +
+               values["Window maximized"];
+    };
+    // Never resized: the designed size is kept.
+    EXPECT_TRUE(f.Window.Sizable);
+    f.Settings.Save();
+    EXPECT_EQ(stored(), "15360x7220 False");
+
+    // Maximised, the window keeps the size it is restored to; nothing is smaller than designed.
+    f.Settings.OnWindowResized(18360, 9000, false);
+    f.Settings.OnWindowResized(19290, 15455, true);
+    EXPECT_EQ(size(f), "18360x9000 maximised");
+    f.Settings.Save();
+    EXPECT_EQ(stored(), "18360x9000 True");
+    f.Settings.OnWindowResized(9000, 30000, false);
+    EXPECT_EQ(size(f), "15360x30000");
+
+    Editor next;
+    next.platform.settings.values = e.platform.settings.values;
+    next.Open(next.Put("C12.CUT", CutBytes({"Hello", "World"})));
+    EXPECT_EQ(size(next.form), "18360x9000 maximised");
+    // A file opened later in the run keeps the size the window has now, not the stored one.
+    next.form.Settings.OnWindowResized(16000, 8000, false);
+    next.Open(next.CutDir() + "C12.CUT");
+    EXPECT_EQ(size(next.form), "16000x8000");
+
+    // Stored sizes below the design, beyond any screen or not numbers leave the designed size.
+    std::string sizes;
+    for (const char* width : {"15359", "300000", "wide", "20000.4"}) {
+        Editor other;
+        other.platform.settings.values = {
+            {"Window width", width}, {"Window height", "7220"}, {"Window maximized", "maybe"}};
+        other.Open(other.Put("C12.CUT", CutBytes({"Hello", "World"})));
+        sizes += size(other.form) + " ";
+    }
+    EXPECT_EQ(sizes, "0x7220 0x7220 0x7220 20000x7220 ");
+}
+
 } // namespace
 } // namespace quillon::testing

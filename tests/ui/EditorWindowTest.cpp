@@ -21,6 +21,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <map>
+
 namespace quillon::ui::testing {
 namespace {
 
@@ -183,6 +185,100 @@ TEST_F(EditorWindow, OpeningTypingTheQuestionAboutHelpAndTheSettingsOfTheNextRun
     next.Open(next.CutPath(QStringLiteral("C12.CUT")));
     EXPECT_TRUE(qobject_cast<QCheckBox*>(next.W(next.form->CheckAlwaysOnTop))->isChecked() &&
                 (next.ui->MainView()->windowFlags() & Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(EditorWindow, TheWindowGrowsFromItsDesignedSizeWithItsBoxesAndComesBackAsItWasLeft) {
+    OpenSample();
+    TopWindow* window = s->ui->MainView();
+    // The designed size is the smallest, not the only one.
+    const QSize designed = window->size();
+    EXPECT_EQ(window->minimumSize(), designed);
+    EXPECT_GT(window->maximumWidth(), designed.width());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    // How far each part moved and grew since the window had its designed size: "dx dy dw dh".
+    const Control* newCaption = nullptr;
+    for (const auto& fixed : f().FixedLabels)
+        if (fixed->Caption() == "New message") newCaption = fixed.get();
+    ASSERT_NE(newCaption, nullptr);
+    const std::pair<const char*, const Control*> parts[] = {
+        {"original box", &f().OriginalMessageBox},
+        {"new caption", newCaption},
+        {"note", &f().MessageNoteLabel},
+        {"new box", &f().NewMessageBox},
+        {"frame original message", &f().FrameOriginalMessage},
+        {"frame settings", &f().FrameSettings},
+        {"slider", &f().MessageSlider},
+        {"progress", &f().ReadProgressBar},
+        {"buttons", &f().FrameButtons},
+        {"frame file", &f().FileFrame},
+        {"frame new file", &f().NewFileFrame},
+    };
+    std::map<const Control*, QRect> at;
+    for (const auto& [name, part] : parts)
+        at[part] = s->W(*part)->geometry();
+    auto moves = [&] {
+        std::string out;
+        for (const auto& [name, part] : parts) {
+            const QRect now = s->W(*part)->geometry(), was = at[part];
+            out += QStringLiteral("%1: %2 %3 %4 %5\n")
+                       .arg(QLatin1String(name))
+                       .arg(now.x() - was.x())
+                       .arg(now.y() - was.y())
+                       .arg(now.width() - was.width())
+                       .arg(now.height() - was.height())
+                       .toStdString();
+        }
+        return out;
+    };
+
+    // Both boxes take the added width and share the added height; what is right of them keeps
+    // to the right edge and what is below them to the bottom.
+    window->resize(designed + QSize(200, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(moves(), "original box: 0 0 200 50\n"
+                       "new caption: 0 50 0 0\n"
+                       "note: 0 50 200 0\n"
+                       "new box: 0 50 200 50\n"
+                       "frame original message: 200 0 0 0\n"
+                       "frame settings: 200 0 0 0\n"
+                       "slider: 0 100 200 0\n"
+                       "progress: 0 100 200 0\n"
+                       "buttons: 0 100 200 0\n"
+                       "frame file: 0 0 0 0\n"
+                       "frame new file: 0 0 0 0\n");
+    const QRect grownBox = s->GR()->geometry();
+    // The headless window holds the size the user gave it, measured as its own.
+    EXPECT_EQ(f().Window.UserWidth, TopWindow::OuterWidth(designed.width() + 200));
+    EXPECT_EQ(f().Window.UserHeight, TopWindow::OuterHeight(designed.height() + 100));
+    window->resize(designed - QSize(300, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), designed);
+    window->resize(designed + QSize(200, 100));
+    QApplication::processEvents();
+
+    // The next run starts as this one was left; and one left maximised starts maximised,
+    // to be restored to the size it had.
+    auto exitAndRunAgain = [&] {
+        s->Click(f().btnExit);
+        if (s->ui->QuestionView()) s->Click(f().Confirm->btnYes);
+        ASSERT_TRUE(s->platform->QuitRequested());
+        s.reset();
+        s = std::make_unique<Session>(home.path());
+        s->Open(s->CutPath(QStringLiteral("C12.CUT")));
+        window = s->ui->MainView();
+    };
+    exitAndRunAgain();
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(window->size(), designed + QSize(200, 100));
+    EXPECT_EQ(s->GR()->geometry(), grownBox);
+    window->showMaximized();
+    QApplication::processEvents();
+    EXPECT_TRUE(f().Window.Maximized);
+    EXPECT_EQ(f().Window.UserWidth, TopWindow::OuterWidth(designed.width() + 200));
+    exitAndRunAgain();
+    EXPECT_TRUE(window->isMaximized());
+    EXPECT_EQ(window->normalGeometry().size(), designed + QSize(200, 100));
 }
 
 TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable) {
@@ -504,6 +600,56 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     s->Click(f().Confirm->btnYes);
     EXPECT_EQ(s->Text(f().OriginalFileNameLabel), QStringLiteral("C13.CUT"));
     EXPECT_TRUE(list->topLevelItem(1)->font(0).bold());
+}
+
+TEST_F(WorkKeys, TheNewBoxMenuUndoesAndRedoesTypedWordsThroughTheEditorsHistory) {
+    // The box's right-click menu as the mouse opens it: its entries, and whether undo and redo
+    // are offered.
+    auto openMenu = [&] {
+        QWidget* area = s->GR()->viewport();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                area->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(area, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    };
+    auto history = [](QMenu* menu) {
+        std::string out;
+        for (const char* name : {"edit-undo", "edit-redo"}) {
+            auto* action = menu->findChild<QAction*>(QLatin1String(name));
+            out += std::string(name) + (!action               ? " missing "
+                                        : action->isEnabled() ? " "
+                                                              : " (off) ");
+        }
+        return out;
+    };
+    auto choose = [](QMenu* menu, const char* name) {
+        auto* action = menu->findChild<QAction*>(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QApplication::processEvents();
+    };
+    auto shown = [&] { return (s->GR()->RawText() + "|").toStdString() + f().Doc.At(1).edited; };
+
+    QMenu* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(history(menu), "edit-undo (off) edit-redo (off) ");
+    QStringList rest; // the box's own entries stay
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator()) rest << action->objectName();
+    for (const char* name : {"edit-cut", "edit-copy", "edit-paste", "select-all"})
+        EXPECT_TRUE(rest.contains(QLatin1String(name))) << rest.join(' ').toStdString();
+    menu->close();
+
+    s->Type(s->GR(), QStringLiteral("Hola mundo"));
+    ASSERT_NE(menu = openMenu(), nullptr);
+    EXPECT_EQ(history(menu), "edit-undo edit-redo (off) ");
+    choose(menu, "edit-undo");
+    EXPECT_EQ(shown(), "Hola|Hola");
+    ASSERT_NE(menu = openMenu(), nullptr);
+    EXPECT_EQ(history(menu), "edit-undo edit-redo ");
+    choose(menu, "edit-redo");
+    EXPECT_EQ(shown(), "Hola mundo|Hola mundo");
+    EXPECT_EQ(s->ui->MainView()->focusWidget(), s->GR());
 }
 
 } // namespace

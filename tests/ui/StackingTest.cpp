@@ -1,7 +1,8 @@
 // The editor's windows under a real X server and window manager (stacking.sh starts Xvfb and
-// openbox): the question, About, the font chooser and the colour chooser stay above the main
-// window whatever the user clicks, with and without "Always on top"; the find window opens
-// where it hides nothing.
+// openbox): Help, the question, About, the font chooser, the colour chooser, the find window
+// and the project window with its folder chooser stay above the main window whatever the user
+// clicks, with and without "Always on top"; the find window opens where it hides nothing. The
+// main window maximises from its title bar, as from its maximise button.
 #include "UiHarness.h"
 
 #include <QProcess>
@@ -68,11 +69,17 @@ protected:
         return before + " " + Against(window, ui->MainView());
     }
     // The same for a chooser that runs its own loop: checked, then closed, from inside it.
-    std::string AfterClickInDialog(const std::function<void()>& open) {
+    // With an owner other than the main window, also where the owner stands against the main
+    // window and the chooser against the owner, once the main window was clicked.
+    std::string AfterClickInDialog(const std::function<void()>& open, QWidget* owner = nullptr) {
         std::string seen = "no dialog";
         QTimer::singleShot(100, [&] {
             if (QWidget* dialog = QApplication::activeModalWidget()) {
                 seen = AfterClick(dialog);
+                if (owner)
+                    seen += std::string(" / owned by it: ") +
+                            (dialog->parentWidget() == owner ? "yes" : "no") + ", " +
+                            Against(owner, ui->MainView()) + ", " + Against(dialog, owner);
                 dialog->close();
             }
         });
@@ -82,10 +89,9 @@ protected:
 };
 
 TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) {
-    // The clicks reach the window manager: the main window comes over Help, which is free to
-    // go behind it.
+    // Help, which holds nothing, stays above the main window all the same.
     ui->Run([&] { form->OnHelpClicked(); });
-    EXPECT_EQ(AfterClick(ui->HelpView()), "above below");
+    EXPECT_EQ(AfterClick(ui->HelpView()), "above above");
     ui->Run([&] { form->Help->OnOkClicked(); });
 
     for (const bool onTop : {false, true}) {
@@ -107,7 +113,8 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
                   "above above");
     }
 
-    // The find window opens beside the message boxes, not over them.
+    // The find window opens beside the message boxes, not over them, and stays above the main
+    // window.
     ui->Run([&] { form->Tools.ShowFindWindow(); });
     QWidget* find = ui->FindView();
     ASSERT_TRUE(find && QTest::qWaitForWindowExposed(find));
@@ -115,6 +122,67 @@ TEST_F(Stacking, TheWindowsThatHoldTheMainWindowStayAboveItAndFindHidesNothing) 
     const QRect screen = ui->MainView()->screen()->availableGeometry();
     EXPECT_FALSE(find->frameGeometry().intersects(ui->MainView()->frameGeometry()));
     EXPECT_TRUE(screen.contains(find->frameGeometry())) << find->frameGeometry().y();
+    EXPECT_EQ(AfterClick(find), "above above");
+
+    // The project window, and its folder chooser, which belongs to it: neither falls behind.
+    ui->Run([&] { form->Tools.ShowProjectWindow(); });
+    ASSERT_NE(ui->ProjectView(), nullptr);
+    EXPECT_EQ(AfterClick(ui->ProjectView()), "above above");
+    // The chooser opens from a click on the window's own button, as the user opens it.
+    QWidget* chooseFolder = ui->WidgetOf(form->Tools.Project->btnWorkFolder);
+    ASSERT_NE(chooseFolder, nullptr);
+    auto click = [&] {
+        QTest::mouseClick(chooseFolder, Qt::LeftButton, {}, chooseFolder->rect().center());
+    };
+    EXPECT_EQ(AfterClickInDialog(click, ui->ProjectView()),
+              "above above / owned by it: yes, above, above");
+}
+
+TEST_F(Stacking, TheWindowManagerMaximisesTheMainWindowAndItsBoxesGrowWithIt) {
+    TopWindow* main = ui->MainView();
+    QTest::qWait(300); // the window manager has framed it
+    const QString actions =
+        Output(QStringLiteral("xprop"),
+               {QStringLiteral("-id"), NativeId(main), QStringLiteral("_NET_WM_ALLOWED_ACTIONS")});
+    EXPECT_TRUE(actions.contains(QStringLiteral("_NET_WM_ACTION_MAXIMIZE_HORZ")) &&
+                actions.contains(QStringLiteral("_NET_WM_ACTION_RESIZE")))
+        << actions.toStdString();
+
+    // A size of the user's own, which the headless window keeps.
+    const QRect designedBox = s->GR()->geometry();
+    const QSize normal = main->minimumSize() + QSize(120, 60);
+    main->resize(normal);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->size() == normal; }, 5000));
+    EXPECT_EQ(s->GR()->geometry(), designedBox.adjusted(0, 30, 120, 60));
+    EXPECT_EQ(form->Window.UserWidth, TopWindow::OuterWidth(normal.width()));
+
+    // A double-click on the title bar, which openbox takes as its maximise button.
+    auto doubleClickTitle = [&] {
+        const QRect frame = main->frameGeometry();
+        const int titleY = (frame.top() + main->geometry().top()) / 2;
+        Output(QStringLiteral("xdotool"),
+               {QStringLiteral("mousemove"), QString::number(frame.center().x()),
+                QString::number(titleY), QStringLiteral("click"), QStringLiteral("--repeat"),
+                QStringLiteral("2"), QStringLiteral("--delay"), QStringLiteral("80"),
+                QStringLiteral("1")});
+    };
+    doubleClickTitle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return main->isMaximized(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_GT(main->width(), main->screen()->availableGeometry().width() - 20);
+    // Both boxes take the added width, and the new box keeps its distance to the bottom.
+    const QRect grown = s->GR()->geometry();
+    EXPECT_EQ(grown.width() - designedBox.width(), main->width() - main->minimumWidth());
+    EXPECT_EQ(main->height() - grown.bottom(), main->minimumHeight() - designedBox.bottom());
+    EXPECT_TRUE(form->Window.Maximized);
+    EXPECT_EQ(form->Window.UserWidth, TopWindow::OuterWidth(normal.width()));
+
+    // Restored, it comes back to the user's size.
+    doubleClickTitle();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMaximized(); }, 5000));
+    QTest::qWait(300);
+    EXPECT_EQ(main->size(), normal);
+    EXPECT_FALSE(form->Window.Maximized);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the window-stacking test (its program is the first argument) under its own X server
-# with the openbox window manager. Without those tools it is skipped (exit 77), except in CI
-# (CI=true), where it fails.
+# Runs the window-stacking test (its program is the first argument), or any other command
+# given, under its own X server with the openbox window manager. Without those tools it is
+# skipped (exit 77), except in CI (CI=true), where it fails.
 set -u
 
 missing=()
