@@ -57,13 +57,13 @@ SAMPLES = {
     "C01.CUT": make_cut([
         western("*01Good morning, captain. The seaplane is fuelled and ready."),
         b"",
-        western("Where did you leave the map of the river?*Fa"),
+        western("Where did you leave the map of the river?*FL"),
         western("I*02 told you*03 it is under the seat, next to the parrot."),
         b"0",
         western("Caf\u00e9 au lait for the pilot, s'il vous pla\u00eet.*10"),
-        western("Let us go  *AB"),
+        western("Let us go  *FR"),
         b"?",
-        western("*Ab*Cd"),
+        western("*FB*FF"),
         western("The na\u00efve explorer smiled at the se\u00f1ora."),
         b"",
     ], bank_number=3, memory_type=0, other_data=40, trailer=96),
@@ -74,7 +74,7 @@ SAMPLES = {
               "\u03c4\u03ac\u03bd\u03b9\u03b5."),
         b"9",
         greek("\u03a0\u03bf\u03cd \u03b5\u03af\u03bd\u03b1\u03b9 \u03c4\u03bf \u03b1\u03b5"
-              "\u03c1\u03bf\u03c0\u03bb\u03ac\u03bd\u03bf;*Fb"),
+              "\u03c1\u03bf\u03c0\u03bb\u03ac\u03bd\u03bf;*FL"),
         b"",
         greek("\u0388\u03bb\u03b1*05 \u03bc\u03b1\u03b6\u03af \u03bc\u03bf\u03c5!"),
         b"x",
@@ -98,13 +98,13 @@ SAMPLES = {
 
     # Flags set in the top bits of the bank length, and one long message.
     "C05.CUT": make_cut([
-        western("*0aThe storm pushes the plane towards the jungle."),
-        western("Hold on!*0b"),
-        western("*0c" + "Engine one coughs, engine two splutters, and the compass spins like a "
+        western("*06The storm pushes the plane towards the jungle."),
+        western("Hold on!*07"),
+        western("*08" + "Engine one coughs, engine two splutters, and the compass spins like a "
                 "top. Below us there is nothing but green, and somewhere down there the "
-                "temple waits with its stone doors and its patient, dusty secrets.*0d"),
+                "temple waits with its stone doors and its patient, dusty secrets.*09"),
         b"k",
-        western("We made it*0e... more or less."),
+        western("We made it*11... more or less."),
     ], bank_number=7, memory_type=1, flags=0xC, other_data=60, trailer=120),
 
     # A longer scene, so a folder of samples has neighbours on both sides of the middle.

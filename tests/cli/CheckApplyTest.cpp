@@ -12,11 +12,11 @@ TEST_F(CliTest, EverySampleIsListedExportedAndComesBackThroughCheckAndApply) {
     // without its spaces, Windows-1252 bytes untouched.
     const std::string c01 = "Original CUT file: C01.CUT\r\n\r\n"
                             "001 *01Good morning, captain. The seaplane is fuelled and ready.\r\n"
-                            "002 Where did you leave the map of the river?*Fa\r\n"
+                            "002 Where did you leave the map of the river?*FL\r\n"
                             "003 I*02 told you*03 it is under the seat, next to the parrot.\r\n"
                             "004 Caf\xe9 au lait for the pilot, s'il vous pla\xeet.*10\r\n"
-                            "005 Let us go*AB\r\n"
-                            "006 *Ab*Cd\r\n"
+                            "005 Let us go*FR\r\n"
+                            "006 *FB*FF\r\n"
                             "007 The na\xefve explorer smiled at the se\xf1ora.\r\n";
     for (const std::string name :
          {"C01.CUT", "C02.CUT", "C03.CUT", "C04.CUT", "C05.CUT", "C06.CUT"}) {
