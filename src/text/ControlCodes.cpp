@@ -58,7 +58,14 @@ std::string TextOutsideCodes(std::string_view text) {
 }
 
 bool HasTextOutsideCodes(std::string_view text) {
-    return TextOutsideCodes(text).find_first_not_of(' ') != std::string::npos;
+    // Asked of every message on every keystroke (the blank count): a scan, no copy.
+    bool shows = false;
+    WalkCodes(
+        text, [](std::size_t, std::size_t) {},
+        [&](std::size_t at, std::size_t size) {
+            shows = shows || text.substr(at, size).find_first_not_of(' ') != std::string::npos;
+        });
+    return shows;
 }
 
 std::int16_t CountControlChars(std::string_view text) {
