@@ -6,14 +6,17 @@
 #include "ui/UiText.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QStyledItemDelegate>
+
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quillon::ui {
 
@@ -149,8 +152,11 @@ AuxWindow BuildProjectView(ProjectWindow& project, const Runner& run, QWidget* o
     tree->setItemDelegateForColumn(kProgress, new ProgressDelegate(tree));
     tree->header()->setStretchLastSection(true);
     tree->setColumnWidth(kFile, 90);
+    // Each count is as wide as its heading needs, at least 70 px.
+    const QFontMetrics metrics(tree->header()->font());
     for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid})
-        tree->setColumnWidth(column, 70);
+        tree->setColumnWidth(
+            column, std::max(70, metrics.horizontalAdvance(tree->headerItem()->text(column)) + 16));
     tree->setColumnWidth(kProgress, 110);
     QObject::connect(tree, &QTreeWidget::itemDoubleClicked, window,
                      [&project, tree, run, alive](QTreeWidgetItem* item, int) {
