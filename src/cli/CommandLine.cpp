@@ -21,16 +21,18 @@ struct CommandShape {
     bool takesForce;
     bool takesAllAndList;        // unpack's --all and --list
     bool takesTmfFolder = false; // status's --tmf
+    bool takesLanguage = false;  // --language X: the game's language letter
+    bool takesUtf8 = false;      // --utf8: work files in UTF-8
 };
 
 constexpr std::array<CommandShape, 7> kCommands{{
     {"list", 1, "FILE", nullptr, false, false, false, false},
-    {"export", 1, "FILE", "OUT.tmf", false, false, false, false},
-    {"check", 2, "FILE and WORK.tmf", nullptr, false, false, false, false},
-    {"apply", 2, "FILE and WORK.tmf", "NEW", true, false, true, false},
+    {"export", 1, "FILE", "OUT.tmf", false, false, false, false, false, true, true},
+    {"check", 2, "FILE and WORK.tmf", nullptr, false, false, false, false, false, true, true},
+    {"apply", 2, "FILE and WORK.tmf", "NEW", true, false, true, false, false, true, true},
     {"unpack", 1, "GAME", "DIR", false, true, true, true},
-    {"pack", 2, "GAME and DIR", "NEW", true, false, false, false},
-    {"status", 1, "DIR", nullptr, false, false, false, false, true},
+    {"pack", 2, "GAME and DIR", "NEW", true, false, false, false, false, true},
+    {"status", 1, "DIR", nullptr, false, false, false, false, true, true},
 }};
 
 const CommandShape* FindCommand(std::string_view name) {
@@ -69,6 +71,8 @@ struct Parsed {
     bool all = false;
     bool list = false;
     std::vector<std::string> tmfFolders; // every --tmf given
+    std::vector<std::string> languages;  // every --language given
+    bool utf8 = false;
 };
 
 CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
@@ -94,6 +98,8 @@ CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
         sub->add_flag("--list", into.list);
     }
     if (shape.takesTmfFolder) repeatable("--tmf", into.tmfFolders);
+    if (shape.takesLanguage) repeatable("--language", into.languages);
+    if (shape.takesUtf8) sub->add_flag("--utf8", into.utf8);
     return sub;
 }
 
@@ -156,7 +162,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         line.error =
             Problem(line.command, last == "-o" || last == "--output" ? last + " needs a file name"
                                   : last == "--tmf"                  ? last + " needs a folder"
-                                                                     : std::string(e.what()));
+                                  : last == "--language" ? last + " needs a language letter"
+                                                         : std::string(e.what()));
         return line;
     } catch (const CLI::ParseError& e) {
         line.error = Problem(line.command, e.what());
@@ -191,6 +198,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
         line.tmfFolder = parsed.tmfFolders.front();
     }
+    if (parsed.languages.size() > 1) {
+        line.error = Problem(line.command, "the language is given twice");
+        return line;
+    }
+    if (!parsed.languages.empty()) {
+        const std::string& letter = parsed.languages.front();
+        if (letter.size() != 1 ||
+            std::string_view(kLanguageLetters).find(letter[0]) == std::string_view::npos) {
+            line.error = Problem(line.command,
+                                 "unknown language '" + letter + "': use one of E F G I S H g R");
+            return line;
+        }
+        line.language = letter[0];
+    }
+    line.utf8 = parsed.utf8;
     line.files = std::move(parsed.files);
     line.force = parsed.force;
     line.all = parsed.all;

@@ -9,6 +9,10 @@ namespace quillon::cli {
 
 inline constexpr const char* kProgramName = "quillon-cli";
 
+// The language letters of the game's version string: English, French, German, Italian,
+// Spanish, Hebrew, Greek, Russian.
+inline constexpr const char* kLanguageLetters = "EFGISHgR";
+
 struct CommandLine {
     std::string command; // "list", "export", "check", "apply", "unpack", "pack" or "status";
                          // empty for the tool's own help
@@ -19,6 +23,11 @@ struct CommandLine {
     bool all = false;                     // unpack: every entry, not only the cutscene files
     bool list = false;                    // unpack: print the table instead
     std::optional<std::string> tmfFolder; // status: --tmf
+    // --language X: the game's language letter, which picks the font and the layout of
+    // dialogue options (E when not given).
+    std::optional<char> language;
+    bool utf8 = false; // export, check, apply: work files in UTF-8
+    char Language() const { return language.value_or('E'); }
     std::string error; // one line saying what is wrong with the arguments; empty when none
 };
 
