@@ -53,8 +53,8 @@ void BoxLook::ResetToDesign() {
     page_.Face.SetCaption("Arial");
     page_.Size.SetCaption("12");
     page_.Style.SetCaption("Regular");
-    page_.Script.SetCaption("Western");
     // The script is kept: it is the font's, and the settings read next may not name one.
+    page_.Script.SetCaption(ScriptName(style_.Script));
     style_.Face = "Arial";
     style_.Size = 12;
     style_.Weight = 400;
@@ -180,6 +180,14 @@ void BoxLook::ChooseBackground(SharedDialog& dialog) {
 
 std::string ScriptName(int Number) {
     switch (Number) {
+    case 250:
+        return "Game letters";
+    case 251:
+        return "Game letters, Russian";
+    case 252:
+        return "Game letters, Greek";
+    case 253:
+        return "Game letters, Hebrew";
     case 0:
         return "Western";
     case 1:

@@ -12,7 +12,9 @@ namespace quillon {
 // Font and colours of one message box; its font page shows them.
 struct BoxStyle {
     std::string Face = "Arial";
-    int Script = 0; // the font's character set: 0 Western, 161 Greek, ...
+    // The font's character set: 250 the game's own letters (251 to 253 its Russian, Greek and
+    // Hebrew fonts), or a Windows one: 0 Western, 161 Greek, ...
+    int Script = 250;
     bool Italic = false;
     bool Strikeout = false;
     bool Underline = false;

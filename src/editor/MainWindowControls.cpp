@@ -1,6 +1,8 @@
 // The main window as designed: every control's place, caption, tooltip and first state.
 #include "editor/MainWindowControls.h"
 
+#include "editor/EditorState.h"
+
 namespace quillon {
 
 namespace {
@@ -157,8 +159,8 @@ MainWindowControls::MainWindowControls() {
                 inFrame(*labels[i], page, 900, top, 1635, 200);
             }
         }
-        fontPage.Script.ToolTipText =
-            std::to_string(0); // Western, until a file's settings are read
+        // The game's letters, until a file's settings are read.
+        fontPage.Script.ToolTipText = std::to_string(BoxStyle{}.Script);
         inFrame(fontPage.ClickArea, page, 0, 0, 2595, 900);
         inFrame(swatch, page, 900, 920, 600, 200);
         swatch.BackColor = kWhite; // the system's window colour

@@ -16,6 +16,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace quillon::ui {
 
@@ -39,8 +40,8 @@ BoxMirror::BoxMirror(TextBox& box, MessageEdit* edit, Handlers handlers)
     edit_->KeyPressed = [this](QKeyEvent* e) { return OnKeyPressed(e); };
     edit_->KeyReleased = [this](QKeyEvent* e) { OnKeyReleased(e); };
     edit_->MouseReleased = [this](QMouseEvent* e) { OnMouseReleased(e); };
-    edit_->MayInsert = [this](const QString& text) {
-        return CheckInsert(text, QStringLiteral("nothing was pasted"));
+    edit_->FitInsert = [this](const QString& text) {
+        return FitInsert(text, QStringLiteral("nothing was pasted"));
     };
 }
 
@@ -140,17 +141,30 @@ void BoxMirror::ApplyLook() {
 }
 
 void BoxMirror::Refuse(const QString& character, const QString& how) {
-    refusal_ = QStringLiteral("%1 is not in the %2 code page: %3.")
-                   .arg(DescribeCharacter(character), PageDescription(), how);
+    refusal_ = page_->IsGameLetters()
+                   ? QStringLiteral("%1 is not among the game's letters (%2): %3.")
+                         .arg(DescribeCharacter(character), page_->Name(), how)
+                   : QStringLiteral("%1 is not in the %2 code page: %3.")
+                         .arg(DescribeCharacter(character), PageDescription(), how);
     UpdateStatus();
 }
 
-bool BoxMirror::CheckInsert(const QString& text, const QString& how) {
-    if (page_ == nullptr) return true;
-    const EncodeResult encoded = TextToBytes(text, *page_);
-    if (encoded.ok) return true;
-    Refuse(encoded.badCharacter, how);
-    return false;
+std::optional<QString> BoxMirror::FitInsert(const QString& text, const QString& how) {
+    if (page_ == nullptr) return text;
+    const FitResult fitted = FitToPage(text, *page_);
+    if (!fitted.ok) {
+        Refuse(fitted.badCharacter, how);
+        return std::nullopt;
+    }
+    if (!fitted.replaced.isEmpty()) {
+        // Said after the edit has gone through, which clears an older refusal.
+        const QString where = page_->IsGameLetters()
+                                  ? QStringLiteral("among the game's letters")
+                                  : QStringLiteral("in the %1 code page").arg(PageDescription());
+        pendingNote_ = QStringLiteral("Not %1, so typed as plain signs: %2.")
+                           .arg(where, fitted.replaced.join(QStringLiteral(", ")));
+    }
+    return fitted.text;
 }
 
 void BoxMirror::OnEdited() {
@@ -174,8 +188,8 @@ void BoxMirror::OnEdited() {
     if (BytesToText(shown_, *page_) != text) ShowBytes(encoded.bytes, position);
     selStart_ = start;
     selLength_ = length;
-    if (!refusal_.isEmpty()) {
-        refusal_.clear();
+    if (!refusal_.isEmpty() || !pendingNote_.isEmpty()) {
+        refusal_ = std::exchange(pendingNote_, QString());
         UpdateStatus();
     }
     const std::string bytes = encoded.bytes;
@@ -209,10 +223,12 @@ bool BoxMirror::OnKeyPressed(QKeyEvent* event) {
         if (keyCode == 0) return true; // swallowed
     }
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint() &&
-        !CheckInsert(typed, QStringLiteral("not typed")))
-        return true;
-    return false;
+    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+    const std::optional<QString> fitted = FitInsert(typed, QStringLiteral("not typed"));
+    if (!fitted) return true;
+    if (*fitted == typed) return false;
+    edit_->insertPlainText(*fitted); // the plain sign in place of the typographic one
+    return true;
 }
 
 void BoxMirror::OnKeyReleased(QKeyEvent* event) {

@@ -43,7 +43,9 @@ private:
     void ApplySelection();
     void ApplyLook();
     void Refuse(const QString& character, const QString& how);
-    bool CheckInsert(const QString& text, const QString& how);
+    // The text as the box's page holds it, typographic signs replaced (said in the box's
+    // status line); nullopt, with the refusal said there, when it cannot hold the text.
+    std::optional<QString> FitInsert(const QString& text, const QString& how);
     void OnEdited();
     void OnCaretMoved();
     bool OnKeyPressed(QKeyEvent* event);
@@ -61,6 +63,7 @@ private:
     int selStart_ = -1, selLength_ = -1;
     int editPosition_ = 0; // where the last change of the widget's text began
     QString refusal_;
+    QString pendingNote_; // what the next edit says in the status line (a replacement)
     std::optional<FontSpec> font_;
     std::optional<Colour> fore_, back_;
 };

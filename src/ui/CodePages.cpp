@@ -84,8 +84,9 @@ bool AppendDecomposed(QChar ch, const CodePage& page, std::string& out) {
 
 } // namespace
 
-CodePage::CodePage(int number, const char* name, const std::array<char16_t, 256>& chars)
-    : number_(number), name_(name) {
+CodePage::CodePage(int number, const char* name, const std::array<char16_t, 256>& chars,
+                   bool gameLetters)
+    : number_(number), name_(name), gameLetters_(gameLetters) {
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         shown_[byte] = ShownChar(byte, chars[byte]);
@@ -94,8 +95,9 @@ CodePage::CodePage(int number, const char* name, const std::array<char16_t, 256>
 }
 
 int CodePage::ByteOf(char16_t ch) const {
-    // Printable ASCII is the same in every page the editor offers.
-    if (ch >= 0x20 && ch < 0x7F) return ch;
+    // Printable ASCII is the same in every Windows page the editor offers (the game's fonts
+    // draw other signs at some of its places).
+    if (!gameLetters_ && ch >= 0x20 && ch < 0x7F) return ch;
     auto it = bytes_.find(ch);
     return it == bytes_.end() ? -1 : it->second;
 }
@@ -111,7 +113,54 @@ const std::array<CodePage, 10>& AllCodePages() {
     return pages;
 }
 
+const CodePage& GameLettersPage(GameFont font) {
+    static const std::array<CodePage, 4> pages = [] {
+        auto make = [](GameFont f, const char* name) {
+            std::array<char16_t, 256> chars{};
+            for (int b = 0; b < 256; ++b)
+                chars[b] = static_cast<char16_t>(ShownOf(f, static_cast<unsigned char>(b)));
+            return CodePage(kGameLettersScript + static_cast<int>(f), name, chars, true);
+        };
+        return std::array<CodePage, 4>{
+            make(GameFont::Regular, "regular font"), make(GameFont::Russian, "Russian font"),
+            make(GameFont::Greek, "Greek font"), make(GameFont::Hebrew, "Hebrew font")};
+    }();
+    return pages[static_cast<int>(font)];
+}
+
+FitResult FitToPage(QStringView text, const CodePage& page) {
+    FitResult result;
+    // Letters pasted as base and mark (as macOS writes them) are the page's letters too.
+    const QString composed = text.toString().normalized(QString::NormalizationForm_C);
+    result.text.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar ch = composed.at(i);
+        const QStringView one = QStringView(composed).mid(i, 1);
+        if (!TextToBytes(one, page).ok) {
+            const std::string_view plain = TypographicReplacement(ch.unicode());
+            if (!plain.empty()) {
+                result.text +=
+                    QString::fromLatin1(plain.data(), static_cast<qsizetype>(plain.size()));
+                const QString name =
+                    DescribeCharacter(QString(ch)) + QStringLiteral(" as ") +
+                    QString::fromLatin1(plain.data(), static_cast<qsizetype>(plain.size()));
+                if (!result.replaced.contains(name)) result.replaced += name;
+                continue;
+            }
+        }
+        result.text += ch;
+    }
+    const EncodeResult encoded = TextToBytes(result.text, page);
+    if (!encoded.ok) {
+        result.ok = false;
+        result.badCharacter = encoded.badCharacter;
+    }
+    return result;
+}
+
 ScriptCodePage CodePageForScript(int script) {
+    if (script >= kGameLettersScript && script < kGameLettersScript + 4)
+        return {&GameLettersPage(static_cast<GameFont>(script - kGameLettersScript)), false};
     int number = 0;
     switch (script) {
     case 0:

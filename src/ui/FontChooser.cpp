@@ -26,8 +26,10 @@ namespace quillon::ui {
 namespace {
 
 // The scripts the dialog offers, in the order of the script-name table.
-constexpr std::array<int, 19> kScripts = {0,   1,   2,   77,  128, 129, 130, 134, 136, 161,
-                                          162, 163, 177, 178, 186, 204, 222, 238, 255};
+// The game's own letters come first.
+constexpr std::array<int, 23> kScripts = {250, 251, 252, 253, 0,   1,   2,   77,
+                                          128, 129, 130, 134, 136, 161, 162, 163,
+                                          177, 178, 186, 204, 222, 238, 255};
 constexpr int kMinSize = kMinFontSize;
 constexpr int kMaxSize = kMaxFontSize;
 enum StyleIndex { kRegular, kItalic, kBold, kBoldItalic };

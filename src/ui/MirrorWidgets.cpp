@@ -140,7 +140,11 @@ void MessageEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MessageEdit::insertFromMimeData(const QMimeData* source) {
-    if (source && source->hasText() && MayInsert && !MayInsert(source->text())) return;
+    if (source && source->hasText() && FitInsert) {
+        const std::optional<QString> fitted = FitInsert(source->text());
+        if (fitted) insertPlainText(*fitted);
+        return;
+    }
     QPlainTextEdit::insertFromMimeData(source);
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace quillon::ui {
 
@@ -72,7 +73,8 @@ public:
     std::function<bool(QKeyEvent*)> KeyPressed; // true: the box never sees the key
     std::function<void(QKeyEvent*)> KeyReleased;
     std::function<void(QMouseEvent*)> MouseReleased;
-    std::function<bool(const QString&)> MayInsert; // false: the paste or drop is refused
+    // The text a paste or drop puts in, as the owner fits it; nullopt refuses it.
+    std::function<std::optional<QString>(const QString&)> FitInsert;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -45,7 +45,7 @@ TEST(Settings, FirstRunStatesASaveThatComesBackAndValuesThatDoNotConvert) {
     e.Open(e.Put("C12.CUT", CutBytes({"Hello*01World"})));
     MainWindow& f = e.form;
     EXPECT_EQ(FontCaptions(f.OriginalFontPage) + " / " + FontCaptions(f.NewFontPage),
-              "Arial | 12 | Regular | Western / Arial | 12 | Regular | Western");
+              "Arial | 12 | Regular | Game letters / Arial | 12 | Regular | Game letters");
     EXPECT_TRUE(f.NewMessageBox.BackColor == kWhite &&
                 f.OriginalBackgroundSwatch.BackColor == kWhite);
     for (CheckBox* box :
@@ -129,7 +129,7 @@ TEST_F(Appearance, TheFontChooserStartsFromTheBoxAndRestylesItOnly) {
     const FontChoice& asked = platform.fontRequests.back();
     EXPECT_EQ(asked.face + " " + std::to_string(asked.pointSize) + " " +
                   std::to_string(asked.weight) + " " + std::to_string(asked.charset),
-              "Arial 12 400 0");
+              "Arial 12 400 250");
     EXPECT_EQ(Shown(form.NewFontPage), "Arial | 14 | Bold Italic | Greek | 161");
     const auto& font = form.NewMessageBox.Font;
     EXPECT_TRUE(font.Size == 14 && font.Bold && font.Italic && font.Underline &&

@@ -341,20 +341,36 @@ TEST_F(EditorWindow, FunctionKeysButtonsAndDoubleClicksMoveEditAndRevealTheTable
 
 TEST_F(EditorWindow, EachScriptTakesItsOwnLettersAndTheFontGroupsAndColoursReachTheBoxes) {
     s->Open(s->Put(QStringLiteral("C01.CUT"), {"Hello"}));
-    // Western cannot hold a Cyrillic letter: it is refused and said so; a paste is refused
-    // whole; the next accepted edit clears the status line.
-    s->Type(s->GR(), QStringLiteral("ab\u0416"));
-    EXPECT_EQ(s->GR()->RawText() + QString::fromStdString(f().Doc.At(1).edited),
-              QStringLiteral("abab"));
-    const QString status = s->GR()->StatusVisible() ? s->GR()->Status() : QString();
-    EXPECT_TRUE(status.contains(QStringLiteral("U+0416")) &&
-                status.contains(QStringLiteral("Windows-1252")))
-        << status.toStdString();
+    // The boxes hold the game's letters: "¡" and "ñ" become the bytes the game draws them with;
+    // a curly apostrophe becomes ' and that is said; a letter the font lacks, and "@" (which
+    // the game draws as a heart), are refused and said; a paste is fitted or refused whole;
+    // the next plain edit clears the status line.
+    const auto status = [&] { return s->GR()->StatusVisible() ? s->GR()->Status() : QString(); };
+    s->Type(s->GR(), QStringLiteral("\u00A1a\u00F1\u2019"));
+    EXPECT_EQ(s->GR()->RawText().toStdString() + "|" + f().Doc.At(1).edited, "\u00A1a\u00F1'|\xAD"
+                                                                             "a\xA4'");
+    EXPECT_TRUE(status().contains(QStringLiteral("\u201C\u2019\u201D (U+2019) as '")))
+        << status().toStdString();
+    for (const QString& lacking : {QStringLiteral("\u0416"), QStringLiteral("@")}) {
+        s->Type(s->GR(), lacking);
+        EXPECT_EQ(s->GR()->RawText(), QStringLiteral("\u00A1a\u00F1'"));
+        EXPECT_TRUE(status().contains(DescribeCharacter(lacking)) &&
+                    status().contains(QStringLiteral("game's letters (regular font)")))
+            << status().toStdString();
+    }
+    QApplication::clipboard()->setText(QStringLiteral("\u2014\u2026"));
+    s->GR()->paste();
+    EXPECT_EQ(f().Doc.At(1).edited, "\xAD"
+                                    "a\xA4'-...");
+    EXPECT_TRUE(status().contains(QStringLiteral("(U+2014) as -, ")) &&
+                status().contains(QStringLiteral("(U+2026) as ...")))
+        << status().toStdString();
     QApplication::clipboard()->setText(QStringLiteral("c\u0416d"));
     s->GR()->paste();
-    EXPECT_EQ(s->GR()->RawText(), QStringLiteral("ab"));
-    EXPECT_TRUE(s->GR()->Status().contains(QStringLiteral("nothing was pasted")));
-    s->Type(s->GR(), QStringLiteral("c"));
+    EXPECT_EQ(s->GR()->RawText(), QStringLiteral("\u00A1a\u00F1'-..."));
+    EXPECT_TRUE(status().contains(QStringLiteral("nothing was pasted")));
+    s->GR()->selectAll();
+    s->Type(s->GR(), QStringLiteral("abc"));
     EXPECT_TRUE(s->GR()->RawText() == QStringLiteral("abc") && !s->GR()->StatusVisible());
 
     // One settings page at a time, a second click on its option changing nothing.
