@@ -21,6 +21,8 @@ int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
         err << Utf8FromPath(file.path) << ": " << tmf.error << '\n';
         return kExitError;
     }
+    // For any text editor: each message's letters as the game draws them, in UTF-8.
+    if (line.utf8) tmf.bytes = TmfAsUtf8(tmf.bytes, FontOfLanguage(line.Language()));
     if (!line.output) {
         out.write(tmf.bytes.data(), static_cast<std::streamsize>(tmf.bytes.size()));
         return FinishOutput(out, err, kExitOk);

@@ -35,7 +35,11 @@ std::string OpenGameFile(const std::filesystem::path& path, OpenedFile& file) {
 std::string LoadWorkFile(const std::filesystem::path& tmfPath, OpenedFile& file) {
     FileReadResult tmf = ReadWholeFile(tmfPath);
     if (!tmf.error.empty()) return NamingFile(tmfPath, tmf.error);
-    TmfParseResult parsed = ParseTmf(tmf.bytes, Utf8FromPath(tmfPath));
+    const TmfLettersResult letters =
+        TmfInGameLetters(tmf.bytes, file.font, file.utf8, Utf8FromPath(tmfPath));
+    if (!letters.error.empty()) return letters.error;
+    file.lettersNote = letters.note;
+    TmfParseResult parsed = ParseTmf(letters.bytes, Utf8FromPath(tmfPath));
     if (!parsed.error.empty()) return NamingFile(tmfPath, parsed.error);
     // The editor's own words, with the file they are about in front of them.
     if (parsed.headerName != file.fileName)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/Document.h"
+#include "text/GameFont.h"
 
 #include <filesystem>
 #include <string>
@@ -12,6 +13,11 @@ struct OpenedFile {
     std::filesystem::path path; // as the user gave it
     std::string fileName;       // without its folder: what a .TMF header must name
     Document document;
+    // How a work file's letters are read: the game's font, and whether the user said UTF-8
+    // (a file in UTF-8 is recognised without it).
+    GameFont font = GameFont::Regular;
+    bool utf8 = false;
+    std::string lettersNote; // how the work file was read, when it was read as UTF-8
 };
 
 // Reads the file as the editor does on opening it. Returns one line naming

@@ -2,12 +2,19 @@
 #pragma once
 
 #include "editor/Controls.h"
+#include "text/GameFont.h"
 
 #include <cstdint>
 #include <set>
 #include <string>
 
 namespace quillon {
+
+// The game's font a script stands for: its own for the game's letters, the regular font for
+// a Windows script.
+inline GameFont GameFontOfScript(int script) {
+    return script >= 250 && script <= 253 ? static_cast<GameFont>(script - 250) : GameFont::Regular;
+}
 
 // Font and colours of one message box; its font page shows them.
 struct BoxStyle {

@@ -80,7 +80,15 @@ void WorkFiles::OnLoadClicked() {
     // A file that cannot be read is passed over in silence, as a cancel would be.
     FileReadResult file = ReadWholeFile(PathFromUtf8(chosen));
     if (!file.error.empty()) return;
-    TmfParseResult tmf = ParseTmf(file.bytes, chosen);
+    // A work file written in UTF-8 by another editor is read through the game's letters.
+    const TmfLettersResult letters = TmfInGameLetters(
+        file.bytes, GameFontOfScript(window_.State.NewStyle.Script), false, NameOf(chosen));
+    if (!letters.error.empty()) {
+        window_.ShowMessage(letters.error, kAppTitle);
+        return;
+    }
+    lettersNote_ = letters.note;
+    TmfParseResult tmf = ParseTmf(letters.bytes, chosen);
     if (!tmf.error.empty()) {
         window_.ShowMessage(tmf.error, kAppTitle);
         return;
@@ -143,9 +151,12 @@ void WorkFiles::LoadChosenWork() {
     window_.Edits.NoteReplacedMessages(before);
     window_.ShowCurrentMessage();
     window_.OnNewMessageEdited();
+    std::string notice = std::exchange(lettersNote_, {});
     if (changed && !keptIn.empty())
-        window_.ShowNotice("The messages typed before are kept in " +
-                           BackupFolder(window_.platform) + kPathSeparator + keptIn + ".");
+        notice += (notice.empty() ? "" : " ") +
+                  std::string("The messages typed before are kept in ") +
+                  BackupFolder(window_.platform) + kPathSeparator + keptIn + ".";
+    if (!notice.empty()) window_.ShowNotice(notice);
 }
 
 std::string WorkFiles::BringBackNewestWork() {
@@ -154,7 +165,8 @@ std::string WorkFiles::BringBackNewestWork() {
     index.AddBackupFolder(PathFromUtf8(BackupFolder(w.platform)));
     const std::optional<std::string> folder = w.platform.Settings().Read(settings::kWorkFolder);
     if (folder && !folder->empty()) index.AddWorkFolder(PathFromUtf8(*folder));
-    const WorkFile work = index.NewestFor(w.State.FileName);
+    const WorkFile work =
+        index.NewestFor(w.State.FileName, GameFontOfScript(w.State.NewStyle.Script));
     if (work.source == WorkSource::None) return {};
     ApplyTmfLines(w.Doc, work.tmf.lines);
     w.Doc.ValidateAll();

@@ -37,6 +37,7 @@ private:
     bool TakeBackupNumber();
     MainWindow& window_;
     TmfParseResult chosenWork_; // read by "Load text file", waiting for the user's answer
+    std::string lettersNote_;   // how its letters were read, said once it is loaded
 };
 
 } // namespace quillon

@@ -56,7 +56,7 @@ void WorkFileIndex::AddBackupFolder(const fs::path& folder) {
     });
 }
 
-WorkFile WorkFileIndex::NewestFor(const std::string& cutName) const {
+WorkFile WorkFileIndex::NewestFor(const std::string& cutName, GameFont font) const {
     std::vector<Candidate> candidates;
     if (auto it = byHeader_.find(cutName); it != byHeader_.end()) candidates = it->second;
     if (auto it = backupsByStem_.find(LowerCase(BackupStem(cutName))); it != backupsByStem_.end())
@@ -70,7 +70,10 @@ WorkFile WorkFileIndex::NewestFor(const std::string& cutName) const {
     for (const Candidate& candidate : candidates) {
         const FileReadResult file = ReadWholeFile(candidate.path);
         if (!file.error.empty()) continue; // gone since the folder was listed
-        TmfParseResult tmf = ParseTmf(file.bytes, Utf8FromPath(candidate.path));
+        const TmfLettersResult letters =
+            TmfInGameLetters(file.bytes, font, false, Utf8FromPath(candidate.path));
+        if (!letters.error.empty()) continue;
+        TmfParseResult tmf = ParseTmf(letters.bytes, Utf8FromPath(candidate.path));
         if (!tmf.error.empty() || tmf.headerName != cutName) continue;
         return {candidate.source, candidate.path, std::move(tmf)};
     }

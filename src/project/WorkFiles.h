@@ -3,6 +3,7 @@
 // their own. The newest file that would load into the cutscene file wins.
 #pragma once
 
+#include "text/GameFont.h"
 #include "work/Tmf.h"
 
 #include <filesystem>
@@ -31,7 +32,9 @@ public:
 
     // The newest candidate whose header names cutName exactly, as loading it would demand.
     // Nothing found: source None.
-    WorkFile NewestFor(const std::string& cutName) const;
+    // A work file in UTF-8 is read through the font's letters; one whose letters the font
+    // lacks is passed over like a broken one.
+    WorkFile NewestFor(const std::string& cutName, GameFont font = GameFont::Regular) const;
 
 private:
     struct Candidate {

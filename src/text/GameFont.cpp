@@ -33,8 +33,8 @@ const std::unordered_map<char32_t, unsigned char>& ShownBytes(GameFont font) {
     static const auto maps = [] {
         std::array<std::unordered_map<char32_t, unsigned char>, 4> all;
         for (GameFont f : kAllGameFonts)
-            // From the top down, so that a letter drawn twice keeps its lower byte.
-            for (int byte = 255; byte >= 0; --byte)
+            // From the bottom up, so that a letter drawn twice keeps its higher byte.
+            for (int byte = 0; byte < 256; ++byte)
                 all[static_cast<int>(f)][ShownOf(f, static_cast<unsigned char>(byte))] =
                     static_cast<unsigned char>(byte);
         return all;
@@ -166,7 +166,8 @@ Utf8ToGameResult Utf8ToGameBytes(GameFont font, std::string_view utf8, bool repl
         const std::string_view plain = TypographicReplacement(static_cast<char32_t>(ch));
         if (replaceTypographic && !plain.empty()) {
             result.bytes += plain;
-            AddOnce(result.replaced, DescribeCodePoint(static_cast<char32_t>(ch)));
+            AddOnce(result.replaced,
+                    DescribeCodePoint(static_cast<char32_t>(ch)) + " as " + std::string(plain));
             continue;
         }
         AddOnce(result.refused, DescribeCodePoint(static_cast<char32_t>(ch)));

@@ -23,7 +23,8 @@ GameFont FontOfLanguage(char language);
 // no character names.
 char32_t LetterOf(GameFont font, unsigned char byte);
 // The byte that draws a letter, or -1 when the font has none. A letter drawn by two bytes
-// (the regular font has é at 0x82 and at 0xE9) is written with the lower one.
+// (the regular font has é at 0x82, its code page 437 place, and at 0xE9, its Latin-1 place)
+// is written with the higher one, so Western letters keep the bytes Windows-1252 gives them.
 int ByteOfLetter(GameFont font, char32_t letter);
 // The width in pixels the engine advances for a byte.
 int GlyphWidth(GameFont font, unsigned char byte);
@@ -52,7 +53,8 @@ struct Utf8ToGameResult {
     // The characters the font cannot draw, in order of first appearance, each named as
     // DescribeCodePoint names it; bytes that are not UTF-8 at all are named too.
     std::vector<std::string> refused;
-    // The typographic characters replaced, named the same way.
+    // The typographic characters replaced, named the same way with their plain signs:
+    // "“’” (U+2019) as '".
     std::vector<std::string> replaced;
     bool Ok() const { return refused.empty(); }
 };

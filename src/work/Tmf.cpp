@@ -3,6 +3,7 @@
 
 #include "base/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -159,6 +160,89 @@ void ApplyTmfLines(Document& document, const std::vector<TmfLine>& lines) {
     for (const TmfLine& line : lines)
         if (const int row = document.RowOfNumber(line.number); row != 0)
             document.At(row).edited = line.text;
+}
+
+namespace {
+
+// Calls each(line, isHeader) for every line of a work file, its CR LF left out; put joins
+// what each returns back with the file's own line ends.
+template <typename Each> std::string MapLines(std::string_view bytes, Each each) {
+    std::string out;
+    out.reserve(bytes.size());
+    bool header = true;
+    while (!bytes.empty()) {
+        const size_t end = bytes.find(kLineEnd);
+        const std::string_view line = bytes.substr(0, end);
+        out += each(line, header);
+        if (end == std::string_view::npos) break;
+        out += kLineEnd;
+        bytes.remove_prefix(end + kLineEnd.size());
+        header = false;
+    }
+    return out;
+}
+
+std::string MessageName(std::string_view line, int lineNumber) {
+    const TmfLine parsed = ParseMessageLine(line);
+    return parsed.number > 0 ? "message " + std::to_string(parsed.number)
+                             : "line " + std::to_string(lineNumber);
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names)
+        out += (out.empty() ? "" : ", ") + name;
+    return out;
+}
+
+} // namespace
+
+TmfLettersResult TmfInGameLetters(std::string_view bytes, GameFont font, bool utf8,
+                                  std::string_view displayName) {
+    TmfLettersResult result;
+    // The header names the game file, whose name is not a message: it says nothing of how
+    // the messages are written.
+    const size_t headerEnd = bytes.find(kLineEnd);
+    const std::string_view messages =
+        headerEnd == std::string_view::npos ? std::string_view() : bytes.substr(headerEnd);
+    if (!utf8 && !LooksLikeUtf8(messages)) {
+        result.bytes = std::string(bytes);
+        return result;
+    }
+    std::vector<std::string> where, lacking, replaced;
+    int lineNumber = 0;
+    result.bytes = MapLines(bytes, [&](std::string_view line, bool header) {
+        ++lineNumber;
+        if (header) return std::string(line);
+        Utf8ToGameResult converted = Utf8ToGameBytes(font, line, true);
+        for (std::string& name : converted.replaced)
+            if (std::find(replaced.begin(), replaced.end(), name) == replaced.end())
+                replaced.push_back(std::move(name));
+        if (!converted.Ok()) {
+            where.push_back(MessageName(line, lineNumber));
+            for (std::string& name : converted.refused)
+                if (std::find(lacking.begin(), lacking.end(), name) == lacking.end())
+                    lacking.push_back(std::move(name));
+        }
+        return converted.bytes;
+    });
+    const std::string letters = "the game's letters (" + std::string(GameFontName(font)) + " font)";
+    if (!where.empty()) {
+        result.bytes.clear();
+        result.error = std::string(displayName) + " is read as UTF-8, and " + JoinNames(where) +
+                       (where.size() == 1 ? " holds " : " hold ") + "what is not among " + letters +
+                       ": " + JoinNames(lacking) + ".";
+        return result;
+    }
+    result.note = std::string(displayName) + " is read as UTF-8 through " + letters + ".";
+    if (!replaced.empty()) result.note += " Written as plain signs: " + JoinNames(replaced) + ".";
+    return result;
+}
+
+std::string TmfAsUtf8(std::string_view bytes, GameFont font) {
+    return MapLines(bytes, [&](std::string_view line, bool header) {
+        return header ? std::string(line) : GameBytesToUtf8(font, line);
+    });
 }
 
 } // namespace quillon

@@ -231,3 +231,57 @@ TEST_F(CliTest, ACreditsFileGoesThroughEveryCommandAndItsLockedLinesStayAsTheyAr
         EXPECT_FALSE(fs::exists(Path("forced.CRD")));
     }
 }
+
+TEST_F(CliTest, AWorkFileInUtf8IsReadThroughTheGamesLettersAndLettersTheFontLacksAreNamed) {
+    CopySample("C01.CUT");
+    // The sample's é (0xE9) is é in the game's font too.
+    const std::string utf8 = Run({"export", "--utf8", "C01.CUT"}).out;
+    EXPECT_NE(utf8.find("004 Caf\xC3\xA9 au lait"), std::string::npos) << utf8;
+    // Unchanged, it writes what the work file of the game's bytes writes.
+    WriteBytes(Path("plain.tmf"), Run({"export", "C01.CUT"}).out);
+    WriteBytes(Path("utf8.tmf"), utf8);
+    EXPECT_EQ(Run({"apply", "C01.CUT", "plain.tmf", "-o", "plain.CUT"}).status, 0);
+    EXPECT_EQ(Run({"apply", "C01.CUT", "utf8.tmf", "-o", "utf8.CUT", "--utf8"}).status, 0);
+    EXPECT_EQ(ReadBytes(Path("utf8.CUT")), ReadBytes(Path("plain.CUT")));
+
+    // A translation typed in any editor in UTF-8 is recognised with and without --utf8; its
+    // typographic signs become plain ones, and that is said.
+    std::string edited = utf8;
+    edited.replace(edited.find("Let us go"), 9,
+                   "\xC2\xA1V\xC3\xA1monos\xE2\x80\xA6 \xE2\x80\x9Cya\xE2\x80\x9D!");
+    WriteBytes(Path("edited.tmf"), edited);
+    for (const Args& extra : {Args{}, Args{"--utf8"}}) {
+        Args args = {"apply", "C01.CUT", "edited.tmf", "-o", "new.CUT"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const CliResult applied = Run(args);
+        EXPECT_EQ(applied.status, 0) << applied.err;
+        EXPECT_NE(applied.err.find("edited.tmf is read as UTF-8 through the game's letters"),
+                  std::string::npos);
+        EXPECT_NE(applied.err.find("(U+2026) as ..."), std::string::npos) << applied.err;
+        EXPECT_NE(ReadBytes(Path("new.CUT")).find("\xADV\xE1monos... \"ya\"!*FR"),
+                  std::string::npos);
+    }
+
+    // Letters no font of the game has are named with their messages, and nothing is written.
+    std::string polish = utf8;
+    polish.replace(polish.find("Let us go"), 9,
+                   "\xC5\x81\xC3\xB3"
+                   "d\xC5\xBA");
+    WriteBytes(Path("polish.tmf"), polish);
+    fs::remove(Path("new.CUT"));
+    const CliResult refused = Run({"apply", "C01.CUT", "polish.tmf", "-o", "new.CUT"});
+    EXPECT_EQ(std::to_string(refused.status) + "|" + refused.err,
+              "2|polish.tmf is read as UTF-8, and message 5 holds what is not among the game's "
+              "letters (Regular font): \xE2\x80\x9C\xC5\x81\xE2\x80\x9D (U+0141), "
+              "\xE2\x80\x9C\xC5\xBA\xE2\x80\x9D (U+017A).\n");
+    EXPECT_FALSE(fs::exists(Path("new.CUT")));
+    // A work file of the game's bytes said to be UTF-8 is refused, not read as other letters;
+    // without --utf8 it is the game's bytes, as it always was.
+    const CliResult notUtf8 = Run({"check", "C01.CUT", "plain.tmf", "--utf8"});
+    EXPECT_EQ(notUtf8.status, 2);
+    EXPECT_NE(notUtf8.err.find("message 4, message 7 hold what is not among the game's letters "
+                               "(Regular font): the byte 0xE9, which is not UTF-8"),
+              std::string::npos)
+        << notUtf8.err;
+    EXPECT_EQ(Outcome(Run({"check", "C01.CUT", "plain.tmf"})), "0|" + kClean + "|");
+}
