@@ -90,7 +90,12 @@ CodePage::CodePage(int number, const char* name, const std::array<char16_t, 256>
     for (int b = 0; b < 256; ++b) {
         const auto byte = static_cast<unsigned char>(b);
         shown_[byte] = ShownChar(byte, chars[byte]);
-        bytes_.emplace(shown_[byte], byte);
+        // A letter the game's font draws twice is typed as its higher byte, as the core
+        // writes it.
+        if (gameLetters_)
+            bytes_.insert_or_assign(shown_[byte], byte);
+        else
+            bytes_.emplace(shown_[byte], byte);
     }
 }
 
