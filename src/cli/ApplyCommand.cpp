@@ -30,8 +30,8 @@ std::string Plural(int count, const char* one, const char* many) {
 int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const std::filesystem::path target = PathFromUtf8(*line.output);
     OpenedFile file;
-    const std::optional<Verdict> checked =
-        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), file, out, err);
+    const std::optional<Verdict> checked = CheckWorkFile(
+        PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), line.Language(), file, out, err);
     if (!checked) return kExitError;
     const Verdict& verdict = *checked;
     // A blank message would leave a hole in the scene, so not even --force writes one.

@@ -10,8 +10,8 @@ namespace quillon::cli {
 
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedFile file;
-    const std::optional<Verdict> verdict =
-        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), file, out, err);
+    const std::optional<Verdict> verdict = CheckWorkFile(
+        PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), line.Language(), file, out, err);
     if (!verdict) return kExitError;
     const bool clean = verdict->invalidCount == 0 && verdict->blankCount == 0;
     return FinishOutput(out, err, clean ? kExitOk : kExitInvalid);
