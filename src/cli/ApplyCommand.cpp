@@ -32,8 +32,8 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedFile file;
     file.font = FontOfLanguage(line.Language());
     file.utf8 = line.utf8;
-    const std::optional<Verdict> checked =
-        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), file, out, err);
+    const std::optional<Verdict> checked = CheckWorkFile(
+        PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), line.Language(), file, out, err);
     if (!file.lettersNote.empty()) err << file.lettersNote << '\n';
     if (!checked) return kExitError;
     const Verdict& verdict = *checked;

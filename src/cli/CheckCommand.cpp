@@ -12,8 +12,8 @@ int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OpenedFile file;
     file.font = FontOfLanguage(line.Language());
     file.utf8 = line.utf8;
-    const std::optional<Verdict> verdict =
-        CheckWorkFile(PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), file, out, err);
+    const std::optional<Verdict> verdict = CheckWorkFile(
+        PathFromUtf8(line.files[0]), PathFromUtf8(line.files[1]), line.Language(), file, out, err);
     if (!file.lettersNote.empty()) err << file.lettersNote << '\n';
     if (!verdict) return kExitError;
     const bool clean = verdict->invalidCount == 0 && verdict->blankCount == 0;

@@ -1,4 +1,4 @@
-// "status": every cutscene file of a folder with its newest work file, counted as `check`
+// "status": every text file of a folder with its newest work file, counted as `check`
 // counts one pair, one line per file and a line of totals.
 #include "base/Utf8Path.h"
 #include "cli/CellEscape.h"
@@ -24,6 +24,7 @@ int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err) {
     OverviewSources sources;
     sources.cutFolder = folder;
     if (line.tmfFolder) sources.workFolder = PathFromUtf8(*line.tmfFolder);
+    sources.language = line.Language();
     // No backups here: the editor's Backup folder belongs to one installation, not to DIR.
     const FolderOverview overview = BuildFolderOverview(sources);
     if (!overview.error.empty()) {
@@ -40,12 +41,12 @@ int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err) {
         }
         const MessageTally& c = file.counts;
         out << EscapeCell(file.name) << '\t' << c.withText << '\t' << c.translated << '\t'
-            << c.unchanged << '\t' << c.blank << '\t' << c.invalid << '\t'
+            << c.unchanged << '\t' << c.blank << '\t' << c.invalid << '\t' << c.layoutWarned << '\t'
             << EscapeCell(Utf8FromPath(file.workFile)) << '\n';
     }
     const MessageTally& t = overview.total;
     out << "Total\t" << t.withText << '\t' << t.translated << '\t' << t.unchanged << '\t' << t.blank
-        << '\t' << t.invalid << '\n';
+        << '\t' << t.invalid << '\t' << t.layoutWarned << '\n';
     const int status = unreadable ? kExitError : t.invalid > 0 ? kExitInvalid : kExitOk;
     return FinishOutput(out, err, status);
 }

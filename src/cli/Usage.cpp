@@ -17,14 +17,14 @@ constexpr std::string_view kToolUsage =
     "Commands:\n"
     "  list FILE                            the message table, tab-separated\n"
     "  export FILE [-o OUT.tmf]             the original messages as a .TMF\n"
-    "  check FILE WORK.tmf                  count invalid and blank new messages\n"
+    "  check FILE WORK.tmf [--language X]   count invalid, blank and badly laid out messages\n"
     "  apply FILE WORK.tmf -o NEW [--force]\n"
     "                                           write FILE with the new messages as NEW\n"
     "  unpack GAME [-o DIR] [--all] [--force]   take the text files out of the game\n"
     "  unpack --list GAME                       the game's resource table, tab-separated\n"
     "  pack GAME DIR -o NEW                     a new game file with DIR's files put in\n"
-    "  status DIR [--tmf DIR2]                  every text file of DIR: translated, blank, "
-    "invalid\n"
+    "  status DIR [--tmf DIR2] [--language X]   every text file of DIR: translated, blank,\n"
+    "                                           invalid, layout warnings\n"
     "\n"
     "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
 
@@ -42,15 +42,23 @@ constexpr std::string_view kExportUsage =
     "  -o, --output OUT.tmf   write to OUT.tmf instead (replaced whole, never half-written)\n";
 
 constexpr std::string_view kCheckUsage =
-    "Usage: quillon-cli check FILE WORK.tmf\n"
+    "Usage: quillon-cli check FILE WORK.tmf [--language X]\n"
     "Loads WORK.tmf into the messages of FILE as the editor's \"Load text file\" does and\n"
-    "validates every new message. Prints \"Invalid messages: N\", \"Blank messages: N\" and\n"
-    "\"Warnings: N\", each followed, when N is not 0, by the list of those messages' numbers.\n"
+    "validates every new message. Prints \"Invalid messages: N\", \"Blank messages: N\",\n"
+    "\"Warnings: N\" and \"Layout warnings: N\", each followed, when N is not 0, by the list of\n"
+    "those messages' numbers.\n"
     "A blank message shows no text (empty, or control codes and spaces only) where the\n"
     "original does; a warning is a valid message with a control code other than the\n"
-    "original's at the same place, so the game animates it otherwise. Warnings leave the\n"
-    "exit status as it is.\n"
-    "WORK.tmf must have been written for a file of exactly FILE's name.\n";
+    "original's at the same place, so the game animates it otherwise. A layout warning is a\n"
+    "message the game cannot show as it is: more than 8 lines or 255 bytes in a piece of\n"
+    "speech, a line wider than the screen, an option wider than the choice menu, a name the\n"
+    "command line cuts, a journal label of more than two words. It is measured on the new\n"
+    "message, or on the original while the new one is empty. Warnings leave the exit status\n"
+    "as it is.\n"
+    "WORK.tmf must have been written for a file of exactly FILE's name.\n"
+    "\n"
+    "  --language X   the version string's language letter (E F G I S H g R), which picks\n"
+    "                 the font and the layout of dialogue options (default E)\n";
 
 constexpr std::string_view kApplyUsage =
     "Usage: quillon-cli apply FILE WORK.tmf -o NEW [--force]\n"
@@ -93,20 +101,24 @@ constexpr std::string_view kPackUsage =
     "  -o, --output NEW   the file to write (required; replaced whole, never half-written)\n";
 
 constexpr std::string_view kStatusUsage =
-    "Usage: quillon-cli status DIR [--tmf DIR2]\n"
+    "Usage: quillon-cli status DIR [--tmf DIR2] [--language X]\n"
     "Prints one tab-separated line per text file of DIR (.CUT, .DOG, QUEEN2.JAS, .CRD in any\n"
     "letter case): its name, its messages with text (locked lines and lines of control\n"
-    "codes alone left out), translated, unchanged, blank and invalid, and the work file read\n"
-    "(empty when none). A last line starts with \"Total\" and gives the sums.\n"
-    "A file's work file is the newest .TMF in DIR2 whose header names it; blank and invalid\n"
-    "are what 'check' reports for that pair, and a file without one counts as with a work\n"
-    "file that holds only its header (every message blank). Unchanged messages are still\n"
-    "their original; translated ones are the others neither blank nor invalid. A file that\n"
-    "cannot be read is named on stderr.\n"
+    "codes alone left out), translated, unchanged, blank, invalid, with layout warnings, and\n"
+    "the work file read (empty when none). A last line starts with \"Total\" and gives the\n"
+    "sums.\n"
+    "A file's work file is the newest .TMF in DIR2 whose header names it; blank, invalid\n"
+    "and layout warnings are what 'check' reports for that pair, and a file without one\n"
+    "counts as with a work file that holds only its header (every message blank, its\n"
+    "layout measured on the original). Unchanged messages are still their original;\n"
+    "translated ones are the others neither blank nor invalid. A file that cannot be read\n"
+    "is named on stderr.\n"
     "Exit status: 0, or 1 when any message is invalid (blank ones do not count here), 2 on\n"
     "bad usage or an unreadable folder or file.\n"
     "\n"
-    "  --tmf DIR2   the folder of the work files (none read without it)\n";
+    "  --tmf DIR2     the folder of the work files (none read without it)\n"
+    "  --language X   the version string's language letter, which picks the font layouts\n"
+    "                 are measured with (default E)\n";
 
 } // namespace
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "document/Document.h"
+#include "text/PlayerView.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillon {
 
@@ -61,6 +63,17 @@ public:
     // What the translator should know of a row beyond its text, shown beside it ("In the
     // choice menu: ..."); empty when there is nothing to say.
     virtual std::string NoteOf(const Document& /*document*/, int /*row*/) const { return {}; }
+    // How the game shows a row's message: spoken, offered in the choice menu, on the command
+    // line, as a label of the journal, or not as text (a locked row, a file name, the credits).
+    virtual ShownAs ShownAsOf(const Document& /*document*/, int /*row*/) const {
+        return ShownAs::Nothing;
+    }
+    // For a row shown on the command line: the sentences the game builds around it, with the
+    // other words as the document holds them and measured in the language's font.
+    virtual std::vector<SentenceFrame> SentencesOf(const Document& /*document*/, int /*row*/,
+                                                   char /*language*/) const {
+        return {};
+    }
     // Turns every new message into the bytes the file will hold (the editor keeps them).
     virtual void FitForWriting(Document& document) const = 0;
     // Empty when the document's new messages, once fitted, fit the file; otherwise one line

@@ -62,6 +62,9 @@ public:
     std::string WarningOf(const Message& message) const override;
     // Text outside the control codes, spaces aside.
     bool ShowsText(std::string_view text) const override;
+    // Every message is spoken, but the no-op "*" and the "#CREDIT1.CRD" that starts the
+    // credits.
+    ShownAs ShownAsOf(const Document& document, int row) const override;
     // Pads every new message whose length has not its original's parity: the engine reads
     // the messages two bytes at a time. An empty one whose original is codes alone becomes the
     // original.

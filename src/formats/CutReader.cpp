@@ -124,4 +124,15 @@ const CutFormat& TheCutFormat() {
     return format;
 }
 
+ShownAs CutFormat::ShownAsOf(const Document& document, int row) const {
+    if (!document.HasRow(row)) return ShownAs::Nothing;
+    const Message& message = document.At(row);
+    // The engine says nothing for a sentence of just "*", and one that starts with "#" names
+    // the credits file it runs.
+    const std::string& original = message.original;
+    if (message.number == 0 || original == "*" || original.starts_with('#'))
+        return ShownAs::Nothing;
+    return ShownAs::Speech;
+}
+
 } // namespace quillon

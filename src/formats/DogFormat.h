@@ -71,6 +71,10 @@ public:
     // For a line of Joe's that the choice menu offers and that holds a "*": what the menu
     // shows, of the new message or, while that is empty, of the original.
     std::string NoteOf(const Document& document, int row) const override;
+    // Joe's lines are offered in the choice menu and then spoken, but the one he says as the
+    // talk opens; the person's lines and the pair of a second visit are spoken. Locked rows
+    // ("0", empty) are not text.
+    ShownAs ShownAsOf(const Document& document, int row) const override;
     // The engine reads the strings whole, and the padding is the writer's: only an empty new
     // message whose original is codes alone becomes that original.
     void FitForWriting(Document& document) const override;

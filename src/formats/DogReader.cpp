@@ -208,6 +208,14 @@ std::string DogFormat::NoteOf(const Document& document, int row) const {
     return "In the choice menu: " + text.substr(0, star);
 }
 
+ShownAs DogFormat::ShownAsOf(const Document& document, int row) const {
+    const auto* layout = dynamic_cast<const DogLayout*>(document.layout.get());
+    if (layout == nullptr || !document.HasRow(row) || document.At(row).locked)
+        return ShownAs::Nothing;
+    if (row > layout->JoeLines || (row == 1 && layout->OpensWithJoe)) return ShownAs::Speech;
+    return ShownAs::Option;
+}
+
 const DogFormat& TheDogFormat() {
     static const DogFormat format;
     return format;

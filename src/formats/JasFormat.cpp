@@ -3,6 +3,8 @@
 #include "formats/JasFormat.h"
 
 #include "base/AsciiCase.h"
+#include "document/Layout.h"
+#include "text/GameFont.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -95,6 +97,59 @@ std::string JasFormat::NoteOf(const Document& document, int row) const {
         return "Joe's stock answer or a label of the journal, " +
                std::to_string(n - kFirstAnswer + 1) + " of 40.";
     return "Actor data: not text.";
+}
+
+ShownAs JasFormat::ShownAsOf(const Document& document, int row) const {
+    using namespace jas;
+    if (!document.HasRow(row) || document.At(row).locked) return ShownAs::Nothing;
+    const int n = document.At(row).number;
+    if (n < kFirstName) return ShownAs::Speech;
+    if (n < kFirstRoom) return ShownAs::CommandName;
+    if (n < kFirstVerb) return ShownAs::Nothing;
+    if (n < kFirstAnswer) return ShownAs::CommandName;
+    if (n >= kFirstJournalLabel && n < kFirstJournalLabel + kJournalLabels)
+        return ShownAs::JournalLabel;
+    if (n < kFirstActorLine) return ShownAs::Speech;
+    return ShownAs::Nothing;
+}
+
+// The command line is built word by word with a space between: a verb and the object under
+// the pointer ("pick up bone"), "use" or "give" with the first object and the link word
+// ("use bone on", shown while the second is chosen), then the second object ("give bone to
+// Sparky"). Any verb goes with any object, so a name is measured after every verb and in the
+// "use" and "give" sentences, and a verb or a link word with the widest name of the file. The
+// full two-object sentence depends on which pairs the game allows; it is not measured.
+std::vector<SentenceFrame> JasFormat::SentencesOf(const Document& document, int row,
+                                                  char language) const {
+    using namespace jas;
+    std::vector<SentenceFrame> frames;
+    if (!document.HasRow(row) || document.Count() < kFirstActorLine - 1) return frames;
+    const int n = document.At(row).number;
+    const auto word = [&](int number) {
+        return std::string(LaidOutBytes(document.At(document.RowOfNumber(number))));
+    };
+    const std::string use = word(kVerbUse), give = word(kVerbGive);
+    const std::string on = word(kLinkOn), to = word(kLinkTo);
+    if (n >= kFirstName && n < kFirstRoom) {
+        for (int verb = kFirstVerb; verb < kLinkOn; ++verb)
+            if (verb != kNoVerb) frames.push_back({word(verb) + " ", ""});
+        frames.push_back({use + " ", " " + on});
+        frames.push_back({give + " ", " " + to});
+        return frames;
+    }
+    if (n < kFirstVerb || n >= kFirstAnswer || n == kNoVerb) return frames;
+    const GameFont font = FontOfLanguage(language);
+    std::string widest;
+    for (int name = kFirstName; name < kFirstRoom; ++name) {
+        const std::string candidate = word(name);
+        if (TextWidth(font, candidate) > TextWidth(font, widest)) widest = candidate;
+    }
+    if (n == kLinkOn) return {{use + " " + widest + " ", ""}};
+    if (n == kLinkTo) return {{give + " " + widest + " ", ""}};
+    frames.push_back({"", " " + widest});
+    if (n == kVerbUse) frames.push_back({"", " " + widest + " " + on});
+    if (n == kVerbGive) frames.push_back({"", " " + widest + " " + to});
+    return frames;
 }
 
 const JasFormat& TheJasFormat() {

@@ -23,6 +23,14 @@ inline constexpr int kFirstVerb = kFirstRoom + kRoomNames;
 inline constexpr int kNoVerb = kFirstVerb + 3; // "----"
 inline constexpr int kFirstAnswer = kFirstVerb + kVerbs;
 inline constexpr int kFirstActorLine = kFirstAnswer + kJoeAnswers;
+// The verbs the command line builds its sentences with ("give X to Y", "use X on Y").
+inline constexpr int kVerbGive = kFirstVerb + 4;
+inline constexpr int kVerbUse = kFirstVerb + 5;
+inline constexpr int kLinkOn = kFirstVerb + 10;
+inline constexpr int kLinkTo = kFirstVerb + 11;
+// Answers 30 to 35 are the journal's labels: Close, Give Up, Make Entry, Read Entry, Yes, No.
+inline constexpr int kFirstJournalLabel = kFirstAnswer + 29;
+inline constexpr int kJournalLabels = 6;
 static_assert(kLineCount == 1427 && kFirstActorLine == 1228);
 } // namespace jas
 
@@ -43,6 +51,12 @@ public:
     ReadResult Read(std::string_view bytes, const std::string& displayName) const override;
     // Which section the line belongs to, and for a description the voice that speaks it.
     std::string NoteOf(const Document& document, int row) const override;
+    // Descriptions and Joe's answers are spoken, answers 30 to 35 are the journal's labels,
+    // object names and verbs are on the command line; locked lines are not text.
+    ShownAs ShownAsOf(const Document& document, int row) const override;
+    // The sentences the command line builds around a name or a verb, see JasFormat.cpp.
+    std::vector<SentenceFrame> SentencesOf(const Document& document, int row,
+                                           char language) const override;
 
 protected:
     // A line that would end in .CUT or .DOG, or a piece between two * of 256 bytes or more.

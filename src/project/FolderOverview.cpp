@@ -18,7 +18,7 @@ bool ListedBefore(const std::string& a, const std::string& b) {
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
-FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work) {
+FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work, char language) {
     FileOverview file;
     file.name = Utf8FromPath(cutPath.filename());
     ReadResult read = ReadGameFile(cutPath);
@@ -33,7 +33,7 @@ FileOverview OverviewOf(const fs::path& cutPath, const WorkFile& work) {
         file.source = work.source;
         file.workFile = work.path;
     }
-    file.counts = ValidateEveryRow(document);
+    file.counts = ValidateEveryRow(document, true, language);
     return file;
 }
 
@@ -59,7 +59,8 @@ FolderOverview BuildFolderOverview(const OverviewSources& sources) {
     if (sources.workFolder) index.AddWorkFolder(*sources.workFolder);
     overview.files.reserve(names.size());
     for (const std::string& name : names) {
-        overview.files.push_back(OverviewOf(sources.cutFolder / name, index.NewestFor(name)));
+        overview.files.push_back(
+            OverviewOf(sources.cutFolder / name, index.NewestFor(name), sources.language));
         overview.total.Add(overview.files.back().counts);
     }
     return overview;

@@ -30,6 +30,7 @@ struct OverviewSources {
     std::filesystem::path cutFolder;
     std::optional<std::filesystem::path> backupFolder; // the editor's Backup folder
     std::optional<std::filesystem::path> workFolder;   // where the translator saves .TMF files
+    char language = 'E'; // the version string's letter: the font layouts are measured with
 };
 
 // The order of the editor's file lists: ASCII letters without regard to case, then byte by byte
@@ -37,8 +38,10 @@ struct OverviewSources {
 bool ListedBefore(const std::string& a, const std::string& b);
 
 // One cutscene file read as the editor opens it, the work file's lines put in as "Load text
-// file" puts them, every row validated. Without a work file every message counts as blank.
-FileOverview OverviewOf(const std::filesystem::path& cutPath, const WorkFile& work);
+// file" puts them, every row validated and laid out in the language's font. Without a work
+// file every message counts as blank.
+FileOverview OverviewOf(const std::filesystem::path& cutPath, const WorkFile& work,
+                        char language = 'E');
 
 FolderOverview BuildFolderOverview(const OverviewSources& sources);
 

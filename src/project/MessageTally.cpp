@@ -1,6 +1,8 @@
 // Every message checked and counted in one pass.
 #include "project/MessageTally.h"
 
+#include "document/Layout.h"
+
 namespace quillon {
 
 void MessageTally::Add(const MessageTally& other) {
@@ -11,9 +13,10 @@ void MessageTally::Add(const MessageTally& other) {
     blank += other.blank;
     invalid += other.invalid;
     warned += other.warned;
+    layoutWarned += other.layoutWarned;
 }
 
-MessageTally ValidateEveryRow(Document& document, bool listRows) {
+MessageTally ValidateEveryRow(Document& document, bool listRows, char language) {
     document.ValidateAll();
     MessageTally tally;
     tally.messages = document.NumberedCount();
@@ -30,7 +33,10 @@ MessageTally ValidateEveryRow(Document& document, bool listRows) {
                 ++tally.translated;
         }
     }
+    LayoutWarnedRows layout = LayoutWarnedRowsOf(document, language);
+    tally.layoutWarned = layout.count;
     if (listRows) {
+        tally.layoutWarningList = std::move(layout.list);
         tally.invalidList = document.InvalidList();
         tally.blankList = document.BlankList();
         tally.warningList = document.WarningList();

@@ -21,13 +21,17 @@ struct MessageTally {
     std::string invalidList; // the label of each invalid row, joined by ", "
     std::string blankList;   // the label of each blank row
     std::string warningList; // the label of each warned row
+    // Rows the game cannot show as they are (too many lines, too wide), laid out from the new
+    // message or, while that is empty, from the original; and the label of each
+    int layoutWarned = 0;
+    std::string layoutWarningList;
 
     // Adds another file's counts (the lists are left as they are).
     void Add(const MessageTally& other);
 };
 
 // Validates every message as the editor does the one being edited, then counts them, and
-// lists them unless listRows is false.
-MessageTally ValidateEveryRow(Document& document, bool listRows = true);
+// lists them unless listRows is false. Layouts are measured in the font of the language letter.
+MessageTally ValidateEveryRow(Document& document, bool listRows = true, char language = 'E');
 
 } // namespace quillon

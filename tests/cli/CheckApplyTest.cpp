@@ -3,6 +3,7 @@
 // of cutscene files with each one's newest work file, counted as "check" counts each pair
 // (both count with the same function); and a credits file, whose locked lines stay.
 #include "CliHarness.h"
+#include "support/DogImage.h"
 
 #include <chrono>
 #include <tuple>
@@ -34,9 +35,12 @@ TEST_F(CliTest, EverySampleIsListedExportedAndComesBackThroughCheckAndApply) {
         EXPECT_EQ(Outcome(Run({"export", name, "--output=work.tmf"})), "0||");
         const std::string exported = ReadBytes(Path("work.tmf"));
         EXPECT_EQ(Run({"export", name}).out, exported);
-        EXPECT_EQ(Outcome(Run({"check", name, "work.tmf"})), "0|" + kClean + "|");
+        // Message 3 of C05.CUT makes 9 lines where the game shows 8: a warning, status 0.
+        const std::string verdict =
+            name == std::string("C05.CUT") ? kValid + "Layout warnings: 1\n3\n" : kClean;
+        EXPECT_EQ(Outcome(Run({"check", name, "work.tmf"})), "0|" + verdict + "|");
         EXPECT_EQ(Outcome(Run({"apply", name, "work.tmf", "-o", "new.CUT"})),
-                  "0|" + kClean + "CUT file is created!\n|");
+                  "0|" + verdict + "CUT file is created!\n|");
         const std::string source = ReadBytes(Path(name)), written = ReadBytes(Path("new.CUT"));
         if (name == "C01.CUT") // the message the reader trimmed is written without its two spaces
             EXPECT_EQ(exported + std::to_string(source.size() - written.size()), c01 + "2");
@@ -79,8 +83,8 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     // 2 and 5 mended: nothing invalid.
     const std::string mended = all + "002 An island*31 never seen.\r\n005 A teapot volcano.\r\n";
     const std::string invalid = "Invalid messages: 2\n2, 5\n",
-                      blank = "Blank messages: 2\n7, 8\nWarnings: 0\n";
-    const std::string counted = invalid + "Blank messages: 0\nWarnings: 0\n",
+                      blank = "Blank messages: 2\n7, 8\nWarnings: 0\nLayout warnings: 0\n";
+    const std::string counted = invalid + "Blank messages: 0\nWarnings: 0\nLayout warnings: 0\n",
                       refused = "new.CUT: not written";
     // The work file's header and lines, --force, and the outcome up to the error's first words.
     const std::vector<std::tuple<std::string, std::string, bool, std::string>> cases = {
@@ -89,11 +93,12 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
         {"C06.CUT", all, false, "1|" + counted + "|" + refused},
         // Codes and a space show nothing where the original has words: blank, not written.
         {"C06.CUT", mended + "004 *33 \r\n", true,
-         "1|Invalid messages: 0\nBlank messages: 1\n4\nWarnings: 0\n|" + refused +
-             ". 1 message is blank."},
-        // A later line wins: message 1 grows past what one length byte can say.
+         "1|Invalid messages: 0\nBlank messages: 1\n4\nWarnings: 0\nLayout warnings: 0\n|" +
+             refused + ". 1 message is blank."},
+        // A later line wins: message 1 grows past what one length byte can say (and what the
+        // game shows of a piece).
         {"C06.CUT", all + "001 *30" + std::string(300, 'x') + "\r\n", true,
-         "2|" + counted + "|" + refused},
+         "2|" + invalid + "Blank messages: 0\nWarnings: 0\nLayout warnings: 1\n1\n|" + refused},
         {"C01.CUT", all, true, "2||work.tmf: This file is for C01.CUT.\n"},
         {"c06.CUT", all, true, "2||work.tmf: This file is for c06.CUT.\n"},
     };
@@ -115,11 +120,17 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     // A code the game does not know is invalid; a known one other than the original's is a
     // warning, which leaves the exit status as it is.
     const std::pair<std::string, std::string> checked[] = {
-        {"001 *3TWelcome back.\r\n", "1|Invalid messages: 1\n1\nBlank messages: 0\nWarnings: 0\n|"},
+        {"001 *3TWelcome back.\r\n",
+         "1|Invalid messages: 1\n1\nBlank messages: 0\nWarnings: 0\nLayout warnings: 0\n|"},
         {"001 *04Welcome back.\r\n008 Oops*38.\r\n",
-         "0|Invalid messages: 0\nBlank messages: 0\nWarnings: 2\n1, 8\n|"},
+         "0|Invalid messages: 0\nBlank messages: 0\nWarnings: 2\n1, 8\nLayout warnings: 0\n|"},
         {"001 *XY01(160,100)Welcome back.\r\n", "0|Invalid messages: 0\nBlank messages: 0\n"
-                                                "Warnings: 1\n1\n|"}};
+                                                "Warnings: 1\n1\nLayout warnings: 0\n|"},
+        // Nine lines of speech in one piece: valid, but the game shows eight.
+        {"006 Every island needs one, and this one has a volcano, a lagoon, a lighthouse, "
+         "a harbour full of rowing boats and a pirate with a parrot who talks of nothing but "
+         "the treasure nobody ever found again and again.*34\r\n",
+         "0|Invalid messages: 0\nBlank messages: 0\nWarnings: 0\nLayout warnings: 1\n6\n|"}};
     for (const auto& [lines, outcome] : checked) {
         WriteBytes(Path("work.tmf"), TmfBytes("C06.CUT", mended + lines));
         EXPECT_EQ(Outcome(Run({"check", "C06.CUT", "work.tmf"})), outcome) << lines;
@@ -136,7 +147,8 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     // Once updated, message 2 is its own original and no longer invalid.
     const std::vector<std::pair<std::string, std::string>> targets = {
         {"./C06.CUT", counted},
-        {"C06.CUT", "Invalid messages: 1\n5\nBlank messages: 0\nWarnings: 0\n"}};
+        {"C06.CUT",
+         "Invalid messages: 1\n5\nBlank messages: 0\nWarnings: 0\nLayout warnings: 0\n"}};
     for (const auto& [target, verdict] : targets) {
         const std::string before = ReadBytes(Path("C06.CUT"));
         EXPECT_EQ(Outcome(Run({"apply", "C06.CUT", "work.tmf", "-o", target, "--force"})),
@@ -168,23 +180,26 @@ TEST_F(CliTest, ApplyWritesOnlyWhatTheEditorWouldWriteAndStatusCountsEachFile) {
     // C06.CUT has invalid messages: exit status 1. Message 6 of C01.CUT is codes alone: it
     // needs no translation, and is not counted.
     const CliResult status = Run({"status", "cuts", "--tmf", "work"});
-    EXPECT_EQ(Outcome(status),
-              "1|C01.CUT\t6\t0\t0\t6\t0\t\nC02.CUT\t3\t0\t0\t3\t0\t\nC03.CUT\t1\t1\t0\t0\t0\t" +
-                  PathCell("work", "C03.tmf") +
-                  "\nC04.CUT\t0\t0\t0\t0\t0\t\nC05.CUT\t4\t0\t0\t4\t0\t\nC06.CUT\t9\t1\t0\t6\t2\t" +
-                  PathCell("work", "C06-new.TMF") + "\nTotal\t23\t2\t0\t19\t2\n|");
-    // Without a work folder every message is blank, and blank alone is not a failure.
+    EXPECT_EQ(Outcome(status), "1|C01.CUT\t6\t0\t0\t6\t0\t0\t\nC02.CUT\t3\t0\t0\t3\t0\t0\t\n"
+                               "C03.CUT\t1\t1\t0\t0\t0\t0\t" +
+                                   PathCell("work", "C03.tmf") +
+                                   "\nC04.CUT\t0\t0\t0\t0\t0\t0\t\nC05.CUT\t4\t0\t0\t4\t0\t1\t\n"
+                                   "C06.CUT\t9\t1\t0\t6\t2\t0\t" +
+                                   PathCell("work", "C06-new.TMF") +
+                                   "\nTotal\t23\t2\t0\t19\t2\t1\n|");
+    // Without a work folder every message is blank, and blank alone is not a failure; the
+    // layout is measured on the originals (message 3 of C05.CUT is 9 lines).
     const CliResult bare = Run({"status", "cuts"});
-    EXPECT_TRUE(bare.status == 0 && bare.out.ends_with("\nTotal\t23\t0\t0\t23\t0\n"))
+    EXPECT_TRUE(bare.status == 0 && bare.out.ends_with("\nTotal\t23\t0\t0\t23\t0\t1\n"))
         << Outcome(bare);
     // Exported work files hold the originals: nothing is translated yet.
     fs::create_directories(Path("exported"));
     for (const std::string name : {"C01.CUT", "C03.CUT", "C06.CUT"})
         Run({"export", "cuts/" + name, "-o", "exported/" + name + ".tmf"});
     EXPECT_TRUE(Run({"status", "cuts", "--tmf", "exported"})
-                    .out.ends_with("\nC06.CUT\t9\t0\t9\t0\t0\t" +
+                    .out.ends_with("\nC06.CUT\t9\t0\t9\t0\t0\t0\t" +
                                    PathCell("exported", "C06.CUT.tmf") +
-                                   "\nTotal\t23\t0\t16\t7\t0\n"));
+                                   "\nTotal\t23\t0\t16\t7\t0\t1\n"));
     // A file or folder that cannot be read is named, and the rest is still counted.
     WriteBytes(Path("cuts/BROKEN.cut"), "AmBk and nothing more");
     const CliResult broken = Run({"status", "cuts"});
@@ -206,7 +221,7 @@ TEST_F(CliTest, ACreditsFileGoesThroughEveryCommandAndItsLockedLinesStayAsTheyAr
                                  "008 END\r\n|");
     // Three lines to translate: the spacer is no text, directives and the end are locked.
     EXPECT_EQ(Outcome(Run({"status", "crd"})),
-              "0|CREDIT9.CRD\t3\t0\t0\t3\t0\t\nTotal\t3\t0\t0\t3\t0\n|");
+              "0|CREDIT9.CRD\t3\t0\t0\t3\t0\t0\t\nTotal\t3\t0\t0\t3\t0\t0\n|");
 
     const std::string translated = "003 Un juego de\r\n005   Esteban\r\n007 Gracias\r\n";
     WriteBytes(Path("work.tmf"), TmfBytes("CREDIT9.CRD", translated));
@@ -284,4 +299,25 @@ TEST_F(CliTest, AWorkFileInUtf8IsReadThroughTheGamesLettersAndLettersTheFontLack
               std::string::npos)
         << notUtf8.err;
     EXPECT_EQ(Outcome(Run({"check", "C01.CUT", "plain.tmf"})), "0|" + kClean + "|");
+}
+
+TEST_F(CliTest, CheckAndStatusLayOutOptionsInTheFontAndMenuOfTheLanguage) {
+    // Joe's offered line: four words of ten 8 px letters, 332 px. The English menu cuts it at
+    // 320; the French one puts it on two lines.
+    const std::string word(10, 'W');
+    quillon::test::DogImage image;
+    image.joe[1].second = word + " " + word + " " + word + " " + word + "*03";
+    fs::create_directories(Path("dog"));
+    WriteBytes(Path("dog/B1.DOG"), quillon::test::Dog(image));
+    ASSERT_EQ(Run({"export", "dog/B1.DOG", "-o", "work.tmf"}).status, 0);
+    const std::string layout = "Invalid messages: 0\nBlank messages: 0\nWarnings: 0\n"
+                               "Layout warnings: ";
+    EXPECT_EQ(Outcome(Run({"check", "dog/B1.DOG", "work.tmf"})), "0|" + layout + "1\n2\n|");
+    EXPECT_EQ(Outcome(Run({"check", "dog/B1.DOG", "work.tmf", "--language", "F"})),
+              "0|" + layout + "0\n|");
+    // Without a work file the originals are laid out.
+    EXPECT_EQ(Outcome(Run({"status", "dog"})),
+              "0|B1.DOG\t5\t0\t0\t5\t0\t1\t\nTotal\t5\t0\t0\t5\t0\t1\n|");
+    EXPECT_EQ(Outcome(Run({"status", "dog", "--language", "F"})),
+              "0|B1.DOG\t5\t0\t0\t5\t0\t0\t\nTotal\t5\t0\t0\t5\t0\t0\n|");
 }

@@ -97,7 +97,8 @@ private:
 };
 
 // What check and apply print for a work file with nothing invalid, blank or warned of.
-inline const std::string kClean = "Invalid messages: 0\nBlank messages: 0\nWarnings: 0\n";
+inline const std::string kValid = "Invalid messages: 0\nBlank messages: 0\nWarnings: 0\n";
+inline const std::string kClean = kValid + "Layout warnings: 0\n";
 
 // The exit status, stdout and stderr in one text, so one expectation states a whole run.
 inline std::string Outcome(const CliResult& r) {

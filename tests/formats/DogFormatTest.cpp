@@ -1,6 +1,7 @@
 // The .DOG reader and writer on byte images laid out independently in DogImage.h: rows and locks,
 // what each broken file is told, the rebuilt bytes with every string moved, and the limits.
 #include "formats/DogFormat.h"
+#include "document/Layout.h"
 #include "formats/Formats.h"
 #include "support/DogImage.h"
 #include "support/NewMessages.h"
@@ -46,6 +47,28 @@ TEST(DogReader, MakesEveryLineARowLocksTheEmptyAndNoneOnesAndNotesTheMenuPart) {
                                                "", ""}));
     read.document.At(2).edited.clear();
     EXPECT_EQ(TheDogFormat().NoteOf(d, 2), "In the choice menu: Who are you?");
+}
+
+TEST(DogReader, OffersJoesLinesInTheMenuAndSpeaksTheOthers) {
+    ReadResult read = ReadGameBytes(Dog(DogImage{}), "b1.dog", "B1.DOG");
+    ASSERT_TRUE(read.ok()) << read.message;
+    Document& d = read.document;
+    std::vector<ShownAs> shown;
+    for (int row = 1; row <= d.Count(); ++row)
+        shown.push_back(TheDogFormat().ShownAsOf(d, row));
+    // Joe's opening line is spoken, his other one offered; locked rows are no text.
+    using S = ShownAs;
+    EXPECT_EQ(shown, (std::vector<S>{S::Speech, S::Option, S::Nothing, S::Speech, S::Speech,
+                                     S::Nothing, S::Speech, S::Nothing}));
+    // The new message is laid out, the original while that is empty.
+    // Four words of ten 8 px letters and three spaces: 332 px, two lines in the French menu.
+    const std::string word(10, 'W');
+    d.At(2).edited = word + " " + word + " " + word + " " + word + "*03";
+    EXPECT_EQ(LayoutWarningsOf(TheDogFormat(), d, 2, 'E'),
+              std::vector<std::string>{"the option is 332 px wide: the menu cuts it at 320"});
+    EXPECT_TRUE(LayoutWarningsOf(TheDogFormat(), d, 2, 'F').empty());
+    d.At(2).edited.clear();
+    EXPECT_TRUE(LayoutWarningsOf(TheDogFormat(), d, 2, 'E').empty());
 }
 
 TEST(DogReader, RefusesEveryCutShortForeignOrPointingFileInOneLineNamingIt) {

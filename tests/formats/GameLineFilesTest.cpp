@@ -1,6 +1,8 @@
 // The text files of the installed game, read from its resource file: the sections of QUEEN2.JAS
 // agree with QUEEN.JAS, the lines to translate are counted, every file writes back byte for byte
 // unchanged and a translated one reads back as written.
+#include "document/Layout.h"
+#include "formats/CutFormat.h"
 #include "formats/DogFormat.h"
 #include "formats/Formats.h"
 #include "formats/JasFormat.h"
@@ -133,6 +135,82 @@ TEST_F(GameFiles, EachDialogueFileWritesBackUnchangedAndReadsBackTranslated) {
     EXPECT_EQ(std::vector<int>(
                   {static_cast<int>(entries.size()), rows, none, numbered, numbered - onlyCodes}),
               std::vector<int>({73, 2489, 31, 2458, 2408}));
+}
+
+TEST_F(GameFiles, QueenTwoJasLinesAreShownWhereTheEngineShowsThem) {
+    const std::string bytes = Entries("QUEEN2.JAS").at("QUEEN2.JAS");
+    Document d = Edited(bytes, "QUEEN2.JAS");
+    using S = ShownAs;
+    // Line, what it holds, how the game shows it.
+    const std::vector<std::tuple<int, std::string, S>> lines = {
+        {1, "I don't see anything special*24", S::Speech},
+        {21, "c13e.CUT", S::Nothing},
+        {980, "incredibly large stone statue", S::CommandName},
+        {1050, "C1", S::Nothing},
+        {1176, "open", S::CommandName},
+        {1179, "----", S::Nothing},
+        {1187, "to", S::CommandName},
+        {1188, "It doesn't seem to open*03", S::Speech},
+        {1216, "Nah, I'm gonna hold onto it for a while longer*14", S::Speech},
+        {1217, "Close", S::JournalLabel},
+        {1222, "No", S::JournalLabel},
+        {1223, "Music Volume", S::Speech},
+        {1228, d.At(1228).original, S::Nothing},
+    };
+    for (const auto& [line, text, shown] : lines) {
+        EXPECT_EQ(d.At(line).original, text) << line;
+        EXPECT_EQ(TheJasFormat().ShownAsOf(d, line), shown) << line;
+    }
+    // A name goes after every verb and into "use X on" and "give X to"; a verb and a link
+    // word go with the widest name.
+    const std::string statue = "incredibly large stone statue";
+    const std::vector<SentenceFrame> name = TheJasFormat().SentencesOf(d, 980, 'E');
+    ASSERT_EQ(name.size(), 11u);
+    EXPECT_EQ(std::tuple(name[6].before, name[9].before, name[9].after, name[10].after),
+              std::tuple("talk to ", "use ", " on", " to"));
+    auto frames = [&](int line) {
+        std::vector<std::string> all;
+        for (const SentenceFrame& f : TheJasFormat().SentencesOf(d, line, 'E'))
+            all.push_back(f.before + "|" + f.after);
+        return all;
+    };
+    EXPECT_EQ(frames(1180), (std::vector<std::string>{"| " + statue, "| " + statue + " to"}));
+    EXPECT_EQ(frames(1186), std::vector<std::string>{"use " + statue + " |"});
+    EXPECT_TRUE(frames(1188).empty());
+    // A translated verb makes "walk to ..." too wide for the command line: the verb warns.
+    EXPECT_TRUE(LayoutWarningsOf(TheJasFormat(), d, 1185, 'F').empty());
+    d.At(1185).edited = "se rendre tout doucement et sans bruit vers";
+    const std::vector<std::string> warned = LayoutWarningsOf(TheJasFormat(), d, 1185, 'F');
+    ASSERT_EQ(warned.size(), 1u);
+    EXPECT_TRUE(warned[0].starts_with("\"se rendre tout doucement et sans bruit vers " + statue))
+        << warned[0];
+}
+
+TEST_F(GameFiles, ACutsceneSpeaksItsSentencesButTheOneThatStartsTheCredits) {
+    // Message 30 of C69G.CUT runs the second credits; the entries of just "*" are no message.
+    const Document d = Edited(Entries("C69G.CUT").at("C69G.CUT"), "C69G.CUT");
+    ASSERT_EQ(d.At(d.RowOfNumber(30)).original, "#credit2.crd");
+    for (int row = 1; row <= d.Count(); ++row) {
+        const int number = d.At(row).number;
+        EXPECT_EQ(TheCutFormat().ShownAsOf(d, row),
+                  number == 0 || number == 30 ? ShownAs::Nothing : ShownAs::Speech)
+            << row;
+    }
+}
+
+TEST_F(GameFiles, OnlyEnglishOptionsRunPastTheScreenInTheEnglishGame) {
+    // The English menu cuts 23 of Joe's lines at x = 320; laid out as the other languages
+    // lay them out (two lines at most), none is too wide, and nothing else is either.
+    for (const std::string ending : {".DOG", ".CUT", ".JAS", ".CRD"}) {
+        int english = 0, french = 0;
+        for (const auto& [name, bytes] : Entries(ending)) {
+            if (name == "QUEEN.JAS") continue;
+            const Document d = Edited(bytes, name);
+            english += LayoutWarnedRowsOf(d, 'E').count;
+            french += LayoutWarnedRowsOf(d, 'F').count;
+        }
+        EXPECT_EQ(std::pair(english, french), std::pair(ending == ".DOG" ? 23 : 0, 0)) << ending;
+    }
 }
 
 } // namespace
