@@ -64,7 +64,13 @@ ImportReport ImportCatalogue(std::vector<GameText>& files, const std::vector<PoE
             continue;
         }
         FileImport& counts = report.files[file->second];
-        const Utf8ToGameResult bytes = Utf8ToGameBytes(options.font, entry.translation, true);
+        // A translation that is its original keeps its bytes: a letter two bytes draw (é is
+        // 0x82 and 0xE9) would otherwise come back as the lower one.
+        Utf8ToGameResult bytes;
+        if (entry.translation == entry.id)
+            bytes.bytes = message.original;
+        else
+            bytes = Utf8ToGameBytes(options.font, entry.translation, true);
         if (!bytes.Ok()) {
             say("the game's font has no " + Joined(bytes.refused));
             ++counts.invalid, ++report.invalid, ++report.dropped;
@@ -87,6 +93,20 @@ ImportReport ImportCatalogue(std::vector<GameText>& files, const std::vector<PoE
             ++counts.invalid, ++report.invalid;
         } else {
             ++report.taken;
+        }
+    }
+
+    // What only the whole file can tell, such as a cutscene message too long once padded.
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (report.files[i].taken == 0) continue;
+        // Translations already refused are left out, so that each is named once.
+        Document trial = files[i].document;
+        for (int row = 1; row <= trial.Count(); ++row)
+            if (trial.At(row).invalid) trial.At(row).edited = trial.At(row).original;
+        trial.format->FitForWriting(trial);
+        if (std::string unfit = trial.format->CheckWritable(trial); !unfit.empty()) {
+            report.lines.push_back(files[i].name + ": " + unfit);
+            ++report.files[i].invalid, ++report.invalid;
         }
     }
     return report;

@@ -41,6 +41,7 @@ struct ImportReport {
 // (without options.fuzzy), holds letters the font lacks, shows no text where the original does,
 // or breaks a rule of its kind. An entry refused for its letters or for showing nothing leaves
 // the original in place; one that breaks a rule is kept, so that options.force can write it.
+// Last, each file with translations is checked whole as writing it would check it.
 ImportReport ImportCatalogue(std::vector<GameText>& files, const std::vector<PoEntry>& entries,
                              const ImportOptions& options);
 
