@@ -201,3 +201,30 @@ TEST_F(PoTest, BrokenTranslationsAreRefusedEntryByEntry) {
               "at most 255 bytes.\n");
     EXPECT_EQ(Listing("games"), "CREDIT1.CRD");
 }
+
+TEST_F(PoTest, UnreadableCataloguesAndGamesAreOneLineWithExitStatusTwo) {
+    ASSERT_EQ(Run2("po export game -o game.pot").substr(0, 2), "0|");
+    WriteBytes(Path("garbled.po"), "msgid \"a\"\nmsgstr \"b\"\nmsgid\n");
+    WriteBytes(Path("latin.po"),
+               "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=ISO-8859-1\\n\"\n");
+    // The line, and what its one line of error starts with.
+    const std::pair<const char*, const char*> cases[] = {
+        {"po import garbled.po --game game -o out", "garbled.po:"},
+        {"po import missing.po --game game -o out", "missing.po"},
+        {"po import latin.po --game game -o out",
+         "latin.po: the catalogue is in ISO-8859-1; convert it with msgconv --to-code=UTF-8."},
+        {"po import game.pot --game missing.1c -o out", "missing.1c"},
+        {"po import game.pot --game game -o game --apply",
+         "game: this is the game's own folder; write the translation to another one."},
+        {"po export missing.1c -o x.pot", "missing.1c"},
+        {"po export game -o x.pot --tmf nowhere", "nowhere: not a folder."},
+    };
+    for (const auto& [line, error] : cases) {
+        const CliResult result = RunLine(line);
+        EXPECT_EQ(result.status, 2) << line;
+        EXPECT_TRUE(result.err.starts_with(error)) << line << ": " << result.err;
+        ExpectOneErrorLine(result, error);
+    }
+    EXPECT_EQ(Listing(), "game/ game.pot game/C1.CUT game/CREDIT1.CRD game/X.DOG garbled.po "
+                         "latin.po");
+}
