@@ -135,6 +135,13 @@ int RunPoImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
         return kExitError;
     }
 
+    // Made even when nothing is written, so that 'pack' can always be given it.
+    fs::create_directories(dir, ec);
+    if (ec) {
+        err << *line.output << ": the folder cannot be made (" << ec.message() << ").\n";
+        return kExitError;
+    }
+
     const ImportReport report = ImportCatalogue(
         game.files, po.entries, {FontOfLanguage(line.Language()), line.force, line.fuzzy});
     for (const std::string& said : report.lines)
@@ -182,13 +189,6 @@ int RunPoImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
             }
             bytes = std::move(tmf.bytes);
             target += ".tmf";
-        }
-        if (writers.empty()) {
-            fs::create_directories(dir, ec);
-            if (ec) {
-                err << *line.output << ": the folder cannot be made (" << ec.message() << ").\n";
-                return kExitError;
-            }
         }
         writers.push_back(std::make_unique<AtomicFileWriter>(dir / PathFromUtf8(target)));
         writers.back()->Write(bytes);

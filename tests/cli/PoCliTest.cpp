@@ -91,7 +91,7 @@ TEST_F(PoTest, ExportGivesEveryMessageWithTextInTheGamesOrderWithNotes) {
 
 TEST_F(PoTest, UnchangedCataloguesWriteNothingOrTheSameFiles) {
     ASSERT_EQ(Run2("po export game -o game.pot").substr(0, 2), "0|");
-    // Nothing translated: nothing to write, and no folder made.
+    // Nothing translated: nothing to write.
     EXPECT_EQ(Run2("po import game.pot --game game -o none"),
               "0|Translations taken: 0\nFiles written: 0\n|");
     // Every translation its original: the game files come back byte for byte.
