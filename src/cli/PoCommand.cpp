@@ -142,8 +142,14 @@ int RunPoImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
         return kExitError;
     }
 
-    const ImportReport report = ImportCatalogue(
-        game.files, po.entries, {FontOfLanguage(line.Language()), line.force, line.fuzzy});
+    // The catalogue says which version of the game it was made from: its letters are read
+    // through that version's font unless --language says otherwise.
+    char language = line.Language();
+    if (!line.language && po.gameLanguage.size() == 1 &&
+        std::string_view(kLanguageLetters).find(po.gameLanguage[0]) != std::string_view::npos)
+        language = po.gameLanguage[0];
+    const ImportReport report =
+        ImportCatalogue(game.files, po.entries, {FontOfLanguage(language), line.force, line.fuzzy});
     for (const std::string& said : report.lines)
         err << said << '\n';
 

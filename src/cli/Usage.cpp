@@ -149,7 +149,8 @@ constexpr std::string_view kPoImportUsage =
     "  --apply        write the game files, not work files\n"
     "  --force        write a file even when some of its translations break a rule\n"
     "  --fuzzy        take fuzzy entries too\n"
-    "  --language X   the game's language letter, as for 'po export' (default E)\n";
+    "  --language X   the game's language letter, as for 'po export' (default: the one\n"
+    "                 the catalogue was exported with, or E)\n";
 
 } // namespace
 

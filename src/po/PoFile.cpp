@@ -132,6 +132,10 @@ PoReadResult ReadPoFile(const fs::path& path) {
             result.charset = CharsetOf(type);
             std::free(type);
         }
+        if (char* language = po_header_field(header, "X-Game-Language")) {
+            result.gameLanguage = language;
+            std::free(language);
+        }
     }
     po_message_iterator_t it = po_message_iterator(file, nullptr);
     while (po_message_t message = po_next_message(it)) {

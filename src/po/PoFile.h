@@ -22,6 +22,7 @@ struct PoEntry {
 struct PoReadResult {
     std::string error;            // one line naming the file; empty when ok
     std::string charset;          // of the header's Content-Type, as written; empty without one
+    std::string gameLanguage;     // the header's X-Game-Language, as po export writes it
     std::vector<PoEntry> entries; // in file order, the header entry left out
 };
 PoReadResult ReadPoFile(const std::filesystem::path& path);

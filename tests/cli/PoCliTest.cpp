@@ -202,6 +202,21 @@ TEST_F(PoTest, BrokenTranslationsAreRefusedEntryByEntry) {
     EXPECT_EQ(Listing("games"), "CREDIT1.CRD");
 }
 
+TEST_F(PoTest, ImportReadsTheLettersThroughTheFontTheCatalogueWasExportedWith) {
+    // 0xE4 is "ф" in the Russian font and "õ" in the regular one.
+    WriteBytes(Path("game/C1.CUT"), CutBytes({"Caf\xE4 time.*00"}));
+    ASSERT_EQ(Run2("po export game --language R -o ru.pot").substr(0, 2), "0|");
+    ASSERT_NE(ReadBytes(Path("ru.pot")).find("msgid \"Caf\xD1\x84 time.*00\""), std::string::npos);
+    ASSERT_EQ(Gettext("msgen ru.pot | msgfilter --keep-header -o ru.po tr a-z A-Z"), 0);
+    EXPECT_EQ(Run2("po import ru.po --game game -o ru --apply"),
+              "0|Translations taken: 8\nFiles written: 3\n|");
+    EXPECT_EQ(ReadBytes(Path("ru/C1.CUT")), CutBytes({"CAF\xE4 TIME.*00"}));
+    // Through the regular font the game's original is another text.
+    EXPECT_EQ(Run2("po import ru.po --game game -o en --language E"),
+              "1|Translations taken: 7\nFiles written: 2\n|"
+              "C1.CUT:1: stale: the game's original is no longer this msgid; not taken\n");
+}
+
 TEST_F(PoTest, UnreadableCataloguesAndGamesAreOneLineWithExitStatusTwo) {
     ASSERT_EQ(Run2("po export game -o game.pot").substr(0, 2), "0|");
     WriteBytes(Path("garbled.po"), "msgid \"a\"\nmsgstr \"b\"\nmsgid\n");
