@@ -5,9 +5,9 @@ namespace quillon::cli {
 namespace {
 
 constexpr std::string_view kExitStatuses =
-    "Exit status: 0 on success, 1 when a message is blank or invalid (or an entry of a\n"
-    "catalogue is refused), 2 on bad usage,\n"
-    "an unreadable or broken input, or a failed write. Errors are one line each on stderr.\n";
+    "Exit status: 0 on success, 1 when a message is blank or invalid or an entry of a\n"
+    "catalogue is refused, 2 on bad usage, an unreadable or broken input, or a failed\n"
+    "write. Errors are one line each on stderr.\n";
 
 constexpr std::string_view kToolUsage =
     "Usage: quillon-cli COMMAND [ARGS]\n"
