@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # xvfb, openbox, xdotool and x11-utils run the window-stacking test under a real window
-# manager.
+# manager. libgettextpo-dev reads and writes the gettext catalogues of "po export" and
+# "po import"; gettext's own tools (msgfmt, msgcat, msgmerge) check them in the tests.
 packages=(cmake make g++ python3 strace libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-          qt6-base-dev libgl-dev xvfb openbox xdotool x11-utils)
+          qt6-base-dev libgl-dev xvfb openbox xdotool x11-utils libgettextpo-dev gettext)
 if [ "${QUILLON_WITH_SCREENSHOT:-0}" = 1 ]; then
     packages+=(xvfb imagemagick x11-utils)
 fi

@@ -23,9 +23,10 @@ struct CommandShape {
     bool takesTmfFolder = false; // status's --tmf
     bool takesLanguage = false;  // --language X: the game's language letter
     bool takesUtf8 = false;      // --utf8: work files in UTF-8
+    bool takesGame = false;      // po import's --game, --apply and --fuzzy
 };
 
-constexpr std::array<CommandShape, 7> kCommands{{
+constexpr std::array<CommandShape, 9> kCommands{{
     {"list", 1, "FILE", nullptr, false, false, false, false},
     {"export", 1, "FILE", "OUT.tmf", false, false, false, false, false, true, true},
     {"check", 2, "FILE and WORK.tmf", nullptr, false, false, false, false, false, true, true},
@@ -33,6 +34,8 @@ constexpr std::array<CommandShape, 7> kCommands{{
     {"unpack", 1, "GAME", "DIR", false, true, true, true},
     {"pack", 2, "GAME and DIR", "NEW", true, false, false, false, false, true},
     {"status", 1, "DIR", nullptr, false, false, false, false, true, true},
+    {"po export", 1, "GAME_OR_FOLDER", "OUT.po", false, false, false, false, true, true},
+    {"po import", 1, "CATALOGUE.po", "DIR", true, true, true, false, false, true, false, true},
 }};
 
 const CommandShape* FindCommand(std::string_view name) {
@@ -73,10 +76,20 @@ struct Parsed {
     std::vector<std::string> tmfFolders; // every --tmf given
     std::vector<std::string> languages;  // every --language given
     bool utf8 = false;
+    std::vector<std::string> games; // every --game given
+    bool apply = false;
+    bool fuzzy = false;
 };
 
+// CLI11 takes no space in a name: "po export" is known to it as "po-export".
+std::string ParserName(std::string_view name) {
+    std::string parserName(name);
+    std::replace(parserName.begin(), parserName.end(), ' ', '-');
+    return parserName;
+}
+
 CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
-    CLI::App* sub = app.add_subcommand(std::string(shape.name));
+    CLI::App* sub = app.add_subcommand(ParserName(shape.name));
     // Help is answered before parsing (it wins over every mistake), and unknown options are
     // reported in the tool's words, so CLI11 neither prints help nor refuses extras itself.
     sub->set_help_flag();
@@ -100,21 +113,43 @@ CLI::App* AddCommand(CLI::App& app, const CommandShape& shape, Parsed& into) {
     if (shape.takesTmfFolder) repeatable("--tmf", into.tmfFolders);
     if (shape.takesLanguage) repeatable("--language", into.languages);
     if (shape.takesUtf8) sub->add_flag("--utf8", into.utf8);
+    if (shape.takesGame) {
+        repeatable("--game", into.games);
+        sub->add_flag("--apply", into.apply);
+        sub->add_flag("--fuzzy", into.fuzzy);
+    }
     return sub;
 }
 
 } // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+CommandLine ParseCommandLine(const std::vector<std::string>& given) {
     CommandLine line;
-    if (args.empty()) {
+    if (given.empty()) {
         line.error = ToolProblem("no command given");
         return line;
     }
-    if (IsHelp(args[0])) {
+    if (IsHelp(given[0])) {
         line.help = true;
         return line;
     }
+    // "po export ..." and "po import ...": the two words name one command.
+    std::vector<std::string> joined;
+    if (given[0] == "po") {
+        if (given.size() < 2 || IsHelp(given[1])) {
+            line.command = "po";
+            line.help = given.size() >= 2;
+            if (!line.help) line.error = ToolProblem("po needs 'export' or 'import'");
+            return line;
+        }
+        if (given[1] != "export" && given[1] != "import") {
+            line.error = ToolProblem("unknown command 'po " + given[1] + "'");
+            return line;
+        }
+        joined.push_back("po " + given[1]);
+        joined.insert(joined.end(), given.begin() + 2, given.end());
+    }
+    const std::vector<std::string>& args = joined.empty() ? given : joined;
     const CommandShape* shape = FindCommand(args[0]);
     if (!shape) {
         line.error = ToolProblem("unknown command '" + args[0] + "'");
@@ -154,6 +189,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     try {
         // CLI11 takes the arguments last first.
         std::vector<std::string> reversed(args.rbegin(), args.rend());
+        reversed.back() = ParserName(args[0]);
         app.parse(reversed);
     } catch (const CLI::ArgumentMismatch& e) {
         // CLI11 takes whatever follows -o as its value, so the value is missing only when
@@ -162,6 +198,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         line.error =
             Problem(line.command, last == "-o" || last == "--output" ? last + " needs a file name"
                                   : last == "--tmf"                  ? last + " needs a folder"
+                                  : last == "--game"     ? last + " needs the game's file or folder"
                                   : last == "--language" ? last + " needs a language letter"
                                                          : std::string(e.what()));
         return line;
@@ -212,6 +249,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
         line.language = letter[0];
     }
+    if (parsed.games.size() > 1) {
+        line.error = Problem(line.command, "the game is given twice");
+        return line;
+    }
+    if (!parsed.games.empty()) {
+        if (parsed.games.front().empty()) {
+            line.error = Problem(line.command, "the game's name is empty");
+            return line;
+        }
+        line.game = parsed.games.front();
+    }
+    line.apply = parsed.apply;
+    line.fuzzy = parsed.fuzzy;
     line.utf8 = parsed.utf8;
     line.files = std::move(parsed.files);
     line.force = parsed.force;
@@ -223,6 +273,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         line.error =
             Problem(line.command, std::string("expects ") + shape->fileNames + ", got " +
                                       std::to_string(given) + (given == 1 ? " file" : " files"));
+    } else if (shape->takesGame && !line.game) {
+        line.error = Problem(line.command, "missing --game GAME_OR_FOLDER");
     } else if (shape->needsOutput && !line.output) {
         line.error = Problem(line.command, std::string("missing -o ") + shape->outputName);
     } else if (line.list && (line.output || line.all || line.force)) {

@@ -14,6 +14,9 @@ int RunApply(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunUnpack(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPack(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunStatus(const CommandLine& line, std::ostream& out, std::ostream& err);
+// Built only with libgettextpo (QUILLON_WITH_PO).
+int RunPoExport(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunPoImport(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Reports a failed write to stdout (a closed pipe, a full disk) as an error of its own.
 int FinishOutput(std::ostream& out, std::ostream& err, int status);

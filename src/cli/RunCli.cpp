@@ -31,6 +31,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (line.command == "unpack") return RunUnpack(line, out, err);
     if (line.command == "pack") return RunPack(line, out, err);
     if (line.command == "status") return RunStatus(line, out, err);
+    if (line.command.starts_with("po ")) {
+#ifdef QUILLON_WITH_PO
+        return line.command == "po export" ? RunPoExport(line, out, err)
+                                           : RunPoImport(line, out, err);
+#else
+        err << kProgramName << " " << line.command
+            << ": this build has no gettext catalogues (it was made without libgettextpo).\n";
+        return kExitError;
+#endif
+    }
     return RunApply(line, out, err);
 }
 

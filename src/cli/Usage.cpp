@@ -5,8 +5,9 @@ namespace quillon::cli {
 namespace {
 
 constexpr std::string_view kExitStatuses =
-    "Exit status: 0 on success, 1 when a message is blank or invalid, 2 on bad usage,\n"
-    "an unreadable or broken input, or a failed write. Errors are one line each on stderr.\n";
+    "Exit status: 0 on success, 1 when a message is blank or invalid or an entry of a\n"
+    "catalogue is refused, 2 on bad usage, an unreadable or broken input, or a failed\n"
+    "write. Errors are one line each on stderr.\n";
 
 constexpr std::string_view kToolUsage =
     "Usage: quillon-cli COMMAND [ARGS]\n"
@@ -25,6 +26,10 @@ constexpr std::string_view kToolUsage =
     "  pack GAME DIR -o NEW                     a new game file with DIR's files put in\n"
     "  status DIR [--tmf DIR2] [--language X]   every text file of DIR: translated, blank,\n"
     "                                           invalid, layout warnings\n"
+    "  po export GAME [-o OUT.po] [--tmf DIR]   the whole game as a gettext catalogue\n"
+    "  po import IN.po --game GAME -o DIR [--apply] [--force] [--fuzzy]\n"
+    "                                           a translated catalogue as work files (or,\n"
+    "                                           with --apply, as game files)\n"
     "\n"
     "Run 'quillon-cli COMMAND --help' for the details of one command.\n";
 
@@ -120,6 +125,45 @@ constexpr std::string_view kStatusUsage =
     "  --language X   the version string's language letter, which picks the font layouts\n"
     "                 are measured with (default E)\n";
 
+constexpr std::string_view kPoExportUsage =
+    "Usage: quillon-cli po export GAME [-o OUT.po] [--tmf DIR] [--language X]\n"
+    "Writes every message with text of the game as a gettext catalogue (a .pot template, or\n"
+    "with --tmf a .po holding the translations so far). GAME is the game's resource file\n"
+    "(queen.1c) or a folder of its unpacked text files. One entry per message, in the game's\n"
+    "file order (the resource table's, or by name in a folder): msgctxt \"FILE:NUMBER\",\n"
+    "msgid the original in UTF-8, and comments saying what kind of line it is, how long it\n"
+    "may be and what its control codes do. Locked lines and lines of control codes alone\n"
+    "are left out. Without -o the catalogue goes to stdout.\n"
+    "\n"
+    "  -o, --output OUT.po   write to OUT.po (replaced whole, never half-written) and print\n"
+    "                        how many entries it has\n"
+    "  --tmf DIR             each file's newest work file in DIR gives the translations;\n"
+    "                        a message still equal to its original stays untranslated\n"
+    "  --language X          the game's language letter (E F G I S H g R), which picks its\n"
+    "                        font: the letters each byte is (default E)\n";
+
+constexpr std::string_view kPoImportUsage =
+    "Usage: quillon-cli po import IN.po --game GAME -o DIR [--apply] [--force] [--fuzzy]\n"
+    "                             [--language X]\n"
+    "Reads a translated catalogue made by 'po export' (and edited with any gettext tool)\n"
+    "and writes, into DIR, a work file NAME.tmf for every game file with translated entries,\n"
+    "or with --apply the translated game files themselves, ready for 'pack'. Untranslated\n"
+    "messages keep their original. Each translation is checked as 'check' checks a work\n"
+    "file, and its letters must be in the game's font (typographic quotes, dashes and\n"
+    "ellipses become plain signs, and are named). Every entry not taken is named on stderr\n"
+    "as \"FILE:NUMBER: reason\": invalid translations (and their file is not written without\n"
+    "--force), stale entries (their msgctxt names no message, or their msgid is no longer\n"
+    "the game's original: never taken), fuzzy entries (left out without --fuzzy). Obsolete\n"
+    "entries (#~) are ignored. Prints how many translations were taken and files written.\n"
+    "\n"
+    "  --game GAME    the game's resource file or folder of text files (required)\n"
+    "  -o, --output DIR   the folder to write to (required; made when missing)\n"
+    "  --apply        write the game files, not work files\n"
+    "  --force        write a file even when some of its translations break a rule\n"
+    "  --fuzzy        take fuzzy entries too\n"
+    "  --language X   the game's language letter, as for 'po export' (default: the one\n"
+    "                 the catalogue was exported with, or E)\n";
+
 } // namespace
 
 std::string UsageText(std::string_view command) {
@@ -130,6 +174,11 @@ std::string UsageText(std::string_view command) {
     if (command == "apply") text = kApplyUsage;
     if (command == "unpack") text = kUnpackUsage;
     if (command == "pack") text = kPackUsage;
+    if (command == "po export") text = kPoExportUsage;
+    if (command == "po import") text = kPoImportUsage;
+    if (command == "po")
+        return std::string(kPoExportUsage) + "\n" + std::string(kPoImportUsage) + "\n" +
+               std::string(kExitStatuses);
     if (command == "status") return std::string(kStatusUsage);
     return std::string(text) + "\n" + std::string(kExitStatuses);
 }

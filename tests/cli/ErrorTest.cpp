@@ -9,7 +9,8 @@ TEST_F(CliTest, HelpGoesToStdoutAndBadUsageAndBrokenInputsAreOneLineWithExitStat
     // Help wins over every other mistake on its line.
     for (const std::string line :
          {"--help", "list --help", "export -h", "check --help", "apply a.CUT --bogus --help",
-          "pack --help", "unpack -h", "status --help"}) {
+          "pack --help", "unpack -h", "status --help", "po --help", "po export --help",
+          "po import x.po -h"}) {
         const std::string command = line[0] == '-' ? "COMMAND" : line.substr(0, line.find(' '));
         const std::string outcome = Outcome(RunLine(line)); // nothing on stderr
         EXPECT_TRUE(outcome.starts_with("0|Usage: quillon-cli " + command + " ") &&
@@ -35,6 +36,15 @@ TEST_F(CliTest, HelpGoesToStdoutAndBadUsageAndBrokenInputsAreOneLineWithExitStat
         {"status cuts --tmf", " status", "--tmf needs a folder"},
         {"status cuts --tmf work --tmf work", " status", "the work-file folder is given twice"},
         {"status cuts work", " status", "expects DIR, got 2 files"},
+        {"po", "", "po needs 'export' or 'import'"},
+        {"po translate es.po", "", "unknown command 'po translate'"},
+        {"po export game extra", " po export", "expects GAME_OR_FOLDER, got 2 files"},
+        {"po export game --tmf", " po export", "--tmf needs a folder"},
+        {"po export game --force", " po export", "unknown option '--force'"},
+        {"po import es.po -o out", " po import", "missing --game GAME_OR_FOLDER"},
+        {"po import es.po --game game", " po import", "missing -o DIR"},
+        {"po import es.po -o out --game", " po import", "--game needs the game's file or folder"},
+        {"po import es.po -o out --game a --game b", " po import", "the game is given twice"},
     };
     for (const auto& [line, command, what] : usage)
         EXPECT_EQ(Outcome(RunLine(line)), "2||quillon-cli" + command + ": " + what +
