@@ -103,6 +103,11 @@ public:
     void ShowMessageSizes();
     // Why the new message is invalid, that its line is locked, or its format's note on it.
     void ShowMessageNote();
+    // The shown message as the game lays it out, beside the new one.
+    void ShowPlayerView();
+    // The version string's language letter the layout is measured with: the one of the new
+    // box's font when it is the game's Russian, Greek or Hebrew font, English otherwise.
+    char GameLanguage() const;
     void UpdateInvalidCounter();
     void UpdateBlankCounter();
     // The current row (the table's selected row), 0 when there is none.

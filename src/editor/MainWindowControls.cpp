@@ -80,8 +80,14 @@ MainWindowControls::MainWindowControls() {
     fixed(nullptr, "Original message", 2900, 120, 9480, 240);
     Place(OriginalMessageBox, 2900, 360, 9480, 2070);
     fixed(nullptr, "New message", 2900, 2540, 1400, 240);
-    Place(MessageNoteLabel, 4300, 2540, 8080, 240);
-    Place(NewMessageBox, 2900, 2780, 9480, 2070);
+    Place(MessageNoteLabel, 4300, 2540, 4780, 240);
+    Place(NewMessageBox, 2900, 2780, 6180, 2070);
+    Place(PlayerViewLabel, 9160, 2540, 3220, 240);
+    PlayerViewLabel.SetCaption("In the game");
+    Place(PlayerViewBox, 9160, 2780, 3220, 2070);
+    PlayerViewBox.Locked = true;
+    PlayerViewBox.ToolTipText = "The new message as the game lays it out (the original while "
+                                "the new one is empty)";
 
     FrameOriginalMessage.Caption = "Original message";
     Place(FrameOriginalMessage, 12480, 270, 2715, 1280);

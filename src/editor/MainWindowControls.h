@@ -53,6 +53,10 @@ struct MainWindowControls {
     // Beside the "New message" caption: why the new message is invalid, that the line is
     // locked, or what else its kind of file tells of it.
     Label MessageNoteLabel{"MessageNoteLabel"};
+    // Beside the new message: how the game lays it out (read only), and above it how many
+    // things the game cannot show as they are.
+    Label PlayerViewLabel{"PlayerViewLabel"};
+    TextBox PlayerViewBox{"PlayerViewBox"};
     FontPage OriginalFontPage;
     FontPage NewFontPage;
     Label OriginalBackgroundSwatch{"OriginalBackgroundSwatch"};
@@ -92,7 +96,7 @@ struct MainWindowControls {
     OptionButton OptionSettingsNew{"OptionSettingsNew"};
 
     // The labels that show a value of the file or the message (not the font pages').
-    std::array<Label*, 18> ValueLabels() {
+    std::array<Label*, 19> ValueLabels() {
         return {&OriginalFileNameLabel,
                 &OriginalNumberLabel,
                 &OriginalCountLabel,
@@ -110,7 +114,8 @@ struct MainWindowControls {
                 &NewTextSizeLabel,
                 &NewTotalSizeLabel,
                 &NewCodeCountLabel,
-                &MessageNoteLabel};
+                &MessageNoteLabel,
+                &PlayerViewLabel};
     }
 
     // The fixed captions beside the labels ("Message:", "Text size:", ...), for the mirror.

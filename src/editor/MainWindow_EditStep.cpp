@@ -2,6 +2,7 @@
 // stores the new message, recomputes the sizes and counters and validates the row.
 #include "editor/MainWindow.h"
 
+#include "document/Layout.h"
 #include "document/TextFormat.h"
 #include "text/ControlCodes.h"
 #include "text/Validity.h"
@@ -184,6 +185,59 @@ void MainWindow::ShowMessageNote() {
     MessageNoteLabel.ForeColor = message.invalid            ? kRed
                                  : !message.warning.empty() ? kDarkRed
                                                             : kDarkBlue;
+    ShowPlayerView();
+}
+
+char MainWindow::GameLanguage() const {
+    switch (GameFontOfScript(State.NewStyle.Script)) {
+    case GameFont::Russian:
+        return 'R';
+    case GameFont::Greek:
+        return 'g';
+    case GameFont::Hebrew:
+        return 'H';
+    case GameFont::Regular:
+        break;
+    }
+    return 'E';
+}
+
+void MainWindow::ShowPlayerView() {
+    // The view shows the game's bytes as the new box shows them.
+    PlayerViewBox.Font = NewMessageBox.Font;
+    const int row = CurrentRow();
+    if (!Doc.HasRow(row) || !Doc.format) {
+        PlayerViewBox.SetText("");
+        PlayerViewLabel.SetCaption("In the game");
+        PlayerViewLabel.ForeColor = kDarkBlue;
+        return;
+    }
+    const PlayerView view = PlayerViewOf(*Doc.format, Doc, row, GameLanguage());
+    const std::string_view kBreak = "\r\n";
+    std::string text;
+    auto line = [&](std::string_view bytes) {
+        if (!text.empty()) text += kBreak;
+        text += bytes;
+    };
+    if (!view.menuLines.empty()) {
+        line("In the menu:");
+        for (size_t i = 0; i < view.menuLines.size(); ++i)
+            line((i == 0 ? "" : "   ") + view.menuLines[i]);
+        if (!view.lines.empty()) line("Then said:");
+    }
+    for (const std::string& shown : view.lines)
+        line(shown);
+    for (const std::string& hidden : view.hiddenPieces)
+        line("(not shown: " + hidden + ")");
+    for (const std::string& warning : view.warnings)
+        line("Warning: " + warning);
+    PlayerViewBox.SetText(text);
+    const size_t warnings = view.warnings.size();
+    PlayerViewLabel.SetCaption(warnings == 0
+                                   ? "In the game"
+                                   : "In the game: " + std::to_string(warnings) +
+                                         (warnings == 1 ? " layout warning" : " layout warnings"));
+    PlayerViewLabel.ForeColor = warnings == 0 ? kDarkBlue : kDarkRed;
 }
 
 void MainWindow::ShowMessageSizes() {

@@ -58,6 +58,7 @@ void ProjectWindow::Refresh() {
     sources.cutFolder = PathFromUtf8(folder);
     sources.backupFolder = PathFromUtf8(f.platform.ProgramFolder() + kPathSeparator + "Backup");
     if (workFolder && !workFolder->empty()) sources.workFolder = PathFromUtf8(*workFolder);
+    sources.language = f.GameLanguage();
     const FolderOverview overview = BuildFolderOverview(sources);
 
     LabelFolder.SetCaption(folder);
@@ -74,6 +75,8 @@ void ProjectWindow::Refresh() {
         row.unchanged = std::to_string(c.unchanged);
         row.blank = std::to_string(c.blank);
         row.invalid = std::to_string(c.invalid);
+        row.layoutWarned = std::to_string(c.layoutWarned);
+        row.layoutList = c.layoutWarningList;
         row.percent = c.withText > 0 ? c.translated * 100 / c.withText : 0;
         row.readFrom = ReadFromCaption(file);
         row.readFromTip = Utf8FromPath(file.workFile);

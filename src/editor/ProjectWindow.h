@@ -17,6 +17,8 @@ class MainWindow;
 struct ProjectRow {
     std::string name;
     std::string withText, translated, unchanged, blank, invalid;
+    std::string layoutWarned; // messages the game does not show as they are
+    std::string layoutList;   // their labels
     int percent = 0;          // translated of the messages with text, rounded down
     std::string readFrom;     // "C12_3.tmf (backup)", "C12.tmf (work folder)", or why not
     std::string readFromTip;  // the full path of the file read

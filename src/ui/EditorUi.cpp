@@ -46,16 +46,21 @@ QFont DialogFont(const MainWindow& f) {
 }
 
 // Where a control of the main window goes when the user makes the window larger than designed:
-// both message boxes widen with it and share the added height, the caption and the note
-// between them go down with the new box, the frames right of them keep to the right edge, and
-// the slider, the progress bar and the buttons below them keep to the bottom. The table, once
-// brought in, covers what it covered. The rest keeps to the top left corner.
+// both message boxes widen with it and share the added height (the new box and the game's view
+// beside it share the added width), the captions and the note between them go down with them, the
+// frames right of them keep to the right edge, and the slider, the progress bar and the buttons
+// below them keep to the bottom. The table, once brought in, covers what it covered. The rest keeps
+// to the top left corner.
 std::optional<Follow> FollowOf(const MainWindow& f, const Control& c) {
     const TextBox& upper = f.OriginalMessageBox;
     const TextBox& lower = f.NewMessageBox;
+    // The new box shares the added width with the game's view beside it.
+    constexpr double kShare = 0.65;
     if (&c == &upper) return Follow{0, 0, 1, 0.5};
-    if (&c == &lower) return Follow{0, 0.5, 1, 1};
-    if (&c == &f.MessageNoteLabel) return Follow{0, 0.5, 1, 0.5};
+    if (&c == &lower) return Follow{0, 0.5, kShare, 1};
+    if (&c == &f.MessageNoteLabel) return Follow{0, 0.5, kShare, 0.5};
+    if (&c == &f.PlayerViewBox) return Follow{kShare, 0.5, 1, 1};
+    if (&c == &f.PlayerViewLabel) return Follow{kShare, 0.5, 1, 0.5};
     if (&c == &f.FrameOriginalMessage || &c == &f.FrameNewMessage || &c == &f.FrameSettings)
         return Follow{1, 0, 1, 0};
     if (&c == &f.MessageSlider || &c == &f.ReadProgressBar || &c == &f.FrameButtons)
@@ -189,6 +194,7 @@ void EditorUi::BuildMain() {
                   {run, [this](int& k, int& s) { form_.OnNewBoxKeyDown(k, s); },
                    [this](int k, int s) { form_.OnNewBoxKeyUp(k, s); },
                    [this](int b, int s, float x, float y) { form_.OnNewBoxMouseUp(b, s, x, y); }});
+    box(f.PlayerViewBox, {run, {}, {}, {}});
 
     for (CheckBox* check :
          {&f.CheckConfirmCloseOrReplace, &f.CheckAlwaysOnTop, &f.CheckHighlight,

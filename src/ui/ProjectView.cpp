@@ -29,6 +29,7 @@ enum Column {
     kUnchanged,
     kBlank,
     kInvalid,
+    kLayout,
     kProgress,
     kReadFrom,
     kColumns
@@ -89,15 +90,21 @@ private:
             item->setText(kUnchanged, FromProgramText(row.unchanged));
             item->setText(kBlank, FromProgramText(row.blank));
             item->setText(kInvalid, FromProgramText(row.invalid));
+            item->setText(kLayout, FromProgramText(row.layoutWarned));
             item->setData(kProgress, kPercentRole, row.percent);
             item->setText(kReadFrom, FromProgramText(row.readFrom));
             item->setToolTip(kReadFrom, FromNativePath(row.readFromTip));
-            for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid})
+            for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid, kLayout})
                 item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
             if (!row.invalidList.empty()) {
                 item->setForeground(kInvalid, QColor(255, 0, 0));
                 item->setToolTip(kInvalid,
                                  QStringLiteral("Invalid: ") + FromProgramText(row.invalidList));
+            }
+            if (!row.layoutList.empty()) {
+                item->setForeground(kLayout, QColor(192, 0, 0));
+                item->setToolTip(kLayout, QStringLiteral("Shown otherwise in the game: ") +
+                                              FromProgramText(row.layoutList));
             }
             if (!row.error.empty()) item->setForeground(kReadFrom, QColor(255, 0, 0));
             if (row.openFile) {
@@ -145,7 +152,8 @@ AuxWindow BuildProjectView(ProjectWindow& project, const Runner& run, QWidget* o
     tree->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Messages"),
                            QStringLiteral("Translated"), QStringLiteral("Unchanged"),
                            QStringLiteral("Blank"), QStringLiteral("Invalid"),
-                           QStringLiteral("Progress"), QStringLiteral("Read from")});
+                           QStringLiteral("Layout warnings"), QStringLiteral("Progress"),
+                           QStringLiteral("Read from")});
     tree->setRootIsDecorated(false);
     tree->setUniformRowHeights(true);
     tree->setAlternatingRowColors(true);
@@ -154,7 +162,7 @@ AuxWindow BuildProjectView(ProjectWindow& project, const Runner& run, QWidget* o
     tree->setColumnWidth(kFile, 90);
     // Each count is as wide as its heading needs, at least 70 px.
     const QFontMetrics metrics(tree->header()->font());
-    for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid})
+    for (int column : {kMessages, kTranslated, kUnchanged, kBlank, kInvalid, kLayout})
         tree->setColumnWidth(
             column, std::max(70, metrics.horizontalAdvance(tree->headerItem()->text(column)) + 16));
     tree->setColumnWidth(kProgress, 110);

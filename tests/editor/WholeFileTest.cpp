@@ -389,6 +389,9 @@ TEST_F(RawEditor, ADialogueIsEditedWithItsMenuPartInTheNoteAndWrittenLaidOut) {
     Type("\xbfQui\xe9n eres t\xfa, forastero?*03");
     EXPECT_EQ(f.MessageNoteLabel.Caption(),
               "In the choice menu: \xbfQui\xe9n eres t\xfa, forastero?");
+    // Beside it, the menu's line and the spoken one as the game shows them.
+    EXPECT_EQ(f.PlayerViewBox.Text(), "In the menu:\r\n\xbfQui\xe9n eres t\xfa, forastero?\r\n"
+                                      "Then said:\r\n\xbfQui\xe9n eres t\xfa, forastero?");
     for (int message : {1, 3, 4, 5})
         Go(message), f.btnCopyOriginalMessage.Click();
 
@@ -396,6 +399,32 @@ TEST_F(RawEditor, ADialogueIsEditedWithItsMenuPartInTheNoteAndWrittenLaidOut) {
     EXPECT_EQ(LastMessage(), "DOG file is created!");
     image.joe[1].second = "\xbfQui\xe9n eres t\xfa, forastero?*03";
     EXPECT_EQ(ReadBytes(CutDir() + "NEW.DOG"), test::Dog(image));
+}
+
+TEST_F(RawEditor, TheGamesViewFollowsTheNewMessageAndCountsWhatTheGameCannotShow) {
+    std::string nine;
+    for (int line = 0; line < 8; ++line)
+        nine += "Twenty bytes of text ";
+    nine += "and the end";
+    Open(Put("C12.CUT", CutBytes({"Hi*WT*01Fine", "Short one"})));
+    // The original while nothing is typed: the piece before *WT is heard, not shown, and a
+    // piece ending in a letter gets the game's full stop.
+    EXPECT_EQ(f.PlayerViewBox.Text(), "Fine.\r\n(not shown: Hi)");
+    EXPECT_EQ(f.PlayerViewLabel.Caption() + "|" + std::to_string(f.PlayerViewLabel.ForeColor),
+              "In the game|" + std::to_string(kDarkBlue));
+    // A line ends at the first space after 20 bytes; nine lines are one too many.
+    Type(nine);
+    EXPECT_EQ(std::count(f.PlayerViewBox.Text().begin(), f.PlayerViewBox.Text().end(), '\n'), 9);
+    EXPECT_TRUE(f.PlayerViewBox.Text().starts_with("Twenty bytes of text \r\nTwenty"))
+        << f.PlayerViewBox.Text();
+    EXPECT_NE(f.PlayerViewBox.Text().find("\r\nWarning: 9 lines"), std::string::npos);
+    EXPECT_EQ(f.PlayerViewLabel.Caption() + "|" + std::to_string(f.PlayerViewLabel.ForeColor),
+              "In the game: 1 layout warning|" + std::to_string(kDarkRed));
+    // The view is the shown message's, and never part of the work.
+    Go(2);
+    EXPECT_EQ(f.PlayerViewBox.Text() + "|" + f.PlayerViewLabel.Caption(), "Short one.|In the game");
+    Go(1);
+    EXPECT_EQ(f.NewMessageBox.Text(), nine);
 }
 
 } // namespace

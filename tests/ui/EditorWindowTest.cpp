@@ -206,6 +206,8 @@ TEST_F(EditorWindow, TheWindowGrowsFromItsDesignedSizeWithItsBoxesAndComesBackAs
         {"new caption", newCaption},
         {"note", &f().MessageNoteLabel},
         {"new box", &f().NewMessageBox},
+        {"view caption", &f().PlayerViewLabel},
+        {"view", &f().PlayerViewBox},
         {"frame original message", &f().FrameOriginalMessage},
         {"frame settings", &f().FrameSettings},
         {"slider", &f().MessageSlider},
@@ -232,14 +234,17 @@ TEST_F(EditorWindow, TheWindowGrowsFromItsDesignedSizeWithItsBoxesAndComesBackAs
         return out;
     };
 
-    // Both boxes take the added width and share the added height; what is right of them keeps
+    // Both boxes take the added width (the new one sharing it with the game's view beside it)
+    // and share the added height; what is right of them keeps
     // to the right edge and what is below them to the bottom.
     window->resize(designed + QSize(200, 100));
     QApplication::processEvents();
     EXPECT_EQ(moves(), "original box: 0 0 200 50\n"
                        "new caption: 0 50 0 0\n"
-                       "note: 0 50 200 0\n"
-                       "new box: 0 50 200 50\n"
+                       "note: 0 50 130 0\n"
+                       "new box: 0 50 130 50\n"
+                       "view caption: 130 50 70 0\n"
+                       "view: 130 50 70 50\n"
                        "frame original message: 200 0 0 0\n"
                        "frame settings: 200 0 0 0\n"
                        "slider: 0 100 200 0\n"
@@ -539,7 +544,7 @@ TEST_F(WorkKeys, UndoRedoJumpsFindAndTheProjectWindowFromTheirKeysAndMenu) {
     EXPECT_TRUE(f().Notice.Serial == serial + 7 && f().btnWriteFile.Enabled);
     // The notice lies over the new-message box and moves nothing of the window.
     EXPECT_TRUE(s->GR()->geometry().contains(s->ui->NoticeLabel()->geometry().topLeft()));
-    EXPECT_EQ(s->GR()->geometry(), QRect(193, 185, 632, 138));
+    EXPECT_EQ(s->GR()->geometry(), QRect(193, 185, 412, 138));
     QTest::qWait(NoticeMirror::kShownMilliseconds + 300);
     EXPECT_EQ(Notice(), QString());
 
