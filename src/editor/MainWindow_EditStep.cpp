@@ -189,17 +189,7 @@ void MainWindow::ShowMessageNote() {
 }
 
 char MainWindow::GameLanguage() const {
-    switch (GameFontOfScript(State.NewStyle.Script)) {
-    case GameFont::Russian:
-        return 'R';
-    case GameFont::Greek:
-        return 'g';
-    case GameFont::Hebrew:
-        return 'H';
-    case GameFont::Regular:
-        break;
-    }
-    return 'E';
+    return LanguageOfFont(GameFontOfScript(State.NewStyle.Script));
 }
 
 void MainWindow::ShowPlayerView() {

@@ -7,16 +7,6 @@
 #include <map>
 
 namespace quillon {
-namespace {
-
-std::string Joined(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& name : names)
-        joined += (joined.empty() ? "" : ", ") + name;
-    return joined;
-}
-
-} // namespace
 
 ImportReport ImportCatalogue(std::vector<GameText>& files, const std::vector<PoEntry>& entries,
                              const ImportOptions& options) {
@@ -72,11 +62,11 @@ ImportReport ImportCatalogue(std::vector<GameText>& files, const std::vector<PoE
         else
             bytes = Utf8ToGameBytes(options.font, entry.translation, true);
         if (!bytes.Ok()) {
-            say("the game's font has no " + Joined(bytes.refused));
+            say("the game's font has no " + ListOfNames(bytes.refused));
             ++counts.invalid, ++report.invalid, ++report.dropped;
             continue;
         }
-        if (!bytes.replaced.empty()) say("replaced by plain signs: " + Joined(bytes.replaced));
+        if (!bytes.replaced.empty()) say("replaced by plain signs: " + ListOfNames(bytes.replaced));
         message.edited = bytes.bytes;
         document.Validate(row);
         if (document.IsBlank(message)) {

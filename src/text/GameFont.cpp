@@ -76,6 +76,27 @@ GameFont FontOfLanguage(char language) {
     }
 }
 
+char LanguageOfFont(GameFont font) {
+    switch (font) {
+    case GameFont::Russian:
+        return 'R';
+    case GameFont::Greek:
+        return 'g';
+    case GameFont::Hebrew:
+        return 'H';
+    case GameFont::Regular:
+        break;
+    }
+    return 'E';
+}
+
+std::string ListOfNames(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names)
+        out += (out.empty() ? "" : ", ") + name;
+    return out;
+}
+
 char32_t LetterOf(GameFont font, unsigned char byte) {
     return Table(font)[byte].letter;
 }

@@ -18,6 +18,8 @@ inline constexpr GameFont kAllGameFonts[] = {GameFont::Regular, GameFont::Russia
 std::string_view GameFontName(GameFont font);
 // The font the engine draws with for a language letter of the version string.
 GameFont FontOfLanguage(char language);
+// The language letter that picks a font: R, g, H, and E for the regular font.
+char LanguageOfFont(GameFont font);
 
 // The letter a byte draws, or 0 when the byte draws a placeholder, nothing at all, or a sign
 // no character names.
@@ -58,6 +60,9 @@ struct Utf8ToGameResult {
     std::vector<std::string> replaced;
     bool Ok() const { return refused.empty(); }
 };
+// Names as a list: "“ł” (U+0142), “@” (U+0040)".
+std::string ListOfNames(const std::vector<std::string>& names);
+
 // UTF-8 text as the bytes that draw it. With replaceTypographic, the characters of
 // TypographicReplacement become their plain signs when the font lacks them.
 Utf8ToGameResult Utf8ToGameBytes(GameFont font, std::string_view utf8, bool replaceTypographic);

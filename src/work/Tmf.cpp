@@ -188,13 +188,6 @@ std::string MessageName(std::string_view line, int lineNumber) {
                              : "line " + std::to_string(lineNumber);
 }
 
-std::string JoinNames(const std::vector<std::string>& names) {
-    std::string out;
-    for (const std::string& name : names)
-        out += (out.empty() ? "" : ", ") + name;
-    return out;
-}
-
 } // namespace
 
 TmfLettersResult TmfInGameLetters(std::string_view bytes, GameFont font, bool utf8,
@@ -229,13 +222,13 @@ TmfLettersResult TmfInGameLetters(std::string_view bytes, GameFont font, bool ut
     const std::string letters = "the game's letters (" + std::string(GameFontName(font)) + " font)";
     if (!where.empty()) {
         result.bytes.clear();
-        result.error = std::string(displayName) + " is read as UTF-8, and " + JoinNames(where) +
+        result.error = std::string(displayName) + " is read as UTF-8, and " + ListOfNames(where) +
                        (where.size() == 1 ? " holds " : " hold ") + "what is not among " + letters +
-                       ": " + JoinNames(lacking) + ".";
+                       ": " + ListOfNames(lacking) + ".";
         return result;
     }
     result.note = std::string(displayName) + " is read as UTF-8 through " + letters + ".";
-    if (!replaced.empty()) result.note += " Written as plain signs: " + JoinNames(replaced) + ".";
+    if (!replaced.empty()) result.note += " Written as plain signs: " + ListOfNames(replaced) + ".";
     return result;
 }
 
