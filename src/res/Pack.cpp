@@ -79,6 +79,7 @@ std::string PlaceLanguage(const ResourceTable& table, const std::string& gameNam
     if (replaced != sources.end()) {
         where = Utf8FromPath(replaced->file);
         ResourceInput copy(replaced->file);
+        if (!copy.ok()) return copy.error() + " Nothing written.";
         read = replaced->size >= kJasVersionAt + expected.size() &&
                copy.ReadInto(kJasVersionAt, expected.size(), found);
     } else {
