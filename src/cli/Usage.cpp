@@ -23,7 +23,7 @@ constexpr std::string_view kToolUsage =
     "                                           write FILE with the new messages as NEW\n"
     "  unpack GAME [-o DIR] [--all] [--force]   take the text files out of the game\n"
     "  unpack --list GAME                       the game's resource table, tab-separated\n"
-    "  pack GAME DIR -o NEW                     a new game file with DIR's files put in\n"
+    "  pack GAME DIR -o NEW [--language X]      a new game file with DIR's files put in\n"
     "  status DIR [--tmf DIR2] [--language X]   every text file of DIR: translated, blank,\n"
     "                                           invalid, layout warnings\n"
     "  po export GAME [-o OUT.po] [--tmf DIR]   the whole game as a gettext catalogue\n"
@@ -94,7 +94,7 @@ constexpr std::string_view kUnpackUsage =
     "                     entry, tab-separated, one line each, in the table's order\n";
 
 constexpr std::string_view kPackUsage =
-    "Usage: quillon-cli pack GAME DIR -o NEW\n"
+    "Usage: quillon-cli pack GAME DIR -o NEW [--language X]\n"
     "Writes NEW: GAME with every entry that a file in DIR names (regardless of letter case)\n"
     "replaced by that file. The table keeps its order and gets the new offsets and sizes;\n"
     "every other byte is copied unchanged. Nothing is written when a file in DIR names no\n"
@@ -103,7 +103,17 @@ constexpr std::string_view kPackUsage =
     "the table's 32-bit offsets. Prints how many entries were replaced. When NEW is GAME\n"
     "itself, the file is updated in place and its previous version is kept as GAME.BAK.\n"
     "\n"
-    "  -o, --output NEW   the file to write (required; replaced whole, never half-written)\n";
+    "\n"
+    "  -o, --output NEW   the file to write (required; replaced whole, never half-written)\n"
+    "  --language X       writes the language letter X (E F G I S H g R) into the version\n"
+    "                     string, in the header and in QUEEN.JAS (DIR's copy when it holds\n"
+    "                     one), which must agree or the engine stops. It picks the font\n"
+    "                     (R Russian, g Greek, H Hebrew), the verb keys, and how dialogue\n"
+    "                     options are laid out (E: one line cut at the screen's edge; the\n"
+    "                     others split long ones); G replaces description 296 with a German\n"
+    "                     text. Refused when the version string is not a full PC release's\n"
+    "                     or QUEEN.JAS does not hold the same one. Prints what changes.\n"
+    "                     Without it, the version is copied as it is.\n";
 
 constexpr std::string_view kStatusUsage =
     "Usage: quillon-cli status DIR [--tmf DIR2] [--language X]\n"

@@ -37,6 +37,68 @@ bool IsSameFile(const fs::path& a, const fs::path& b) {
     return fs::equivalent(a, b, ec) && !ec;
 }
 
+std::uint64_t GetBigEndian32(std::string_view bytes, std::size_t at) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+bool IsFullPcVersion(std::string_view version) {
+    return version.size() == 5 && (version[0] == 'C' || version[0] == 'P') &&
+           kVersionLanguages.find(version[1]) != std::string_view::npos &&
+           version.substr(2) == "M10";
+}
+
+// Puts the language letter into the new table's version string and finds where QUEEN.JAS's
+// copy of that letter lands in the new file (jasLetterAt), once both strings are as expected.
+std::string PlaceLanguage(const ResourceTable& table, const std::string& gameName,
+                          const std::vector<PackSource>& sources, ResourceInput& input,
+                          char language, std::string& tableBytes, std::uint64_t& jasLetterAt) {
+    const std::string version = table.Version();
+    if (kVersionLanguages.find(language) == std::string_view::npos)
+        return "unknown language letter '" + ShownName(std::string(1, language)) +
+               "': use one of E F G I S H g R; nothing written.";
+    if (!IsFullPcVersion(version))
+        return gameName + ": the version string is \"" + ShownName(version) +
+               "\", not a full PC release's (such as CEM10), so its language letter is not "
+               "changed; nothing written.";
+    const int jas = table.Find("QUEEN.JAS");
+    if (jas < 0 || !table.entries[static_cast<std::size_t>(jas)].InThisFile())
+        return gameName + ": no QUEEN.JAS in this file to carry the language letter; nothing "
+                          "written.";
+    const ResourceEntry& entry = table.entries[static_cast<std::size_t>(jas)];
+
+    const std::string expected = version + '\0';
+    std::string found;
+    std::string where = gameName + ": QUEEN.JAS";
+    bool read = false;
+    const auto replaced = std::find_if(sources.begin(), sources.end(), [jas](const PackSource& s) {
+        return s.entry == static_cast<std::size_t>(jas);
+    });
+    if (replaced != sources.end()) {
+        where = Utf8FromPath(replaced->file);
+        ResourceInput copy(replaced->file);
+        if (!copy.ok()) return copy.error() + " Nothing written.";
+        read = replaced->size >= kJasVersionAt + expected.size() &&
+               copy.ReadInto(kJasVersionAt, expected.size(), found);
+    } else {
+        read = entry.size >= kJasVersionAt + expected.size() &&
+               input.ReadInto(entry.offset + kJasVersionAt, expected.size(), found);
+    }
+    if (!read) return where + ": too short to hold the version string at 0x12484; nothing written.";
+    if (found != expected)
+        return where + ": the bytes at 0x12484 are \"" + ShownName(found) +
+               "\", not the header's version string \"" + version +
+               "\"; the engine would refuse the game, so nothing written.";
+
+    tableBytes[kResourceVersionAt + kVersionLanguageAt] = language;
+    jasLetterAt = GetBigEndian32(tableBytes,
+                                 ResourceEntryAt(static_cast<std::size_t>(jas)) + kEntryOffsetAt) +
+                  kJasVersionAt + kVersionLanguageAt;
+    return {};
+}
+
 } // namespace
 
 std::string MatchReplacements(const ResourceTable& table, const std::string& gameName,
@@ -166,7 +228,8 @@ PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource
     return result;
 }
 
-PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& output) {
+PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& output,
+                const PackOptions& options) {
     PackResult result;
     ResourceInput input(game);
     const ResourceTableResult read = ReadResourceTable(input, Utf8FromPath(game));
@@ -186,6 +249,19 @@ PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& outpu
         return result;
     }
     const PackPlan& plan = planned.plan;
+    std::string tableBytes = plan.tableBytes;
+    constexpr std::uint64_t kNowhere = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t jasLetterAt = kNowhere; // in the new file
+    if (options.language != 0) {
+        if (std::string problem = PlaceLanguage(read.table, Utf8FromPath(game), sources, input,
+                                                options.language, tableBytes, jasLetterAt);
+            !problem.empty()) {
+            result.error = problem;
+            return result;
+        }
+    }
+    result.version = read.table.Version();
+    if (options.language != 0) result.version[kVersionLanguageAt] = options.language;
 
     std::error_code ec;
     result.inPlace = IsSameFile(game, output);
@@ -206,8 +282,18 @@ PackResult Pack(const fs::path& game, const fs::path& dir, const fs::path& outpu
     if (result.inPlace) target += ".TEMP";
     {
         AtomicFileWriter writer(target);
-        writer.Write(plan.tableBytes);
-        auto sink = [&writer](std::string_view piece) { writer.Write(piece); };
+        writer.Write(tableBytes);
+        std::uint64_t written = tableBytes.size();
+        auto sink = [&writer, &written, jasLetterAt, &options](std::string_view piece) {
+            if (jasLetterAt >= written && jasLetterAt - written < piece.size()) {
+                std::string patched(piece);
+                patched[static_cast<std::size_t>(jasLetterAt - written)] = options.language;
+                writer.Write(patched);
+            } else {
+                writer.Write(piece);
+            }
+            written += piece.size();
+        };
         for (const PackPiece& piece : plan.pieces) {
             if (!writer.ok()) break;
             if (piece.source < 0) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillon {
@@ -47,17 +48,32 @@ struct PackPlanResult {
 // Refused when an entry would end past what 32-bit offsets reach (4 GiB).
 PackPlanResult PlanPack(const ResourceTable& table, const std::vector<PackSource>& sources);
 
+// The version string of a full PC release: platform (C CD, P floppy), language letter, "M10".
+// The same six bytes (with their NUL) lie in QUEEN.JAS at kJasVersionAt from the start of the
+// entry; the engine refuses to start when the two differ.
+inline constexpr std::string_view kVersionLanguages = "EFGISHgR";
+inline constexpr std::uint64_t kJasVersionAt = 0x12484;
+inline constexpr std::size_t kVersionLanguageAt = 1; // within the version string
+
+struct PackOptions {
+    char language = 0; // a letter of kVersionLanguages to write, or 0 to keep the version
+};
+
 struct PackResult {
     std::string error; // one line; empty when ok
     int replaced = 0;
     bool inPlace = false;
+    std::string version; // the version string written (as read when the letter is kept)
 };
 
 // Writes output: game with every entry that a file in dir names replaced by that file. Every
 // check runs before the first byte is written; the game is read in pieces, never whole. When
 // output is game itself, the new file is written as game.TEMP, then the old one becomes
-// game.BAK and game.TEMP takes its name.
+// game.BAK and game.TEMP takes its name. With a language letter, the letter goes into the
+// header's version string and into QUEEN.JAS's copy of it (the game's entry, or DIR's file
+// when DIR holds one); refused when the version is not a full PC release's or QUEEN.JAS does
+// not hold the same string.
 PackResult Pack(const std::filesystem::path& game, const std::filesystem::path& dir,
-                const std::filesystem::path& output);
+                const std::filesystem::path& output, const PackOptions& options = {});
 
 } // namespace quillon

@@ -75,3 +75,42 @@ TEST_F(CliTest, UnpackTakesOutTheCutscenesWithoutOverwritingAndPackPutsThemBack)
               ReadBytes(Path("new.1c")) + game);
     EXPECT_EQ(Listing(), "new.1c queen.1c queen.1c.BAK work/ work/CDINT.CUT");
 }
+
+TEST_F(CliTest, PackWithALanguageLetterSetsBothVersionStringsAndKeepsEverythingElse) {
+    std::string jas(0x12484 + 10, 'j');
+    jas.replace(0x12484, 6, std::string("CEM10\0", 6));
+    std::vector<ResEntry> entries = kEntries;
+    entries.push_back({"QUEEN.JAS", jas});
+    WriteBytes(Path("queen.1c"), ResourceBytes(entries));
+    fs::create_directory(Path("none"));
+
+    EXPECT_EQ(Outcome(Run({"pack", "queen.1c", "none", "-o", "es.1c", "--language", "S"})),
+              "0|Entries replaced: 0\nVersion CSM10 in the header and in QUEEN.JAS\n"
+              "  font: the regular one\n"
+              "  dialogue options: wider than 302 px split on several lines, with arrows\n"
+              "  verb keys: a c o d m t h u (Spanish)\n|");
+    // Unpacked again, QUEEN.JAS holds the header's string; packed back as it is, the file is
+    // the same byte for byte, and with E it is the game again.
+    EXPECT_EQ(Outcome(Run({"unpack", "--all", "es.1c", "-o", "es"})).substr(0, 23),
+              "0|Entries unpacked: 4\n|");
+    const std::string spanish = ReadBytes(Path("es.1c"));
+    EXPECT_EQ(spanish.substr(4, 6) + ReadBytes(Path("es/QUEEN.JAS")).substr(0x12484, 6),
+              std::string("CSM10\0CSM10\0", 12));
+    EXPECT_EQ(Outcome(Run({"pack", "es.1c", "es", "-o", "again.1c"})), "0|Entries replaced: 4\n|");
+    EXPECT_EQ(ReadBytes(Path("again.1c")), spanish);
+    const CliResult back = Run({"pack", "es.1c", "es", "-o", "en.1c", "--language", "E"});
+    EXPECT_NE(back.out.find("dialogue options: one line each, cut at the screen's edge"),
+              std::string::npos);
+    EXPECT_EQ(ReadBytes(Path("en.1c")), ReadBytes(Path("queen.1c")));
+
+    // A QUEEN.JAS of another version in the folder: refused, one line, nothing written.
+    std::string french = jas;
+    french[0x12485] = 'F';
+    WriteBytes(Path("es/QUEEN.JAS"), french);
+    const CliResult refused = Run({"pack", "es.1c", "es", "-o", "x.1c", "--language", "G"});
+    ExpectOneErrorLine(refused, quillon::Utf8FromPath(fs::path("es") / "QUEEN.JAS"));
+    EXPECT_NE(refused.err.find("are \"CFM10\\x00\", not the header's version string \"CSM10\""),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(Path("x.1c")));
+}

@@ -212,5 +212,76 @@ TEST_F(ResourceFiles, PackAndUnpackWriteWhatTheyShouldOrRefuseLeavingNothing) {
     EXPECT_FALSE(fs::exists(Path("fresh")));
 }
 
+// A QUEEN.JAS long enough to hold the version string (and its NUL) where the engine looks.
+std::string JasBytes(const std::string& version, char filler = 'j') {
+    std::string jas(kJasVersionAt + 12, filler);
+    jas.replace(kJasVersionAt, version.size() + 1, version + '\0');
+    return jas;
+}
+
+// An image with another version string in its header.
+std::string WithVersion(std::string image, std::string_view version) {
+    image.replace(kResourceVersionAt, version.size(), version);
+    return image;
+}
+
+TEST_F(ResourceFiles, PackWritesTheLanguageLetterIntoBothVersionStringsOrRefuses) {
+    const std::string jas = JasBytes("CEM10");
+    const std::vector<ResEntry> entries = {{"A.CUT", kCut1}, {"QUEEN.JAS", jas}, {"Z.SB", "s"}};
+    const test::ResParts parts{.gaps = {"", "G"}, .trailer = "T"};
+    const std::string game = ResourceBytes(entries, parts);
+    Put("game.1c", game);
+    // The game's letter and the one of a QUEEN.JAS put in by the folder; a cutscene before the
+    // entry grows, so the letter lands at the entry's new place.
+    const std::string longer = CutBytes({"Hello, a longer one*01", "Adi\xF3s"});
+    const std::string theirJas = JasBytes("CEM10", 'k');
+    const std::vector<
+        std::tuple<char, std::vector<std::pair<std::string, std::string>>, std::string>>
+        cases = {
+            {'S', {}, "CSM10"},
+            {'g', {{"A.CUT", longer}}, "CgM10"},
+            {'G', {{"queen.jas", theirJas}, {"A.CUT", longer}}, "CGM10"},
+            {'E', {}, "CEM10"},
+        };
+    for (const auto& [letter, files, version] : cases) {
+        fs::remove_all(Path("in"));
+        fs::create_directories(Path("in"));
+        std::vector<ResEntry> expected = entries;
+        expected[1].data = JasBytes(version);
+        for (const auto& [name, bytes] : files) {
+            Put("in/" + name, bytes);
+            if (name == "A.CUT") expected[0].data = bytes;
+            if (name == "queen.jas") expected[1].data = JasBytes(version, 'k');
+        }
+        const PackResult packed = Pack(Path("game.1c"), Path("in"), Path("new.1c"), {letter});
+        EXPECT_EQ(packed.error + packed.version, version);
+        EXPECT_EQ(Get("new.1c"), WithVersion(ResourceBytes(expected, parts), version)) << letter;
+        EXPECT_EQ(Get("in/queen.jas"), files.size() > 1 ? theirJas : "") << "the folder's copy";
+    }
+    const std::vector<std::tuple<std::string, std::string, std::string>> refusals = {
+        {WithVersion(game, "PE100"), "",
+         "the version string is \"PE100\", not a full PC release's"},
+        {WithVersion(game, "CEM11"), "", "the version string is \"CEM11\""},
+        {ResourceBytes({{"QUEEN.JAS", JasBytes("CEM11")}}), "",
+         "QUEEN.JAS: the bytes at 0x12484 are \"CEM11\\x00\", not the header's version string "
+         "\"CEM10\""},
+        {ResourceBytes({{"QUEEN.JAS", "short"}}), "", "QUEEN.JAS: too short"},
+        {ResourceBytes({{"A.CUT", kCut1}}), "", "no QUEEN.JAS in this file"},
+        {game, JasBytes("CFM10"), "QUEEN.JAS: the bytes at 0x12484 are \"CFM10\\x00\""},
+    };
+    for (const auto& [image, theirs, expected] : refusals) {
+        fs::remove_all(Path("in"));
+        fs::create_directories(Path("in"));
+        if (!theirs.empty()) Put("in/QUEEN.JAS", theirs);
+        Put("bad.1c", image);
+        fs::remove(Path("new.1c"));
+        const auto before = Listing();
+        const PackResult packed = Pack(Path("bad.1c"), Path("in"), Path("new.1c"), {'S'});
+        EXPECT_NE(packed.error.find(expected), std::string::npos) << packed.error;
+        EXPECT_TRUE(packed.error.ends_with("nothing written.")) << packed.error;
+        EXPECT_EQ(Listing(), before);
+    }
+}
+
 } // namespace
 } // namespace quillon
