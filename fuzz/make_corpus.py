@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the fuzzers' starting corpus: small valid .CUT, .DOG, line and .TMF files, resource
-files.
+files, text in UTF-8 and in the fonts' bytes, laid-out messages and gettext catalogues.
 
 Usage: make_corpus.py [FOLDER]   (default: the corpus folder beside this script)
-Each target's inputs go to a subfolder of FOLDER: cut/, dog/, lines/, tmf/, res/.
+Each target's inputs go to a subfolder of FOLDER: cut/, dog/, lines/, tmf/, res/, letters/,
+view/, po/.
 """
 import os
 import struct
@@ -125,7 +126,50 @@ RESOURCES = {
     "empty.1c": resource_file([]),
 }
 
-for folder, files in (("cut", CUTS), ("dog", DOGS), ("lines", LINES), ("tmf", TMFS), ("res", RESOURCES)):
+LETTERS = {
+    "western.txt": "Señor Pérez, ¿qué tal? Ça va. Grüße, ’quoted’ … – done".encode(),
+    "russian.txt": "Привет, Джо! Где принцесса?".encode(),
+    "greek.txt": "Καλημέρα, Τζο.".encode(),
+    "hebrew.txt": "שלום, ג'ו".encode(),
+    "game_bytes.bin": bytes(range(256)),
+    "utf8.tmf": tmf_file(b"C12.CUT", ["001 Où est la clé ?".encode(), "002 “Bien” …".encode()]),
+    "broken.tmf": tmf_file(b"C12.CUT", [b"001 caf\xc3", "002 Ελλάδα".encode()]),
+}
+
+
+def view(kind, language, message):
+    """A laid-out message: the kind (0 nothing, 1 speech, 2 option, 3 command name,
+    4 journal label), the version string's language letter, the bytes."""
+    return bytes([kind]) + language + message
+
+
+VIEWS = {
+    "speech.bin": view(1, b"E", b"I can't move it, it's much too heavy for me*03Maybe later"),
+    "hidden.bin": view(1, b"F", b"Heard*WTNot shown*GDShown at last*XY(100,200)!"),
+    "long.bin": view(1, b"G", b"word " * 70),
+    "hebrew.bin": view(1, b"H", "שלום חבר שלי, מה שלומך היום? אני בסדר גמור".encode("iso-8859-8")),
+    "option.bin": view(2, b"S", b"Could you tell me where the princess is hidden, please?*01"),
+    "option_en.bin": view(2, b"E", b"W" * 40 + b"*01"),
+    "option_he.bin": view(2, b"H", b"aaaa bbbbbbbbbb cccccccccc dddddddddd eeeeeeeeee ffffffffff"),
+    "command.bin": view(3, b"I", b"very long name of an object" * 3),
+    "journal.bin": view(4, b"R", b"Save game  Restore"),
+}
+
+PO_HEADER = (b'msgid ""\nmsgstr ""\n"Content-Type: text/plain; charset=UTF-8\\n"\n'
+             b'"X-Game-Language: F\\n"\n\n')
+POS = {
+    "plain.po": PO_HEADER + 'msgctxt "C1.CUT:1"\nmsgid "Hello"\nmsgstr "Bonjour, ça va ?"\n'.encode(),
+    "flags.po": PO_HEADER + b'#, fuzzy\nmsgctxt "C1.CUT:2"\nmsgid "Hi*01"\nmsgstr "Salut*01"\n\n'
+    b'#~ msgctxt "C1.CUT:3"\n#~ msgid "old"\n#~ msgstr "vieux"\n\n'
+    b'msgctxt "x"\nmsgid ""\n"two "\n"lines\\n"\nmsgstr "deux\\t"\n',
+    "plural.po": PO_HEADER + b'msgid "one"\nmsgid_plural "many"\nmsgstr[0] "un"\nmsgstr[1] "des"\n',
+    "latin1.po": b'msgid ""\nmsgstr "Content-Type: text/plain; charset=ISO-8859-1\\n"\n\n'
+    b'msgid "a"\nmsgstr "\xe9t\xe9"\n',
+    "broken.po": b'msgid "unterminated\nmsgstr \n"',
+}
+
+for folder, files in (("cut", CUTS), ("dog", DOGS), ("lines", LINES), ("tmf", TMFS), ("res", RESOURCES),
+                      ("letters", LETTERS), ("view", VIEWS), ("po", POS)):
     os.makedirs(os.path.join(OUT, folder), exist_ok=True)
     for name, data in files.items():
         with open(os.path.join(OUT, folder, name), "wb") as f:

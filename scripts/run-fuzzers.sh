@@ -14,6 +14,9 @@ targets=(
     fuzz_line_files:lines
     fuzz_tmf_reader:tmf
     fuzz_res_table:res
+    fuzz_game_letters:letters
+    fuzz_player_view:view
+    fuzz_po_reader:po
 )
 
 build=${1:?usage: run-fuzzers.sh BUILD_DIR [SECONDS]}
