@@ -223,7 +223,8 @@ bool BoxMirror::OnKeyPressed(QKeyEvent* event) {
         if (keyCode == 0) return true; // swallowed
     }
     const QString typed = event->text();
-    if (typed.isEmpty() || !typed.at(0).isPrint()) return false;
+    // A read-only box takes no letters, so it has none to refuse.
+    if (box_.Locked || typed.isEmpty() || !typed.at(0).isPrint()) return false;
     const std::optional<QString> fitted = FitInsert(typed, QStringLiteral("not typed"));
     if (!fitted) return true;
     if (*fitted == typed) return false;
