@@ -39,13 +39,6 @@ struct RemoveAtExit {
 
 } // namespace
 
-// libgettextpo 0.21 does not free all it allocates while parsing (the lexer's copy of the file
-// name, strings of its grammar), and a fatal error leaves the reading half done when the
-// handler jumps back; neither grows with anything but the number of catalogues read.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libgettextpo\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Check(Write(data, size), "the scratch file can be written");
     const PoReadResult read = ReadPoFile(Scratch());
