@@ -1,6 +1,7 @@
 // Opening the game's largest dialogue file and writing it back with every message translated.
 // Skipped when the game is not installed (Debian's flight-of-the-amazon-queen; QUILLON_GAME
 // names another copy).
+#include "../InstalledGame.h"
 #include "formats/DogFormat.h"
 #include "res/ResourceFile.h"
 
@@ -13,18 +14,12 @@ namespace {
 
 using namespace quillon;
 
-std::filesystem::path Game() {
-    const char* named = std::getenv("QUILLON_GAME");
-    return named ? std::filesystem::path(named)
-                 : "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
-}
-
 // The bytes of the largest .DOG entry of the game; empty when the game cannot be read.
 const std::string& LargestDog() {
     static const std::string bytes = [] {
         std::string largest;
-        if (!std::filesystem::exists(Game())) return largest;
-        ResourceInput input(Game());
+        if (!std::filesystem::exists(InstalledGame())) return largest;
+        ResourceInput input(InstalledGame());
         const ResourceTableResult table = ReadResourceTable(input, "queen.1c");
         if (!table.ok()) return largest;
         for (const ResourceEntry& entry : table.table.entries) {
@@ -41,7 +36,7 @@ const std::string& LargestDog() {
 bool HaveGame(benchmark::State& state) {
     if (!LargestDog().empty()) return true;
     state.SkipWithError(
-        ("the game's dialogue files cannot be read from " + Game().string()).c_str());
+        ("the game's dialogue files cannot be read from " + InstalledGame().string()).c_str());
     return false;
 }
 

@@ -3,6 +3,7 @@
 // catalogue with every entry translated (read back, checked and put into the documents).
 // Skipped when the game is not installed (Debian's flight-of-the-amazon-queen; QUILLON_GAME
 // names another copy).
+#include "../InstalledGame.h"
 #include "po/Catalogue.h"
 #include "po/GameTexts.h"
 #include "po/Import.h"
@@ -20,19 +21,14 @@ namespace {
 using namespace quillon;
 namespace fs = std::filesystem;
 
-fs::path Game() {
-    const char* named = std::getenv("QUILLON_GAME");
-    return named ? fs::path(named) : "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
-}
-
 const std::string kHeader = "MIME-Version: 1.0\n"
                             "Content-Type: text/plain; charset=UTF-8\n"
                             "Content-Transfer-Encoding: 8bit\n"
                             "X-Game-Language: E\n";
 
 bool HaveGame(benchmark::State& state) {
-    if (fs::exists(Game())) return true;
-    state.SkipWithError(("the game is not installed: " + Game().string()).c_str());
+    if (fs::exists(InstalledGame())) return true;
+    state.SkipWithError(("the game is not installed: " + InstalledGame().string()).c_str());
     return false;
 }
 
@@ -50,7 +46,7 @@ void BM_PoExportGame(benchmark::State& state) {
     std::size_t entries = 0;
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const GameTextsResult game = ReadGameTexts(Game());
+        const GameTextsResult game = ReadGameTexts(InstalledGame());
         const std::vector<CatalogueEntry> all = EntriesOfGame(game.files);
         const PoWriteResult po = BuildPoFile(kHeader, true, all);
         if (!game.error.empty() || !po.error.empty()) {
@@ -68,7 +64,7 @@ BENCHMARK(BM_PoExportGame)->Unit(benchmark::kMillisecond);
 // The catalogue alone: entries made and written, the game already read.
 void BM_PoWriteCatalogue(benchmark::State& state) {
     if (!HaveGame(state)) return;
-    const GameTextsResult game = ReadGameTexts(Game());
+    const GameTextsResult game = ReadGameTexts(InstalledGame());
     for (auto _ : state) {
         const PoWriteResult po = BuildPoFile(kHeader, true, EntriesOfGame(game.files));
         benchmark::DoNotOptimize(po.bytes.data());
@@ -79,7 +75,7 @@ BENCHMARK(BM_PoWriteCatalogue)->Unit(benchmark::kMillisecond);
 // po import of a catalogue with every entry translated (its original, a word longer).
 void BM_PoImportGame(benchmark::State& state) {
     if (!HaveGame(state)) return;
-    const GameTextsResult game = ReadGameTexts(Game());
+    const GameTextsResult game = ReadGameTexts(InstalledGame());
     std::vector<CatalogueEntry> entries = EntriesOfGame(game.files);
     for (CatalogueEntry& entry : entries)
         entry.translation = "Bueno, " + entry.id;

@@ -1,6 +1,7 @@
 // The game's real resource file (54 MB): packing it with one cutscene replaced, next to copying
 // it with cp in the same run, and unpacking its 301 cutscenes. Skipped when the game is not
 // installed (Debian's flight-of-the-amazon-queen; QUILLON_GAME names another copy).
+#include "../InstalledGame.h"
 #include "base/FileIO.h"
 #include "formats/CutFormat.h"
 #include "res/Pack.h"
@@ -21,11 +22,6 @@ using namespace quillon;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-fs::path Game() {
-    const char* named = std::getenv("QUILLON_GAME");
-    return named ? fs::path(named) : "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
-}
-
 // A scratch folder on the same disk as the temporary files, removed when the benchmark ends.
 struct Scratch {
     fs::path dir =
@@ -35,8 +31,8 @@ struct Scratch {
 };
 
 bool HaveGame(benchmark::State& state) {
-    if (fs::exists(Game())) return true;
-    state.SkipWithError(("the game is not installed: " + Game().string()).c_str());
+    if (fs::exists(InstalledGame())) return true;
+    state.SkipWithError(("the game is not installed: " + InstalledGame().string()).c_str());
     return false;
 }
 
@@ -46,7 +42,7 @@ double Seconds(Clock::time_point from) {
 
 // The intro cutscene with its first message made longer, so every entry after it moves.
 bool WriteTranslatedIntro(const fs::path& dir) {
-    const UnpackResult unpacked = Unpack(Game(), dir / "all", {});
+    const UnpackResult unpacked = Unpack(InstalledGame(), dir / "all", {});
     if (!unpacked.error.empty()) return false;
     const std::string source = ReadWholeFile(dir / "all" / "CDINT.CUT").bytes;
     ReadResult read = TheCutFormat().Read(source, "CDINT.CUT");
@@ -73,13 +69,13 @@ void BM_PackOneCutsceneVersusCp(benchmark::State& state) {
         return;
     }
     const fs::path packed = scratch.dir / "packed.1c", copied = scratch.dir / "copied.1c";
-    const std::string cp = "cp '" + Game().string() + "' '" + copied.string() + "'";
+    const std::string cp = "cp '" + InstalledGame().string() + "' '" + copied.string() + "'";
     double packTime = 0, cpTime = 0;
     for (auto _ : state) {
         fs::remove(packed);
         fs::remove(copied);
         Clock::time_point start = Clock::now();
-        const PackResult result = Pack(Game(), scratch.dir / "one", packed);
+        const PackResult result = Pack(InstalledGame(), scratch.dir / "one", packed);
         const double pack = Seconds(start);
         start = Clock::now();
         const int status = std::system(cp.c_str());
@@ -93,7 +89,8 @@ void BM_PackOneCutsceneVersusCp(benchmark::State& state) {
     }
     state.counters["cp_ms"] = benchmark::Counter(cpTime * 1000 / state.iterations());
     state.counters["pack/cp"] = packTime / cpTime;
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fs::file_size(Game())));
+    state.SetBytesProcessed(
+        static_cast<int64_t>(state.iterations() * fs::file_size(InstalledGame())));
 }
 BENCHMARK(BM_PackOneCutsceneVersusCp)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3);
 
@@ -109,7 +106,7 @@ void BM_CopyInProcess(benchmark::State& state) {
         state.PauseTiming();
         fs::remove(target);
         state.ResumeTiming();
-        std::FILE* in = std::fopen(Game().c_str(), "rb");
+        std::FILE* in = std::fopen(InstalledGame().c_str(), "rb");
         std::FILE* out = std::fopen(target.c_str(), "wb");
         std::size_t got = 0;
         while (in && out && (got = std::fread(buffer.data(), 1, buffer.size(), in)) > 0)
@@ -121,7 +118,8 @@ void BM_CopyInProcess(benchmark::State& state) {
         }
         if (out) std::fclose(out);
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fs::file_size(Game())));
+    state.SetBytesProcessed(
+        static_cast<int64_t>(state.iterations() * fs::file_size(InstalledGame())));
 }
 BENCHMARK(BM_CopyInProcess)
     ->ArgName("fsync")
@@ -136,7 +134,8 @@ void BM_UnpackCutscenes(benchmark::State& state) {
     Scratch scratch;
     int round = 0;
     for (auto _ : state) {
-        const UnpackResult result = Unpack(Game(), scratch.dir / std::to_string(round++), {});
+        const UnpackResult result =
+            Unpack(InstalledGame(), scratch.dir / std::to_string(round++), {});
         if (!result.error.empty() || result.written.size() != 301) {
             state.SkipWithError(("unpack failed: " + result.error).c_str());
             return;

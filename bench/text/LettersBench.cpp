@@ -3,6 +3,7 @@
 // QUEEN2.JAS and of the largest .DOG laid out as the game shows it. The game's files are read
 // from its resource file; those cases are skipped when the game is not installed (Debian's
 // flight-of-the-amazon-queen; QUILLON_GAME names another copy).
+#include "../InstalledGame.h"
 #include "document/Layout.h"
 #include "formats/Formats.h"
 #include "res/ResourceFile.h"
@@ -20,18 +21,12 @@ namespace {
 
 using namespace quillon;
 
-std::filesystem::path Game() {
-    const char* named = std::getenv("QUILLON_GAME");
-    return named ? std::filesystem::path(named)
-                 : "/usr/share/scummvm/flight-of-the-amazon-queen/queen.1c";
-}
-
 // Every game text file of the resource file, by name; empty when the game cannot be read.
 const std::map<std::string, std::string>& GameTextFiles() {
     static const std::map<std::string, std::string> files = [] {
         std::map<std::string, std::string> all;
-        if (!std::filesystem::exists(Game())) return all;
-        ResourceInput input(Game());
+        if (!std::filesystem::exists(InstalledGame())) return all;
+        ResourceInput input(InstalledGame());
         const ResourceTableResult table = ReadResourceTable(input, "queen.1c");
         if (!table.ok()) return all;
         for (const ResourceEntry& entry : table.table.entries) {
@@ -96,7 +91,8 @@ const GameFile& Jas() {
 bool HaveGame(benchmark::State& state) {
     if (!Largest().tmf.empty() && Jas().document.Count() > 0 && LargestDog().document.Count() > 0)
         return true;
-    state.SkipWithError(("the game's text files cannot be read from " + Game().string()).c_str());
+    state.SkipWithError(
+        ("the game's text files cannot be read from " + InstalledGame().string()).c_str());
     return false;
 }
 

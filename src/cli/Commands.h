@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 
 #include <ostream>
+#include <string_view>
 
 namespace quillon::cli {
 
@@ -20,5 +21,8 @@ int RunPoImport(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 // Reports a failed write to stdout (a closed pipe, a full disk) as an error of its own.
 int FinishOutput(std::ostream& out, std::ostream& err, int status);
+// Bytes to the -o file, replaced whole, or without -o to stdout; the exit status.
+int DeliverOutput(const CommandLine& line, std::string_view bytes, std::ostream& out,
+                  std::ostream& err);
 
 } // namespace quillon::cli

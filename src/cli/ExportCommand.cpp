@@ -3,7 +3,6 @@
 #include "cli/Commands.h"
 #include "cli/OpenedFile.h"
 
-#include "base/FileIO.h"
 #include "base/Utf8Path.h"
 #include "work/Tmf.h"
 
@@ -23,16 +22,7 @@ int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
     }
     // For any text editor: each message's letters as the game draws them, in UTF-8.
     if (line.utf8) tmf.bytes = TmfAsUtf8(tmf.bytes, FontOfLanguage(line.Language()));
-    if (!line.output) {
-        out.write(tmf.bytes.data(), static_cast<std::streamsize>(tmf.bytes.size()));
-        return FinishOutput(out, err, kExitOk);
-    }
-    if (std::string problem = WriteFileAtomically(PathFromUtf8(*line.output), tmf.bytes);
-        !problem.empty()) {
-        err << problem << '\n';
-        return kExitError;
-    }
-    return kExitOk;
+    return DeliverOutput(line, tmf.bytes, out, err);
 }
 
 } // namespace quillon::cli

@@ -97,15 +97,10 @@ int RunPoExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
         err << po.error << '\n';
         return kExitError;
     }
-    if (!line.output) {
-        out.write(po.bytes.data(), static_cast<std::streamsize>(po.bytes.size()));
-        return FinishOutput(out, err, kExitOk);
-    }
-    if (std::string problem = WriteFileAtomically(PathFromUtf8(*line.output), po.bytes);
-        !problem.empty()) {
-        err << problem << '\n';
-        return kExitError;
-    }
+    // The counts follow only a catalogue written to a file: stdout holds the catalogue.
+    if (const int status = DeliverOutput(line, po.bytes, out, err);
+        status != kExitOk || !line.output)
+        return status;
     out << "Entries exported: " << entries.size() << '\n';
     if (line.tmfFolder) out << "Translated: " << translated << '\n';
     return FinishOutput(out, err, kExitOk);

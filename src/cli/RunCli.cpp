@@ -4,6 +4,9 @@
 #include "cli/Commands.h"
 #include "cli/Usage.h"
 
+#include "base/FileIO.h"
+#include "base/Utf8Path.h"
+
 namespace quillon::cli {
 
 int FinishOutput(std::ostream& out, std::ostream& err, int status) {
@@ -13,6 +16,20 @@ int FinishOutput(std::ostream& out, std::ostream& err, int status) {
         return kExitError;
     }
     return status;
+}
+
+int DeliverOutput(const CommandLine& line, std::string_view bytes, std::ostream& out,
+                  std::ostream& err) {
+    if (!line.output) {
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return FinishOutput(out, err, kExitOk);
+    }
+    if (std::string problem = WriteFileAtomically(PathFromUtf8(*line.output), bytes);
+        !problem.empty()) {
+        err << problem << '\n';
+        return kExitError;
+    }
+    return kExitOk;
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
